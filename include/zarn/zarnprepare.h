@@ -1,0 +1,43 @@
+#ifndef ZARN_ZARNPREPARE_H
+#define ZARN_ZARNPREPARE_H
+
+#include <zarn/zarnarg.h>
+#include <zarn/zarnutils_export.h>
+
+#include <QStringList>
+
+namespace ZARN {
+
+/**
+ * The generation run.  prepare() empties the output directory, reads the
+ * cores, writes the include files and the top module, and records the
+ * source files and include directories of the generated design.
+ */
+class ZARNUTILS_EXPORT ZarnPrepare
+{
+public:
+    ZarnPrepare() = default;
+    ZarnPrepare(const ZarnPrepare &other) = default;
+    ZarnPrepare(ZarnPrepare &&other) noexcept = default;
+    ZarnPrepare &operator=(const ZarnPrepare &other) = default;
+    ZarnPrepare &operator=(ZarnPrepare &&other) noexcept = default;
+    ~ZarnPrepare() = default;
+
+    /** Runs a generation; false when the configuration gave no core. */
+    bool prepare(const ZarnArg &arg);
+
+    /** The source files of the last run's design, in synthesis order. */
+    QStringList fileList() const;
+    /** The include directories of the last run: two after a successful run. */
+    QStringList includePath() const;
+
+private:
+    bool generate(const ZarnArg &arg);
+
+    QStringList m_fileList;
+    QStringList m_includePath;
+};
+
+} // namespace ZARN
+
+#endif

@@ -1,0 +1,28 @@
+#ifndef ZARN_GENERATE_TOPMODULEWRITERS_H
+#define ZARN_GENERATE_TOPMODULEWRITERS_H
+
+#include <zarn/zarnarg.h>
+
+#include <QList>
+
+namespace QEL {
+class AoCore;
+class AOCore_Lite;
+}
+
+namespace ZARN {
+
+class ZarnCore;
+
+/** Writes "xq_zarn_top.v": JTAG primitive, control core and the cores. */
+bool writeTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores);
+
+/** Writes "xq_qel_zarn_top.v", sharing the JTAG port with full analyzer cores. */
+bool writeAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, const QList<QEL::AoCore *> &analyzerCores);
+
+/** Writes "xq_qel_zarn_top.v", sharing the JTAG port with lite analyzer cores. */
+bool writeLiteAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, const QList<QEL::AOCore_Lite *> &liteCores);
+
+} // namespace ZARN
+
+#endif
