@@ -1,0 +1,63 @@
+#ifndef ZARN_TESTS_MESSAGECAPTURE_H
+#define ZARN_TESTS_MESSAGECAPTURE_H
+
+// Records what the code under test writes to Qt's message log, with the
+// level and whether any source location came along.
+
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+struct CapturedMessage
+{
+    QtMsgType type;
+    QString text;
+    bool hasLocation;
+
+    bool operator==(const CapturedMessage &other) const
+    {
+        return type == other.type && text == other.text && hasLocation == other.hasLocation;
+    }
+};
+
+class MessageCapture
+{
+public:
+    MessageCapture()
+    {
+        messages().clear();
+        m_previous = qInstallMessageHandler(&MessageCapture::handler);
+    }
+    ~MessageCapture() { qInstallMessageHandler(m_previous); }
+    MessageCapture(const MessageCapture &) = delete;
+    MessageCapture &operator=(const MessageCapture &) = delete;
+
+    QList<CapturedMessage> taken() const { return messages(); }
+
+    static CapturedMessage debug(const QString &text) { return {QtDebugMsg, text, false}; }
+    static CapturedMessage critical(const QString &text) { return {QtCriticalMsg, text, false}; }
+
+private:
+    static QList<CapturedMessage> &messages()
+    {
+        static QList<CapturedMessage> list;
+        return list;
+    }
+
+    static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        messages().append({type, text, context.file || context.line || context.function});
+    }
+
+    QtMessageHandler m_previous;
+};
+
+inline char *toString(const CapturedMessage &message)
+{
+    static const char *const levels[] = {"debug", "warning", "critical", "fatal", "info"};
+    const QByteArray text = QByteArray(levels[message.type]) + ": \"" + message.text.toUtf8() + '"'
+        + (message.hasLocation ? " (with location)" : "");
+    return qstrdup(text.constData());
+}
+
+#endif
