@@ -49,6 +49,7 @@ public:
         : m_reader(data)
     {
         m_reader.setNamespaceProcessing(false);
+        findControlCharacter(data);
     }
 
     /**
@@ -127,6 +128,8 @@ public:
     /** The failure as "message at line:column". */
     QString errorText() const
     {
+        if (m_errorLine > 0)
+            return QStringLiteral("%1 at %2:%3").arg(m_reader.errorString()).arg(m_errorLine).arg(m_errorColumn);
         return QStringLiteral("%1 at %2:%3").arg(m_reader.errorString()).arg(m_reader.lineNumber()).arg(m_reader.columnNumber());
     }
 
@@ -162,8 +165,42 @@ private:
 
     void fail(const QString &message) { m_reader.raiseError(message); }
 
+    // XML refuses control characters, but the stream reader's message for
+    // one is a bare "Unexpected ''".  A byte scan names the character and
+    // where it stands.  It applies to every encoding in which the ASCII
+    // bytes stand for themselves; UTF-16 and UTF-32 documents are left to
+    // the stream reader.
+    void findControlCharacter(const QByteArray &data)
+    {
+        if (data.size() >= 2 && (data.at(0) == '\0' || data.at(1) == '\0' || uchar(data.at(0)) >= 0xfe))
+            return;
+        const auto *bytes = reinterpret_cast<const uchar *>(data.constData());
+        const qsizetype size = data.size();
+        qint64 line = 1;
+        qsizetype lineStart = 0;
+        for (qsizetype i = 0; i < size; ++i) {
+            const uchar byte = bytes[i];
+            if (byte >= 0x20)
+                continue;
+            if (byte == '\n') {
+                ++line;
+                lineStart = i + 1;
+            } else if (byte != '\t' && byte != '\r') {
+                qint64 column = 1;
+                for (qsizetype j = lineStart; j < i; ++j)
+                    column += (bytes[j] & 0xc0) != 0x80; // characters, not UTF-8 continuation bytes
+                fail(QStringLiteral("Control character 0x%1 is not allowed in a configuration file").arg(byte, 2, 16, QLatin1Char('0')));
+                m_errorLine = line;
+                m_errorColumn = column;
+                return;
+            }
+        }
+    }
+
     QXmlStreamReader m_reader;
     int m_depth = 0;
+    qint64 m_errorLine = 0; // where a failure found before parsing stands
+    qint64 m_errorColumn = 0;
 };
 
 } // namespace ConfigXml

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCodec>
+#include <QThread>
 
 using namespace ZARN;
 
@@ -44,6 +45,7 @@ private Q_SLOTS:
     void missingFile();
     void outParametersMayBeNull();
     void logLines();
+    void deepNestingOnSmallStack();
 
 private:
     QString write(const QByteArray &content);
@@ -131,6 +133,27 @@ void TestConfigReader::documents_data()
                     "<ProbeIn><SignalList/></ProbeIn></ProbeIns></ZarnCore>")
         << true << untouched << plainCore;
 
+    // Hand-edited and foreign files: nothing a configuration needs, all refused.
+    QTest::newRow("entity declarations")
+        << QByteArray("<!DOCTYPE r [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;\">]><r><Version>1.0</Version>&b;</r>") << false
+        << "Document type declarations are not allowed in a configuration file at 1:65" << QString();
+    QTest::newRow("external entity") << QByteArray("<!DOCTYPE r SYSTEM \"/etc/passwd\"><r><Version>1.0</Version></r>") << false
+                                     << "Document type declarations are not allowed in a configuration file at 1:33" << QString();
+    QTest::newRow("undeclared entity") << withCore("<ZarnCore module_name=\"&x;\"/>") << false << "Entity 'x' not declared. at 1:61" << QString();
+    QTest::newRow("duplicate attribute") << withCore("<ZarnCore index=\"1\" index=\"2\"/>") << false
+                                         << "Attribute 'index' redefined. at 1:66" << QString();
+    QTest::newRow("invalid UTF-8") << withCore("<ZarnCore module_name=\"\xff\"/>") << false
+                                   << "Encountered incorrectly encoded content. at 1:2" << QString();
+    QTest::newRow("NUL in text") << QByteArray("<r><Version>1.0</Version>\n<ZarnCore><ProbeIns><ProbeIn><SignalList><Signal>\xc3\xa4")
+                                        + QByteArray(1, '\0') + "</Signal></SignalList></ProbeIn></ProbeIns></ZarnCore></r>"
+                                 << false << "Control character 0x00 is not allowed in a configuration file at 2:51" << QString();
+    QTest::newRow("control character") << withCore("<ZarnCore module_name=\"\x01\"/>") << false
+                                       << "Control character 0x01 is not allowed in a configuration file at 1:59" << QString();
+    QTest::newRow("reference to NUL") << withCore("<ZarnCore module_name=\"&#0;\"/>") << false << "Invalid character reference. at 1:62"
+                                      << QString();
+    QTest::newRow("reference to a surrogate") << withCore("<ZarnCore module_name=\"&#xD800;\"/>") << false
+                                              << "Invalid character reference. at 1:66" << QString();
+
     QByteArray deep = "<r><Version>1.0</Version>";
     for (int i = 0; i < 100000; ++i)
         deep += "<d>";
@@ -187,6 +210,25 @@ void TestConfigReader::logLines()
     QCOMPARE(capture.taken(), (QList<CapturedMessage>{MessageCapture::debug(QStringLiteral("readZARNConfigFromXml")),
                                                       MessageCapture::debug(QStringLiteral("[ read Zarn Config version 1.0 ]")),
                                                       MessageCapture::debug(QStringLiteral("readZARNConfigFromXml"))}));
+}
+
+void TestConfigReader::deepNestingOnSmallStack()
+{
+    // A parser that recursed per element would overflow a 1 MiB stack long
+    // before a million levels.
+    QByteArray document = "<r><Version>1.0</Version>";
+    document += QByteArray("<d>").repeated(1000000);
+    const QString path = write(document);
+
+    bool ok = true;
+    QString error;
+    QThread *thread = QThread::create([&] { qDeleteAll(readZARNConfigFromXml(path, &ok, &error)); });
+    thread->setStackSize(1024 * 1024);
+    thread->start();
+    QVERIFY(thread->wait(60000));
+    delete thread;
+    QVERIFY(!ok);
+    QVERIFY(error.startsWith(QLatin1String("Elements are nested deeper than 256 levels")));
 }
 
 QTEST_GUILESS_MAIN(TestConfigReader)
