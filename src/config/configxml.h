@@ -1,0 +1,172 @@
+#ifndef ZARN_CONFIG_CONFIGXML_H
+#define ZARN_CONFIG_CONFIGXML_H
+
+// What the configuration reader and the check share: the element and
+// attribute names of the format, and a streaming walk over the document.
+
+#include <QByteArray>
+#include <QLatin1String>
+#include <QString>
+#include <QXmlStreamReader>
+
+namespace ZARN {
+namespace ConfigXml {
+
+inline const QLatin1String versionElement("Version");
+inline const QLatin1String coreElement("ZarnCore");
+inline const QLatin1String probeInsElement("ProbeIns");
+inline const QLatin1String probeInElement("ProbeIn");
+inline const QLatin1String probeOutsElement("ProbeOuts");
+inline const QLatin1String probeOutElement("ProbeOut");
+inline const QLatin1String signalListElement("SignalList");
+inline const QLatin1String signalElement("Signal");
+inline const QLatin1String busElement("Bus");
+
+inline const QLatin1String indexAttribute("index");
+inline const QLatin1String moduleNameAttribute("module_name");
+inline const QLatin1String synchronisedAttribute("output_probe_synchronizes_with_user_clock");
+inline const QLatin1String userClockAttribute("user_clock_name");
+inline const QLatin1String valueAttribute("value");
+inline const QLatin1String nameAttribute("name");
+
+/**
+ * Element nesting deeper than this is refused.  A configuration needs seven
+ * levels; the limit only keeps hostile documents from costing without bound.
+ */
+constexpr int maxDepth = 256;
+
+/**
+ * A pull walk over a configuration document on QXmlStreamReader.  The
+ * stream reader keeps its element stack on the heap, so deep nesting cannot
+ * exhaust the caller's stack; the walk adds a depth limit and refuses the
+ * constructs a configuration never holds (document type declarations, and
+ * with them entity declarations).
+ */
+class Walker
+{
+public:
+    explicit Walker(const QByteArray &data)
+        : m_reader(data)
+    {
+        m_reader.setNamespaceProcessing(false);
+    }
+
+    /**
+     * Moves to the next child element of the current element; false at the
+     * end of the current element or on an error.  At the start, the first
+     * child is the root element.
+     */
+    bool nextChild()
+    {
+        while (!m_reader.atEnd()) {
+            switch (m_reader.readNext()) {
+            case QXmlStreamReader::StartElement:
+                return enter();
+            case QXmlStreamReader::EndElement:
+                --m_depth;
+                return false;
+            case QXmlStreamReader::DTD:
+                fail(QStringLiteral("Document type declarations are not allowed in a configuration file"));
+                return false;
+            default:
+                break;
+            }
+        }
+        return false;
+    }
+
+    /** Skips the rest of the current element. */
+    void skip()
+    {
+        const int level = m_depth;
+        while (m_depth >= level && nextChildOrLeave()) {
+        }
+    }
+
+    /** The text of the current element and all its descendants, in order; consumes the element. */
+    QString text()
+    {
+        QString collected;
+        const int level = m_depth;
+        while (!m_reader.atEnd()) {
+            switch (m_reader.readNext()) {
+            case QXmlStreamReader::Characters:
+                if (collected.isEmpty())
+                    collected = m_reader.text().toString();
+                else
+                    collected += m_reader.text();
+                break;
+            case QXmlStreamReader::StartElement:
+                if (!enter())
+                    return collected;
+                break;
+            case QXmlStreamReader::EndElement:
+                if (--m_depth < level)
+                    return collected;
+                break;
+            default:
+                break;
+            }
+        }
+        return collected;
+    }
+
+    /** Reads to the end of the document, so that anything malformed behind the root is found. */
+    void finish()
+    {
+        while (!m_reader.atEnd()) {
+            if (m_reader.readNext() == QXmlStreamReader::DTD)
+                fail(QStringLiteral("Document type declarations are not allowed in a configuration file"));
+        }
+    }
+
+    QStringRef name() const { return m_reader.name(); }
+    QXmlStreamAttributes attributes() const { return m_reader.attributes(); }
+
+    bool hasError() const { return m_reader.hasError(); }
+    /** The failure as "message at line:column". */
+    QString errorText() const
+    {
+        return QStringLiteral("%1 at %2:%3").arg(m_reader.errorString()).arg(m_reader.lineNumber()).arg(m_reader.columnNumber());
+    }
+
+private:
+    bool enter()
+    {
+        if (++m_depth > maxDepth) {
+            fail(QStringLiteral("Elements are nested deeper than %1 levels").arg(maxDepth));
+            return false;
+        }
+        return true;
+    }
+
+    // Like nextChild(), but an end tag of a deeper element is also a step.
+    bool nextChildOrLeave()
+    {
+        while (!m_reader.atEnd()) {
+            switch (m_reader.readNext()) {
+            case QXmlStreamReader::StartElement:
+                return enter();
+            case QXmlStreamReader::EndElement:
+                --m_depth;
+                return true;
+            case QXmlStreamReader::DTD:
+                fail(QStringLiteral("Document type declarations are not allowed in a configuration file"));
+                return false;
+            default:
+                break;
+            }
+        }
+        return false;
+    }
+
+    void fail(const QString &message) { m_reader.raiseError(message); }
+
+    QXmlStreamReader m_reader;
+    int m_depth = 0;
+};
+
+} // namespace ConfigXml
+} // namespace ZARN
+
+#endif
