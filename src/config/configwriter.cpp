@@ -9,13 +9,20 @@ namespace ZARN {
 
 namespace {
 
-// True when every character of @p text may stand in an XML 1.0 document:
-// tab, line feed, carriage return, U+0020 to U+FFFD without the surrogates,
-// and whole surrogate pairs.  QXmlStreamWriter drops any other character
-// without a trace (and after a lone surrogate every text that follows), so
-// such a text must stop the save instead.
-bool isXmlText(const QString &text)
+enum class TextKind {
+    Plain,
+    WithCarriageReturn,
+    Forbidden,
+};
+
+// Sorts @p text by what XML 1.0 makes of it.  It allows tab, line feed,
+// carriage return, U+0020 to U+FFFD without the surrogates, and whole
+// surrogate pairs.  QXmlStreamWriter drops any other character without a
+// trace (and after a lone surrogate every text that follows), so such a
+// text must stop the save instead.
+TextKind classify(const QString &text)
 {
+    TextKind kind = TextKind::Plain;
     const QChar *c = text.constData();
     const QChar *const end = c + text.size();
     for (; c != end; ++c) {
@@ -23,31 +30,34 @@ bool isXmlText(const QString &text)
         if (u >= 0x20 && u < 0xD800)
             continue;
         if (u < 0x20) {
-            if (u == '\t' || u == '\n' || u == '\r')
-                continue;
-            return false;
+            if (u == '\r')
+                kind = TextKind::WithCarriageReturn;
+            else if (u != '\t' && u != '\n')
+                return TextKind::Forbidden;
+            continue;
         }
         if (u >= 0xE000) {
             if (u >= 0xFFFE)
-                return false;
+                return TextKind::Forbidden;
             continue;
         }
         if (QChar::isHighSurrogate(u) && c + 1 != end && (c + 1)->isLowSurrogate()) {
             ++c;
             continue;
         }
-        return false;
+        return TextKind::Forbidden;
     }
-    return true;
+    return kind;
 }
 
-// Lays out the document in memory.  The caller's texts pass through
-// writeText() and writeAttribute(), which refuse what XML cannot carry.
+// Writes the document to a device.  The caller's texts pass through
+// writeText() and writeAttribute(), which refuse what XML cannot carry;
+// once one is refused the rest is written only to be thrown away.
 class ConfigDocument
 {
 public:
-    explicit ConfigDocument(QByteArray *buffer)
-        : m_xml(buffer)
+    explicit ConfigDocument(QIODevice *device)
+        : m_xml(device)
     {
         m_xml.setAutoFormatting(true);
         m_xml.setAutoFormattingIndent(4);
@@ -55,7 +65,8 @@ public:
 
     void write(const QList<ZarnCore *> &cores);
 
-    // False when a text was refused or the XML writer reported an error.
+    // False when a text was refused or the XML writer failed.  The XML
+    // writer fails, and stops, at the first write the device takes short.
     bool isComplete() const { return m_complete && !m_xml.hasError(); }
 
 private:
@@ -64,14 +75,40 @@ private:
 
     void writeText(const QString &name, const QString &text)
     {
-        m_complete = m_complete && isXmlText(text);
-        m_xml.writeTextElement(name, text);
+        switch (classify(text)) {
+        case TextKind::Plain:
+            m_xml.writeTextElement(name, text);
+            break;
+        case TextKind::WithCarriageReturn:
+            writeTextKeepingCarriageReturns(name, text);
+            break;
+        case TextKind::Forbidden:
+            m_complete = false;
+            break;
+        }
+    }
+
+    // A carriage return written as it is comes back from any XML parser as
+    // a line feed; as a character reference it comes back unchanged.
+    // (Attribute values get that reference from QXmlStreamWriter itself.)
+    void writeTextKeepingCarriageReturns(const QString &name, const QString &text)
+    {
+        m_xml.writeStartElement(name);
+        const QVector<QStringRef> pieces = text.splitRef(QLatin1Char('\r'));
+        for (int i = 0; i < pieces.size(); ++i) {
+            if (i > 0)
+                m_xml.writeEntityReference(QStringLiteral("#13"));
+            m_xml.writeCharacters(pieces.at(i).toString());
+        }
+        m_xml.writeEndElement();
     }
 
     void writeAttribute(const QString &name, const QString &value)
     {
-        m_complete = m_complete && isXmlText(value);
-        m_xml.writeAttribute(name, value);
+        if (classify(value) == TextKind::Forbidden)
+            m_complete = false;
+        else
+            m_xml.writeAttribute(name, value);
     }
 
     QXmlStreamWriter m_xml;
@@ -146,22 +183,17 @@ void ConfigDocument::writeSignalList(const QList<SignalItem> &signalNet)
 
 bool writeZARNConfigToXml(const QList<ZarnCore *> &cores, const QString &path)
 {
-    // QSaveFile keeps the previous file until commit(); every check below
-    // comes before it, since commit() alone can report success for a file
-    // that a short write or a failed flush left truncated.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
 
-    QByteArray document;
-    ConfigDocument writer(&document);
-    writer.write(cores);
-    if (!writer.isComplete()) {
-        file.cancelWriting();
-        return false;
-    }
+    ConfigDocument document(&file);
+    document.write(cores);
 
-    if (file.write(document) != document.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+    // The previous file stays until commit().  Every check comes first:
+    // commit() alone can report success for a file that a short write or a
+    // failed flush left truncated.
+    if (!document.isComplete() || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

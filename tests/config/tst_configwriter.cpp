@@ -60,7 +60,8 @@ void escapedTexts(Cores &cores)
     core->setUserClockName(QStringLiteral("clk\nx\ry"));
     core->getProbeIn(0)->setSignalNet({SignalItem(QStringLiteral("a&b<c>\"d'e\tf")),
                                        SignalItem(QStringLiteral("b\"&<>\t"), {SignalItem(QStringLiteral("x>"))}),
-                                       SignalItem(QString::fromUtf8("\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80"))});
+                                       SignalItem(QString::fromUtf8("\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80")),
+                                       SignalItem(QStringLiteral("a\r\nb\r"))});
     core->getProbeOut(0)->setValue(QStringLiteral("0x&\"<>"));
     cores.list << core;
 }
@@ -205,15 +206,19 @@ void TestConfigWriter::readOnlyDirectory()
 void TestConfigWriter::fullDisk_data()
 {
     // Below the file buffer's size the shortfall shows only in the flush,
-    // above it in the write itself.
+    // above it in a write; a text longer than the buffer goes to the file in
+    // one write, which comes back short.
     QTest::addColumn<int>("signalCount");
-    QTest::newRow("fails in flush") << 200;
-    QTest::newRow("fails in write") << 3000;
+    QTest::addColumn<int>("nameLength");
+    QTest::newRow("fails in flush") << 200 << 8;
+    QTest::newRow("fails in write") << 3000 << 8;
+    QTest::newRow("fails in a long write") << 1 << 100000;
 }
 
 void TestConfigWriter::fullDisk()
 {
     QFETCH(int, signalCount);
+    QFETCH(int, nameLength);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("config.xml"));
     Cores cores;
@@ -223,7 +228,7 @@ void TestConfigWriter::fullDisk()
 
     QList<SignalItem> net;
     for (int i = 0; i < signalCount; ++i)
-        net << SignalItem(QStringLiteral("net_%1").arg(i));
+        net << SignalItem(QStringLiteral("net_%1").arg(i, nameLength, 10, QLatin1Char('0')));
     cores.list.first()->getProbeIn(1)->setSignalNet(net);
 
     // A file size limit makes every write past it fail as a full disk would.
