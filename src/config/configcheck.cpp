@@ -1,5 +1,7 @@
 #include <zarn/configcheck.h>
 
+#include "configxml.h"
+
 #include <QDomDocument>
 #include <QFile>
 
@@ -7,8 +9,35 @@ namespace ZARN {
 
 namespace {
 
-// True when every child element @p name of @p list carries all @p attributes.
-// A null @p list (no such element) has no children to fail.
+using namespace ConfigXml;
+
+// QDomDocument parses and frees nested elements recursively: some ten
+// thousand levels, a file of a few hundred kilobytes, take seconds and a few
+// more exhaust the stack.  A streaming pass refuses such nesting (and
+// whatever else is not well-formed) before the tree is built.
+bool isShallowXml(const QByteArray &content)
+{
+    QXmlStreamReader reader(content);
+    reader.setNamespaceProcessing(false);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++depth > maxDepth)
+                return false;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return !reader.hasError();
+}
+
+// True when every child element @p name of @p list carries all
+// @p attributes; a null @p list has no children to fail.
 bool childrenCarry(const QDomElement &list, const QString &name, std::initializer_list<QString> attributes)
 {
     for (QDomElement child = list.firstChildElement(name); !child.isNull(); child = child.nextSiblingElement(name)) {
@@ -24,27 +53,28 @@ bool childrenCarry(const QDomElement &list, const QString &name, std::initialize
 
 bool checkZARNFile(const QString &path)
 {
+    // Read as bytes: a text-mode read drops every carriage return, which
+    // breaks UTF-16 documents and attributes separated by a bare one.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray content = file.readAll();
     file.close();
-    if (content.isEmpty())
+    if (content.isEmpty() || !isShallowXml(content))
         return false;
     QDomDocument document;
     if (!document.setContent(content, false))
         return false;
 
-    const QString core = QStringLiteral("ZarnCore");
-    const QString index = QStringLiteral("index");
+    const QString core = coreElement;
+    const QString index = indexAttribute;
     const QDomElement root = document.documentElement();
     for (QDomElement element = root.firstChildElement(core); !element.isNull(); element = element.nextSiblingElement(core)) {
-        if (!element.hasAttribute(index) || !element.hasAttribute(QStringLiteral("output_probe_synchronizes_with_user_clock")))
+        if (!element.hasAttribute(index) || !element.hasAttribute(synchronisedAttribute))
             return false;
-        if (!childrenCarry(element.firstChildElement(QStringLiteral("ProbeIns")), QStringLiteral("ProbeIn"), {index}))
+        if (!childrenCarry(element.firstChildElement(probeInsElement), probeInElement, {index}))
             return false;
-        if (!childrenCarry(element.firstChildElement(QStringLiteral("ProbeOuts")), QStringLiteral("ProbeOut"),
-                           {index, QStringLiteral("value")}))
+        if (!childrenCarry(element.firstChildElement(probeOutsElement), probeOutElement, {index, valueAttribute}))
             return false;
     }
     return true;
