@@ -8,19 +8,18 @@
 #include <QHash>
 #include <QMessageLogger>
 #include <QSet>
-#include <QStringBuilder>
 #include <QVector>
 
 namespace ZARN {
 
 namespace {
 
-QStringList escaped(const QStringList &names)
+QList<QByteArray> escaped(const QStringList &names)
 {
-    QStringList result;
+    QList<QByteArray> result;
     result.reserve(names.size());
     for (const QString &name : names)
-        result.append(escapeIdentifier(name));
+        result.append(escapeIdentifier(name).toUtf8());
     return result;
 }
 
@@ -31,36 +30,37 @@ QStringList escaped(const QStringList &names)
  * empty value, which leaves the port unconnected rather than writing "{}".
  */
 template<typename Placeholder>
-QString connectionValue(const QStringList &names, Placeholder placeholder)
+QByteArray connectionValue(const QList<QByteArray> &names, Placeholder placeholder)
 {
     if (names.size() == 1)
         return names.first().isEmpty() ? placeholder() : names.first();
     if (names.isEmpty())
-        return QString();
-    QString value = QStringLiteral("{");
+        return QByteArray();
+    QByteArray value;
+    value += '{';
     for (int i = 0; i < names.size(); ++i) {
         if (i > 0)
-            value += QLatin1Char(',');
+            value += ',';
         value += names.at(i).isEmpty() ? placeholder() : names.at(i);
     }
-    value += QLatin1Char('}');
+    value += '}';
     return value;
 }
 
-QString tiedLow()
+QByteArray tiedLow()
 {
-    return QStringLiteral("1'b0");
+    return QByteArrayLiteral("1'b0");
 }
 
 /**
  * Keeps the first occurrence of each name, in order, and drops the names
  * that @p seen already holds; empty names can't be ports and are dropped too.
  */
-void removeRepeats(QStringList &names, QSet<QString> &seen)
+void removeRepeats(QList<QByteArray> &names, QSet<QByteArray> &seen)
 {
-    QStringList kept;
+    QList<QByteArray> kept;
     kept.reserve(names.size());
-    for (const QString &name : qAsConst(names)) {
+    for (const QByteArray &name : qAsConst(names)) {
         if (name.isEmpty())
             continue;
         const int before = seen.size();
@@ -71,12 +71,6 @@ void removeRepeats(QStringList &names, QSet<QString> &seen)
     names.swap(kept);
 }
 
-void appendLines(QString &text, QLatin1String before, const QStringList &names, QLatin1String after)
-{
-    for (const QString &name : names)
-        text += before % name % after;
-}
-
 } // namespace
 
 void TopModuleNets::addInputs(const QStringList &names)
@@ -84,39 +78,37 @@ void TopModuleNets::addInputs(const QStringList &names)
     m_inputs += escaped(names);
 }
 
-QString TopModuleNets::addCores(const QList<ZarnCore *> &cores, QLatin1String controlBus)
+VerilogText TopModuleNets::addCores(const QList<ZarnCore *> &cores, const QByteArray &controlBus)
 {
-    QString text;
+    VerilogText text;
     for (int i = 0; i < cores.size(); ++i)
         appendCoreInstance(text, cores.at(i), i, controlBus);
     return text;
 }
 
-void TopModuleNets::appendCoreInstance(QString &text, ZarnCore *core, int position, QLatin1String controlBus)
+void TopModuleNets::appendCoreInstance(VerilogText &text, const ZarnCore *core, int position, const QByteArray &controlBus)
 {
-    const QString i = QString::number(position);
-    text += QLatin1String("\n")
-        % QLatin1String("xq_zarn_top_") % i % QLatin1String("  u_zarn") % i % QLatin1String("_top(\n")
-        % QLatin1String("    .control(") % controlBus % i % QLatin1String("[9:0])");
+    text << "\n"
+         << "xq_zarn_top_" << position << "  u_zarn" << position << "_top(\n"
+         << "    .control(" << controlBus << position << "[9:0])";
 
     // The control line opens the connection list and every probe connection
     // brings its own separator: a core without any connected probe then
     // closes its list without a dangling comma.
     const QList<ProbeIn *> probeIns = core->getAllProbeIns();
     for (const ProbeIn *probe : probeIns) {
-        const QStringList names = escaped(probe->singleSignals());
+        const QList<QByteArray> names = escaped(probe->singleSignals());
         if (names.isEmpty())
             continue;
         m_inputs += names;
-        text += QLatin1String(",\n    .probe_in") % QString::number(probe->getIndex())
-            % QLatin1Char('(') % connectionValue(names, tiedLow) % QLatin1Char(')');
+        text << ",\n    .probe_in" << probe->getIndex() << "(" << connectionValue(names, tiedLow) << ")";
     }
 
     // Output probes are connected by index 0 to n-1; each index stands for the
     // first probe in list order that carries it, as getProbeOut() would find
     // it.  An index that no probe carries has no connection.
     const QList<ProbeOut *> probeOuts = core->getAllProbeOuts();
-    QVector<QStringList> outNames;
+    QVector<QList<QByteArray>> outNames;
     outNames.reserve(probeOuts.size());
     QHash<int, int> firstWithIndex;
     firstWithIndex.reserve(probeOuts.size());
@@ -130,37 +122,36 @@ void TopModuleNets::appendCoreInstance(QString &text, ZarnCore *core, int positi
         const auto found = firstWithIndex.constFind(j);
         if (found == firstWithIndex.constEnd() || outNames.at(*found).isEmpty())
             continue;
-        text += QLatin1String(",\n    .probe_out") % QString::number(j)
-            % QLatin1Char('(') % outputConnection(outNames.at(*found)) % QLatin1Char(')');
+        text << ",\n    .probe_out" << j << "(" << outputConnection(outNames.at(*found)) << ")";
     }
 
     if (core->isOutProbeSynwithUserClock()) {
-        const QString clock = escapeIdentifier(core->getUserClockName());
-        m_inputs.append(clock);
-        text += QLatin1String(",\n    .clk_i(") % connectionValue({clock}, tiedLow) % QLatin1String(")\n");
+        const QList<QByteArray> clock = escaped({core->getUserClockName()});
+        m_inputs += clock;
+        text << ",\n    .clk_i(" << connectionValue(clock, tiedLow) << ")\n";
     } else {
-        text += QLatin1String("\n");
+        text << "\n";
     }
-    text += QLatin1String(");\n");
+    text << ");\n";
 }
 
-QString TopModuleNets::outputConnection(const QStringList &escapedNames)
+QByteArray TopModuleNets::outputConnection(const QList<QByteArray> &names)
 {
     // A core output can't drive a constant: an unnamed bit gets a wire.
-    return connectionValue(escapedNames, [this] {
-        m_unboundWires.append(QLatin1String("zarn_unbound") + QString::number(m_unboundWires.size()));
+    return connectionValue(names, [this] {
+        m_unboundWires.append("zarn_unbound" + QByteArray::number(m_unboundWires.size()));
         return m_unboundWires.last();
     });
 }
 
-QString TopModuleNets::inputConnection(const QStringList &names)
+QByteArray TopModuleNets::inputConnection(const QStringList &names)
 {
     return connectionValue(escaped(names), tiedLow);
 }
 
 void TopModuleNets::finish()
 {
-    QSet<QString> seen;
+    QSet<QByteArray> seen;
     seen.reserve(m_inputs.size() + m_inouts.size());
     removeRepeats(m_inouts, seen);
     // Seeded with the inout nets, so that a net an output probe drives is
@@ -168,36 +159,42 @@ void TopModuleNets::finish()
     removeRepeats(m_inputs, seen);
 }
 
-void TopModuleNets::appendPortNames(QString &text) const
+void TopModuleNets::appendPortNames(VerilogText &text) const
 {
-    appendLines(text, QLatin1String("    "), m_inputs, QLatin1String(",\n"));
-    appendLines(text, QLatin1String("    "), m_inouts, QLatin1String(",\n"));
+    for (const QByteArray &name : m_inputs)
+        text << "    " << name << ",\n";
+    for (const QByteArray &name : m_inouts)
+        text << "    " << name << ",\n";
 }
 
-void TopModuleNets::appendInputDeclarations(QString &text) const
+void TopModuleNets::appendInputDeclarations(VerilogText &text) const
 {
-    appendLines(text, QLatin1String("input "), m_inputs, QLatin1String(";\n"));
+    for (const QByteArray &name : m_inputs)
+        text << "input " << name << ";\n";
 }
 
-void TopModuleNets::appendInoutDeclarations(QString &text) const
+void TopModuleNets::appendInoutDeclarations(VerilogText &text) const
 {
-    appendLines(text, QLatin1String("inout "), m_inouts, QLatin1String(";\n"));
+    for (const QByteArray &name : m_inouts)
+        text << "inout " << name << ";\n";
 }
 
-void TopModuleNets::appendWireDeclarations(QString &text) const
+void TopModuleNets::appendWireDeclarations(VerilogText &text) const
 {
-    appendLines(text, QLatin1String("wire "), m_inputs, QLatin1String(";\n"));
-    appendLines(text, QLatin1String("wire "), m_unboundWires, QLatin1String(";\n"));
+    for (const QByteArray &name : m_inputs)
+        text << "wire " << name << ";\n";
+    for (const QByteArray &name : m_unboundWires)
+        text << "wire " << name << ";\n";
 }
 
-bool writeTopModuleFile(const QString &path, const QString &text)
+bool writeTopModuleFile(const QString &path, const VerilogText &text)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
         QMessageLogger().critical("%s", qUtf8Printable(QStringLiteral("failded to open result file.")));
         return false;
     }
-    file.write(text.toUtf8());
+    file.write(text.bytes());
     return true;
 }
 

@@ -1,13 +1,54 @@
 #ifndef ZARN_GENERATE_TOPMODULEBUILDER_H
 #define ZARN_GENERATE_TOPMODULEBUILDER_H
 
+#include <QByteArray>
 #include <QList>
-#include <QString>
 #include <QStringList>
+
+#include <cstddef>
 
 namespace ZARN {
 
 class ZarnCore;
+
+/**
+ * The text of a generated file, built in memory as UTF-8 and written at once.
+ * Appending grows the buffer geometrically, so that building even a very
+ * large top module stays linear in its size.
+ */
+class VerilogText
+{
+public:
+    template<std::size_t N>
+    VerilogText &operator<<(const char (&literal)[N])
+    {
+        m_bytes.append(literal, int(N - 1));
+        return *this;
+    }
+
+    VerilogText &operator<<(const QByteArray &bytes)
+    {
+        m_bytes.append(bytes);
+        return *this;
+    }
+
+    VerilogText &operator<<(char character)
+    {
+        m_bytes.append(character);
+        return *this;
+    }
+
+    VerilogText &operator<<(int number)
+    {
+        m_bytes.append(QByteArray::number(number));
+        return *this;
+    }
+
+    const QByteArray &bytes() const { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+};
 
 /**
  * What the three top modules share: the user nets that become the module's
@@ -33,7 +74,7 @@ public:
      * whose control buses are @p controlBus followed by the core position.
      * Each probe's single signals are read once, for both purposes.
      */
-    QString addCores(const QList<ZarnCore *> &cores, QLatin1String controlBus);
+    VerilogText addCores(const QList<ZarnCore *> &cores, const QByteArray &controlBus);
 
     /**
      * Drops repeats from both lists (the first occurrence stays), and drops
@@ -43,31 +84,31 @@ public:
     void finish();
 
     /** "    name,\n" for each input net, then for each inout net. */
-    void appendPortNames(QString &text) const;
+    void appendPortNames(VerilogText &text) const;
     /** "input name;\n" for each input net. */
-    void appendInputDeclarations(QString &text) const;
+    void appendInputDeclarations(VerilogText &text) const;
     /** "inout name;\n" for each inout net. */
-    void appendInoutDeclarations(QString &text) const;
+    void appendInoutDeclarations(VerilogText &text) const;
     /** "wire name;\n" for each input net and each unbound output bit. */
-    void appendWireDeclarations(QString &text) const;
+    void appendWireDeclarations(VerilogText &text) const;
 
     /** The connection value of user net names read as inputs. */
-    static QString inputConnection(const QStringList &names);
+    static QByteArray inputConnection(const QStringList &names);
 
 private:
-    QString outputConnection(const QStringList &escapedNames);
-    void appendCoreInstance(QString &text, ZarnCore *core, int position, QLatin1String controlBus);
+    QByteArray outputConnection(const QList<QByteArray> &names);
+    void appendCoreInstance(VerilogText &text, const ZarnCore *core, int position, const QByteArray &controlBus);
 
-    QStringList m_inputs;
-    QStringList m_inouts;
-    QStringList m_unboundWires;
+    QList<QByteArray> m_inputs;
+    QList<QByteArray> m_inouts;
+    QList<QByteArray> m_unboundWires;
 };
 
 /**
  * Writes @p text as the whole file at @p path; false, with the critical
  * message, when the file cannot be opened.
  */
-bool writeTopModuleFile(const QString &path, const QString &text);
+bool writeTopModuleFile(const QString &path, const VerilogText &text);
 
 } // namespace ZARN
 
