@@ -1,0 +1,76 @@
+module xq_zarn(
+    a,
+    b,
+    q,
+    tms_pad_i,
+    tck_pad_i,
+    tdi_pad_i,
+    tdo_pad_o
+);
+
+input tms_pad_i;
+input tck_pad_i;
+input tdi_pad_i;
+output tdo_pad_o;
+input a;
+input b;
+inout q;
+
+wire a;
+wire b;
+wire tms_pad_i;
+wire tck_pad_i;
+wire tdi_pad_i;
+wire tdo_pad_o;
+wire [9:0] control0;
+wire zarn_jtag_tck;
+wire zarn_jtag_reset;
+wire run_test_idle_er1;
+wire run_test_idle_er2;
+wire shift_dr_capture_dr;
+wire update_dr;
+wire pause_dr;
+wire enable_er1;
+wire enable_er2;
+wire zarn_jtag_tdi;
+wire tdo_er1;
+wire tdo_select;
+
+XQ_JTAG  u_xq_jtag(
+    .tms_pad_i(tms_pad_i),
+    .tck_pad_i(tck_pad_i),
+    .tdi_pad_i(tdi_pad_i),
+    .tdo_pad_o(tdo_pad_o),
+    .tck_o(zarn_jtag_tck),
+    .test_logic_reset_o(zarn_jtag_reset),
+    .run_test_idle_er1_o(run_test_idle_er1),
+    .run_test_idle_er2_o(run_test_idle_er2),
+    .shift_dr_capture_dr_o(shift_dr_capture_dr),
+    .update_dr_o(update_dr),
+    .pause_dr_o(pause_dr),
+    .enable_er1_o(enable_er1),
+    .enable_er2_o(enable_er2),
+    .tdi_o(zarn_jtag_tdi),
+    .tdo_er1_i(tdo_er1),
+    .tdo_er2_i(1'b0)
+);
+
+xq_zarn_con_top  u_zarn_icon_top(
+    .tck_i(zarn_jtag_tck),
+    .tdi_i(zarn_jtag_tdi),
+    .tdo_o(tdo_er1),
+    .rst_i(zarn_jtag_reset),
+    .control0(control0[9:0]),
+    .enable_i(enable_er1),
+    .shift_dr_capture_dr_i(shift_dr_capture_dr),
+    .update_dr_i(update_dr),
+    .tdo_select(tdo_select)
+);
+
+xq_zarn_top_0  u_zarn0_top(
+    .control(control0[9:0]),
+    .probe_in0({a,b}),
+    .probe_out0(q)
+);
+
+endmodule
