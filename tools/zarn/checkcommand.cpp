@@ -1,0 +1,122 @@
+#include "commands.h"
+#include "console.h"
+
+#include <zarn/zarn.h>
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QXmlStreamReader>
+
+namespace {
+
+// checkZARNFile says only yes or no.  To tell the user why, find the first
+// element that lacks an attribute the check asks for.
+QString missingAttribute(const QByteArray &data)
+{
+    QXmlStreamReader reader(data);
+    int depth = 0;
+    int inProbeList = 0; // 1 in the first ProbeIns of a core, 2 in its first ProbeOuts
+    bool insSeen = false;
+    bool outsSeen = false;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::EndElement) {
+            if (--depth == 2)
+                inProbeList = 0;
+            continue;
+        }
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        ++depth;
+        const QStringRef name = reader.name();
+        const QXmlStreamAttributes attributes = reader.attributes();
+        QStringList required;
+        if (depth == 2 && name == QLatin1String("ZarnCore")) {
+            insSeen = outsSeen = false;
+            required = QStringList{QStringLiteral("index"), QStringLiteral("output_probe_synchronizes_with_user_clock")};
+        } else if (depth == 3 && name == QLatin1String("ProbeIns") && !insSeen) {
+            insSeen = true;
+            inProbeList = 1;
+        } else if (depth == 3 && name == QLatin1String("ProbeOuts") && !outsSeen) {
+            outsSeen = true;
+            inProbeList = 2;
+        } else if (depth == 4 && inProbeList == 1 && name == QLatin1String("ProbeIn")) {
+            required = QStringList{QStringLiteral("index")};
+        } else if (depth == 4 && inProbeList == 2 && name == QLatin1String("ProbeOut")) {
+            required = QStringList{QStringLiteral("index"), QStringLiteral("value")};
+        }
+        for (const QString &attribute : qAsConst(required)) {
+            if (!attributes.hasAttribute(attribute))
+                return QStringLiteral("%1 at line %2 has no %3 attribute").arg(name.toString()).arg(reader.lineNumber()).arg(attribute);
+        }
+    }
+    return QString();
+}
+
+QString whyCheckFailed(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot be opened");
+    const QByteArray data = file.readAll();
+    if (data.isEmpty())
+        return QStringLiteral("is empty");
+    bool ok = false;
+    QString error;
+    qDeleteAll(ZARN::readZARNConfigFromXml(path, &ok, &error));
+    QXmlStreamReader wellFormed(data);
+    while (!wellFormed.atEnd())
+        wellFormed.readNext();
+    if (wellFormed.hasError())
+        return error.isEmpty() ? wellFormed.errorString() : error;
+    const QString missing = missingAttribute(data);
+    return missing.isEmpty() ? QStringLiteral("failed the structural check") : missing;
+}
+
+} // namespace
+
+int runCheck(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Checks that FILE is a well-formed configuration whose cores and probes carry their identifying attributes, "
+        "then reads it and prints a summary."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The configuration file."));
+    int exitCode = Console::Success;
+    if (!Console::parse(parser, arguments, QStringLiteral("zarn check FILE"), &exitCode))
+        return exitCode;
+    if (parser.positionalArguments().size() != 1)
+        return Console::fail(QStringLiteral("check takes one FILE; run 'zarn check --help'"));
+    const QString path = parser.positionalArguments().first();
+
+    if (!ZARN::checkZARNFile(path)) {
+        Console::error(QStringLiteral("zarn: %1: %2").arg(path, whyCheckFailed(path)));
+        return Console::Finding;
+    }
+    bool ok = false;
+    QString error;
+    const QList<ZARN::ZarnCore *> cores = ZARN::readZARNConfigFromXml(path, &ok, &error);
+    if (!ok) {
+        Console::error(QStringLiteral("zarn: %1: %2").arg(path, error));
+        return Console::Finding;
+    }
+
+    Console::out(QStringLiteral("%1: %2 core(s)").arg(path).arg(cores.size()));
+    for (int position = 0; position < cores.size(); ++position) {
+        ZARN::ZarnCore *core = cores.at(position);
+        int nets = 0;
+        for (const ZARN::ProbeIn *probe : core->getAllProbeIns())
+            nets += probe->width();
+        for (const ZARN::ProbeOut *probe : core->getAllProbeOuts())
+            nets += probe->width();
+        Console::out(QStringLiteral("core %1 (index %2, module \"%3\"): %4 input probe(s), %5 output probe(s), %6 net(s)")
+                         .arg(position)
+                         .arg(core->getIndex())
+                         .arg(core->getModuleName())
+                         .arg(core->getAllProbeIns().size())
+                         .arg(core->getAllProbeOuts().size())
+                         .arg(nets));
+    }
+    qDeleteAll(cores);
+    return Console::Success;
+}

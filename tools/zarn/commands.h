@@ -1,0 +1,15 @@
+#ifndef ZARN_TOOL_COMMANDS_H
+#define ZARN_TOOL_COMMANDS_H
+
+#include <QStringList>
+
+// Each command takes the program's arguments from its own name on
+// ("zarn generate --out x" gives {"zarn generate", "--out", "x"}) and
+// returns the exit code.
+
+int runGenerate(const QStringList &arguments);
+int runCheck(const QStringList &arguments);
+int runLint(const QStringList &arguments);
+int runConvert(const QStringList &arguments);
+
+#endif

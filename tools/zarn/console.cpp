@@ -1,0 +1,62 @@
+#include "console.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace Console {
+
+namespace {
+
+void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    // The reader's progress lines are for the host tool's log, not for a
+    // terminal; what a writer could not do is worth seeing.
+    if (type == QtDebugMsg || type == QtInfoMsg)
+        return;
+    error(QLatin1String("zarn: ") + message);
+}
+
+} // namespace
+
+void installMessageHandler()
+{
+    qInstallMessageHandler(messageHandler);
+}
+
+void out(const QString &line)
+{
+    QTextStream(stdout) << line << '\n';
+}
+
+void error(const QString &line)
+{
+    QTextStream(stderr) << line << '\n';
+}
+
+int fail(const QString &message)
+{
+    error(QLatin1String("zarn: ") + message);
+    return Failure;
+}
+
+bool parse(QCommandLineParser &parser, const QStringList &arguments, const QString &usage, int *exitCode)
+{
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    if (!parser.parse(arguments)) {
+        *exitCode = fail(parser.errorText() + QStringLiteral("; run '%1 --help' for the options").arg(arguments.first()));
+        return false;
+    }
+    if (parser.isSet(helpOption)) {
+        // Qt's usage line names the program only; name the command too.
+        QString help = parser.helpText();
+        help.replace(0, help.indexOf(QLatin1Char('\n')), QLatin1String("Usage: ") + usage);
+        QTextStream(stdout) << help;
+        *exitCode = Success;
+        return false;
+    }
+    return true;
+}
+
+} // namespace Console

@@ -1,0 +1,67 @@
+#include "commands.h"
+#include "console.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <functional>
+
+namespace {
+
+struct Command
+{
+    const char *name;
+    const char *summary;
+    std::function<int(const QStringList &)> run;
+};
+
+const Command commands[] = {
+    {"generate", "Generate the Verilog of the virtual I/O cores of a configuration.", runGenerate},
+    {"check", "Check the structure of a configuration file and summarise it.", runCheck},
+    {"lint", "Report what in a configuration would give broken or surprising Verilog.", runLint},
+    {"convert", "Convert output-probe values between binary and hexadecimal.", runConvert},
+};
+
+QString commandList()
+{
+    QString text = QStringLiteral("Commands:\n");
+    for (const Command &command : commands)
+        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(command.name), -9).arg(QLatin1String(command.summary));
+    return text + QStringLiteral("\nRun 'zarn COMMAND --help' for the options of a command.");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zarn"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZARN_VERSION_STRING));
+    Console::installMessageHandler();
+
+    QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1 && !arguments.at(1).startsWith(QLatin1Char('-'))) {
+        const QString name = arguments.at(1);
+        for (const Command &command : commands) {
+            if (name == QLatin1String(command.name)) {
+                arguments.removeAt(1);
+                arguments[0] = QLatin1String("zarn ") + name;
+                return command.run(arguments);
+            }
+        }
+        return Console::fail(QStringLiteral("unknown command '%1'; run 'zarn --help' for the list").arg(name));
+    }
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Virtual I/O debug cores: generation, checks and conversions.\n\n") + commandList());
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    if (!parser.parse(arguments))
+        return Console::fail(parser.errorText());
+    if (parser.isSet(versionOption))
+        parser.showVersion();
+    if (parser.isSet(helpOption))
+        parser.showHelp(Console::Success);
+    Console::error(parser.helpText());
+    return Console::fail(QStringLiteral("no command given"));
+}
