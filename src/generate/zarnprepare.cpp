@@ -1,0 +1,93 @@
+#include <zarn/zarnprepare.h>
+
+#include "cleardirectory.h"
+#include "controlcorefiles.h"
+#include "corefiles.h"
+#include "external/devicedb.h"
+#include "external/qelutils.h"
+#include "topmodulewriters.h"
+
+#include <zarn/configreader.h>
+#include <zarn/zarncore.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QScopeGuard>
+
+namespace ZARN {
+
+namespace {
+
+// The parts whose control core is the "138" variant.
+const char devicesWithControlCore138[] = "XQ2A-1/XQ2A-2/XQ2A-4/XQ2A-4B/XQ2A-9/XQ2A-9C/XQ2AR-9/XQ2AR-9C/XQ2AN-1/XQ2AN-9";
+
+} // namespace
+
+bool ZarnPrepare::prepare(const ZarnArg &arg)
+{
+    // An empty path would make QDir clear the current directory.
+    if (!arg.outputDir.isEmpty() && QFileInfo::exists(arg.outputDir))
+        clearDirectory(arg.outputDir);
+    m_fileList.clear();
+    m_includePath.clear();
+    return generate(arg);
+}
+
+QStringList ZarnPrepare::fileList() const
+{
+    return m_fileList;
+}
+
+QStringList ZarnPrepare::includePath() const
+{
+    return m_includePath;
+}
+
+bool ZarnPrepare::generate(const ZarnArg &arg)
+{
+    const QList<ZarnCore *> cores = readZARNConfigFromXml(arg.configFile);
+    const auto releaseCores = qScopeGuard([&cores] { qDeleteAll(cores); });
+    if (cores.isEmpty())
+        return false;
+
+    // A writer that fails has logged why; the run still lists every file.
+    writeControlCoreFiles(arg, cores);
+    writeCoreFiles(arg, cores);
+
+    const bool withAnalyzer = !arg.analyzerConfigFile.isEmpty();
+    if (!withAnalyzer) {
+        writeTopModule(arg, cores);
+    } else {
+        const QList<QEL::AoCore *> analyzerCores = QEL::readQELConfigFromXml(arg.analyzerConfigFile);
+        const auto releaseAnalyzerCores = qScopeGuard([&analyzerCores] { qDeleteAll(analyzerCores); });
+        if (!analyzerCores.isEmpty()) {
+            writeAnalyzerTopModule(arg, cores, analyzerCores);
+        } else {
+            const QList<QEL::AOCore_Lite *> liteCores = QEL::readQELConfigFromXml_Lite(arg.analyzerConfigFile);
+            const auto releaseLiteCores = qScopeGuard([&liteCores] { qDeleteAll(liteCores); });
+            writeLiteAnalyzerTopModule(arg, cores, liteCores);
+        }
+    }
+
+    m_includePath.append(QDir::cleanPath(arg.outputDir));
+    m_includePath.append(QDir::cleanPath(arg.ipRootDir + QLatin1String("/ZARN")));
+
+    // The file entries are plain concatenations: the caller's separators stay.
+    for (int position = 0; position < cores.size(); ++position)
+        m_fileList.append(arg.ipRootDir + QStringLiteral("/ZARN/XQ_ZARN_%1/").arg(position) + QLatin1String("xq_zarn_ao_top.v"));
+
+    const QString partName = DEV::DeviceDb::instance()->find(arg.deviceKey, arg.deviceSubKey).partName;
+    const QStringList partsWith138 = QString::fromLatin1(devicesWithControlCore138).split(QLatin1Char('/'));
+    if (partsWith138.contains(partName))
+        m_fileList.append(arg.ipRootDir + QLatin1String("/ZARN/XQ_ZARN_CON/xq_zarn_con_top_138.v"));
+    else
+        m_fileList.append(arg.ipRootDir + QLatin1String("/ZARN/XQ_ZARN_CON/xq_zarn_con_top.v"));
+
+    if (!withAnalyzer)
+        m_fileList.append(arg.ipRootDir + QLatin1String("/xq_jtag.v"));
+
+    m_fileList.append(arg.outputDir + QLatin1Char('/') + QLatin1String(withAnalyzer ? "xq_qel_zarn_top.v" : "xq_zarn_top.v"));
+    return true;
+}
+
+} // namespace ZARN

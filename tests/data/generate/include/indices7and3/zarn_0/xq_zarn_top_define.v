@@ -1,0 +1,2 @@
+`define ZARN7_DEF_PROBE_IN0
+`define ZARN7_DEF_PROBE_OUT0

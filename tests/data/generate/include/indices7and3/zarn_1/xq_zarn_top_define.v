@@ -1,0 +1,2 @@
+`define ZARN3_DEF_PROBE_IN0
+`define ZARN3_DEF_PROBE_OUT0

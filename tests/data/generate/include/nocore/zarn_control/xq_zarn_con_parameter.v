@@ -1,0 +1,1 @@
+parameter NUMBER_ZARNS = 0;

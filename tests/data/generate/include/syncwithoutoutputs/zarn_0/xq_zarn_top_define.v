@@ -1,0 +1,1 @@
+`define ZARN4_DEF_PROBE_OUT_SYNC

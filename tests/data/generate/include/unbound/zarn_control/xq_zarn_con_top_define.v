@@ -1,0 +1,1 @@
+`define DEF_ZARN_0_EN

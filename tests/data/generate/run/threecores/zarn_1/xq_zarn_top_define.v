@@ -1,0 +1,1 @@
+`define ZARN5_DEF_PROBE_IN0

@@ -1,0 +1,4 @@
+parameter STORAGE_DEPTH = 1;
+parameter DATA_OUT_SHIFT_WIDTH = 10;
+parameter PROBE_OUT0_WIDTH = 1;
+parameter PROBE_OUT0_INIT = 1'h1;

@@ -1,0 +1,1 @@
+`define ZARN9_DEF_PROBE_OUT0

@@ -1,0 +1,3 @@
+`define DEF_ZARN_0_EN
+`define DEF_ZARN_1_EN
+`define DEF_ZARN_2_EN
