@@ -1,0 +1,220 @@
+// zarn-bench: times the configuration reader, the writer and a whole
+// generation run on seeded synthetic designs, each against its floor, at a
+// size N and at 4N, with the peak memory of each.
+
+#include "syntheticdesign.h"
+#include "worker.h"
+
+#include <zarn/zarn.h>
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+struct Row
+{
+    QString test;
+    QString design;
+    QString floorName;
+    double fileMB;
+    Measurement m;
+    double floorTime;
+};
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+bool measure(const QString &test, const QString &config, const QString &analyzer, const QString &scratch, int runs, Measurement *m)
+{
+    QProcess worker;
+    worker.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    worker.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--worker"), test, QStringLiteral("--config"), config, QStringLiteral("--analyzer"), analyzer,
+                  QStringLiteral("--scratch"), scratch, QStringLiteral("--runs"), QString::number(runs)});
+    if (!worker.waitForFinished(-1) || worker.exitCode() != 0)
+        return false;
+    return parseMeasurement(worker.readAllStandardOutput(), m);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    // The reader's progress lines would swamp the table.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            QTextStream(stderr) << message << '\n';
+    });
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Measures read, write and generation of synthetic designs against their floors."));
+    parser.addHelpOption();
+    const QCommandLineOption coresOption(QStringLiteral("cores"), QStringLiteral("Cores of size N (default 500)."), QStringLiteral("N"), QStringLiteral("500"));
+    const QCommandLineOption probesOption(QStringLiteral("probes"), QStringLiteral("Probes per core (default 16)."), QStringLiteral("P"), QStringLiteral("16"));
+    const QCommandLineOption netsOption(QStringLiteral("nets"), QStringLiteral("Nets per probe (default 64)."), QStringLiteral("K"), QStringLiteral("64"));
+    const QCommandLineOption busOption(QStringLiteral("bus-share"), QStringLiteral("Share of nets in buses (default 0.25)."), QStringLiteral("F"),
+                                       QStringLiteral("0.25"));
+    const QCommandLineOption escapedOption(QStringLiteral("escaped-share"), QStringLiteral("Share of escaped net names (default 0.25)."),
+                                           QStringLiteral("F"), QStringLiteral("0.25"));
+    const QCommandLineOption analyzerCoresOption(QStringLiteral("analyzer-cores"), QStringLiteral("Full analyzer cores (default 0)."),
+                                                 QStringLiteral("A"), QStringLiteral("0"));
+    const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the design (default 1)."), QStringLiteral("S"), QStringLiteral("1"));
+    const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Runs per measurement; the median is reported (default 5)."),
+                                        QStringLiteral("R"), QStringLiteral("5"));
+    const QCommandLineOption testsOption(QStringLiteral("tests"), QStringLiteral("Comma-separated tests (default read,write,generate)."),
+                                         QStringLiteral("LIST"), QStringLiteral("read,write,generate"));
+    const QCommandLineOption noScalingOption(QStringLiteral("no-scaling"), QStringLiteral("Measure size N only, not 4N."));
+    const QCommandLineOption csvOption(QStringLiteral("csv"), QStringLiteral("Also write the table as CSV."), QStringLiteral("FILE"));
+    const QCommandLineOption workerOption(QStringLiteral("worker"), QStringLiteral("(internal) Measure one test."), QStringLiteral("TEST"));
+    const QCommandLineOption configOption(QStringLiteral("config"), QStringLiteral("(internal)"), QStringLiteral("FILE"));
+    const QCommandLineOption analyzerOption(QStringLiteral("analyzer"), QStringLiteral("(internal)"), QStringLiteral("FILE"));
+    const QCommandLineOption scratchOption(QStringLiteral("scratch"), QStringLiteral("(internal)"), QStringLiteral("DIR"));
+    parser.addOptions({coresOption, probesOption, netsOption, busOption, escapedOption, analyzerCoresOption, seedOption, runsOption, testsOption,
+                       noScalingOption, csvOption, workerOption, configOption, analyzerOption, scratchOption});
+    parser.process(app);
+
+    const int runs = qMax(1, parser.value(runsOption).toInt());
+    if (parser.isSet(workerOption))
+        return runWorker(parser.value(workerOption), parser.value(configOption), parser.value(analyzerOption), parser.value(scratchOption), runs);
+
+    DesignSize base;
+    base.cores = parser.value(coresOption).toInt();
+    base.probesPerCore = parser.value(probesOption).toInt();
+    base.netsPerProbe = parser.value(netsOption).toInt();
+    base.busShare = parser.value(busOption).toDouble();
+    base.escapedShare = parser.value(escapedOption).toDouble();
+    base.analyzerCores = parser.value(analyzerCoresOption).toInt();
+    base.seed = parser.value(seedOption).toUInt();
+    const QStringList tests = parser.value(testsOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
+
+    QList<DesignSize> sizes{base};
+    if (!parser.isSet(noScalingOption)) {
+        DesignSize large = base;
+        large.cores *= 4;
+        large.analyzerCores *= 4;
+        sizes.append(large);
+    }
+
+    QTemporaryDir scratch;
+    QList<Row> rows;
+    for (int s = 0; s < sizes.size(); ++s) {
+        const DesignSize &size = sizes.at(s);
+        const QString dir = scratch.filePath(QString::number(s));
+        QDir().mkpath(dir);
+        const QString config = dir + QLatin1String("/config.xml");
+        {
+            const QList<ZARN::ZarnCore *> cores = makeCores(size);
+            ZARN::writeZARNConfigToXml(cores, config);
+            qDeleteAll(cores);
+        }
+        QString analyzer;
+        if (size.analyzerCores > 0) {
+            analyzer = dir + QLatin1String("/analyzer.xml");
+            QFile file(analyzer);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(makeAnalyzerConfig(size));
+        }
+        const double fileMB = QFileInfo(config).size() / 1e6;
+        for (const QString &test : tests) {
+            Measurement m;
+            if (!measure(test, config, analyzer, dir, runs, &m)) {
+                QTextStream(stderr) << "zarn-bench: the " << test << " measurement failed\n";
+                return 1;
+            }
+            if (test == QLatin1String("read")) {
+                rows.append({test, size.label(), QStringLiteral("QDom parse"), fileMB, m, m.floor});
+            } else if (test == QLatin1String("write")) {
+                rows.append({test, size.label(), QStringLiteral("bare stream writer"), fileMB, m, m.floor});
+                rows.append({test, size.label(), QStringLiteral("one QFile::write"), fileMB, m, m.floor2});
+            } else {
+                rows.append({test, size.label(), QStringLiteral("read + write output"), fileMB, m, m.floor});
+            }
+        }
+    }
+
+    const QString header = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+                               .arg(QStringLiteral("test"), -9)
+                               .arg(QStringLiteral("design"), -16)
+                               .arg(QStringLiteral("MB"), 7)
+                               .arg(QStringLiteral("time ms"), 9)
+                               .arg(QStringLiteral("floor ms"), 9)
+                               .arg(QStringLiteral("ratio"), 6)
+                               .arg(QStringLiteral("MB/s"), 7)
+                               .arg(QStringLiteral("peak MB"), 8)
+                               .arg(QStringLiteral("floor"), -1);
+    out() << header << '\n';
+    QStringList csv{QStringLiteral("test,design,file_mb,io_mb,time_ms,floor,floor_ms,ratio,mb_per_s,peak_rss_mb")};
+    for (const Row &row : qAsConst(rows)) {
+        const double ioMB = row.m.bytes / 1e6;
+        const double ratio = row.floorTime > 0 ? row.m.time / row.floorTime : 0;
+        const double rate = row.m.time > 0 ? ioMB / (row.m.time / 1000) : 0;
+        const double peakMB = row.m.peakKiB / 1024.0;
+        out() << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9\n")
+                     .arg(row.test, -9)
+                     .arg(row.design, -16)
+                     .arg(row.fileMB, 7, 'f', 1)
+                     .arg(row.m.time, 9, 'f', 1)
+                     .arg(row.floorTime, 9, 'f', 1)
+                     .arg(ratio, 6, 'f', 2)
+                     .arg(rate, 7, 'f', 1)
+                     .arg(peakMB, 8, 'f', 1)
+                     .arg(row.floorName);
+        csv.append(QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8,%9,%10")
+                       .arg(row.test, row.design)
+                       .arg(row.fileMB, 0, 'f', 2)
+                       .arg(ioMB, 0, 'f', 2)
+                       .arg(row.m.time, 0, 'f', 2)
+                       .arg(row.floorName)
+                       .arg(row.floorTime, 0, 'f', 2)
+                       .arg(ratio, 0, 'f', 3)
+                       .arg(rate, 0, 'f', 1)
+                       .arg(peakMB, 0, 'f', 1));
+    }
+
+    // The goals: linear cost, and a generation that needs little more
+    // memory than the read it starts with.
+    if (sizes.size() == 2) {
+        out() << '\n';
+        for (const QString &test : tests) {
+            const Row *small = nullptr;
+            const Row *large = nullptr;
+            for (const Row &row : qAsConst(rows)) {
+                if (row.test == test && !small)
+                    small = &row;
+                else if (row.test == test && row.design != small->design && !large)
+                    large = &row;
+            }
+            if (small && large && small->m.time > 0)
+                out() << QStringLiteral("scaling %1: 4N/N time = %2 (goal <= 4.4)\n").arg(test, -9).arg(large->m.time / small->m.time, 0, 'f', 2);
+        }
+    }
+    const Row *read = nullptr;
+    const Row *generate = nullptr;
+    for (const Row &row : qAsConst(rows)) {
+        if (row.test == QLatin1String("read") && !read)
+            read = &row;
+        if (row.test == QLatin1String("generate") && !generate)
+            generate = &row;
+    }
+    if (read && generate && read->m.peakKiB > 0)
+        out() << QStringLiteral("peak memory: generate / read = %1 (goal <= 1.2)\n").arg(double(generate->m.peakKiB) / read->m.peakKiB, 0, 'f', 2);
+    out().flush();
+
+    if (parser.isSet(csvOption)) {
+        QFile file(parser.value(csvOption));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(csv.join(QLatin1Char('\n')).toUtf8() + '\n') < 0) {
+            QTextStream(stderr) << "zarn-bench: cannot write " << parser.value(csvOption) << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
