@@ -6,6 +6,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    ZARN::checkZARNFile(FuzzInput::write(QStringLiteral("in.xml"), FuzzInput::bytes(data, size)));
+    ZARN::checkZARNFile(FuzzInput::write(QStringLiteral("in.xml"), QByteArray(reinterpret_cast<const char *>(data), int(size))));
     return 0;
 }

@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray input = FuzzInput::bytes(data, size);
+    const QByteArray input(reinterpret_cast<const char *>(data), int(size));
     const QByteArray separator("\n--analyzer--\n");
     const int split = input.indexOf(separator);
 

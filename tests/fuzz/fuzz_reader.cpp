@@ -12,8 +12,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     using namespace ZARN;
+    const QByteArray input(reinterpret_cast<const char *>(data), int(size));
     bool ok = false;
-    const QList<ZarnCore *> cores = readZARNConfigFromXml(FuzzInput::write(QStringLiteral("in.xml"), FuzzInput::bytes(data, size)), &ok);
+    const QList<ZarnCore *> cores = readZARNConfigFromXml(FuzzInput::write(QStringLiteral("in.xml"), input), &ok);
     const QString saved = FuzzInput::path(QStringLiteral("saved.xml"));
     if (ok && writeZARNConfigToXml(cores, saved)) {
         bool readBack = false;
