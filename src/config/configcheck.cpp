@@ -11,29 +11,18 @@ namespace {
 
 using namespace ConfigXml;
 
-// QDomDocument parses and frees nested elements recursively: some ten
-// thousand levels, a file of a few hundred kilobytes, take seconds and a few
-// more exhaust the stack.  A streaming pass refuses such nesting (and
-// whatever else is not well-formed) before the tree is built.
-bool isShallowXml(const QByteArray &content)
+// QDomDocument parses and frees nested elements recursively, so deep
+// nesting exhausts the stack, and it accepts what a configuration never
+// holds: entities that expand without bound, control characters, invalid
+// encodings.  The reader's walk over the whole document refuses all of that
+// before the tree is built.
+bool isSafeXml(const QByteArray &content)
 {
-    QXmlStreamReader reader(content);
-    reader.setNamespaceProcessing(false);
-    int depth = 0;
-    while (!reader.atEnd()) {
-        switch (reader.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (++depth > maxDepth)
-                return false;
-            break;
-        case QXmlStreamReader::EndElement:
-            --depth;
-            break;
-        default:
-            break;
-        }
-    }
-    return !reader.hasError();
+    Walker walker(content);
+    if (walker.nextChild())
+        walker.skip();
+    walker.finish();
+    return !walker.hasError();
 }
 
 // True when every child element @p name of @p list carries all
@@ -60,7 +49,7 @@ bool checkZARNFile(const QString &path)
         return false;
     const QByteArray content = file.readAll();
     file.close();
-    if (content.isEmpty() || !isShallowXml(content))
+    if (content.isEmpty() || !isSafeXml(content))
         return false;
     QDomDocument document;
     if (!document.setContent(content, false))

@@ -1,33 +1,14 @@
 #include "generate/cleardirectory.h"
 
-#include <QDir>
-#include <QFile>
+#include "filesystemfaults.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
 
 using namespace ZARN;
-
-namespace {
-
-const QDir::Filters everything = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
+using namespace FileSystemFaults;
 
 class TestClearDirectory : public QObject
 {
@@ -35,8 +16,6 @@ class TestClearDirectory : public QObject
 
 private Q_SLOTS:
     void clearsTreeAndNothingOutside();
-    void leavesSpecialFiles();
-    void plainFileUntouched();
 };
 
 void TestClearDirectory::clearsTreeAndNothingOutside()
@@ -44,45 +23,40 @@ void TestClearDirectory::clearsTreeAndNothingOutside()
     QTemporaryDir root;
     const QString out = root.filePath(QStringLiteral("out"));
     const QString outside = root.filePath(QStringLiteral("outside"));
-    writeFile(outside + QLatin1String("/dir/inner.v"), "inner");
-    writeFile(outside + QLatin1String("/file.v"), "file");
-    writeFile(out + QLatin1String("/top.v"), "x");
-    writeFile(out + QLatin1String("/.hidden"), "x");
-    writeFile(out + QLatin1String("/.hiddendir/a/b/deep.v"), "x");
-    writeFile(out + QLatin1String("/zarn_0/.hidden"), "x");
-    QVERIFY(QFile::link(outside + QLatin1String("/dir"), out + QLatin1String("/linkToDir")));
-    QVERIFY(QFile::link(outside + QLatin1String("/file.v"), out + QLatin1String("/linkToFile")));
-    QVERIFY(QFile::link(root.filePath(QStringLiteral("nowhere")), out + QLatin1String("/dangling")));
-    QVERIFY(QFile::link(root.path(), out + QLatin1String("/zarn_0/linkToRoot")));
+    for (const char *name : {"outside/dir/inner.v", "outside/file.v", "out/top.v", "out/.hidden", "out/.hiddendir/a/b/deep.v",
+                             "out/zarn_0/.hidden", "out/locked/kept.v"}) {
+        QVERIFY(QDir(root.path()).mkpath(QFileInfo(QLatin1String(name)).path()));
+        QFile file(root.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name) > 0);
+    }
+    // Links are removed, never followed: not even to the output directory's
+    // own parent, nor to the output directory itself.
+    const QList<QPair<const char *, const char *>> links = {{"outside/dir", "out/linkToDir"}, {"outside/file.v", "out/linkToFile"},
+                                                             {"nowhere", "out/dangling"},      {".", "out/linkToParent"},
+                                                             {"out", "out/zarn_0/linkToOut"}};
+    for (const auto &link : links)
+        QVERIFY(QFile::link(root.filePath(QLatin1String(link.first)), root.filePath(QLatin1String(link.second))));
+    QCOMPARE(mkfifo(QFile::encodeName(out + QLatin1String("/pipe")).constData(), 0600), 0);
+    const QStringList outsideBefore = tree(outside);
 
-    clearDirectory(out);
+    // As nobody, who owns the whole tree but cannot enter "locked".
+    giveToNobody(root.path());
+    QCOMPARE(chmod(QFile::encodeName(root.path()).constData(), 0755), 0);
+    QCOMPARE(chmod(QFile::encodeName(out + QLatin1String("/locked")).constData(), 0), 0);
+    QCOMPARE(runAsNobody([&] {
+                 clearDirectory(out);
+                 clearDirectory(outside + QLatin1String("/file.v")); // a plain file: nothing to clear
+                 return 0;
+             }),
+             0);
+    chmod(QFile::encodeName(out + QLatin1String("/locked")).constData(), 0700);
 
-    QVERIFY(QFileInfo(out).isDir());
-    QCOMPARE(QDir(out).entryList(everything), QStringList());
-    QCOMPARE(readFile(outside + QLatin1String("/dir/inner.v")), QByteArray("inner"));
-    QCOMPARE(readFile(outside + QLatin1String("/file.v")), QByteArray("file"));
+    QCOMPARE(tree(out), (QStringList{QStringLiteral("locked/kept.v: out/locked/kept.v"), QStringLiteral("locked: <directory>"),
+                                     QStringLiteral("pipe: <special>")}));
+    QCOMPARE(tree(outside), outsideBefore);
     QCOMPARE(QDir(root.path()).entryList(everything), (QStringList{QStringLiteral("out"), QStringLiteral("outside")}));
 }
 
-void TestClearDirectory::leavesSpecialFiles()
-{
-    QTemporaryDir root;
-    writeFile(root.filePath(QStringLiteral("sub/file")), "x");
-    QCOMPARE(::mkfifo(QFile::encodeName(root.filePath(QStringLiteral("sub/pipe"))).constData(), 0600), 0);
-
-    clearDirectory(root.path());
-
-    QCOMPARE(QDir(root.filePath(QStringLiteral("sub"))).entryList(everything), QStringList{QStringLiteral("pipe")});
-}
-
-void TestClearDirectory::plainFileUntouched()
-{
-    QTemporaryDir root;
-    const QString path = root.filePath(QStringLiteral("out"));
-    writeFile(path, "kept");
-    clearDirectory(path);
-    QCOMPARE(readFile(path), QByteArray("kept"));
-}
-
 QTEST_GUILESS_MAIN(TestClearDirectory)
+
 #include "tst_cleardirectory.moc"
