@@ -1,7 +1,7 @@
 #include "generate/controlcorefiles.h"
 #include "generate/corefiles.h"
 
-#include "goldentree.h"
+#include "testdata.h"
 #include "messagecapture.h"
 
 #include <zarn/zarncore.h>

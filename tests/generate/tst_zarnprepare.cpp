@@ -1,6 +1,6 @@
 #include <zarn/zarnprepare.h>
 
-#include "goldentree.h"
+#include "testdata.h"
 #include "messagecapture.h"
 
 #include <QTemporaryDir>
