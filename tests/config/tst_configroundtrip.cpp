@@ -4,11 +4,11 @@
 #include <zarn/zarncore.h>
 
 #include "coredump.h"
+#include "testdata.h"
 
-#include <QFile>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <limits>
 
@@ -16,22 +16,9 @@ using namespace ZARN;
 
 namespace {
 
-// Owns the cores of one test.
-struct Cores
-{
-    QList<ZarnCore *> list;
-    ~Cores() { qDeleteAll(list); }
-};
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Cores with texts full of markup characters and line ends, repeated and
-// missing probe indexes, empty nets, buses without bits, bits with bits and
-// auxiliary fields the file does not keep.
+// Cores with texts full of markup characters and line ends, extreme, repeated
+// and missing probe indexes, empty nets, buses without bits, bits with bits
+// and auxiliary fields that the file does not keep.
 class RandomCores
 {
 public:
@@ -42,7 +29,8 @@ public:
 
     ZarnCore *core()
     {
-        auto *core = new ZarnCore(index());
+        const int pick = m_random.bounded(10);
+        auto *core = new ZarnCore(pick == 0 ? std::numeric_limits<int>::min() : pick == 1 ? std::numeric_limits<int>::max() : m_random.bounded(-3, 20));
         core->setModuleName(text());
         core->setUserClockName(text());
         core->setOutProbeSynwithUserClock(m_random.bounded(2));
@@ -68,26 +56,9 @@ public:
     }
 
 private:
-    int index()
-    {
-        switch (m_random.bounded(10)) {
-        case 0:
-            return std::numeric_limits<int>::min();
-        case 1:
-            return std::numeric_limits<int>::max();
-        default:
-            return m_random.bounded(-3, 20);
-        }
-    }
-
     QString text()
     {
-        static const QStringList pieces = {
-            QStringLiteral("a"),  QStringLiteral("Z"),  QStringLiteral("0"),  QStringLiteral("_"),  QStringLiteral("[1]"),
-            QStringLiteral("{"),  QStringLiteral(" "),  QStringLiteral("&"),  QStringLiteral("<"),  QStringLiteral(">"),
-            QStringLiteral("\""), QStringLiteral("'"),  QStringLiteral("\t"), QStringLiteral("\n"), QStringLiteral("\r"),
-            QStringLiteral("]]>"), QStringLiteral("&amp;"), QString::fromUtf8("\xC3\xA9\xE4\xB8\xAD"), QString::fromUtf8("\xF0\x9F\x98\x80"),
-        };
+        static const QStringList pieces = QString::fromUtf8("a|Z|0|_|[1]|{| |&|<|>|\"|'|\t|\n|\r|]]>|&amp;|\xC3\xA9\xE4\xB8\xAD|\xF0\x9F\x98\x80").split(QLatin1Char('|'));
         QString result;
         for (int i = m_random.bounded(6); i > 0; --i)
             result += pieces.at(m_random.bounded(pieces.size()));
@@ -97,10 +68,8 @@ private:
     SignalItem item(int depth)
     {
         SignalItem item(text());
-        if (depth < 2 && m_random.bounded(2)) {
-            for (int i = m_random.bounded(depth == 0 ? 4 : 2); i > 0; --i)
-                item.bits.append(this->item(depth + 1));
-        }
+        for (int i = depth < 2 && m_random.bounded(2) ? m_random.bounded(depth == 0 ? 4 : 2) : 0; i > 0; --i)
+            item.bits.append(this->item(depth + 1));
         item.auxText = text();
         item.auxFlagA = m_random.bounded(2);
         item.auxFlagB = m_random.bounded(2);
@@ -111,37 +80,18 @@ private:
     QList<SignalItem> net()
     {
         QList<SignalItem> net;
-        if (m_random.bounded(3) > 0) {
-            for (int i = m_random.bounded(1, 5); i > 0; --i)
-                net.append(item(0));
-        }
+        for (int i = m_random.bounded(3) > 0 ? m_random.bounded(1, 5) : 0; i > 0; --i)
+            net.append(item(0));
         return net;
     }
 
     QRandomGenerator m_random;
 };
 
-// An item as the file keeps it: names and one level of bits.
-SignalItem kept(const SignalItem &item)
-{
-    SignalItem result(item.name);
-    for (const SignalItem &bit : item.bits)
-        result.bits.append(SignalItem(bit.name));
-    return result;
-}
-
-QList<SignalItem> kept(const QList<SignalItem> &net)
-{
-    QList<SignalItem> result;
-    for (const SignalItem &item : net)
-        result.append(kept(item));
-    return result;
-}
-
-// What reading back a written core gives: the probe 0 of a new core comes
-// first; every probe n (other than 0) written adds one probe n; the first
-// probe of each index takes the last written value and the last written
-// non-empty net of that index.
+// What reading back a written core gives, as far as dumpCores shows it (names
+// and one level of bits): the probe 0 of a new core comes first; every probe n
+// (other than 0) written adds one probe n; the first probe of each index takes
+// the last written value and the last written non-empty net of that index.
 ZarnCore *expectedAfterReading(ZarnCore *written)
 {
     auto *core = new ZarnCore(written->getIndex());
@@ -152,29 +102,24 @@ ZarnCore *expectedAfterReading(ZarnCore *written)
         if (probe->getIndex() != 0)
             core->addProbeIn(probe->getIndex());
         if (probe->isAvailable())
-            core->getProbeIn(probe->getIndex())->setSignalNet(kept(probe->getSignalNet()));
+            core->getProbeIn(probe->getIndex())->setSignalNet(probe->getSignalNet());
     }
     for (const ProbeOut *probe : written->getAllProbeOuts()) {
         if (probe->getIndex() != 0)
             core->addProbeOut(probe->getIndex());
-        ProbeOut *target = core->getProbeOut(probe->getIndex());
-        target->setValue(probe->getValue());
+        core->getProbeOut(probe->getIndex())->setValue(probe->getValue());
         if (probe->isAvailable())
-            target->setSignalNet(kept(probe->getSignalNet()));
+            core->getProbeOut(probe->getIndex())->setSignalNet(probe->getSignalNet());
     }
     return core;
 }
 
-// The auxiliary fields the reader gives every item it builds.
+// The auxiliary fields that the reader gives every item it builds.
 bool hasReaderDefaults(const QList<SignalItem> &net)
 {
-    for (const SignalItem &item : net) {
-        if (!item.auxText.isEmpty() || !item.auxFlagA || !item.auxFlagB || (!item.bits.isEmpty() && item.auxNumber != -1))
-            return false;
-        if (!hasReaderDefaults(item.bits))
-            return false;
-    }
-    return true;
+    return std::all_of(net.begin(), net.end(), [](const SignalItem &item) {
+        return item.auxText.isEmpty() && item.auxFlagA && item.auxFlagB && (item.bits.isEmpty() || item.auxNumber == -1) && hasReaderDefaults(item.bits);
+    });
 }
 
 } // namespace
@@ -184,71 +129,61 @@ class TestConfigRoundTrip : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void randomCores_data();
-    void randomCores();
-    void rewriteIsIdentical_data();
-    void rewriteIsIdentical();
+    void randomCores_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed = 1; seed <= 40; ++seed)
+            QTest::addRow("seed %u", seed) << seed;
+    }
+
+    void randomCores()
+    {
+        QFETCH(quint32, seed);
+        RandomCores random(seed);
+        QList<ZarnCore *> written;
+        QList<ZarnCore *> expected;
+        QList<ZarnCore *> read;
+        const auto release = qScopeGuard([&] { qDeleteAll(written + expected + read); });
+        for (int i = QRandomGenerator(seed).bounded(4); i >= 0; --i) {
+            written.append(random.core());
+            expected.append(expectedAfterReading(written.last()));
+        }
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("config.xml"));
+        QVERIFY(writeZARNConfigToXml(written, path));
+        QVERIFY(checkZARNFile(path));
+        bool ok = false;
+        read = readZARNConfigFromXml(path, &ok);
+        QVERIFY(ok);
+        QCOMPARE(dumpCores(read), dumpCores(expected));
+        for (ZarnCore *core : qAsConst(read)) {
+            for (const ProbeIn *probe : core->getAllProbeIns())
+                QVERIFY(hasReaderDefaults(probe->getSignalNet()));
+            for (const ProbeOut *probe : core->getAllProbeOuts())
+                QVERIFY(hasReaderDefaults(probe->getSignalNet()));
+        }
+    }
+
+    void rewriteIsIdentical_data()
+    {
+        QTest::addColumn<QString>("golden");
+        for (const char *golden : {"example.xml", "nocores.xml", "newcore.xml", "escaping.xml"})
+            QTest::newRow(golden) << testData(QLatin1String("config/") + QLatin1String(golden));
+    }
+
+    void rewriteIsIdentical()
+    {
+        QFETCH(QString, golden);
+        bool ok = false;
+        const QList<ZarnCore *> cores = readZARNConfigFromXml(golden, &ok);
+        const auto release = qScopeGuard([&] { qDeleteAll(cores); });
+        QVERIFY(ok);
+        QTemporaryDir dir;
+        QVERIFY(writeZARNConfigToXml(cores, dir.filePath(QStringLiteral("config.xml"))));
+        QCOMPARE(fileBytes(dir.filePath(QStringLiteral("config.xml"))), fileBytes(golden));
+    }
 };
-
-void TestConfigRoundTrip::randomCores_data()
-{
-    QTest::addColumn<quint32>("seed");
-    for (quint32 seed = 1; seed <= 40; ++seed)
-        QTest::addRow("seed %u", seed) << seed;
-}
-
-void TestConfigRoundTrip::randomCores()
-{
-    QFETCH(quint32, seed);
-    RandomCores random(seed);
-    Cores written;
-    Cores expected;
-    for (int i = QRandomGenerator(seed).bounded(4); i >= 0; --i) {
-        written.list.append(random.core());
-        expected.list.append(expectedAfterReading(written.list.last()));
-    }
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("config.xml"));
-    QVERIFY(writeZARNConfigToXml(written.list, path));
-    QVERIFY(checkZARNFile(path));
-
-    bool ok = false;
-    Cores read;
-    read.list = readZARNConfigFromXml(path, &ok);
-    QVERIFY(ok);
-    QCOMPARE(dumpCores(read.list), dumpCores(expected.list));
-    for (ZarnCore *core : qAsConst(read.list)) {
-        for (const ProbeIn *probe : core->getAllProbeIns())
-            QVERIFY(hasReaderDefaults(probe->getSignalNet()));
-        for (const ProbeOut *probe : core->getAllProbeOuts())
-            QVERIFY(hasReaderDefaults(probe->getSignalNet()));
-    }
-}
-
-void TestConfigRoundTrip::rewriteIsIdentical_data()
-{
-    QTest::addColumn<QString>("golden");
-    QTest::newRow("example") << "example.xml";
-    QTest::newRow("no cores") << "nocores.xml";
-    QTest::newRow("new core") << "newcore.xml";
-    QTest::newRow("escaping") << "escaping.xml";
-}
-
-void TestConfigRoundTrip::rewriteIsIdentical()
-{
-    QFETCH(QString, golden);
-    const QString source = QStringLiteral(ZARN_TEST_DATA_DIR "/config/") + golden;
-    Cores cores;
-    bool ok = false;
-    cores.list = readZARNConfigFromXml(source, &ok);
-    QVERIFY(ok);
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("config.xml"));
-    QVERIFY(writeZARNConfigToXml(cores.list, path));
-    QCOMPARE(readAll(path), readAll(source));
-}
 
 QTEST_GUILESS_MAIN(TestConfigRoundTrip)
 
