@@ -14,19 +14,16 @@ struct CapturedMessage
     QString text;
     bool hasLocation;
 
-    bool operator==(const CapturedMessage &other) const
-    {
-        return type == other.type && text == other.text && hasLocation == other.hasLocation;
-    }
+    bool operator==(const CapturedMessage &other) const { return type == other.type && text == other.text && hasLocation == other.hasLocation; }
 };
 
 class MessageCapture
 {
 public:
     MessageCapture()
+        : m_previous(qInstallMessageHandler(&MessageCapture::handler))
     {
         messages().clear();
-        m_previous = qInstallMessageHandler(&MessageCapture::handler);
     }
     ~MessageCapture() { qInstallMessageHandler(m_previous); }
     MessageCapture(const MessageCapture &) = delete;
@@ -49,15 +46,13 @@ private:
         messages().append({type, text, context.file || context.line || context.function});
     }
 
-    QtMessageHandler m_previous;
+    const QtMessageHandler m_previous;
 };
 
 inline char *toString(const CapturedMessage &message)
 {
     static const char *const levels[] = {"debug", "warning", "critical", "fatal", "info"};
-    const QByteArray text = QByteArray(levels[message.type]) + ": \"" + message.text.toUtf8() + '"'
-        + (message.hasLocation ? " (with location)" : "");
-    return qstrdup(text.constData());
+    return qstrdup(QByteArray(levels[message.type]) + ": \"" + message.text.toUtf8() + '"' + (message.hasLocation ? " (with location)" : ""));
 }
 
 #endif

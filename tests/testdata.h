@@ -32,27 +32,27 @@ inline QString writeFile(const QString &path, const QByteArray &bytes)
 
 // One row per line of a tab-separated table under tests/data, named by its
 // first field; every field is a QString column.  "\n" in a field stands for a
-// line break; lines starting with "#" are comments.
+// line break; lines starting with "#" are comments.  QtTest keeps the column
+// names' pointers: give literals.
 inline void addRowsFromTable(const QString &table, const QList<const char *> &columns)
 {
     for (const char *column : columns)
-        QTest::addColumn<QString>(column); // QtTest keeps the pointer: give literals
-    const QStringList lines = QString::fromUtf8(fileBytes(testData(table))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (const QString &line : lines) {
+        QTest::addColumn<QString>(column);
+    for (const QString &line : QString::fromUtf8(fileBytes(testData(table))).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
         if (line.startsWith(QLatin1Char('#')))
             continue;
-        const QStringList fields = line.split(QLatin1Char('\t'));
         QTestData &row = QTest::newRow(qPrintable(fields.first()));
         for (int i = 0; i < columns.size(); ++i)
             row << QString(fields.value(i)).replace(QLatin1String("\\n"), QLatin1String("\n"));
     }
 }
 
+// The files below @p dir, hidden ones included, as sorted relative paths.
 inline QStringList filesBelow(const QString &dir)
 {
     QStringList files;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext())
+    for (QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories); it.hasNext();)
         files.append(QDir(dir).relativeFilePath(it.next()));
     files.sort();
     return files;
@@ -65,9 +65,8 @@ inline void compareWithGolden(const QString &dir, const QString &goldenDir, cons
     QStringList actual = filesBelow(dir);
     for (const QString &name : ignored)
         actual.removeAll(name);
-    const QStringList golden = filesBelow(goldenDir);
-    QCOMPARE(actual, golden);
-    for (const QString &name : golden) {
+    QCOMPARE(actual, filesBelow(goldenDir));
+    for (const QString &name : actual) {
         const QByteArray bytes = fileBytes(dir + QLatin1Char('/') + name);
         const QByteArray expected = fileBytes(goldenDir + QLatin1Char('/') + name);
         QVERIFY2(bytes == expected, qPrintable(name + QLatin1String(" holds\n") + bytes + QLatin1String("\ninstead of\n") + expected));

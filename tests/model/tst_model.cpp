@@ -119,8 +119,10 @@ private Q_SLOTS:
         original->setUserClockName(QStringLiteral("clk"));
         original->setOutProbeSynwithUserClock(true);
         original->addProbeIn(1);
+        // A copy lists the very records of the original, which point back to it.
+        const QString shared = dumpCores({original}).replace(QLatin1String(" in "), QLatin1String(" in? ")).replace(QLatin1String(" out "), QLatin1String(" out? "));
         ZarnCore copy(*original);
-        QCOMPARE(dumpCores({&copy}), dumpCores({original}));
+        QCOMPARE(dumpCores({&copy}), shared);
         QCOMPARE(copy.getAllProbeIns(), original->getAllProbeIns());
         QCOMPARE(copy.getAllProbeOuts(), original->getAllProbeOuts());
         // Removed from one core while the other still lists it: the other one destroys it.
@@ -131,7 +133,7 @@ private Q_SLOTS:
         assigned = *original;
         const ZarnCore &self = assigned;
         assigned = self;
-        QCOMPARE(dumpCores({&assigned}), dumpCores({original}));
+        QCOMPARE(dumpCores({&assigned}), shared);
         QCOMPARE(assigned.getAllProbeIns(), original->getAllProbeIns());
         delete original;
         QCOMPARE(copy.getProbeIn(0)->getIndex(), 0);
