@@ -1,4 +1,5 @@
 #include "external/qelutils.h"
+#include "generate/escapeidentifier.h"
 #include "generate/topmodulewriters.h"
 
 #include "messagecapture.h"
@@ -13,44 +14,32 @@ using namespace ZARN;
 
 namespace {
 
-// A design of tests/data/top: one file holds its cores and its analyzer
-// cores; the first word of its name picks the writer.
-struct Design
+QString topFileName(const QString &design)
 {
-    explicit Design(const QString &name)
-        : name(name)
-        , path(testData(QLatin1String("top/") + name))
-        , cores(readZARNConfigFromXml(path + QLatin1String(".xml")))
-        , analyzers(QEL::readQELConfigFromXml(path + QLatin1String(".xml")))
-        , lites(QEL::readQELConfigFromXml_Lite(path + QLatin1String(".xml")))
-    {
-    }
-    ~Design()
-    {
-        qDeleteAll(cores);
-        qDeleteAll(analyzers);
-        qDeleteAll(lites);
-    }
+    return design.startsWith(QLatin1String("standalone")) ? QStringLiteral("xq_zarn_top.v") : QStringLiteral("xq_qel_zarn_top.v");
+}
 
-    QString topFileName() const { return name.startsWith(QLatin1String("standalone")) ? QStringLiteral("xq_zarn_top.v") : QStringLiteral("xq_qel_zarn_top.v"); }
-
-    bool write(const QString &outputDir) const
-    {
-        ZarnArg arg;
-        arg.outputDir = outputDir;
-        if (name.startsWith(QLatin1String("analyzer")))
-            return writeAnalyzerTopModule(arg, cores, analyzers);
-        if (name.startsWith(QLatin1String("lite")))
-            return writeLiteAnalyzerTopModule(arg, cores, lites);
-        return writeTopModule(arg, cores);
-    }
-
-    const QString name;
-    const QString path;
-    const QList<ZarnCore *> cores;
-    const QList<QEL::AoCore *> analyzers;
-    const QList<QEL::AOCore_Lite *> lites;
-};
+// Writes the top module of a design of tests/data/top into @p outputDir: the
+// design's one document holds its cores and its analyzer cores, and the first
+// word of its name picks the writer.  @p log gets what the writer logged.
+bool writeTop(const QString &design, const QString &outputDir, QList<CapturedMessage> *log)
+{
+    const QString path = testData(QLatin1String("top/") + design + QLatin1String(".xml"));
+    const QList<ZarnCore *> cores = readZARNConfigFromXml(path);
+    const QList<QEL::AoCore *> analyzers = QEL::readQELConfigFromXml(path);
+    const QList<QEL::AOCore_Lite *> lites = QEL::readQELConfigFromXml_Lite(path);
+    ZarnArg arg;
+    arg.outputDir = outputDir;
+    MessageCapture capture;
+    const bool written = design.startsWith(QLatin1String("analyzer")) ? writeAnalyzerTopModule(arg, cores, analyzers)
+        : design.startsWith(QLatin1String("lite"))                    ? writeLiteAnalyzerTopModule(arg, cores, lites)
+                                                                      : writeTopModule(arg, cores);
+    *log = capture.taken();
+    qDeleteAll(cores);
+    qDeleteAll(analyzers);
+    qDeleteAll(lites);
+    return written;
+}
 
 } // namespace
 
@@ -59,62 +48,65 @@ class TestTopModule : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void matchesGoldenFile_data();
-    void matchesGoldenFile();
-    void unopenableFile_data();
-    void unopenableFile();
+    void matchesGoldenFile_data()
+    {
+        QTest::addColumn<QString>("design");
+        for (const QString &file : QDir(testData(QStringLiteral("top"))).entryList({QStringLiteral("*.xml")}))
+            QTest::newRow(qPrintable(file.chopped(4))) << file.chopped(4);
+    }
+
+    void matchesGoldenFile()
+    {
+        QFETCH(QString, design);
+        QTemporaryDir dir;
+        // A longer file of an earlier run is replaced whole.
+        const QString top = writeFile(dir.filePath(topFileName(design)), QByteArray(100000, 'x'));
+        QList<CapturedMessage> log;
+        QVERIFY(writeTop(design, dir.path(), &log));
+        QCOMPARE(log, QList<CapturedMessage>());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{topFileName(design)});
+        const QString golden = testData(QLatin1String("top/") + design + QLatin1String(".v"));
+        // ZARN_UPDATE_GOLDEN=1 rewrites the golden files; review their diff.
+        if (qEnvironmentVariableIntValue("ZARN_UPDATE_GOLDEN") == 1)
+            writeFile(golden, fileBytes(top));
+        QCOMPARE(QString::fromUtf8(fileBytes(top)), QString::fromUtf8(fileBytes(golden)));
+    }
+
+    void unopenableFile_data()
+    {
+        QTest::addColumn<QString>("design");
+        QTest::newRow("standalone") << "standalone-basic";
+        QTest::newRow("analyzer") << "analyzer-basic";
+        QTest::newRow("lite") << "lite-basic";
+    }
+
+    void unopenableFile()
+    {
+        QFETCH(QString, design);
+        QTemporaryDir dir;
+        // A directory in the file's place can't be opened for writing, whoever runs the test.
+        QVERIFY(QDir(dir.path()).mkdir(topFileName(design)));
+        QList<CapturedMessage> log;
+        QVERIFY(!writeTop(design, dir.path(), &log));
+        QCOMPARE(log, QList<CapturedMessage>{MessageCapture::critical(QStringLiteral("failded to open result file."))});
+        QVERIFY(QFileInfo(dir.filePath(topFileName(design))).isDir());
+        // The writers create no directory.
+        QVERIFY(!writeTop(design, dir.filePath(QStringLiteral("missing")), &log));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
+    }
+
+    void escapeIdentifier_data()
+    {
+        addRowsFromTable(QStringLiteral("generate/escapeidentifier.txt"), {"case", "name", "expected"});
+    }
+
+    void escapeIdentifier()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        QCOMPARE(ZARN::escapeIdentifier(name), expected);
+    }
 };
-
-void TestTopModule::matchesGoldenFile_data()
-{
-    QTest::addColumn<QString>("design");
-    for (const QString &file : QDir(testData(QStringLiteral("top"))).entryList({QStringLiteral("*.xml")}))
-        QTest::newRow(qPrintable(file.chopped(4))) << file.chopped(4);
-}
-
-void TestTopModule::matchesGoldenFile()
-{
-    QFETCH(QString, design);
-    const Design top(design);
-    QTemporaryDir dir;
-    // A longer file of an earlier run is replaced whole.
-    writeFile(dir.filePath(top.topFileName()), QByteArray(100000, 'x'));
-
-    MessageCapture log;
-    QVERIFY(top.write(dir.path()));
-    QCOMPARE(log.taken(), QList<CapturedMessage>());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{top.topFileName()});
-    const QByteArray actual = fileBytes(dir.filePath(top.topFileName()));
-    // ZARN_UPDATE_GOLDEN=1 rewrites the golden files; review their diff.
-    if (qEnvironmentVariableIntValue("ZARN_UPDATE_GOLDEN") == 1)
-        writeFile(top.path + QLatin1String(".v"), actual);
-    QCOMPARE(QString::fromUtf8(actual), QString::fromUtf8(fileBytes(top.path + QLatin1String(".v"))));
-}
-
-void TestTopModule::unopenableFile_data()
-{
-    QTest::addColumn<QString>("design");
-    QTest::newRow("standalone") << "standalone-basic";
-    QTest::newRow("analyzer") << "analyzer-basic";
-    QTest::newRow("lite") << "lite-basic";
-}
-
-void TestTopModule::unopenableFile()
-{
-    QFETCH(QString, design);
-    const Design top(design);
-    QTemporaryDir dir;
-    // A directory in the file's place can't be opened for writing, whoever runs the test.
-    QVERIFY(QDir(dir.path()).mkdir(top.topFileName()));
-
-    MessageCapture log;
-    QVERIFY(!top.write(dir.path()));
-    QCOMPARE(log.taken(), QList<CapturedMessage>{MessageCapture::critical(QStringLiteral("failded to open result file."))});
-    QVERIFY(QFileInfo(dir.filePath(top.topFileName())).isDir());
-
-    QVERIFY(!top.write(dir.filePath(QStringLiteral("missing"))));
-    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
-}
 
 QTEST_GUILESS_MAIN(TestTopModule)
 #include "tst_topmodule.moc"
