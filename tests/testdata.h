@@ -52,8 +52,9 @@ inline void addRowsFromTable(const QString &table, const QList<const char *> &co
 inline QStringList filesBelow(const QString &dir)
 {
     QStringList files;
-    for (QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories); it.hasNext();)
-        files.append(QDir(dir).relativeFilePath(it.next()));
+    const QDir base(QDir(dir).absolutePath());
+    for (QDirIterator it(base.path(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories); it.hasNext();)
+        files.append(base.relativeFilePath(it.next()));
     files.sort();
     return files;
 }
