@@ -9,20 +9,21 @@
 //    in 0: cnt_en data{data[0] data[1]}
 //    out 0 "0x0":
 //
-// A probe that does not point back to its core shows as "in?" or "out?".
+// A probe that does not point back to its core shows as "in?" or "out?", an
+// item whose auxiliary fields are not the defaults as "name*".
 
 #include <zarn/zarncore.h>
 
 #include <QStringList>
 
-inline QString dumpNet(const QList<ZARN::SignalItem> &net)
+inline QString dumpNet(const QList<ZARN::SignalItem> &net, bool bits = false)
 {
     QStringList items;
     for (const ZARN::SignalItem &item : net) {
-        QStringList bits;
-        for (const ZARN::SignalItem &bit : item.bits)
-            bits.append(bit.name);
-        items.append(item.bits.isEmpty() ? item.name : item.name + QLatin1Char('{') + bits.join(QLatin1Char(' ')) + QLatin1Char('}'));
+        const bool plain = item.auxText.isEmpty() && item.auxFlagA && item.auxFlagB && item.auxNumber == -1;
+        items.append(item.name + QLatin1String(plain ? "" : "*"));
+        if (!bits && !item.bits.isEmpty())
+            items.last() += QLatin1Char('{') + dumpNet(item.bits, true) + QLatin1Char('}');
     }
     return items.join(QLatin1Char(' '));
 }

@@ -30,17 +30,6 @@ private Q_SLOTS:
         else
             QFAIL("unknown function");
     }
-
-    void allFourBitGroups()
-    {
-        // Exactly the 30 texts of one to four binary digits are accepted.
-        int accepted = 0;
-        for (int length = 1; length <= 4; ++length) {
-            for (int value = 0; value < (1 << length); ++value, ++accepted)
-                QCOMPARE(bintoHex4bit(QString::number(value, 2).rightJustified(length, QLatin1Char('0'))), QString::number(value, 16).toUpper());
-        }
-        QCOMPARE(accepted, 30);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestConversions)

@@ -12,7 +12,8 @@ Q_DECLARE_METATYPE(QList<ZARN::SignalItem>)
 
 namespace {
 
-// The probe indexes of a core in list order: "inputs | outputs".
+// The probe indexes of a core in list order: "inputs | outputs".  What a new
+// core holds is in the reader's table (a core without probes).
 QString indexes(const ZarnCore &core)
 {
     QStringList in;
@@ -43,32 +44,18 @@ class TestModel : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void newCore()
-    {
-        for (const int index : {0, 7}) {
-            const std::unique_ptr<ZarnCore> core(index == 0 ? new ZarnCore : new ZarnCore(index));
-            QCOMPARE(dumpCores({core.get()}), QStringLiteral("core %1 module=\"\" sync=false clock=\"\"\n in 0: \n out 0 \"0x0\": ").arg(index));
-            QCOMPARE(core->getProbeIn(0)->getZarnCore(), core.get());
-            QCOMPARE(core->getProbeOut(0)->getZarnCore(), core.get());
-            QVERIFY(core->getAvailableProbeIns().isEmpty() && core->getAvailableProbeOuts().isEmpty());
-        }
-        const SignalItem item;
-        QVERIFY(item.name.isEmpty() && item.auxText.isEmpty() && item.bits.isEmpty() && item.auxFlagA && item.auxFlagB);
-        QCOMPARE(item.auxNumber, -1);
-    }
-
     void lookupFindsEarliest()
     {
-        ZarnCore core;
+        ZarnCore core(7);
         core.addProbeIn(3);
         core.addProbeIn(3);
         core.addProbeOut(3);
         QCOMPARE(indexes(core), QStringLiteral("0 3 3 | 0 3"));
         QCOMPARE(core.getProbeIn(3), core.getAllProbeIns().at(1));
         QCOMPARE(core.getProbeOut(3), core.getAllProbeOuts().at(1));
-        QCOMPARE(core.getProbeOut(3)->getValue(), QStringLiteral("0x0"));
         QCOMPARE(core.getProbeIn(5), nullptr);
         QCOMPARE(core.getProbeOut(5), nullptr);
+        QCOMPARE(dumpCores({&core}), QStringLiteral("core 7 module=\"\" sync=false clock=\"\"\n in 0: \n in 3: \n in 3: \n out 0 \"0x0\": \n out 3 \"0x0\": "));
     }
 
     void removeAndRenumber_data()
@@ -90,7 +77,7 @@ private Q_SLOTS:
         QFETCH(int, position);
         QFETCH(QString, removed);
         QFETCH(QString, renumbered);
-        // A removed probe is the caller's: it outlives the core, and the
+        // A removed probe is the caller's: it outlives the core here, and the
         // sanitizer build fails on a double free or a leak.
         std::unique_ptr<ProbeIn> in;
         std::unique_ptr<ProbeOut> out;
@@ -111,15 +98,13 @@ private Q_SLOTS:
 
     void sharedOwnership()
     {
-        // Copies list the same records; each record dies with the last core
-        // that lists it.  The sanitizer build turns a leak or a double free
-        // into a failure.
+        // Copies list the very records of the original, which point back to
+        // it; each record dies with the last core that lists it.
         auto *original = new ZarnCore(1);
         original->setModuleName(QStringLiteral("m"));
         original->setUserClockName(QStringLiteral("clk"));
         original->setOutProbeSynwithUserClock(true);
         original->addProbeIn(1);
-        // A copy lists the very records of the original, which point back to it.
         const QString shared = dumpCores({original}).replace(QLatin1String(" in "), QLatin1String(" in? ")).replace(QLatin1String(" out "), QLatin1String(" out? "));
         ZarnCore copy(*original);
         QCOMPARE(dumpCores({&copy}), shared);
@@ -151,13 +136,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QList<SignalItem>>("signalNet");
         QTest::addColumn<QStringList>("expected");
+        QList<SignalItem> nested = net(QStringLiteral("b=b0"));
+        nested[0].bits[0].bits.append(SignalItem(QStringLiteral("deeper")));
         QTest::newRow("empty") << QList<SignalItem>() << QStringList();
         QTest::newRow("signal, bus, signal") << net(QStringLiteral("a b=b0,b1 c")) << QStringList{"a", "b0", "b1", "c"};
         QTest::newRow("bus without bits counts its name once") << net(QStringLiteral("bus")) << QStringList{"bus"};
         QTest::newRow("repeats are kept") << net(QStringLiteral("x x")) << QStringList{"x", "x"};
         QTest::newRow("empty name is an entry") << QList<SignalItem>{SignalItem()} << QStringList{QString()};
-        QList<SignalItem> nested = net(QStringLiteral("b=b0"));
-        nested[0].bits[0].bits.append(SignalItem(QStringLiteral("deeper")));
         QTest::newRow("bits of a bit are ignored") << nested << QStringList{"b0"};
     }
 
@@ -165,20 +150,16 @@ private Q_SLOTS:
     {
         QFETCH(QList<SignalItem>, signalNet);
         QFETCH(QStringList, expected);
-        ProbeIn in(0);
-        QVERIFY(!in.isAvailable());
-        in.setSignalNet(signalNet);
-        QCOMPARE(in.singleSignals(), expected);
-        QCOMPARE(in.width(), expected.size());
-        QCOMPARE(in.isAvailable(), !signalNet.isEmpty());
-        ProbeOut out(0);
-        out.setSignalNet(signalNet);
-        QCOMPARE(out.singleSignals(), expected);
-
         ZarnCore core;
         core.addProbeIn(1);
-        core.getProbeIn(1)->setSignalNet(signalNet);
-        QCOMPARE(core.getAvailableProbeIns(), signalNet.isEmpty() ? QList<ProbeIn *>() : QList<ProbeIn *>{core.getProbeIn(1)});
+        ProbeIn *in = core.getProbeIn(1);
+        in->setSignalNet(signalNet);
+        QCOMPARE(in->singleSignals(), expected);
+        QCOMPARE(in->width(), expected.size());
+        QCOMPARE(core.getAvailableProbeIns(), signalNet.isEmpty() ? QList<ProbeIn *>() : QList<ProbeIn *>{in});
+        core.getProbeOut(0)->setSignalNet(signalNet);
+        QCOMPARE(core.getProbeOut(0)->singleSignals(), expected);
+        QCOMPARE(core.getAvailableProbeOuts().size(), signalNet.isEmpty() ? 0 : 1);
     }
 
     void move()
@@ -186,7 +167,6 @@ private Q_SLOTS:
         // A moved-from probe keeps no net; the target takes all.
         ZarnCore core;
         ProbeOut source(4);
-        QCOMPARE(source.getZarnCore(), nullptr);
         source.setZarnCore(&core);
         source.setValue(QStringLiteral("0xAB"));
         source.setSignalNet(net(QStringLiteral("r s")));
