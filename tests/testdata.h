@@ -48,6 +48,12 @@ inline void addRowsFromTable(const QString &table, const QList<const char *> &co
     }
 }
 
+// The current row's QString column @p name, for tables whose fields are used once.
+inline QString field(const char *name)
+{
+    return *static_cast<QString *>(QTest::qData(name, qMetaTypeId<QString>()));
+}
+
 // The files below @p dir, hidden ones included, as sorted relative paths.
 inline QStringList filesBelow(const QString &dir)
 {

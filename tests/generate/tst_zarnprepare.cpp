@@ -1,7 +1,11 @@
-#include <zarn/zarnprepare.h>
+#include "generate/controlcorefiles.h"
+#include "generate/corefiles.h"
 
 #include "messagecapture.h"
 #include "testdata.h"
+
+#include <zarn/configreader.h>
+#include <zarn/zarnprepare.h>
 
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -10,13 +14,16 @@ using namespace ZARN;
 
 namespace {
 
-const QString runData = testData(QStringLiteral("generate/run/"));
-
-QList<CapturedMessage> criticals(const QList<CapturedMessage> &messages)
+// The cores of tests/data/generate/include/<name>.xml; the caller owns them.
+QList<ZarnCore *> includeCores(const QString &name)
 {
-    QList<CapturedMessage> result;
-    std::copy_if(messages.begin(), messages.end(), std::back_inserter(result), [](const CapturedMessage &m) { return m.type == QtCriticalMsg; });
-    return result;
+    return readZARNConfigFromXml(testData(QLatin1String("generate/include/") + name + QLatin1String(".xml")));
+}
+
+QList<CapturedMessage> criticals(QList<CapturedMessage> messages)
+{
+    messages.erase(std::remove_if(messages.begin(), messages.end(), [](const CapturedMessage &m) { return m.type != QtCriticalMsg; }), messages.end());
+    return messages;
 }
 
 } // namespace
@@ -34,27 +41,16 @@ private Q_SLOTS:
 
     void run()
     {
-        QFETCH(QString, config);
-        QFETCH(QString, analyzer);
-        QFETCH(QString, fileList);
-        QFETCH(QString, includePath);
-        ZarnArg arg;
-        arg.configFile = runData + config;
-        arg.analyzerConfigFile = analyzer.isEmpty() ? QString() : runData + analyzer;
-        QFETCH(QString, deviceKey);
-        QFETCH(QString, deviceSubKey);
-        QFETCH(QString, outputDir);
-        QFETCH(QString, ipRootDir);
-        arg.deviceKey = deviceKey;
-        arg.deviceSubKey = deviceSubKey;
-        arg.outputDir = outputDir;
-        arg.ipRootDir = ipRootDir;
+        const QString runData = testData(QStringLiteral("generate/run/"));
+        const QString fileList = field("fileList");
+        ZarnArg arg{runData + field("config"), QString(), field("deviceKey"), field("deviceSubKey"), field("outputDir"), field("ipRootDir"),
+                    field("analyzer").isEmpty() ? QString() : runData + field("analyzer")};
         QTemporaryDir root;
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(root.path()));
         const auto restore = qScopeGuard([&] { QDir::setCurrent(previous); });
         for (const char *stale : {"/zarn_7/xq_zarn_parameter.v", "/.hidden", "/old/nested/.x"})
-            writeFile(outputDir + QLatin1String(stale), QByteArray());
+            writeFile(arg.outputDir + QLatin1String(stale), QByteArray());
 
         MessageCapture capture;
         ZarnPrepare generator;
@@ -62,11 +58,11 @@ private Q_SLOTS:
         for (int run = 0; run < 2; ++run) {
             QCOMPARE(generator.prepare(arg), !fileList.isEmpty());
             QCOMPARE(generator.fileList(), fileList.split(QLatin1Char(' '), Qt::SkipEmptyParts));
-            QCOMPARE(generator.includePath(), includePath.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+            QCOMPARE(generator.includePath(), field("includePath").split(QLatin1Char(' '), Qt::SkipEmptyParts));
             if (fileList.isEmpty())
-                QCOMPARE(QDir(outputDir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot), QStringList());
+                QCOMPARE(QDir(arg.outputDir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot), QStringList());
             else // The top module is another suite's.
-                compareWithGolden(outputDir, runData + QLatin1String("threecores"), {QStringLiteral("xq_zarn_top.v"), QStringLiteral("xq_qel_zarn_top.v")});
+                compareWithGolden(arg.outputDir, runData + QLatin1String("threecores"), {QStringLiteral("xq_zarn_top.v"), QStringLiteral("xq_qel_zarn_top.v")});
         }
         QCOMPARE(criticals(capture.taken()), QList<CapturedMessage>());
         // A run that fails creates no output directory.
@@ -89,8 +85,8 @@ private Q_SLOTS:
         QFETCH(QString, analyzer);
         QTemporaryDir root;
         ZarnArg arg;
-        arg.configFile = runData + QLatin1String("threecores.xml");
-        arg.analyzerConfigFile = analyzer.isEmpty() ? QString() : runData + analyzer;
+        arg.configFile = testData(QStringLiteral("generate/run/threecores.xml"));
+        arg.analyzerConfigFile = analyzer.isEmpty() ? QString() : testData(QLatin1String("generate/run/") + analyzer);
         arg.outputDir = writeFile(root.filePath(QStringLiteral("out")), "kept");
         MessageCapture capture;
         ZarnPrepare generator;
@@ -101,6 +97,72 @@ private Q_SLOTS:
         QCOMPARE(criticals(capture.taken()), (QList<CapturedMessage>{MessageCapture::critical(QStringLiteral("failed to generate xq_zarn_con_top_define.v")),
                                                                      MessageCapture::critical(QStringLiteral("failed to generate zarn_0/xq_zarn_top_define.v")),
                                                                      MessageCapture::critical(QStringLiteral("failded to open result file."))}));
+    }
+
+    void includeFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &file : QDir(testData(QStringLiteral("generate/include"))).entryList({QStringLiteral("*.xml")}))
+            QTest::newRow(qPrintable(file.chopped(4))) << file.chopped(4);
+    }
+
+    void includeFiles()
+    {
+        // The control core's and each core's include files, written straight
+        // into a missing directory over longer files of an earlier run.
+        QFETCH(QString, name);
+        const QList<ZarnCore *> cores = includeCores(name);
+        QTemporaryDir root;
+        ZarnArg arg;
+        arg.outputDir = root.filePath(QStringLiteral("missing/out"));
+        writeFile(arg.outputDir + QLatin1String("/zarn_control/xq_zarn_con_top_define.v"), QByteArray(200, 'x'));
+        writeFile(arg.outputDir + QLatin1String("/zarn_control/xq_zarn_con_parameter.v"), QByteArray(200, 'x'));
+        MessageCapture capture;
+        QVERIFY(writeControlCoreFiles(arg, cores));
+        QVERIFY(writeCoreFiles(arg, cores));
+        qDeleteAll(cores);
+        QCOMPARE(capture.taken(), QList<CapturedMessage>());
+        compareWithGolden(arg.outputDir, testData(QLatin1String("generate/include/") + name));
+    }
+
+    void includeFileOpenFailure_data()
+    {
+        QTest::addColumn<bool>("control");
+        QTest::addColumn<QString>("blocker");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("written");
+        // A directory where a file should go, or a file where a directory
+        // should go, can't be opened even by root.  Writing stops there.
+        QTest::newRow("control define") << true << "zarn_control" << "failed to generate xq_zarn_con_top_define.v" << QStringList();
+        QTest::newRow("control parameter") << true << "zarn_control/xq_zarn_con_parameter.v/" << "failed to generate xq_zarn_con_parameter.v"
+                                           << QStringList{"zarn_control/xq_zarn_con_top_define.v"};
+        QTest::newRow("second core define") << false << "zarn_1" << "failed to generate zarn_1/xq_zarn_top_define.v"
+                                            << QStringList{"zarn_0/xq_zarn_parameter.v", "zarn_0/xq_zarn_top_define.v"};
+        QTest::newRow("first core parameter") << false << "zarn_0/xq_zarn_parameter.v/" << "failed to generate zarn_0/xq_zarn_parameter.v"
+                                              << QStringList{"zarn_0/xq_zarn_top_define.v"};
+    }
+
+    void includeFileOpenFailure()
+    {
+        QFETCH(bool, control);
+        QFETCH(QString, blocker);
+        QFETCH(QString, message);
+        QFETCH(QStringList, written);
+        QTemporaryDir root;
+        ZarnArg arg;
+        arg.outputDir = root.path();
+        if (blocker.endsWith(QLatin1Char('/')))
+            QVERIFY(QDir().mkpath(root.filePath(blocker)));
+        else
+            writeFile(root.filePath(blocker), QByteArray());
+        const QList<ZarnCore *> cores = includeCores(QStringLiteral("indices7and3"));
+        MessageCapture capture;
+        QVERIFY(!(control ? writeControlCoreFiles(arg, cores) : writeCoreFiles(arg, cores)));
+        qDeleteAll(cores);
+        QCOMPARE(capture.taken(), QList<CapturedMessage>{MessageCapture::critical(message)});
+        QStringList files = filesBelow(root.path());
+        files.removeAll(blocker);
+        QCOMPARE(files, written);
     }
 };
 
