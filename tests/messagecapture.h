@@ -26,8 +26,7 @@ public:
         messages().clear();
     }
     ~MessageCapture() { qInstallMessageHandler(m_previous); }
-    MessageCapture(const MessageCapture &) = delete;
-    MessageCapture &operator=(const MessageCapture &) = delete;
+    Q_DISABLE_COPY(MessageCapture)
 
     QList<CapturedMessage> taken() const { return messages(); }
 

@@ -127,27 +127,12 @@ private Q_SLOTS:
 
     void includeFileOpenFailure_data()
     {
-        QTest::addColumn<bool>("control");
-        QTest::addColumn<QString>("blocker");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QStringList>("written");
-        // A directory where a file should go, or a file where a directory
-        // should go, can't be opened even by root.  Writing stops there.
-        QTest::newRow("control define") << true << "zarn_control" << "failed to generate xq_zarn_con_top_define.v" << QStringList();
-        QTest::newRow("control parameter") << true << "zarn_control/xq_zarn_con_parameter.v/" << "failed to generate xq_zarn_con_parameter.v"
-                                           << QStringList{"zarn_control/xq_zarn_con_top_define.v"};
-        QTest::newRow("second core define") << false << "zarn_1" << "failed to generate zarn_1/xq_zarn_top_define.v"
-                                            << QStringList{"zarn_0/xq_zarn_parameter.v", "zarn_0/xq_zarn_top_define.v"};
-        QTest::newRow("first core parameter") << false << "zarn_0/xq_zarn_parameter.v/" << "failed to generate zarn_0/xq_zarn_parameter.v"
-                                              << QStringList{"zarn_0/xq_zarn_top_define.v"};
+        addRowsFromTable(QStringLiteral("generate/include/failures.txt"), {"case", "writer", "blocker", "message", "written"});
     }
 
     void includeFileOpenFailure()
     {
-        QFETCH(bool, control);
-        QFETCH(QString, blocker);
-        QFETCH(QString, message);
-        QFETCH(QStringList, written);
+        const QString blocker = field("blocker");
         QTemporaryDir root;
         ZarnArg arg;
         arg.outputDir = root.path();
@@ -157,12 +142,12 @@ private Q_SLOTS:
             writeFile(root.filePath(blocker), QByteArray());
         const QList<ZarnCore *> cores = includeCores(QStringLiteral("indices7and3"));
         MessageCapture capture;
-        QVERIFY(!(control ? writeControlCoreFiles(arg, cores) : writeCoreFiles(arg, cores)));
+        QVERIFY(!(field("writer") == QLatin1String("control") ? writeControlCoreFiles(arg, cores) : writeCoreFiles(arg, cores)));
         qDeleteAll(cores);
-        QCOMPARE(capture.taken(), QList<CapturedMessage>{MessageCapture::critical(message)});
+        QCOMPARE(capture.taken(), QList<CapturedMessage>{MessageCapture::critical(field("message"))});
         QStringList files = filesBelow(root.path());
         files.removeAll(blocker);
-        QCOMPARE(files, written);
+        QCOMPARE(files, field("written").split(QLatin1Char(' '), Qt::SkipEmptyParts));
     }
 };
 

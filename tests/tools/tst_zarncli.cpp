@@ -86,45 +86,28 @@ private Q_SLOTS:
 
     void refusals_data()
     {
-        QTest::addColumn<QString>("config");
-        QTest::addColumn<QString>("out");
-        QTest::addColumn<bool>("force");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("foreign files") << example << "work/foreign" << false << "it holds files that zarn generate did not write; pass --force to empty it anyway";
-        QTest::newRow("foreign files, forced") << example << "work/foreign" << true << "";
-        QTest::newRow("current directory") << example << "work" << true << "it is the current directory or one above it; give --out a directory of its own";
-        QTest::newRow("above the current directory") << example << "." << true << "it is the current directory or one above it; give --out a directory of its own";
-        QTest::newRow("home") << example << "home" << true << "it is your home directory; give --out a directory of its own";
-        QTest::newRow("root") << example << "/" << true << "it is the file-system root; give --out a directory of its own";
-        QTest::newRow("blank in the path") << example << "work/with blank" << true << "holds white space, which Verilog command files cannot carry";
-        QTest::newRow("broken configuration") << testData("tools/broken.xml") << "work/foreign" << true 
-                                              << "zarn: " + testData("tools/broken.xml") + ": Opening and ending tag mismatch. at 4:14\n";
+        addRowsFromTable(QStringLiteral("tools/refusals.txt"), {"case", "config", "out", "force", "reason"});
     }
 
     void refusals()
     {
-        // Everything that can be found wrong is found before anything is touched.
-        QFETCH(QString, config);
-        QFETCH(QString, out);
-        QFETCH(bool, force);
-        QFETCH(QString, reason);
         QTemporaryDir dir;
         writeFile(dir.filePath("work/foreign/keep.txt"), "precious");
         writeFile(dir.filePath("home/.profile"), "precious");
-        const QString target = QDir::isAbsolutePath(out) ? out : dir.filePath(out);
-        QStringList arguments{"generate", "--config", config, "--out", target, "--filelist", dir.filePath("list.f")};
-        if (force)
+        const QString target = field("out") == QLatin1String("/") ? field("out") : dir.filePath(field("out"));
+        QStringList arguments{"generate", "--config", placed(field("config")), "--out", target, "--filelist", dir.filePath("list.f")};
+        if (!field("force").isEmpty())
             arguments.append(QStringLiteral("--force"));
         const bool existed = QFileInfo::exists(target);
 
         const Result result = zarn(arguments, dir.filePath("work"), dir.filePath("home"));
-        if (reason.isEmpty()) {
+        if (field("reason").isEmpty()) {
             QCOMPARE(result.exitCode, 0);
             QVERIFY(!QFile::exists(target + QLatin1String("/keep.txt")));
             return;
         }
         QCOMPARE(result.exitCode, 2);
-        QVERIFY2(result.err.contains(reason), qPrintable(result.err));
+        QVERIFY2(result.err.contains(placed(field("reason"))), qPrintable(result.err));
         QCOMPARE(fileBytes(dir.filePath("work/foreign/keep.txt")) + fileBytes(dir.filePath("home/.profile")), QByteArray("preciousprecious"));
         QCOMPARE(QFileInfo::exists(target), existed);
         QVERIFY(!QFile::exists(dir.filePath("list.f")));
