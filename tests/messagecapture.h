@@ -23,28 +23,23 @@ public:
     MessageCapture()
         : m_previous(qInstallMessageHandler(&MessageCapture::handler))
     {
-        messages().clear();
+        s_messages.clear();
     }
     ~MessageCapture() { qInstallMessageHandler(m_previous); }
     Q_DISABLE_COPY(MessageCapture)
 
-    QList<CapturedMessage> taken() const { return messages(); }
+    QList<CapturedMessage> taken() const { return s_messages; }
 
     static CapturedMessage debug(const QString &text) { return {QtDebugMsg, text, false}; }
     static CapturedMessage critical(const QString &text) { return {QtCriticalMsg, text, false}; }
 
 private:
-    static QList<CapturedMessage> &messages()
-    {
-        static QList<CapturedMessage> list;
-        return list;
-    }
-
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
-        messages().append({type, text, context.file || context.line || context.function});
+        s_messages.append({type, text, context.file || context.line || context.function});
     }
 
+    static inline QList<CapturedMessage> s_messages;
     const QtMessageHandler m_previous;
 };
 

@@ -16,17 +16,16 @@ private Q_SLOTS:
 
     void conversions()
     {
-        QFETCH(QString, function);
-        QFETCH(QString, input);
-        QFETCH(QString, expected);
+        const QString function = field("function");
+        const QString input = field("input");
         if (function == QLatin1String("bintoHex4bit"))
-            QCOMPARE(bintoHex4bit(input), expected);
+            QCOMPARE(bintoHex4bit(input), field("expected"));
         else if (function == QLatin1String("stringBintoHex"))
-            QCOMPARE(stringBintoHex(input), expected);
+            QCOMPARE(stringBintoHex(input), field("expected"));
         else if (function == QLatin1String("stringHextoBinfor0x"))
-            QCOMPARE(stringHextoBinfor0x(input), expected);
+            QCOMPARE(stringHextoBinfor0x(input), field("expected"));
         else if (function == QLatin1String("roundTrip"))
-            QCOMPARE(stringHextoBinfor0x(QLatin1String("0x") + stringBintoHex(input)), expected);
+            QCOMPARE(stringHextoBinfor0x(QLatin1String("0x") + stringBintoHex(input)), field("expected"));
         else
             QFAIL("unknown function");
     }

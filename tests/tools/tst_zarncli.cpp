@@ -34,8 +34,6 @@ QString placed(QString text)
     return text.replace(QLatin1String("@examples"), QLatin1String(ZARN_EXAMPLES_DIR)).replace(QLatin1String("@data"), QLatin1String(ZARN_TEST_DATA_DIR));
 }
 
-const QString example = QStringLiteral(ZARN_EXAMPLES_DIR "/design.xml");
-
 } // namespace
 
 class TestZarnCli : public QObject
@@ -50,21 +48,17 @@ private Q_SLOTS:
 
     void commands()
     {
-        QFETCH(QString, arguments);
-        QFETCH(QString, exitCode);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
-        const Result result = zarn(placed(arguments).split(QLatin1Char(' '), Qt::SkipEmptyParts));
-        QCOMPARE(result.out, out.isEmpty() ? out : placed(out) + QLatin1Char('\n'));
+        const Result result = zarn(placed(field("arguments")).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        QCOMPARE(result.out, field("out").isEmpty() ? QString() : placed(field("out")) + QLatin1Char('\n'));
         // Usage errors may show the help first; the error is the last line.
-        QCOMPARE(result.err.trimmed().section(QLatin1Char('\n'), -1), placed(err));
-        QCOMPARE(QString::number(result.exitCode), exitCode);
+        QCOMPARE(result.err.trimmed().section(QLatin1Char('\n'), -1), placed(field("err")));
+        QCOMPARE(QString::number(result.exitCode), field("exitCode"));
     }
 
     void generate()
     {
         QTemporaryDir dir;
-        const QStringList arguments{"generate", "--config", example, "--out", dir.filePath("out"), "--ip-root", dir.filePath("ip"),
+        const QStringList arguments{"generate", "--config", QStringLiteral(ZARN_EXAMPLES_DIR "/design.xml"), "--out", dir.filePath("out"), "--ip-root", dir.filePath("ip"),
                                     "--json", "--analyzer", QStringLiteral(ZARN_EXAMPLES_DIR "/analyzer.xml")};
         auto expected = [&](const char *golden) {
             return QString::fromUtf8(fileBytes(testData(QLatin1String("tools/") + QLatin1String(golden))))
