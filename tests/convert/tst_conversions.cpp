@@ -2,6 +2,8 @@
 
 #include "testdata.h"
 
+#include <QHash>
+
 using namespace ZARN;
 
 class TestConversions : public QObject
@@ -16,18 +18,14 @@ private Q_SLOTS:
 
     void conversions()
     {
-        const QString function = field("function");
-        const QString input = field("input");
-        if (function == QLatin1String("bintoHex4bit"))
-            QCOMPARE(bintoHex4bit(input), field("expected"));
-        else if (function == QLatin1String("stringBintoHex"))
-            QCOMPARE(stringBintoHex(input), field("expected"));
-        else if (function == QLatin1String("stringHextoBinfor0x"))
-            QCOMPARE(stringHextoBinfor0x(input), field("expected"));
-        else if (function == QLatin1String("roundTrip"))
-            QCOMPARE(stringHextoBinfor0x(QLatin1String("0x") + stringBintoHex(input)), field("expected"));
-        else
-            QFAIL("unknown function");
+        const QHash<QString, QString (*)(QString)> functions{
+            {QStringLiteral("bintoHex4bit"), &bintoHex4bit},
+            {QStringLiteral("stringBintoHex"), &stringBintoHex},
+            {QStringLiteral("stringHextoBinfor0x"), &stringHextoBinfor0x},
+            {QStringLiteral("roundTrip"), [](QString bits) { return stringHextoBinfor0x(QLatin1String("0x") + stringBintoHex(bits)); }},
+        };
+        QVERIFY(functions.contains(field("function")));
+        QCOMPARE(functions.value(field("function"))(field("input")), field("expected"));
     }
 };
 

@@ -28,8 +28,7 @@ bool writeTop(const QString &design, const QString &outputDir, QList<CapturedMes
     const QList<ZarnCore *> cores = readZARNConfigFromXml(path);
     const QList<QEL::AoCore *> analyzers = QEL::readQELConfigFromXml(path);
     const QList<QEL::AOCore_Lite *> lites = QEL::readQELConfigFromXml_Lite(path);
-    ZarnArg arg;
-    arg.outputDir = outputDir;
+    const ZarnArg arg{QString(), QString(), QString(), QString(), outputDir, QString(), QString()};
     MessageCapture capture;
     const bool written = design.startsWith(QLatin1String("analyzer")) ? writeAnalyzerTopModule(arg, cores, analyzers)
         : design.startsWith(QLatin1String("lite"))                    ? writeLiteAnalyzerTopModule(arg, cores, lites)
