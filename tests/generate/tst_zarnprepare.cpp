@@ -5,6 +5,7 @@
 #include "testdata.h"
 
 #include <zarn/configreader.h>
+#include <zarn/zarncore.h>
 #include <zarn/zarnprepare.h>
 
 #include <QScopeGuard>
