@@ -14,50 +14,39 @@ struct CapturedMessage
     QString text;
     bool hasLocation;
 
-    bool operator==(const CapturedMessage &other) const
-    {
-        return type == other.type && text == other.text && hasLocation == other.hasLocation;
-    }
+    bool operator==(const CapturedMessage &other) const { return type == other.type && text == other.text && hasLocation == other.hasLocation; }
 };
 
 class MessageCapture
 {
 public:
     MessageCapture()
+        : m_previous(qInstallMessageHandler(&MessageCapture::handler))
     {
-        messages().clear();
-        m_previous = qInstallMessageHandler(&MessageCapture::handler);
+        s_messages.clear();
     }
     ~MessageCapture() { qInstallMessageHandler(m_previous); }
-    MessageCapture(const MessageCapture &) = delete;
-    MessageCapture &operator=(const MessageCapture &) = delete;
+    Q_DISABLE_COPY(MessageCapture)
 
-    QList<CapturedMessage> taken() const { return messages(); }
+    QList<CapturedMessage> taken() const { return s_messages; }
 
     static CapturedMessage debug(const QString &text) { return {QtDebugMsg, text, false}; }
     static CapturedMessage critical(const QString &text) { return {QtCriticalMsg, text, false}; }
 
 private:
-    static QList<CapturedMessage> &messages()
-    {
-        static QList<CapturedMessage> list;
-        return list;
-    }
-
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
     {
-        messages().append({type, text, context.file || context.line || context.function});
+        s_messages.append({type, text, context.file || context.line || context.function});
     }
 
-    QtMessageHandler m_previous;
+    static inline QList<CapturedMessage> s_messages;
+    const QtMessageHandler m_previous;
 };
 
 inline char *toString(const CapturedMessage &message)
 {
     static const char *const levels[] = {"debug", "warning", "critical", "fatal", "info"};
-    const QByteArray text = QByteArray(levels[message.type]) + ": \"" + message.text.toUtf8() + '"'
-        + (message.hasLocation ? " (with location)" : "");
-    return qstrdup(text.constData());
+    return qstrdup(QByteArray(levels[message.type]) + ": \"" + message.text.toUtf8() + '"' + (message.hasLocation ? " (with location)" : ""));
 }
 
 #endif

@@ -1,97 +1,102 @@
+#include "external/qelutils.h"
+#include "generate/escapeidentifier.h"
+#include "generate/topmodulewriters.h"
+
 #include "messagecapture.h"
-#include "topmoduledesigns.h"
+#include "testdata.h"
+
+#include <zarn/configreader.h>
+#include <zarn/zarncore.h>
 
 #include <QTemporaryDir>
-#include <QTest>
+
+using namespace ZARN;
+
+namespace {
+
+QString topFileName(const QString &design)
+{
+    return design.startsWith(QLatin1String("standalone")) ? QStringLiteral("xq_zarn_top.v") : QStringLiteral("xq_qel_zarn_top.v");
+}
+
+// Writes the top module of a design of tests/data/top into @p outputDir: the
+// design's one document holds its cores and its analyzer cores, and the first
+// word of its name picks the writer.  @p log gets what the writer logged.
+bool writeTop(const QString &design, const QString &outputDir, QList<CapturedMessage> *log)
+{
+    const QString path = testData(QLatin1String("top/") + design + QLatin1String(".xml"));
+    const QList<ZarnCore *> cores = readZARNConfigFromXml(path);
+    const QList<QEL::AoCore *> analyzers = QEL::readQELConfigFromXml(path);
+    const QList<QEL::AOCore_Lite *> lites = QEL::readQELConfigFromXml_Lite(path);
+    const ZarnArg arg{QString(), QString(), QString(), QString(), outputDir, QString(), QString()};
+    MessageCapture capture;
+    const bool written = design.startsWith(QLatin1String("analyzer")) ? writeAnalyzerTopModule(arg, cores, analyzers)
+        : design.startsWith(QLatin1String("lite"))                    ? writeLiteAnalyzerTopModule(arg, cores, lites)
+                                                                      : writeTopModule(arg, cores);
+    *log = capture.taken();
+    qDeleteAll(cores);
+    qDeleteAll(analyzers);
+    qDeleteAll(lites);
+    return written;
+}
+
+} // namespace
 
 class TestTopModule : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void matchesGoldenFile_data();
-    void matchesGoldenFile();
-    void replacesExistingFile();
-    void unopenableFile_data();
-    void unopenableFile();
-};
-
-void TestTopModule::matchesGoldenFile_data()
-{
-    QTest::addColumn<QString>("design");
-    for (const QString &design : topDesignNames())
-        QTest::newRow(qPrintable(design)) << design;
-}
-
-void TestTopModule::matchesGoldenFile()
-{
-    QFETCH(QString, design);
-    TopDesign top;
-    QVERIFY(top.read(topDesignDir() + QLatin1Char('/') + design + QLatin1String(".design")));
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-
-    MessageCapture log;
-    QVERIFY(top.write(dir.path()));
-    QVERIFY(log.taken().isEmpty());
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{top.topFileName()});
-
-    QFile written(dir.filePath(top.topFileName()));
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    const QByteArray actual = written.readAll();
-    const QString goldenPath = topDesignDir() + QLatin1Char('/') + design + QLatin1String(".v");
-    // ZARN_UPDATE_GOLDEN=1 rewrites the golden files; review their diff.
-    if (qEnvironmentVariableIntValue("ZARN_UPDATE_GOLDEN") == 1) {
-        QFile golden(goldenPath);
-        QVERIFY(golden.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        golden.write(actual);
+    void matchesGoldenFile_data()
+    {
+        QTest::addColumn<QString>("design");
+        for (const QString &file : QDir(testData(QStringLiteral("top"))).entryList({QStringLiteral("*.xml")}))
+            QTest::newRow(qPrintable(file.chopped(4))) << file.chopped(4);
     }
-    QFile golden(goldenPath);
-    QVERIFY2(golden.open(QIODevice::ReadOnly), qPrintable(goldenPath));
-    QCOMPARE(QString::fromUtf8(actual), QString::fromUtf8(golden.readAll()));
-}
 
-void TestTopModule::replacesExistingFile()
-{
-    TopDesign top;
-    QVERIFY(top.read(topDesignDir() + QLatin1String("/standalone-basic.design")));
-    QTemporaryDir dir;
-    QFile old(dir.filePath(top.topFileName()));
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(100000, 'x'));
-    old.close();
+    void matchesGoldenFile()
+    {
+        QFETCH(QString, design);
+        QTemporaryDir dir;
+        // A longer file of an earlier run is replaced whole.
+        const QString top = writeFile(dir.filePath(topFileName(design)), QByteArray(100000, 'x'));
+        QList<CapturedMessage> log;
+        QVERIFY(writeTop(design, dir.path(), &log));
+        QCOMPARE(log, QList<CapturedMessage>());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{topFileName(design)});
+        const QString golden = testData(QLatin1String("top/") + design + QLatin1String(".v"));
+        // ZARN_UPDATE_GOLDEN=1 rewrites the golden files; review their diff.
+        if (qEnvironmentVariableIntValue("ZARN_UPDATE_GOLDEN") == 1)
+            writeFile(golden, fileBytes(top));
+        QCOMPARE(QString::fromUtf8(fileBytes(top)), QString::fromUtf8(fileBytes(golden)));
+    }
 
-    QVERIFY(top.write(dir.path()));
-    QFile golden(topDesignDir() + QLatin1String("/standalone-basic.v"));
-    QVERIFY(golden.open(QIODevice::ReadOnly));
-    QCOMPARE(QFileInfo(old).size(), golden.size());
-}
+    void unopenableFile()
+    {
+        // A directory in the file's place can't be opened for writing,
+        // whoever runs the test; the writers create no directory either.
+        for (const char *design : {"standalone-basic", "analyzer-basic", "lite-basic"}) {
+            QTemporaryDir dir;
+            QVERIFY(QDir(dir.path()).mkdir(topFileName(QLatin1String(design))));
+            QList<CapturedMessage> log;
+            QVERIFY(!writeTop(QLatin1String(design), dir.path(), &log));
+            QCOMPARE(log, QList<CapturedMessage>{MessageCapture::critical(QStringLiteral("failded to open result file."))});
+            QVERIFY(QFileInfo(dir.filePath(topFileName(QLatin1String(design)))).isDir());
+            QVERIFY(!writeTop(QLatin1String(design), dir.filePath(QStringLiteral("missing")), &log));
+            QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
+        }
+    }
 
-void TestTopModule::unopenableFile_data()
-{
-    QTest::addColumn<QString>("design");
-    QTest::newRow("standalone") << "standalone-basic";
-    QTest::newRow("analyzer") << "analyzer-basic";
-    QTest::newRow("lite") << "lite-basic";
-}
+    void escapeIdentifier_data()
+    {
+        addRowsFromTable(QStringLiteral("generate/escapeidentifier.txt"), {"case", "name", "expected"});
+    }
 
-void TestTopModule::unopenableFile()
-{
-    QFETCH(QString, design);
-    TopDesign top;
-    QVERIFY(top.read(topDesignDir() + QLatin1Char('/') + design + QLatin1String(".design")));
-    QTemporaryDir dir;
-    // A directory in the file's place can't be opened for writing, whoever runs the test.
-    QVERIFY(QDir(dir.path()).mkdir(top.topFileName()));
-
-    MessageCapture log;
-    QVERIFY(!top.write(dir.path()));
-    QCOMPARE(log.taken(), QList<CapturedMessage>{MessageCapture::critical(QStringLiteral("failded to open result file."))});
-    QVERIFY(QFileInfo(dir.filePath(top.topFileName())).isDir());
-
-    QVERIFY(!top.write(dir.filePath(QStringLiteral("missing"))));
-    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
-}
+    void escapeIdentifier()
+    {
+        QCOMPARE(ZARN::escapeIdentifier(field("name")), field("expected"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestTopModule)
 #include "tst_topmodule.moc"

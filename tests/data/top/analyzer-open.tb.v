@@ -1,0 +1,38 @@
+module tb;
+integer step;
+reg tms, tck, tdi;
+wire tdo;
+reg in0;
+reg in1;
+wire io0;
+xq_qel_zarn dut(
+    .t(in0),
+    .clk(in1),
+    .d(io0),
+    .tms_pad_i(tms), .tck_pad_i(tck), .tdi_pad_i(tdi), .tdo_pad_o(tdo));
+task show;
+begin
+    $display("@ %0d io0 %b", step, io0);
+    $display("@ %0d u_la0_top.trig2_i %b", step, dut.u_la0_top.trig2_i);
+    $display("@ %0d u_la0_top.trig4_i %b", step, dut.u_la0_top.trig4_i);
+    $display("@ %0d u_la0_top.data_i %b", step, dut.u_la0_top.data_i);
+    $display("@ %0d u_la0_top.clk_i %b", step, dut.u_la0_top.clk_i);
+    $display("@ %0d u_la1_top.data_i %b", step, dut.u_la1_top.data_i);
+    $display("@ %0d u_la1_top.clk_i %b", step, dut.u_la1_top.clk_i);
+end
+endtask
+
+initial begin
+    step = 0;
+    in0 = 0;
+    in1 = 0;
+    dut.u_zarn0_top.drive_probe_out0 = 1'bz;
+    in0 = 1; #1 show; in0 = 0; step = step + 1;
+    in1 = 1; #1 show; in1 = 0; step = step + 1;
+    dut.u_zarn0_top.drive_probe_out0 = 1'b1;
+    #1 show;
+    dut.u_zarn0_top.drive_probe_out0 = 1'bz;
+    step = step + 1;
+    $finish;
+end
+endmodule

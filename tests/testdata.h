@@ -1,0 +1,83 @@
+#ifndef ZARN_TESTS_TESTDATA_H
+#define ZARN_TESTS_TESTDATA_H
+
+// Files for the suites: paths under tests/data, whole-file reads and writes,
+// tables of rows, and generated trees compared with golden ones.
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTest>
+
+inline QString testData(const QString &path)
+{
+    return QStringLiteral(ZARN_TEST_DATA_DIR "/") + path;
+}
+
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Writes @p bytes to @p path, with any missing folders, and gives the path back.
+inline QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// One row per line of a tab-separated table under tests/data, named by its
+// first field; every field is a QString column.  "\n" in a field stands for a
+// line break; lines starting with "#" are comments.  QtTest keeps the column
+// names' pointers: give literals.
+inline void addRowsFromTable(const QString &table, const QList<const char *> &columns)
+{
+    for (const char *column : columns)
+        QTest::addColumn<QString>(column);
+    for (const QString &line : QString::fromUtf8(fileBytes(testData(table))).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (line.startsWith(QLatin1Char('#')))
+            continue;
+        QTestData &row = QTest::newRow(qPrintable(fields.first()));
+        for (int i = 0; i < columns.size(); ++i)
+            row << QString(fields.value(i)).replace(QLatin1String("\\n"), QLatin1String("\n"));
+    }
+}
+
+// The current row's QString column @p name, for tables whose fields are used once.
+inline QString field(const char *name)
+{
+    return *static_cast<QString *>(QTest::qData(name, qMetaTypeId<QString>()));
+}
+
+// The files below @p dir, hidden ones included, as sorted relative paths.
+inline QStringList filesBelow(const QString &dir)
+{
+    QStringList files;
+    const QDir base(QDir(dir).absolutePath());
+    for (QDirIterator it(base.path(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories); it.hasNext();)
+        files.append(base.relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+// The files of @p goldenDir must exist in @p dir with the same bytes; so
+// must every file of @p dir except those named in @p ignored.
+inline void compareWithGolden(const QString &dir, const QString &goldenDir, const QStringList &ignored = {})
+{
+    QStringList actual = filesBelow(dir);
+    for (const QString &name : ignored)
+        actual.removeAll(name);
+    QCOMPARE(actual, filesBelow(goldenDir));
+    for (const QString &name : actual) {
+        const QByteArray bytes = fileBytes(dir + QLatin1Char('/') + name);
+        const QByteArray expected = fileBytes(goldenDir + QLatin1Char('/') + name);
+        QVERIFY2(bytes == expected, qPrintable(name + QLatin1String(" holds\n") + bytes + QLatin1String("\ninstead of\n") + expected));
+    }
+}
+
+#endif
