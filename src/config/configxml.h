@@ -125,12 +125,16 @@ public:
     QXmlStreamAttributes attributes() const { return m_reader.attributes(); }
 
     bool hasError() const { return m_reader.hasError(); }
-    /** The failure as "message at line:column". */
+    /**
+     * The failure as "message at line:column".  All three go in in one pass:
+     * the message may quote the document, and a "%2" in it must stay as it is.
+     */
     QString errorText() const
     {
-        if (m_errorLine > 0)
-            return QStringLiteral("%1 at %2:%3").arg(m_reader.errorString()).arg(m_errorLine).arg(m_errorColumn);
-        return QStringLiteral("%1 at %2:%3").arg(m_reader.errorString()).arg(m_reader.lineNumber()).arg(m_reader.columnNumber());
+        const bool foundBeforeParsing = m_errorLine > 0;
+        return QStringLiteral("%1 at %2:%3")
+            .arg(m_reader.errorString(), QString::number(foundBeforeParsing ? m_errorLine : m_reader.lineNumber()),
+                 QString::number(foundBeforeParsing ? m_errorColumn : m_reader.columnNumber()));
     }
 
 private:

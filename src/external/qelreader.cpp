@@ -26,7 +26,7 @@ bool loadDocument(const QString &path, QDomDocument *document, bool *ok, QString
         if (ok)
             *ok = false;
         if (error)
-            *error = QStringLiteral("%1 at %2:%3").arg(message).arg(line).arg(column);
+            *error = QStringLiteral("%1 at %2:%3").arg(message, QString::number(line), QString::number(column));
         return false;
     }
     if (ok)
