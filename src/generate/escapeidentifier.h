@@ -1,6 +1,7 @@
 #ifndef ZARN_GENERATE_ESCAPEIDENTIFIER_H
 #define ZARN_GENERATE_ESCAPEIDENTIFIER_H
 
+#include <QByteArray>
 #include <QString>
 
 namespace ZARN {
@@ -11,6 +12,12 @@ namespace ZARN {
  * escaped form, a backslash in front and one blank behind.
  */
 QString escapeIdentifier(const QString &name);
+
+/**
+ * Appends escapeIdentifier(@p name) to @p utf8 as UTF-8, the form the
+ * generated files hold, without building the escaped name first.
+ */
+void appendEscapedIdentifier(QByteArray &utf8, const QString &name);
 
 } // namespace ZARN
 

@@ -27,6 +27,7 @@ void TestEscapeIdentifier::escapeIdentifier_data()
     QTest::newRow("inner backslash") << "a\\b" << "\\a\\b ";
     QTest::newRow("hierarchy") << "u0/q" << "\\u0/q ";
     QTest::newRow("non-ASCII letter") << QStringLiteral("d\u00e9") << QStringLiteral("\\d\u00e9 ");
+    QTest::newRow("non-ASCII, escaped") << QStringLiteral("\\d\u00e9") << QStringLiteral("\\d\u00e9");
 }
 
 void TestEscapeIdentifier::escapeIdentifier()
@@ -34,6 +35,11 @@ void TestEscapeIdentifier::escapeIdentifier()
     QFETCH(QString, name);
     QFETCH(QString, expected);
     QCOMPARE(ZARN::escapeIdentifier(name), expected);
+
+    // The form the generated files hold, appended to what is there.
+    QByteArray utf8("x");
+    appendEscapedIdentifier(utf8, name);
+    QCOMPARE(utf8, "x" + expected.toUtf8());
 }
 
 QTEST_GUILESS_MAIN(TestEscapeIdentifier)
