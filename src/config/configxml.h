@@ -4,13 +4,11 @@
 // What the configuration reader and the check share: the element and
 // attribute names of the format, and a streaming walk over the document.
 
-#include <QBuffer>
-#include <QByteArray>
+#include "controlcharacterscan.h"
+
 #include <QLatin1String>
 #include <QString>
 #include <QXmlStreamReader>
-
-#include <algorithm>
 
 namespace ZARN {
 namespace ConfigXml {
@@ -43,21 +41,20 @@ constexpr int maxDepth = 256;
  * stream reader keeps its element stack on the heap, so deep nesting cannot
  * exhaust the caller's stack; the walk adds a depth limit and refuses the
  * constructs a configuration never holds (document type declarations, and
- * with them entity declarations).
+ * with them entity declarations) and the control characters XML refuses.
+ *
+ * The document streams in from its file: the stream reader reads and
+ * decodes a few kilobytes at a time, and neither the file's bytes nor its
+ * text are ever held whole.
  */
 class Walker
 {
 public:
-    explicit Walker(const QByteArray &data)
+    explicit Walker(QIODevice *file)
+        : m_scan(file)
     {
-        // Read through a device, the stream reader decodes the document a
-        // few kilobytes at a time; given the bytes themselves, it would hold
-        // all of them decoded at once, twice the size of the file.
-        m_device.setData(data);
-        m_device.open(QIODevice::ReadOnly);
-        m_reader.setDevice(&m_device);
+        m_reader.setDevice(&m_scan);
         m_reader.setNamespaceProcessing(false);
-        findControlCharacter(data);
     }
 
     /**
@@ -68,7 +65,7 @@ public:
     bool nextChild()
     {
         while (!m_reader.atEnd()) {
-            switch (m_reader.readNext()) {
+            switch (readNext()) {
             case QXmlStreamReader::StartElement:
                 return enter();
             case QXmlStreamReader::EndElement:
@@ -98,7 +95,7 @@ public:
         QString collected;
         const int level = m_depth;
         while (!m_reader.atEnd()) {
-            switch (m_reader.readNext()) {
+            switch (readNext()) {
             case QXmlStreamReader::Characters:
                 if (collected.isEmpty()) {
                     // A copy of the characters alone: QStringRef::toString()
@@ -125,12 +122,21 @@ public:
         return collected;
     }
 
-    /** Reads to the end of the document, so that anything malformed behind the root is found. */
+    /**
+     * Reads to the end of the document, so that anything malformed behind
+     * the root is found, and past where an error stopped the stream reader,
+     * so that a refused control character anywhere in the file is the one
+     * error reported.
+     */
     void finish()
     {
         while (!m_reader.atEnd()) {
-            if (m_reader.readNext() == QXmlStreamReader::DTD)
+            if (readNext() == QXmlStreamReader::DTD)
                 fail(QStringLiteral("Document type declarations are not allowed in a configuration file"));
+        }
+        if (!m_controlCharacterReported) {
+            m_scan.scanRest();
+            reportControlCharacter();
         }
     }
 
@@ -141,12 +147,32 @@ public:
     /** The failure as "message at line:column". */
     QString errorText() const
     {
-        if (m_errorLine > 0)
-            return QStringLiteral("%1 at %2:%3").arg(m_reader.errorString()).arg(m_errorLine).arg(m_errorColumn);
+        if (m_controlCharacterReported)
+            return QStringLiteral("%1 at %2:%3").arg(m_reader.errorString()).arg(m_scan.line()).arg(m_scan.column());
         return QStringLiteral("%1 at %2:%3").arg(m_reader.errorString()).arg(m_reader.lineNumber()).arg(m_reader.columnNumber());
     }
 
 private:
+    // The stream reader reads ahead of the tokens it hands out: a refused
+    // control character ends the walk as soon as the scan has seen it.
+    QXmlStreamReader::TokenType readNext()
+    {
+        const QXmlStreamReader::TokenType type = m_reader.readNext();
+        if (m_scan.found() && !m_controlCharacterReported) {
+            reportControlCharacter();
+            return QXmlStreamReader::Invalid;
+        }
+        return type;
+    }
+
+    void reportControlCharacter()
+    {
+        if (!m_scan.found())
+            return;
+        m_controlCharacterReported = true;
+        fail(QStringLiteral("Control character 0x%1 is not allowed in a configuration file").arg(m_scan.character(), 2, 16, QLatin1Char('0')));
+    }
+
     bool enter()
     {
         if (++m_depth > maxDepth) {
@@ -160,7 +186,7 @@ private:
     bool nextChildOrLeave()
     {
         while (!m_reader.atEnd()) {
-            switch (m_reader.readNext()) {
+            switch (readNext()) {
             case QXmlStreamReader::StartElement:
                 return enter();
             case QXmlStreamReader::EndElement:
@@ -178,55 +204,10 @@ private:
 
     void fail(const QString &message) { m_reader.raiseError(message); }
 
-    // XML refuses control characters, but the stream reader's message for
-    // one is a bare "Unexpected ''".  A byte scan names the character and
-    // where it stands.  It applies to every encoding in which the ASCII
-    // bytes stand for themselves; UTF-16 and UTF-32 documents are left to
-    // the stream reader.
-    void findControlCharacter(const QByteArray &data)
-    {
-        if (data.size() >= 2 && (data.at(0) == '\0' || data.at(1) == '\0' || uchar(data.at(0)) >= 0xfe))
-            return;
-        const auto *const bytes = reinterpret_cast<const uchar *>(data.constData());
-        const qsizetype size = data.size();
-        // Nearly every byte passes: whole blocks are tested without a branch
-        // per byte, which the compiler turns into vector code, and only the
-        // block holding a refused byte is looked at one byte at a time.
-        constexpr qsizetype block = 64;
-        qsizetype i = 0;
-        for (; i + block <= size; i += block) {
-            uchar refused = 0;
-            for (int j = 0; j < block; ++j)
-                refused |= isRefusedControl(bytes[i + j]);
-            if (refused)
-                break;
-        }
-        while (i < size && !isRefusedControl(bytes[i]))
-            ++i;
-        if (i == size)
-            return;
-
-        const uchar *const found = bytes + i;
-        const uchar *lineStart = found;
-        while (lineStart != bytes && lineStart[-1] != '\n')
-            --lineStart;
-        const qint64 line = 1 + std::count(bytes, lineStart, '\n');
-        // Characters, not UTF-8 continuation bytes.
-        const qint64 column = 1 + std::count_if(lineStart, found, [](uchar byte) { return (byte & 0xc0) != 0x80; });
-        fail(QStringLiteral("Control character 0x%1 is not allowed in a configuration file").arg(*found, 2, 16, QLatin1Char('0')));
-        m_errorLine = line;
-        m_errorColumn = column;
-    }
-
-    // A byte below 0x20 other than tab, line feed and carriage return; bitwise
-    // operators, so that testing it costs no branch.
-    static bool isRefusedControl(uchar byte) { return (byte < 0x20) & (byte != '\t') & (byte != '\n') & (byte != '\r'); }
-
-    QBuffer m_device;
+    ControlCharacterScan m_scan;
     QXmlStreamReader m_reader;
     int m_depth = 0;
-    qint64 m_errorLine = 0; // where a failure found before parsing stands
-    qint64 m_errorColumn = 0;
+    bool m_controlCharacterReported = false;
 };
 
 } // namespace ConfigXml
