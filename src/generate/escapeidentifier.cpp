@@ -1,6 +1,9 @@
 #include "escapeidentifier.h"
 
+#include <QHash>
+
 #include <array>
+#include <cstring>
 
 namespace ZARN {
 
@@ -14,9 +17,14 @@ constexpr std::array<bool, 128> plainIdentifierChars = [] {
     return plain;
 }();
 
+bool isEscapedAlready(const QString &name)
+{
+    return name.startsWith(QLatin1Char('\\'));
+}
+
 bool needsEscape(const QString &name)
 {
-    if (name.isEmpty() || name.at(0) == QLatin1Char('\\'))
+    if (name.isEmpty() || isEscapedAlready(name))
         return false;
     for (const QChar c : name) {
         const ushort u = c.unicode();
@@ -37,26 +45,54 @@ QString escapeIdentifier(const QString &name)
 
 void appendEscapedIdentifier(QByteArray &utf8, const QString &name)
 {
-    const bool escape = needsEscape(name);
+    // One pass for ASCII names, nearly all of them, one byte a character in
+    // UTF-8: each goes in one place to the right, where the backslash of an
+    // escaped name leaves room, and the name moves back if it is plain.
     const int start = utf8.size();
-    // Net names are nearly always ASCII, one byte a character in UTF-8:
-    // room for that and the escape's two.
     utf8.resize(start + name.size() + 2);
-    char *out = utf8.data() + start;
-    if (escape)
-        *out++ = '\\';
+    char *const begin = utf8.data() + start;
+    char *out = begin + 1;
+    bool plain = true;
     for (const QChar c : name) {
         const ushort u = c.unicode();
         if (u >= 0x80) {
             utf8.resize(start);
-            utf8 += escape ? escapeIdentifier(name).toUtf8() : name.toUtf8();
+            utf8 += escapeIdentifier(name).toUtf8();
             return;
         }
+        plain &= plainIdentifierChars[u];
         *out++ = char(u);
     }
-    if (escape)
-        *out++ = ' ';
-    utf8.resize(int(out - utf8.constData()));
+    const int size = name.size();
+    if (plain || size == 0 || begin[1] == '\\') {
+        std::memmove(begin, begin + 1, size_t(size));
+        utf8.resize(start + size);
+    } else {
+        begin[0] = '\\';
+        begin[size + 1] = ' ';
+    }
+}
+
+bool sameIdentifier(const QString &a, const QString &b)
+{
+    const bool escapeA = needsEscape(a);
+    const bool escapeB = needsEscape(b);
+    if (escapeA == escapeB)
+        return a == b;
+    // One is escaped here, the other came escaped: "\" + name + " " == other.
+    const QString &escaped = escapeA ? a : b;
+    const QString &other = escapeA ? b : a;
+    return other.size() == escaped.size() + 2 && isEscapedAlready(other) && other.endsWith(QLatin1Char(' '))
+        && QStringView(other).mid(1, escaped.size()) == escaped;
+}
+
+uint identifierHash(const QString &name)
+{
+    // An escaped identifier hashes by what stands between its backslash and
+    // its blank, whether this escaping made it or it came so.
+    if (name.size() >= 2 && isEscapedAlready(name) && name.endsWith(QLatin1Char(' ')))
+        return qHash(QStringView(name).mid(1, name.size() - 2));
+    return qHash(QStringView(name));
 }
 
 } // namespace ZARN

@@ -19,6 +19,15 @@ QString escapeIdentifier(const QString &name);
  */
 void appendEscapedIdentifier(QByteArray &utf8, const QString &name);
 
+/**
+ * Whether @p a and @p b give the same identifier.  Different names can:
+ * "a b" is escaped to "\a b ", which a name can be already.
+ */
+bool sameIdentifier(const QString &a, const QString &b);
+
+/** A hash of the identifier that @p name gives: names that give the same one hash alike. */
+uint identifierHash(const QString &name);
+
 } // namespace ZARN
 
 #endif

@@ -41,9 +41,9 @@ VerilogText &VerilogText::operator<<(int number)
     return wrote();
 }
 
-VerilogText &VerilogText::appendIdentifier(const QString &name)
+VerilogText &VerilogText::operator<<(Identifier identifier)
 {
-    appendEscapedIdentifier(m_bytes, name);
+    appendEscapedIdentifier(m_bytes, identifier.name);
     return wrote();
 }
 

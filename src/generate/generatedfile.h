@@ -26,6 +26,12 @@ bool openGeneratedFile(QFile &file, const QString &failureMessage);
  */
 bool writeGeneratedFile(const QString &path, const QByteArray &utf8, const QString &failureMessage);
 
+/** A user net name, written as escapeIdentifier() gives it. */
+struct Identifier
+{
+    const QString &name;
+};
+
 /**
  * The text of a generated file, built as UTF-8.  On its own it grows in
  * memory; bound to an open device, it hands its text over in pieces of
@@ -68,8 +74,7 @@ public:
     /** In decimal, with a sign when negative. */
     VerilogText &operator<<(int number);
 
-    /** Appends @p name as escapeIdentifier() gives it. */
-    VerilogText &appendIdentifier(const QString &name);
+    VerilogText &operator<<(Identifier identifier);
 
     /** The text not yet handed to the device: all of it without one. */
     const QByteArray &bytes() const { return m_bytes; }

@@ -31,7 +31,7 @@ void appendConnectionValue(VerilogText &text, int count, ForEachName forEachName
         if (name.isEmpty())
             placeholder();
         else
-            text.appendIdentifier(name);
+            text << Identifier{name};
     });
     if (count > 1)
         text << '}';
@@ -60,49 +60,39 @@ QVector<const ProbeOut *> outputProbesByIndex(const QList<ProbeOut *> &probes)
     return byIndex;
 }
 
-std::string_view view(const QByteArray &bytes)
-{
-    return std::string_view(bytes.constData(), std::size_t(bytes.size()));
-}
-
 } // namespace
-
-TopModuleNets::TopModuleNets()
-{
-    // Reserved, the buffer keeps its room from one name to the next.
-    m_escaped.reserve(256);
-}
-
-void TopModuleNets::addInput(const QString &name)
-{
-    m_escaped.resize(0);
-    appendEscapedIdentifier(m_escaped, name);
-    m_inputs.add(view(m_escaped));
-}
-
-void TopModuleNets::addInout(const QString &name)
-{
-    m_escaped.resize(0);
-    appendEscapedIdentifier(m_escaped, name);
-    m_inouts.add(view(m_escaped));
-}
 
 void TopModuleNets::addInputs(const QStringList &names)
 {
     for (const QString &name : names)
-        addInput(name);
+        m_inputs.add(name);
 }
 
 void TopModuleNets::addCores(const QList<ZarnCore *> &cores)
 {
+    // Sized once for every name to come, the tables never grow.
+    int inputCount = 0;
+    int inoutCount = 0;
     for (const ZarnCore *core : cores) {
         const QList<ProbeIn *> probeIns = core->getAllProbeIns();
         for (const ProbeIn *probe : probeIns)
-            forEachSingleSignal(probe->getSignalNet(), [this](const QString &name) { addInput(name); });
+            inputCount += probe->width();
+        const QList<ProbeOut *> probeOuts = core->getAllProbeOuts();
+        for (const ProbeOut *probe : probeOuts)
+            inoutCount += probe->width();
+        inputCount += core->isOutProbeSynwithUserClock();
+    }
+    m_inputs.reserve(inputCount);
+    m_inouts.reserve(inoutCount);
+
+    for (const ZarnCore *core : cores) {
+        const QList<ProbeIn *> probeIns = core->getAllProbeIns();
+        for (const ProbeIn *probe : probeIns)
+            forEachSingleSignal(probe->getSignalNet(), [this](const QString &name) { m_inputs.add(name); });
 
         const QList<ProbeOut *> probeOuts = core->getAllProbeOuts();
         for (const ProbeOut *probe : probeOuts)
-            forEachSingleSignal(probe->getSignalNet(), [this](const QString &name) { addInout(name); });
+            forEachSingleSignal(probe->getSignalNet(), [this](const QString &name) { m_inouts.add(name); });
         // Each unnamed bit of a connected output probe drives a wire of its own.
         for (const ProbeOut *probe : outputProbesByIndex(probeOuts)) {
             if (probe)
@@ -110,7 +100,7 @@ void TopModuleNets::addCores(const QList<ZarnCore *> &cores)
         }
 
         if (core->isOutProbeSynwithUserClock())
-            addInput(core->getUserClockName());
+            m_inputs.add(core->getUserClockName());
     }
 }
 
@@ -189,27 +179,27 @@ void TopModuleNets::appendInputConnection(VerilogText &text, const QStringList &
 void TopModuleNets::appendPortNames(VerilogText &text) const
 {
     for (int i = 0; i < m_inputs.size(); ++i)
-        text << "    " << m_inputs.at(i) << ",\n";
+        text << "    " << Identifier{m_inputs.at(i)} << ",\n";
     for (int i = 0; i < m_inouts.size(); ++i)
-        text << "    " << m_inouts.at(i) << ",\n";
+        text << "    " << Identifier{m_inouts.at(i)} << ",\n";
 }
 
 void TopModuleNets::appendInputDeclarations(VerilogText &text) const
 {
     for (int i = 0; i < m_inputs.size(); ++i)
-        text << "input " << m_inputs.at(i) << ";\n";
+        text << "input " << Identifier{m_inputs.at(i)} << ";\n";
 }
 
 void TopModuleNets::appendInoutDeclarations(VerilogText &text) const
 {
     for (int i = 0; i < m_inouts.size(); ++i)
-        text << "inout " << m_inouts.at(i) << ";\n";
+        text << "inout " << Identifier{m_inouts.at(i)} << ";\n";
 }
 
 void TopModuleNets::appendWireDeclarations(VerilogText &text) const
 {
     for (int i = 0; i < m_inputs.size(); ++i)
-        text << "wire " << m_inputs.at(i) << ";\n";
+        text << "wire " << Identifier{m_inputs.at(i)} << ";\n";
     for (int i = 0; i < m_unboundWires; ++i)
         text << "wire zarn_unbound" << i << ";\n";
 }

@@ -28,8 +28,6 @@ class ZarnCore;
 class TopModuleNets
 {
 public:
-    TopModuleNets();
-
     /** Adds the escaped @p names to the input-net list. */
     void addInputs(const QStringList &names);
 
@@ -66,14 +64,11 @@ public:
     static void appendInputConnection(VerilogText &text, const QStringList &names);
 
 private:
-    void addInput(const QString &name);
-    void addInout(const QString &name);
     void appendCoreInstance(VerilogText &text, const ZarnCore *core, int position, std::string_view controlBus, int &unboundWires) const;
 
     UniqueNames m_inputs;
     UniqueNames m_inouts;
     int m_unboundWires = 0;
-    QByteArray m_escaped; // the name being added, escaped
 };
 
 } // namespace ZARN

@@ -1,50 +1,48 @@
 #ifndef ZARN_GENERATE_UNIQUENAMES_H
 #define ZARN_GENERATE_UNIQUENAMES_H
 
-#include <QByteArray>
+#include <QString>
 #include <QVector>
-
-#include <string_view>
 
 namespace ZARN {
 
 /**
- * An ordered list of distinct, non-empty names: a name that the list holds
- * already is not added again, so each stays where it came first.
+ * An ordered list of user net names that give distinct, non-empty Verilog
+ * identifiers: a name whose identifier the list holds already is not added
+ * again, so each stays where it came first.
  *
- * The names lie one after another in one buffer, and an open-addressing
- * table of their positions finds them: adding and looking up cost the same
- * for the millionth name as for the first, and allocate nothing per name.
+ * The list shares the names with the cores they come from, and an
+ * open-addressing table of their positions finds them: it needs some 20
+ * bytes a name, however long, and adding and looking up allocate nothing
+ * and cost the same for the millionth name as for the first.
  */
 class UniqueNames
 {
 public:
-    /** Appends @p name unless it is empty or the list holds it already. */
-    void add(std::string_view name);
-    bool contains(std::string_view name) const;
+    /** Makes room for @p count more names, so that the table need not grow while they come. */
+    void reserve(int count);
 
-    /** Drops every name that @p other holds; the rest keep their order. */
+    /** Appends @p name unless it is empty or the list holds its identifier already. */
+    void add(const QString &name);
+    bool contains(const QString &name) const;
+
+    /** Drops every name whose identifier @p other holds; the rest keep their order. */
     void removeAll(const UniqueNames &other);
 
-    int size() const { return m_ends.size(); }
-    std::string_view at(int i) const
-    {
-        const int start = i == 0 ? 0 : m_ends.at(i - 1);
-        return std::string_view(m_bytes.constData() + start, std::size_t(m_ends.at(i) - start));
-    }
+    int size() const { return m_names.size(); }
+    const QString &at(int i) const { return m_names.at(i); }
 
 private:
-    static uint hashOf(std::string_view name);
-    bool contains(std::string_view name, uint hash) const;
-    void add(std::string_view name, uint hash);
-    // The slot that holds @p name, or the free slot where it would go.
-    int slotOf(std::string_view name, uint hash) const;
-    void growTable();
+    bool contains(const QString &name, uint hash) const;
+    // The slot that holds the identifier of @p name, or the free slot where it would go.
+    int slotOf(const QString &name, uint hash) const;
+    // Sizes the table for @p count names, at most half its slots taken, and
+    // enters the names anew.
+    void rebuildTable(int count);
 
-    QByteArray m_bytes;
-    QVector<int> m_ends;   // where each name ends in m_bytes
+    QVector<QString> m_names;
     QVector<uint> m_hashes;
-    QVector<int> m_slots;  // a name's position + 1, or 0 for a free slot; a power of two long
+    QVector<int> m_slots; // a name's position + 1, or 0 for a free slot; a power of two long
 };
 
 } // namespace ZARN
