@@ -3,22 +3,29 @@
 
 #include <QString>
 
+/** How a run is timed. */
+enum class Clock {
+    Wall, ///< elapsed time
+    Cpu,  ///< user and system time of the process: steadier on a machine that other jobs load
+};
+
 /** What one measurement gives: medians in milliseconds, peak RSS in KiB. */
 struct Measurement
 {
     double time = 0;
     double floor = 0;
-    double floor2 = 0; ///< the physical floor of the write: one QFile::write
-    qint64 peakKiB = 0;
-    qint64 bytes = 0; ///< the bytes the operation reads or writes
+    double floor2 = 0;  ///< the physical floor of the write: one QFile::write
+    qint64 peakKiB = 0; ///< the peak of the process during the first run of the operation
+    qint64 bytes = 0;   ///< the bytes the operation reads (read) or writes (write, generate)
 };
 
 /**
- * Runs one test ("read", "write" or "generate") @p runs times in this
- * process, then its floor, and prints the measurement as one line for the
+ * Runs one test ("read", "write" or "generate") and its floors @p runs
+ * times, alternating operation and floors so that a change in the machine's
+ * load hits both alike, and prints the measurement as one line for the
  * coordinating process.  A fresh process per test keeps peak memory honest.
  */
-int runWorker(const QString &test, const QString &config, const QString &analyzer, const QString &scratch, int runs);
+int runWorker(const QString &test, const QString &config, const QString &analyzer, const QString &scratch, int runs, Clock clock);
 
 /** Parses the line that runWorker prints. */
 bool parseMeasurement(const QByteArray &line, Measurement *measurement);

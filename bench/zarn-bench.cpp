@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -32,13 +33,14 @@ QTextStream &out()
     return stream;
 }
 
-bool measure(const QString &test, const QString &config, const QString &analyzer, const QString &scratch, int runs, Measurement *m)
+bool measure(const QString &test, const QString &config, const QString &analyzer, const QString &scratch, int runs, const QString &clock,
+             Measurement *m)
 {
     QProcess worker;
     worker.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     worker.start(QCoreApplication::applicationFilePath(),
                  {QStringLiteral("--worker"), test, QStringLiteral("--config"), config, QStringLiteral("--analyzer"), analyzer,
-                  QStringLiteral("--scratch"), scratch, QStringLiteral("--runs"), QString::number(runs)});
+                  QStringLiteral("--scratch"), scratch, QStringLiteral("--runs"), QString::number(runs), QStringLiteral("--clock"), clock});
     if (!worker.waitForFinished(-1) || worker.exitCode() != 0)
         return false;
     return parseMeasurement(worker.readAllStandardOutput(), m);
@@ -73,18 +75,29 @@ int main(int argc, char *argv[])
     const QCommandLineOption testsOption(QStringLiteral("tests"), QStringLiteral("Comma-separated tests (default read,write,generate)."),
                                          QStringLiteral("LIST"), QStringLiteral("read,write,generate"));
     const QCommandLineOption noScalingOption(QStringLiteral("no-scaling"), QStringLiteral("Measure size N only, not 4N."));
+    const QCommandLineOption clockOption(QStringLiteral("clock"),
+                                         QStringLiteral("wall (default) or cpu: user and system time of the process, steadier on a loaded machine."),
+                                         QStringLiteral("CLOCK"), QStringLiteral("wall"));
+    const QCommandLineOption keepOption(QStringLiteral("keep"), QStringLiteral("Work in DIR and keep the designs and outputs there (for profiling)."),
+                                        QStringLiteral("DIR"));
     const QCommandLineOption csvOption(QStringLiteral("csv"), QStringLiteral("Also write the table as CSV."), QStringLiteral("FILE"));
     const QCommandLineOption workerOption(QStringLiteral("worker"), QStringLiteral("(internal) Measure one test."), QStringLiteral("TEST"));
     const QCommandLineOption configOption(QStringLiteral("config"), QStringLiteral("(internal)"), QStringLiteral("FILE"));
     const QCommandLineOption analyzerOption(QStringLiteral("analyzer"), QStringLiteral("(internal)"), QStringLiteral("FILE"));
     const QCommandLineOption scratchOption(QStringLiteral("scratch"), QStringLiteral("(internal)"), QStringLiteral("DIR"));
     parser.addOptions({coresOption, probesOption, netsOption, busOption, escapedOption, analyzerCoresOption, seedOption, runsOption, testsOption,
-                       noScalingOption, csvOption, workerOption, configOption, analyzerOption, scratchOption});
+                       noScalingOption, clockOption, keepOption, csvOption, workerOption, configOption, analyzerOption, scratchOption});
     parser.process(app);
 
     const int runs = qMax(1, parser.value(runsOption).toInt());
+    const QString clock = parser.value(clockOption);
+    if (clock != QLatin1String("wall") && clock != QLatin1String("cpu")) {
+        QTextStream(stderr) << "zarn-bench: --clock takes wall or cpu\n";
+        return 2;
+    }
     if (parser.isSet(workerOption))
-        return runWorker(parser.value(workerOption), parser.value(configOption), parser.value(analyzerOption), parser.value(scratchOption), runs);
+        return runWorker(parser.value(workerOption), parser.value(configOption), parser.value(analyzerOption), parser.value(scratchOption), runs,
+                         clock == QLatin1String("cpu") ? Clock::Cpu : Clock::Wall);
 
     DesignSize base;
     base.cores = parser.value(coresOption).toInt();
@@ -104,11 +117,12 @@ int main(int argc, char *argv[])
         sizes.append(large);
     }
 
-    QTemporaryDir scratch;
+    QTemporaryDir temporary;
+    const QString scratch = parser.isSet(keepOption) ? QDir(parser.value(keepOption)).absolutePath() : temporary.path();
     QList<Row> rows;
     for (int s = 0; s < sizes.size(); ++s) {
         const DesignSize &size = sizes.at(s);
-        const QString dir = scratch.filePath(QString::number(s));
+        const QString dir = scratch + QLatin1Char('/') + size.label();
         QDir().mkpath(dir);
         const QString config = dir + QLatin1String("/config.xml");
         {
@@ -126,7 +140,7 @@ int main(int argc, char *argv[])
         const double fileMB = QFileInfo(config).size() / 1e6;
         for (const QString &test : tests) {
             Measurement m;
-            if (!measure(test, config, analyzer, dir, runs, &m)) {
+            if (!measure(test, config, analyzer, dir, runs, clock, &m)) {
                 QTextStream(stderr) << "zarn-bench: the " << test << " measurement failed\n";
                 return 1;
             }
@@ -141,34 +155,47 @@ int main(int argc, char *argv[])
         }
     }
 
-    const QString header = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+    // The machine's load, to judge the figures by.
+    QFile loadFile(QStringLiteral("/proc/loadavg"));
+    const QString load = loadFile.open(QIODevice::ReadOnly) ? QString::fromLatin1(loadFile.readAll().split(' ').first()) : QStringLiteral("?");
+    out() << QStringLiteral("%1 clock, median of %2 runs, load average %3 at the end\n\n").arg(clock).arg(runs).arg(load);
+
+    // file MB: the configuration; io MB: what the operation reads (read) or
+    // writes (write, generate), the base of MB/s; peak/file: peak RSS over
+    // the configuration's size.
+    const QString header = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11")
                                .arg(QStringLiteral("test"), -9)
                                .arg(QStringLiteral("design"), -16)
-                               .arg(QStringLiteral("MB"), 7)
+                               .arg(QStringLiteral("file MB"), 7)
+                               .arg(QStringLiteral("io MB"), 7)
                                .arg(QStringLiteral("time ms"), 9)
                                .arg(QStringLiteral("floor ms"), 9)
                                .arg(QStringLiteral("ratio"), 6)
-                               .arg(QStringLiteral("MB/s"), 7)
+                               .arg(QStringLiteral("io MB/s"), 7)
                                .arg(QStringLiteral("peak MB"), 8)
+                               .arg(QStringLiteral("peak/file"), 9)
                                .arg(QStringLiteral("floor"), -1);
     out() << header << '\n';
-    QStringList csv{QStringLiteral("test,design,file_mb,io_mb,time_ms,floor,floor_ms,ratio,mb_per_s,peak_rss_mb")};
+    QStringList csv{QStringLiteral("test,design,file_mb,io_mb,time_ms,floor,floor_ms,ratio,io_mb_per_s,peak_rss_mb,peak_per_file,clock,runs")};
     for (const Row &row : qAsConst(rows)) {
         const double ioMB = row.m.bytes / 1e6;
         const double ratio = row.floorTime > 0 ? row.m.time / row.floorTime : 0;
         const double rate = row.m.time > 0 ? ioMB / (row.m.time / 1000) : 0;
         const double peakMB = row.m.peakKiB / 1024.0;
-        out() << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9\n")
+        const double peakPerFile = row.fileMB > 0 ? row.m.peakKiB * 1024.0 / 1e6 / row.fileMB : 0;
+        out() << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11\n")
                      .arg(row.test, -9)
                      .arg(row.design, -16)
                      .arg(row.fileMB, 7, 'f', 1)
+                     .arg(ioMB, 7, 'f', 1)
                      .arg(row.m.time, 9, 'f', 1)
                      .arg(row.floorTime, 9, 'f', 1)
                      .arg(ratio, 6, 'f', 2)
                      .arg(rate, 7, 'f', 1)
                      .arg(peakMB, 8, 'f', 1)
+                     .arg(peakPerFile, 9, 'f', 1)
                      .arg(row.floorName);
-        csv.append(QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8,%9,%10")
+        csv.append(QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8,%9,%10,%11,%12,%13")
                        .arg(row.test, row.design)
                        .arg(row.fileMB, 0, 'f', 2)
                        .arg(ioMB, 0, 'f', 2)
@@ -177,7 +204,10 @@ int main(int argc, char *argv[])
                        .arg(row.floorTime, 0, 'f', 2)
                        .arg(ratio, 0, 'f', 3)
                        .arg(rate, 0, 'f', 1)
-                       .arg(peakMB, 0, 'f', 1));
+                       .arg(peakMB, 0, 'f', 1)
+                       .arg(peakPerFile, 0, 'f', 2)
+                       .arg(clock)
+                       .arg(runs));
     }
 
     // The goals: linear cost, and a generation that needs little more
@@ -193,20 +223,30 @@ int main(int argc, char *argv[])
                 else if (row.test == test && row.design != small->design && !large)
                     large = &row;
             }
-            if (small && large && small->m.time > 0)
-                out() << QStringLiteral("scaling %1: 4N/N time = %2 (goal <= 4.4)\n").arg(test, -9).arg(large->m.time / small->m.time, 0, 'f', 2);
+            // The floor's own ratio shows how much of a superlinear cost is the machine's.
+            if (small && large && small->m.time > 0 && small->floorTime > 0)
+                out() << QStringLiteral("scaling %1: 4N/N time = %2 (goal <= 4.4); floor %3\n")
+                             .arg(test, -9)
+                             .arg(large->m.time / small->m.time, 0, 'f', 2)
+                             .arg(large->floorTime / small->floorTime, 0, 'f', 2);
         }
     }
-    const Row *read = nullptr;
-    const Row *generate = nullptr;
-    for (const Row &row : qAsConst(rows)) {
-        if (row.test == QLatin1String("read") && !read)
-            read = &row;
-        if (row.test == QLatin1String("generate") && !generate)
-            generate = &row;
+    for (const DesignSize &size : qAsConst(sizes)) {
+        const Row *read = nullptr;
+        const Row *generate = nullptr;
+        for (const Row &row : qAsConst(rows)) {
+            if (row.design != size.label())
+                continue;
+            if (row.test == QLatin1String("read") && !read)
+                read = &row;
+            if (row.test == QLatin1String("generate") && !generate)
+                generate = &row;
+        }
+        if (read && generate && read->m.peakKiB > 0)
+            out() << QStringLiteral("peak memory %1: generate / read = %2 (goal <= 1.2)\n")
+                         .arg(size.label())
+                         .arg(double(generate->m.peakKiB) / read->m.peakKiB, 0, 'f', 2);
     }
-    if (read && generate && read->m.peakKiB > 0)
-        out() << QStringLiteral("peak memory: generate / read = %1 (goal <= 1.2)\n").arg(double(generate->m.peakKiB) / read->m.peakKiB, 0, 'f', 2);
     out().flush();
 
     if (parser.isSet(csvOption)) {

@@ -165,9 +165,7 @@ QList<ZarnCore *> readZARNConfigFromXml(const QString &path, bool *ok, QString *
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(ok, error, QStringLiteral("%1 open file failed.").arg(path), cores);
-    const QByteArray data = file.readAll();
-    file.close();
-    if (data.isEmpty()) {
+    if (file.peek(1).isEmpty()) {
         if (ok)
             *ok = true;
         return cores;
@@ -176,7 +174,7 @@ QList<ZarnCore *> readZARNConfigFromXml(const QString &path, bool *ok, QString *
     // The cores are built while the document streams by; the version is
     // judged once the whole document has proven well-formed, wherever the
     // Version element stood.
-    Walker walker(data);
+    Walker walker(&file);
     bool versionSeen = false;
     QString version;
     if (walker.nextChild()) {

@@ -2,6 +2,7 @@
 
 #include <zarn/zarncore.h>
 
+#include <QIODevice>
 #include <QSaveFile>
 #include <QXmlStreamWriter>
 
@@ -50,26 +51,66 @@ TextKind classify(const QString &text)
     return kind;
 }
 
-// Writes the document to a device.  The caller's texts pass through
+// Collects in memory what is written to it.  QBuffer, and a file device's
+// own buffering, cost more for each of the XML writer's many small writes
+// than the XML writer itself.
+class TextCollector : public QIODevice
+{
+public:
+    TextCollector() { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+
+    bool isSequential() const override { return true; }
+
+    QByteArray text;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        text.append(data, int(size));
+        return size;
+    }
+};
+
+// Writes the document to a file.  The caller's texts pass through
 // writeText() and writeAttribute(), which refuse what XML cannot carry;
 // once one is refused the rest is written only to be thrown away.
+//
+// The XML writer writes to memory, in many small pieces, and the text goes
+// to the file a megabyte at a time.
 class ConfigDocument
 {
 public:
-    explicit ConfigDocument(QIODevice *device)
-        : m_xml(device)
+    explicit ConfigDocument(QIODevice *file)
+        : m_file(file)
     {
+        // Reserved, the text keeps its room when a piece has been handed over.
+        m_collector.text.reserve(pieceSize + pieceSize / 8);
+        m_xml.setDevice(&m_collector);
         m_xml.setAutoFormatting(true);
         m_xml.setAutoFormattingIndent(4);
     }
 
     void write(const QList<ZarnCore *> &cores);
 
-    // False when a text was refused or the XML writer failed.  The XML
-    // writer fails, and stops, at the first write the device takes short.
-    bool isComplete() const { return m_complete && !m_xml.hasError(); }
+    // False when a text was refused or the file took a piece short.
+    bool isComplete() const { return m_complete && !m_writeFailed && !m_xml.hasError(); }
 
 private:
+    static constexpr int pieceSize = 1 << 20;
+
+    // Hands the text over to the file once there is a piece of it, or
+    // all of it when @p all.  After a short write the rest is dropped.
+    void handOver(bool all = false)
+    {
+        QByteArray &text = m_collector.text;
+        if (text.size() < (all ? 1 : pieceSize))
+            return;
+        if (!m_writeFailed && m_file->write(text) != text.size())
+            m_writeFailed = true;
+        text.resize(0);
+    }
+
     void writeCore(ZarnCore *core);
     void writeSignalList(const QList<SignalItem> &signalNet);
 
@@ -111,8 +152,11 @@ private:
             m_xml.writeAttribute(name, value);
     }
 
+    QIODevice *m_file;
+    TextCollector m_collector;
     QXmlStreamWriter m_xml;
     bool m_complete = true;
+    bool m_writeFailed = false;
 };
 
 void ConfigDocument::write(const QList<ZarnCore *> &cores)
@@ -120,10 +164,13 @@ void ConfigDocument::write(const QList<ZarnCore *> &cores)
     m_xml.writeStartDocument();
     m_xml.writeStartElement(QStringLiteral("ZARN_CONFIG"));
     m_xml.writeTextElement(QStringLiteral("Version"), QStringLiteral("1.0"));
-    for (ZarnCore *core : cores)
+    for (ZarnCore *core : cores) {
         writeCore(core);
+        handOver();
+    }
     m_xml.writeEndElement();
     m_xml.writeEndDocument();
+    handOver(true);
 }
 
 void ConfigDocument::writeCore(ZarnCore *core)

@@ -4,7 +4,8 @@
 // What the configuration reader and the check share: the element and
 // attribute names of the format, and a streaming walk over the document.
 
-#include <QByteArray>
+#include "controlcharacterscan.h"
+
 #include <QLatin1String>
 #include <QString>
 #include <QXmlStreamReader>
@@ -40,16 +41,20 @@ constexpr int maxDepth = 256;
  * stream reader keeps its element stack on the heap, so deep nesting cannot
  * exhaust the caller's stack; the walk adds a depth limit and refuses the
  * constructs a configuration never holds (document type declarations, and
- * with them entity declarations).
+ * with them entity declarations) and the control characters XML refuses.
+ *
+ * The document streams in from its file: the stream reader reads and
+ * decodes a few kilobytes at a time, and neither the file's bytes nor its
+ * text are ever held whole.
  */
 class Walker
 {
 public:
-    explicit Walker(const QByteArray &data)
-        : m_reader(data)
+    explicit Walker(QIODevice *file)
+        : m_scan(file)
     {
+        m_reader.setDevice(&m_scan);
         m_reader.setNamespaceProcessing(false);
-        findControlCharacter(data);
     }
 
     /**
@@ -60,7 +65,7 @@ public:
     bool nextChild()
     {
         while (!m_reader.atEnd()) {
-            switch (m_reader.readNext()) {
+            switch (readNext()) {
             case QXmlStreamReader::StartElement:
                 return enter();
             case QXmlStreamReader::EndElement:
@@ -90,12 +95,17 @@ public:
         QString collected;
         const int level = m_depth;
         while (!m_reader.atEnd()) {
-            switch (m_reader.readNext()) {
+            switch (readNext()) {
             case QXmlStreamReader::Characters:
-                if (collected.isEmpty())
-                    collected = m_reader.text().toString();
-                else
+                if (collected.isEmpty()) {
+                    // A copy of the characters alone: QStringRef::toString()
+                    // would share the reader's whole text buffer, hundreds
+                    // of bytes kept alive for every name of a configuration.
+                    const QStringRef characters = m_reader.text();
+                    collected = QString(characters.unicode(), characters.size());
+                } else {
                     collected += m_reader.text();
+                }
                 break;
             case QXmlStreamReader::StartElement:
                 if (!enter())
@@ -112,12 +122,21 @@ public:
         return collected;
     }
 
-    /** Reads to the end of the document, so that anything malformed behind the root is found. */
+    /**
+     * Reads to the end of the document, so that anything malformed behind
+     * the root is found, and past where an error stopped the stream reader,
+     * so that a refused control character anywhere in the file is the one
+     * error reported.
+     */
     void finish()
     {
         while (!m_reader.atEnd()) {
-            if (m_reader.readNext() == QXmlStreamReader::DTD)
+            if (readNext() == QXmlStreamReader::DTD)
                 fail(QStringLiteral("Document type declarations are not allowed in a configuration file"));
+        }
+        if (!m_controlCharacterReported) {
+            m_scan.scanRest();
+            reportControlCharacter();
         }
     }
 
@@ -131,13 +150,33 @@ public:
      */
     QString errorText() const
     {
-        const bool foundBeforeParsing = m_errorLine > 0;
+        const bool scanned = m_controlCharacterReported;
         return QStringLiteral("%1 at %2:%3")
-            .arg(m_reader.errorString(), QString::number(foundBeforeParsing ? m_errorLine : m_reader.lineNumber()),
-                 QString::number(foundBeforeParsing ? m_errorColumn : m_reader.columnNumber()));
+            .arg(m_reader.errorString(), QString::number(scanned ? m_scan.line() : m_reader.lineNumber()),
+                 QString::number(scanned ? m_scan.column() : m_reader.columnNumber()));
     }
 
 private:
+    // The stream reader reads ahead of the tokens it hands out: a refused
+    // control character ends the walk as soon as the scan has seen it.
+    QXmlStreamReader::TokenType readNext()
+    {
+        const QXmlStreamReader::TokenType type = m_reader.readNext();
+        if (m_scan.found() && !m_controlCharacterReported) {
+            reportControlCharacter();
+            return QXmlStreamReader::Invalid;
+        }
+        return type;
+    }
+
+    void reportControlCharacter()
+    {
+        if (!m_scan.found())
+            return;
+        m_controlCharacterReported = true;
+        fail(QStringLiteral("Control character 0x%1 is not allowed in a configuration file").arg(m_scan.character(), 2, 16, QLatin1Char('0')));
+    }
+
     bool enter()
     {
         if (++m_depth > maxDepth) {
@@ -151,7 +190,7 @@ private:
     bool nextChildOrLeave()
     {
         while (!m_reader.atEnd()) {
-            switch (m_reader.readNext()) {
+            switch (readNext()) {
             case QXmlStreamReader::StartElement:
                 return enter();
             case QXmlStreamReader::EndElement:
@@ -169,42 +208,10 @@ private:
 
     void fail(const QString &message) { m_reader.raiseError(message); }
 
-    // XML refuses control characters, but the stream reader's message for
-    // one is a bare "Unexpected ''".  A byte scan names the character and
-    // where it stands.  It applies to every encoding in which the ASCII
-    // bytes stand for themselves; UTF-16 and UTF-32 documents are left to
-    // the stream reader.
-    void findControlCharacter(const QByteArray &data)
-    {
-        if (data.size() >= 2 && (data.at(0) == '\0' || data.at(1) == '\0' || uchar(data.at(0)) >= 0xfe))
-            return;
-        const auto *bytes = reinterpret_cast<const uchar *>(data.constData());
-        const qsizetype size = data.size();
-        qint64 line = 1;
-        qsizetype lineStart = 0;
-        for (qsizetype i = 0; i < size; ++i) {
-            const uchar byte = bytes[i];
-            if (byte >= 0x20)
-                continue;
-            if (byte == '\n') {
-                ++line;
-                lineStart = i + 1;
-            } else if (byte != '\t' && byte != '\r') {
-                qint64 column = 1;
-                for (qsizetype j = lineStart; j < i; ++j)
-                    column += (bytes[j] & 0xc0) != 0x80; // characters, not UTF-8 continuation bytes
-                fail(QStringLiteral("Control character 0x%1 is not allowed in a configuration file").arg(byte, 2, 16, QLatin1Char('0')));
-                m_errorLine = line;
-                m_errorColumn = column;
-                return;
-            }
-        }
-    }
-
+    ControlCharacterScan m_scan;
     QXmlStreamReader m_reader;
     int m_depth = 0;
-    qint64 m_errorLine = 0; // where a failure found before parsing stands
-    qint64 m_errorColumn = 0;
+    bool m_controlCharacterReported = false;
 };
 
 } // namespace ConfigXml

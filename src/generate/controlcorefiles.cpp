@@ -3,7 +3,6 @@
 #include "generatedfile.h"
 
 #include <QDir>
-#include <QStringBuilder>
 
 namespace ZARN {
 
@@ -13,15 +12,16 @@ bool writeControlCoreFiles(const ZarnArg &arg, const QList<ZarnCore *> &cores)
     QDir().mkpath(dirPath);
 
     // The macros number the cores by position, not by their own index.
-    QString defines;
+    VerilogText defines;
     for (int position = 0; position < cores.size(); ++position)
-        defines += QLatin1String("`define DEF_ZARN_") % QString::number(position) % QLatin1String("_EN\n");
-    if (!writeGeneratedFile(dirPath + QLatin1String("/xq_zarn_con_top_define.v"), defines,
+        defines << "`define DEF_ZARN_" << position << "_EN\n";
+    if (!writeGeneratedFile(dirPath + QLatin1String("/xq_zarn_con_top_define.v"), defines.bytes(),
                             QStringLiteral("failed to generate xq_zarn_con_top_define.v")))
         return false;
 
-    const QString parameters = QLatin1String("parameter NUMBER_ZARNS = ") % QString::number(cores.size()) % QLatin1String(";\n");
-    return writeGeneratedFile(dirPath + QLatin1String("/xq_zarn_con_parameter.v"), parameters,
+    VerilogText parameters;
+    parameters << "parameter NUMBER_ZARNS = " << cores.size() << ";\n";
+    return writeGeneratedFile(dirPath + QLatin1String("/xq_zarn_con_parameter.v"), parameters.bytes(),
                               QStringLiteral("failed to generate xq_zarn_con_parameter.v"));
 }
 

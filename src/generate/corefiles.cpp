@@ -18,44 +18,41 @@ bool writeCoreFiles(const ZarnArg &arg, const QList<ZarnCore *> &cores)
         const QString dirPath = arg.outputDir + QLatin1Char('/') + dirName;
         QDir().mkpath(dirPath);
 
-        const QString coreIndex = QString::number(core->getIndex());
-        QString defines;
-        QString parameters = QStringLiteral("parameter STORAGE_DEPTH = 1;\n");
+        const int coreIndex = core->getIndex();
+        VerilogText defines;
+        VerilogText parameters;
+        parameters << "parameter STORAGE_DEPTH = 1;\n";
 
-        // Both files list the probes in use in the same walk, so that each
-        // probe's nets are gathered once.
+        // Both files list the probes in use in the same walk.
         int shiftWidth = 10;
         for (const ProbeIn *probe : core->getAllProbeIns()) {
             const int width = probe->width();
             if (width < 1)
                 continue;
-            const QString probeIndex = QString::number(probe->getIndex());
-            defines += QLatin1String("`define ZARN") % coreIndex % QLatin1String("_DEF_PROBE_IN") % probeIndex % QLatin1Char('\n');
-            parameters += QLatin1String("parameter PROBE_IN") % probeIndex % QLatin1String("_WIDTH = ") % QString::number(width) % QLatin1String(";\n");
+            defines << "`define ZARN" << coreIndex << "_DEF_PROBE_IN" << probe->getIndex() << "\n";
+            parameters << "parameter PROBE_IN" << probe->getIndex() << "_WIDTH = " << width << ";\n";
             shiftWidth += width;
         }
-        parameters += QLatin1String("parameter DATA_OUT_SHIFT_WIDTH = ") % QString::number(shiftWidth) % QLatin1String(";\n");
+        parameters << "parameter DATA_OUT_SHIFT_WIDTH = " << shiftWidth << ";\n";
 
         for (const ProbeOut *probe : core->getAllProbeOuts()) {
             const int width = probe->width();
             if (width < 1)
                 continue;
-            const QString probeIndex = QString::number(probe->getIndex());
-            const QString widthText = QString::number(width);
-            defines += QLatin1String("`define ZARN") % coreIndex % QLatin1String("_DEF_PROBE_OUT") % probeIndex % QLatin1Char('\n');
-            parameters += QLatin1String("parameter PROBE_OUT") % probeIndex % QLatin1String("_WIDTH = ") % widthText % QLatin1String(";\n");
+            defines << "`define ZARN" << coreIndex << "_DEF_PROBE_OUT" << probe->getIndex() << "\n";
+            parameters << "parameter PROBE_OUT" << probe->getIndex() << "_WIDTH = " << width << ";\n";
             // The value goes in as it stands behind its two-character prefix.
             const QString value = probe->getValue();
             if (value.size() > 2)
-                parameters += QLatin1String("parameter PROBE_OUT") % probeIndex % QLatin1String("_INIT = ") % widthText % QLatin1String("'h") % value.midRef(2) % QLatin1String(";\n");
+                parameters << "parameter PROBE_OUT" << probe->getIndex() << "_INIT = " << width << "'h" << value.midRef(2).toUtf8() << ";\n";
         }
         if (core->isOutProbeSynwithUserClock())
-            defines += QLatin1String("`define ZARN") % coreIndex % QLatin1String("_DEF_PROBE_OUT_SYNC\n");
+            defines << "`define ZARN" << coreIndex << "_DEF_PROBE_OUT_SYNC\n";
 
-        if (!writeGeneratedFile(dirPath + QLatin1String("/xq_zarn_top_define.v"), defines,
+        if (!writeGeneratedFile(dirPath + QLatin1String("/xq_zarn_top_define.v"), defines.bytes(),
                                 QLatin1String("failed to generate ") % dirName % QLatin1String("/xq_zarn_top_define.v")))
             return false;
-        if (!writeGeneratedFile(dirPath + QLatin1String("/xq_zarn_parameter.v"), parameters,
+        if (!writeGeneratedFile(dirPath + QLatin1String("/xq_zarn_parameter.v"), parameters.bytes(),
                                 QLatin1String("failed to generate ") % dirName % QLatin1String("/xq_zarn_parameter.v")))
             return false;
     }

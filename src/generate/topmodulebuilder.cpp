@@ -1,92 +1,122 @@
 #include "topmodulebuilder.h"
 
 #include "escapeidentifier.h"
+#include "model/singlesignals.h"
 
 #include <zarn/zarncore.h>
 
-#include <QFile>
-#include <QHash>
-#include <QMessageLogger>
-#include <QSet>
 #include <QVector>
 
 namespace ZARN {
 
 namespace {
 
-QList<QByteArray> escaped(const QStringList &names)
-{
-    QList<QByteArray> result;
-    result.reserve(names.size());
-    for (const QString &name : names)
-        result.append(escapeIdentifier(name).toUtf8());
-    return result;
-}
-
 /**
  * One name alone; two or more in braces, the first name leftmost, at the
- * most significant end.  An empty name takes what @p placeholder gives, so
+ * most significant end.  An empty name takes what @p placeholder writes, so
  * that the other names keep their bit positions.  No name at all gives an
  * empty value, which leaves the port unconnected rather than writing "{}".
+ * @p forEachName hands each of the @p count names to a visitor, in order.
  */
-template<typename Placeholder>
-QByteArray connectionValue(const QList<QByteArray> &names, Placeholder placeholder)
+template<typename ForEachName, typename Placeholder>
+void appendConnectionValue(VerilogText &text, int count, ForEachName forEachName, Placeholder placeholder)
 {
-    if (names.size() == 1)
-        return names.first().isEmpty() ? placeholder() : names.first();
-    if (names.isEmpty())
-        return QByteArray();
-    QByteArray value;
-    value += '{';
-    for (int i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            value += ',';
-        value += names.at(i).isEmpty() ? placeholder() : names.at(i);
-    }
-    value += '}';
-    return value;
+    if (count > 1)
+        text << '{';
+    bool first = true;
+    forEachName([&](const QString &name) {
+        if (!first)
+            text << ',';
+        first = false;
+        if (name.isEmpty())
+            placeholder();
+        else
+            text << Identifier{name};
+    });
+    if (count > 1)
+        text << '}';
 }
 
-QByteArray tiedLow()
+template<typename Placeholder>
+void appendNetConnection(VerilogText &text, const QList<SignalItem> &signalNet, int count, Placeholder placeholder)
 {
-    return QByteArrayLiteral("1'b0");
+    appendConnectionValue(
+        text, count, [&signalNet](auto visit) { forEachSingleSignal(signalNet, visit); }, placeholder);
 }
 
 /**
- * Keeps the first occurrence of each name, in order, and drops the names
- * that @p seen already holds; empty names can't be ports and are dropped too.
+ * For each index j from 0 to the number of output probes less one, the
+ * first output probe in list order that carries it, as getProbeOut(j)
+ * finds it; null where no probe does.
  */
-void removeRepeats(QList<QByteArray> &names, QSet<QByteArray> &seen)
+QVector<const ProbeOut *> outputProbesByIndex(const QList<ProbeOut *> &probes)
 {
-    QList<QByteArray> kept;
-    kept.reserve(names.size());
-    for (const QByteArray &name : qAsConst(names)) {
-        if (name.isEmpty())
-            continue;
-        const int before = seen.size();
-        seen.insert(name);
-        if (seen.size() > before)
-            kept.append(name);
+    QVector<const ProbeOut *> byIndex(probes.size(), nullptr);
+    for (const ProbeOut *probe : probes) {
+        const int index = probe->getIndex();
+        if (index >= 0 && index < byIndex.size() && !byIndex.at(index))
+            byIndex[index] = probe;
     }
-    names.swap(kept);
+    return byIndex;
 }
 
 } // namespace
 
 void TopModuleNets::addInputs(const QStringList &names)
 {
-    m_inputs += escaped(names);
+    for (const QString &name : names)
+        m_inputs.add(name);
 }
 
-VerilogText TopModuleNets::addCores(const QList<ZarnCore *> &cores, const QByteArray &controlBus)
+void TopModuleNets::addCores(const QList<ZarnCore *> &cores)
 {
-    VerilogText text;
-    for (int i = 0; i < cores.size(); ++i)
-        appendCoreInstance(text, cores.at(i), i, controlBus);
-    return text;
+    // Sized once for every name to come, the tables never grow.
+    int inputCount = 0;
+    int inoutCount = 0;
+    for (const ZarnCore *core : cores) {
+        const QList<ProbeIn *> probeIns = core->getAllProbeIns();
+        for (const ProbeIn *probe : probeIns)
+            inputCount += probe->width();
+        const QList<ProbeOut *> probeOuts = core->getAllProbeOuts();
+        for (const ProbeOut *probe : probeOuts)
+            inoutCount += probe->width();
+        inputCount += core->isOutProbeSynwithUserClock();
+    }
+    m_inputs.reserve(inputCount);
+    m_inouts.reserve(inoutCount);
+
+    for (const ZarnCore *core : cores) {
+        const QList<ProbeIn *> probeIns = core->getAllProbeIns();
+        for (const ProbeIn *probe : probeIns)
+            forEachSingleSignal(probe->getSignalNet(), [this](const QString &name) { m_inputs.add(name); });
+
+        const QList<ProbeOut *> probeOuts = core->getAllProbeOuts();
+        for (const ProbeOut *probe : probeOuts)
+            forEachSingleSignal(probe->getSignalNet(), [this](const QString &name) { m_inouts.add(name); });
+        // Each unnamed bit of a connected output probe drives a wire of its own.
+        for (const ProbeOut *probe : outputProbesByIndex(probeOuts)) {
+            if (probe)
+                forEachSingleSignal(probe->getSignalNet(), [this](const QString &name) { m_unboundWires += name.isEmpty(); });
+        }
+
+        if (core->isOutProbeSynwithUserClock())
+            m_inputs.add(core->getUserClockName());
+    }
 }
 
-void TopModuleNets::appendCoreInstance(VerilogText &text, const ZarnCore *core, int position, const QByteArray &controlBus)
+void TopModuleNets::finish()
+{
+    m_inputs.removeAll(m_inouts);
+}
+
+void TopModuleNets::appendCoreInstances(VerilogText &text, const QList<ZarnCore *> &cores, std::string_view controlBus) const
+{
+    int unboundWires = 0;
+    for (int i = 0; i < cores.size(); ++i)
+        appendCoreInstance(text, cores.at(i), i, controlBus, unboundWires);
+}
+
+void TopModuleNets::appendCoreInstance(VerilogText &text, const ZarnCore *core, int position, std::string_view controlBus, int &unboundWires) const
 {
     text << "\n"
          << "xq_zarn_top_" << position << "  u_zarn" << position << "_top(\n"
@@ -95,107 +125,83 @@ void TopModuleNets::appendCoreInstance(VerilogText &text, const ZarnCore *core, 
     // The control line opens the connection list and every probe connection
     // brings its own separator: a core without any connected probe then
     // closes its list without a dangling comma.
+    const auto tiedLow = [&text] { text << "1'b0"; };
     const QList<ProbeIn *> probeIns = core->getAllProbeIns();
     for (const ProbeIn *probe : probeIns) {
-        const QList<QByteArray> names = escaped(probe->singleSignals());
-        if (names.isEmpty())
+        const QList<SignalItem> signalNet = probe->getSignalNet();
+        const int count = singleSignalCount(signalNet);
+        if (count == 0)
             continue;
-        m_inputs += names;
-        text << ",\n    .probe_in" << probe->getIndex() << "(" << connectionValue(names, tiedLow) << ")";
+        text << ",\n    .probe_in" << probe->getIndex() << "(";
+        appendNetConnection(text, signalNet, count, tiedLow);
+        text << ")";
     }
 
     // Output probes are connected by index 0 to n-1; each index stands for the
-    // first probe in list order that carries it, as getProbeOut() would find
-    // it.  An index that no probe carries has no connection.
-    const QList<ProbeOut *> probeOuts = core->getAllProbeOuts();
-    QVector<QList<QByteArray>> outNames;
-    outNames.reserve(probeOuts.size());
-    QHash<int, int> firstWithIndex;
-    firstWithIndex.reserve(probeOuts.size());
-    for (int p = 0; p < probeOuts.size(); ++p) {
-        outNames.append(escaped(probeOuts.at(p)->singleSignals()));
-        m_inouts += outNames.last();
-        if (!firstWithIndex.contains(probeOuts.at(p)->getIndex()))
-            firstWithIndex.insert(probeOuts.at(p)->getIndex(), p);
-    }
+    // first probe in list order that carries it.  An index that no probe
+    // carries has no connection.  A core output can't drive a constant: an
+    // unnamed bit gets a wire.
+    const auto unbound = [&text, &unboundWires] { text << "zarn_unbound" << unboundWires++; };
+    const QVector<const ProbeOut *> probeOuts = outputProbesByIndex(core->getAllProbeOuts());
     for (int j = 0; j < probeOuts.size(); ++j) {
-        const auto found = firstWithIndex.constFind(j);
-        if (found == firstWithIndex.constEnd() || outNames.at(*found).isEmpty())
+        if (!probeOuts.at(j))
             continue;
-        text << ",\n    .probe_out" << j << "(" << outputConnection(outNames.at(*found)) << ")";
+        const QList<SignalItem> signalNet = probeOuts.at(j)->getSignalNet();
+        const int count = singleSignalCount(signalNet);
+        if (count == 0)
+            continue;
+        text << ",\n    .probe_out" << j << "(";
+        appendNetConnection(text, signalNet, count, unbound);
+        text << ")";
     }
 
     if (core->isOutProbeSynwithUserClock()) {
-        const QList<QByteArray> clock = escaped({core->getUserClockName()});
-        m_inputs += clock;
-        text << ",\n    .clk_i(" << connectionValue(clock, tiedLow) << ")\n";
+        text << ",\n    .clk_i(";
+        appendInputConnection(text, {core->getUserClockName()});
+        text << ")\n";
     } else {
         text << "\n";
     }
     text << ");\n";
 }
 
-QByteArray TopModuleNets::outputConnection(const QList<QByteArray> &names)
+void TopModuleNets::appendInputConnection(VerilogText &text, const QStringList &names)
 {
-    // A core output can't drive a constant: an unnamed bit gets a wire.
-    return connectionValue(names, [this] {
-        m_unboundWires.append("zarn_unbound" + QByteArray::number(m_unboundWires.size()));
-        return m_unboundWires.last();
-    });
-}
-
-QByteArray TopModuleNets::inputConnection(const QStringList &names)
-{
-    return connectionValue(escaped(names), tiedLow);
-}
-
-void TopModuleNets::finish()
-{
-    QSet<QByteArray> seen;
-    seen.reserve(m_inputs.size() + m_inouts.size());
-    removeRepeats(m_inouts, seen);
-    // Seeded with the inout nets, so that a net an output probe drives is
-    // no input as well.
-    removeRepeats(m_inputs, seen);
+    appendConnectionValue(
+        text, names.size(),
+        [&names](auto visit) {
+            for (const QString &name : names)
+                visit(name);
+        },
+        [&text] { text << "1'b0"; });
 }
 
 void TopModuleNets::appendPortNames(VerilogText &text) const
 {
-    for (const QByteArray &name : m_inputs)
-        text << "    " << name << ",\n";
-    for (const QByteArray &name : m_inouts)
-        text << "    " << name << ",\n";
+    for (int i = 0; i < m_inputs.size(); ++i)
+        text << "    " << Identifier{m_inputs.at(i)} << ",\n";
+    for (int i = 0; i < m_inouts.size(); ++i)
+        text << "    " << Identifier{m_inouts.at(i)} << ",\n";
 }
 
 void TopModuleNets::appendInputDeclarations(VerilogText &text) const
 {
-    for (const QByteArray &name : m_inputs)
-        text << "input " << name << ";\n";
+    for (int i = 0; i < m_inputs.size(); ++i)
+        text << "input " << Identifier{m_inputs.at(i)} << ";\n";
 }
 
 void TopModuleNets::appendInoutDeclarations(VerilogText &text) const
 {
-    for (const QByteArray &name : m_inouts)
-        text << "inout " << name << ";\n";
+    for (int i = 0; i < m_inouts.size(); ++i)
+        text << "inout " << Identifier{m_inouts.at(i)} << ";\n";
 }
 
 void TopModuleNets::appendWireDeclarations(VerilogText &text) const
 {
-    for (const QByteArray &name : m_inputs)
-        text << "wire " << name << ";\n";
-    for (const QByteArray &name : m_unboundWires)
-        text << "wire " << name << ";\n";
-}
-
-bool writeTopModuleFile(const QString &path, const VerilogText &text)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        QMessageLogger().critical("%s", qUtf8Printable(QStringLiteral("failded to open result file.")));
-        return false;
-    }
-    file.write(text.bytes());
-    return true;
+    for (int i = 0; i < m_inputs.size(); ++i)
+        text << "wire " << Identifier{m_inputs.at(i)} << ";\n";
+    for (int i = 0; i < m_unboundWires; ++i)
+        text << "wire zarn_unbound" << i << ";\n";
 }
 
 } // namespace ZARN

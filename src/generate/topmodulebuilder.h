@@ -1,54 +1,15 @@
 #ifndef ZARN_GENERATE_TOPMODULEBUILDER_H
 #define ZARN_GENERATE_TOPMODULEBUILDER_H
 
-#include <QByteArray>
+#include "generatedfile.h"
+#include "uniquenames.h"
+
 #include <QList>
 #include <QStringList>
-
-#include <cstddef>
 
 namespace ZARN {
 
 class ZarnCore;
-
-/**
- * The text of a generated file, built in memory as UTF-8 and written at once.
- * Appending grows the buffer geometrically, so that building even a very
- * large top module stays linear in its size.
- */
-class VerilogText
-{
-public:
-    template<std::size_t N>
-    VerilogText &operator<<(const char (&literal)[N])
-    {
-        m_bytes.append(literal, int(N - 1));
-        return *this;
-    }
-
-    VerilogText &operator<<(const QByteArray &bytes)
-    {
-        m_bytes.append(bytes);
-        return *this;
-    }
-
-    VerilogText &operator<<(char character)
-    {
-        m_bytes.append(character);
-        return *this;
-    }
-
-    VerilogText &operator<<(int number)
-    {
-        m_bytes.append(QByteArray::number(number));
-        return *this;
-    }
-
-    const QByteArray &bytes() const { return m_bytes; }
-
-private:
-    QByteArray m_bytes;
-};
 
 /**
  * What the three top modules share: the user nets that become the module's
@@ -56,7 +17,8 @@ private:
  * virtual I/O cores.
  *
  * Nets are added first (analyzer nets, then the cores), then finish() drops
- * repeats; only then are the port and declaration pieces appended.
+ * the input nets that output probes drive; only then are the port,
+ * declaration and instance pieces appended.
  *
  * Every user net name passes through escapeIdentifier.  Where a user net name
  * is empty there is nothing to declare: an input-side bit is tied to 1'b0, an
@@ -66,20 +28,20 @@ private:
 class TopModuleNets
 {
 public:
-    /** Appends the escaped @p names to the input-net list. */
+    /** Adds the escaped @p names to the input-net list. */
     void addInputs(const QStringList &names);
 
     /**
-     * Collects the nets of @p cores and returns the text of their instances,
-     * whose control buses are @p controlBus followed by the core position.
-     * Each probe's single signals are read once, for both purposes.
+     * Adds the nets of @p cores: the input probes' nets, and the user clock
+     * of a core whose output probes are synchronised with it, to the
+     * input-net list; the output probes' nets to the inout-net list.
      */
-    VerilogText addCores(const QList<ZarnCore *> &cores, const QByteArray &controlBus);
+    void addCores(const QList<ZarnCore *> &cores);
 
     /**
-     * Drops repeats from both lists (the first occurrence stays), and drops
-     * from the input-net list any net that an output probe drives: such a
-     * net is one port, declared "inout", which both drives and is read.
+     * Drops from the input-net list any net that an output probe drives:
+     * such a net is one port, declared "inout", which both drives and is
+     * read.  Repeats never entered either list; the first occurrence stays.
      */
     void finish();
 
@@ -92,23 +54,22 @@ public:
     /** "wire name;\n" for each input net and each unbound output bit. */
     void appendWireDeclarations(VerilogText &text) const;
 
+    /**
+     * The instances of the cores given to addCores(), whose control buses
+     * are @p controlBus followed by the core position.
+     */
+    void appendCoreInstances(VerilogText &text, const QList<ZarnCore *> &cores, std::string_view controlBus) const;
+
     /** The connection value of user net names read as inputs. */
-    static QByteArray inputConnection(const QStringList &names);
+    static void appendInputConnection(VerilogText &text, const QStringList &names);
 
 private:
-    QByteArray outputConnection(const QList<QByteArray> &names);
-    void appendCoreInstance(VerilogText &text, const ZarnCore *core, int position, const QByteArray &controlBus);
+    void appendCoreInstance(VerilogText &text, const ZarnCore *core, int position, std::string_view controlBus, int &unboundWires) const;
 
-    QList<QByteArray> m_inputs;
-    QList<QByteArray> m_inouts;
-    QList<QByteArray> m_unboundWires;
+    UniqueNames m_inputs;
+    UniqueNames m_inouts;
+    int m_unboundWires = 0;
 };
-
-/**
- * Writes @p text as the whole file at @p path; false, with the critical
- * message, when the file cannot be opened.
- */
-bool writeTopModuleFile(const QString &path, const VerilogText &text);
 
 } // namespace ZARN
 

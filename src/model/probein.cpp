@@ -1,5 +1,7 @@
 #include <zarn/probein.h>
 
+#include "singlesignals.h"
+
 #include <utility>
 
 namespace ZARN {
@@ -70,25 +72,15 @@ void ProbeIn::setSignalNet(const QList<SignalItem> &signalNet)
 QStringList ProbeIn::singleSignals() const
 {
     QStringList names;
-    names.reserve(signalNet.size());
-    for (const SignalItem &item : signalNet) {
-        if (item.bits.isEmpty()) {
-            names.append(item.name);
-            continue;
-        }
-        for (const SignalItem &bit : item.bits)
-            names.append(bit.name);
-    }
+    names.reserve(singleSignalCount(signalNet));
+    forEachSingleSignal(signalNet, [&names](const QString &name) { names.append(name); });
     return names;
 }
 
 int ProbeIn::width() const
 {
     // Counted without building the name list: the writers ask for widths often.
-    int count = 0;
-    for (const SignalItem &item : signalNet)
-        count += item.bits.isEmpty() ? 1 : item.bits.size();
-    return count;
+    return singleSignalCount(signalNet);
 }
 
 } // namespace ZARN

@@ -95,6 +95,10 @@ private Q_SLOTS:
     void escapeIdentifier()
     {
         QCOMPARE(ZARN::escapeIdentifier(field("name")), field("expected"));
+        // The form the writers append to the bytes of a generated file.
+        QByteArray utf8("x");
+        ZARN::appendEscapedIdentifier(utf8, field("name"));
+        QCOMPARE(utf8, "x" + field("expected").toUtf8());
     }
 };
 
