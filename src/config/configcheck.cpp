@@ -2,6 +2,7 @@
 
 #include "configxml.h"
 
+#include <QBuffer>
 #include <QDomDocument>
 #include <QFile>
 
@@ -18,7 +19,10 @@ using namespace ConfigXml;
 // before the tree is built.
 bool isSafeXml(const QByteArray &content)
 {
-    Walker walker(content);
+    QBuffer buffer;
+    buffer.setData(content);
+    buffer.open(QIODevice::ReadOnly);
+    Walker walker(&buffer);
     if (walker.nextChild())
         walker.skip();
     walker.finish();
