@@ -14,6 +14,7 @@
 #include <functional>
 
 #include <time.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,8 +31,12 @@ double now(Clock clock)
     return time.tv_sec * 1e3 + time.tv_nsec / 1e6;
 }
 
+// Starts each run with no data waiting to be written back: the writeback
+// of what an earlier run or the setup wrote would otherwise take the CPU
+// from the run measured, the more so the larger the design.
 double timed(Clock clock, const std::function<void()> &operation)
 {
+    sync();
     const double start = now(clock);
     operation();
     return now(clock) - start;
@@ -63,7 +68,8 @@ void resetPeak()
 /**
  * Runs @p operation and @p floors in turn, @p runs times, and returns the
  * median times: the operation's first, then each floor's.  The peak memory
- * is taken during the operation's first run, before any floor ran.
+ * is taken during the operation's first run, before any floor ran.  What
+ * a run writes stays in the page cache; its writeback is not timed.
  */
 QVector<double> timeRuns(int runs, Clock clock, const std::function<void()> &operation, const QVector<std::function<void()>> &floors,
                          qint64 *peak)
