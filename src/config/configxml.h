@@ -62,30 +62,13 @@ public:
      * end of the current element or on an error.  At the start, the first
      * child is the root element.
      */
-    bool nextChild()
-    {
-        while (!m_reader.atEnd()) {
-            switch (readNext()) {
-            case QXmlStreamReader::StartElement:
-                return enter();
-            case QXmlStreamReader::EndElement:
-                --m_depth;
-                return false;
-            case QXmlStreamReader::DTD:
-                fail(QStringLiteral("Document type declarations are not allowed in a configuration file"));
-                return false;
-            default:
-                break;
-            }
-        }
-        return false;
-    }
+    bool nextChild() { return step() == Step::Entered; }
 
     /** Skips the rest of the current element. */
     void skip()
     {
         const int level = m_depth;
-        while (m_depth >= level && nextChildOrLeave()) {
+        while (m_depth >= level && step() != Step::Stopped) {
         }
     }
 
@@ -132,7 +115,7 @@ public:
     {
         while (!m_reader.atEnd()) {
             if (readNext() == QXmlStreamReader::DTD)
-                fail(QStringLiteral("Document type declarations are not allowed in a configuration file"));
+                refuseDocumentType();
         }
         if (!m_controlCharacterReported) {
             m_scan.scanRest();
@@ -186,25 +169,33 @@ private:
         return true;
     }
 
-    // Like nextChild(), but an end tag of a deeper element is also a step.
-    bool nextChildOrLeave()
+    enum class Step {
+        Entered, ///< moved into a child element
+        Left, ///< passed the end tag of the current element
+        Stopped, ///< the end of the document, or an error
+    };
+
+    // Reads up to the next start or end tag.
+    Step step()
     {
         while (!m_reader.atEnd()) {
             switch (readNext()) {
             case QXmlStreamReader::StartElement:
-                return enter();
+                return enter() ? Step::Entered : Step::Stopped;
             case QXmlStreamReader::EndElement:
                 --m_depth;
-                return true;
+                return Step::Left;
             case QXmlStreamReader::DTD:
-                fail(QStringLiteral("Document type declarations are not allowed in a configuration file"));
-                return false;
+                refuseDocumentType();
+                return Step::Stopped;
             default:
                 break;
             }
         }
-        return false;
+        return Step::Stopped;
     }
+
+    void refuseDocumentType() { fail(QStringLiteral("Document type declarations are not allowed in a configuration file")); }
 
     void fail(const QString &message) { m_reader.raiseError(message); }
 
