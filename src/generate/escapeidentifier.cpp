@@ -2,20 +2,93 @@
 
 #include <QHash>
 
-#include <array>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 
 namespace ZARN {
 
 namespace {
 
-// The ASCII characters of a plain identifier: letters, digits, "_" and "$".
-constexpr std::array<bool, 128> plainIdentifierChars = [] {
-    std::array<bool, 128> plain{};
-    for (int c = 0; c < 128; ++c)
-        plain[c] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '$';
-    return plain;
-}();
+// Whether @p u is an ASCII letter, digit, "_" or "$", the characters of a
+// plain identifier.
+constexpr bool isPlainAscii(ushort u)
+{
+    return (ushort((u | 0x20) - 'a') < 26) | (ushort(u - '0') < 10) | (u == '_') | (u == '$');
+}
+
+// A top module writes millions of names, nearly all short and ASCII: the
+// two walks over a name below take eight characters at a time where the
+// processor allows, a name of eight or more in whole blocks, the last block
+// overlapping the one before it.
+
+struct Composition
+{
+    bool ascii = true;
+    bool plain = true;
+};
+
+Composition composition(const ushort *chars, int size)
+{
+    Composition result;
+    int i = 0;
+#if defined(__SSE2__)
+    if (size >= 8) {
+        __m128i allBits = _mm_setzero_si128();
+        __m128i plainLanes = _mm_set1_epi16(-1);
+        const auto take = [&](int at) {
+            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + at));
+            allBits = _mm_or_si128(allBits, c);
+            // The comparisons are signed: a character from 0x8000 up fails
+            // them all, and it makes the name non-ASCII anyway.
+            const __m128i folded = _mm_or_si128(c, _mm_set1_epi16(0x20));
+            const __m128i letter = _mm_and_si128(_mm_cmpgt_epi16(folded, _mm_set1_epi16('a' - 1)), _mm_cmplt_epi16(folded, _mm_set1_epi16('z' + 1)));
+            const __m128i digit = _mm_and_si128(_mm_cmpgt_epi16(c, _mm_set1_epi16('0' - 1)), _mm_cmplt_epi16(c, _mm_set1_epi16('9' + 1)));
+            const __m128i sign = _mm_or_si128(_mm_cmpeq_epi16(c, _mm_set1_epi16('_')), _mm_cmpeq_epi16(c, _mm_set1_epi16('$')));
+            plainLanes = _mm_and_si128(plainLanes, _mm_or_si128(_mm_or_si128(letter, digit), sign));
+        };
+        for (; i + 8 <= size; i += 8)
+            take(i);
+        if (i < size)
+            take(size - 8);
+        const __m128i nonAscii = _mm_and_si128(allBits, _mm_set1_epi16(short(0xff80)));
+        result.ascii = _mm_movemask_epi8(_mm_cmpeq_epi16(nonAscii, _mm_setzero_si128())) == 0xffff;
+        result.plain = _mm_movemask_epi8(plainLanes) == 0xffff;
+        return result;
+    }
+#endif
+    ushort allBits = 0;
+    for (; i < size; ++i) {
+        allBits |= chars[i];
+        result.plain &= isPlainAscii(chars[i]);
+    }
+    result.ascii = allBits < 0x80;
+    return result;
+}
+
+// Writes the ASCII characters @p chars as bytes.
+void narrow(const ushort *chars, int size, char *out)
+{
+    int i = 0;
+#if defined(__SSE2__)
+    if (size >= 8) {
+        const auto take = [&](int at) {
+            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + at));
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(out + at), _mm_packus_epi16(c, c));
+        };
+        for (; i + 8 <= size; i += 8)
+            take(i);
+        if (i < size)
+            take(size - 8);
+        return;
+    }
+#endif
+    for (; i < size; ++i)
+        out[i] = char(chars[i]);
+}
 
 bool isEscapedAlready(const QString &name)
 {
@@ -28,7 +101,7 @@ bool needsEscape(const QString &name)
         return false;
     for (const QChar c : name) {
         const ushort u = c.unicode();
-        if (u >= 128 || !plainIdentifierChars[u])
+        if (u >= 0x80 || !isPlainAscii(u))
             return true;
     }
     return false;
@@ -43,34 +116,24 @@ QString escapeIdentifier(const QString &name)
     return name;
 }
 
-void appendEscapedIdentifier(QByteArray &utf8, const QString &name)
+int writeEscapedIdentifier(char *out, const QString &name)
 {
-    // One pass for ASCII names, nearly all of them, one byte a character in
-    // UTF-8: each goes in one place to the right, where the backslash of an
-    // escaped name leaves room, and the name moves back if it is plain.
-    const int start = utf8.size();
-    utf8.resize(start + name.size() + 2);
-    char *const begin = utf8.data() + start;
-    char *out = begin + 1;
-    bool plain = true;
-    for (const QChar c : name) {
-        const ushort u = c.unicode();
-        if (u >= 0x80) {
-            utf8.resize(start);
-            utf8 += escapeIdentifier(name).toUtf8();
-            return;
-        }
-        plain &= plainIdentifierChars[u];
-        *out++ = char(u);
-    }
+    const ushort *const chars = name.utf16();
     const int size = name.size();
-    if (plain || size == 0 || begin[1] == '\\') {
-        std::memmove(begin, begin + 1, size_t(size));
-        utf8.resize(start + size);
-    } else {
-        begin[0] = '\\';
-        begin[size + 1] = ' ';
+    const Composition made = composition(chars, size);
+    if (!made.ascii) {
+        const QByteArray utf8 = escapeIdentifier(name).toUtf8();
+        std::memcpy(out, utf8.constData(), size_t(utf8.size()));
+        return utf8.size();
     }
+    if (made.plain || chars[0] == '\\') {
+        narrow(chars, size, out);
+        return size;
+    }
+    out[0] = '\\';
+    narrow(chars, size, out + 1);
+    out[size + 1] = ' ';
+    return size + 2;
 }
 
 bool sameIdentifier(const QString &a, const QString &b)

@@ -1,7 +1,6 @@
 #ifndef ZARN_GENERATE_ESCAPEIDENTIFIER_H
 #define ZARN_GENERATE_ESCAPEIDENTIFIER_H
 
-#include <QByteArray>
 #include <QString>
 
 namespace ZARN {
@@ -13,11 +12,19 @@ namespace ZARN {
  */
 QString escapeIdentifier(const QString &name);
 
+/** The most bytes that writeEscapedIdentifier() can write for @p name. */
+inline int escapedIdentifierRoom(const QString &name)
+{
+    // UTF-8 needs at most three bytes for each UTF-16 unit.
+    return 3 * name.size() + 2;
+}
+
 /**
- * Appends escapeIdentifier(@p name) to @p utf8 as UTF-8, the form the
- * generated files hold, without building the escaped name first.
+ * Writes escapeIdentifier(@p name) as UTF-8, the form the generated files
+ * hold, to @p out, which has room for escapedIdentifierRoom() bytes, without
+ * building the escaped name first.  Returns the number of bytes written.
  */
-void appendEscapedIdentifier(QByteArray &utf8, const QString &name);
+int writeEscapedIdentifier(char *out, const QString &name);
 
 /**
  * Whether @p a and @p b give the same identifier.  Different names can:

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QMessageLogger>
 
+#include <algorithm>
 #include <charconv>
 
 namespace ZARN {
@@ -29,30 +30,40 @@ bool writeGeneratedFile(const QString &path, const QByteArray &utf8, const QStri
 VerilogText::VerilogText(QIODevice *device)
     : m_device(device)
 {
-    // Reserved, the buffer keeps its room when a piece has been handed over.
-    m_bytes.reserve(pieceSize + pieceSize / 8);
+    // The buffer keeps its room when a piece has been handed over.
+    grow(pieceSize + pieceSize / 8);
 }
 
 VerilogText &VerilogText::operator<<(int number)
 {
-    char digits[16];
-    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, number);
-    m_bytes.append(digits, int(end.ptr - digits));
+    char *const out = room(16);
+    m_size += std::size_t(std::to_chars(out, out + 16, number).ptr - out);
     return wrote();
 }
 
 VerilogText &VerilogText::operator<<(Identifier identifier)
 {
-    appendEscapedIdentifier(m_bytes, identifier.name);
+    char *const out = room(std::size_t(escapedIdentifierRoom(identifier.name)));
+    m_size += std::size_t(writeEscapedIdentifier(out, identifier.name));
     return wrote();
+}
+
+void VerilogText::grow(std::size_t size)
+{
+    const std::size_t capacity = std::max({m_capacity * 2, m_size + size, std::size_t(4096)});
+    std::unique_ptr<char[]> data(new char[capacity]);
+    if (m_size > 0)
+        std::memcpy(data.get(), m_data.get(), m_size);
+    m_data = std::move(data);
+    m_capacity = capacity;
 }
 
 void VerilogText::flush()
 {
-    if (!m_device || m_bytes.isEmpty())
+    if (!m_device || m_size == 0)
         return;
-    m_device->write(m_bytes);
-    m_bytes.resize(0);
+    m_device->write(m_data.get(), qint64(m_size));
+    m_size = 0;
 }
 
 } // namespace ZARN

@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstring>
+#include <memory>
 #include <string_view>
 
 class QFile;
@@ -37,6 +39,9 @@ struct Identifier
  * memory; bound to an open device, it hands its text over in pieces of
  * about a megabyte as it grows, so that even a very large top module needs
  * little memory and few writes.
+ *
+ * Appending is inline and copies bytes only: a top module is millions of
+ * small pieces.
  */
 class VerilogText
 {
@@ -49,51 +54,58 @@ public:
     template<std::size_t N>
     VerilogText &operator<<(const char (&literal)[N])
     {
-        m_bytes.append(literal, int(N - 1));
-        return wrote();
+        return append(literal, N - 1);
     }
 
-    VerilogText &operator<<(std::string_view bytes)
-    {
-        m_bytes.append(bytes.data(), int(bytes.size()));
-        return wrote();
-    }
-
-    VerilogText &operator<<(const QByteArray &bytes)
-    {
-        m_bytes.append(bytes);
-        return wrote();
-    }
-
-    VerilogText &operator<<(char character)
-    {
-        m_bytes.append(character);
-        return wrote();
-    }
+    VerilogText &operator<<(std::string_view bytes) { return append(bytes.data(), bytes.size()); }
+    VerilogText &operator<<(const QByteArray &bytes) { return append(bytes.constData(), std::size_t(bytes.size())); }
+    VerilogText &operator<<(char character) { return append(&character, 1); }
 
     /** In decimal, with a sign when negative. */
     VerilogText &operator<<(int number);
 
     VerilogText &operator<<(Identifier identifier);
 
-    /** The text not yet handed to the device: all of it without one. */
-    const QByteArray &bytes() const { return m_bytes; }
+    /**
+     * The text not yet handed to the device: all of it without one.  The
+     * bytes stay this object's; they last until the text changes.
+     */
+    QByteArray bytes() const { return QByteArray::fromRawData(m_data.get(), int(m_size)); }
 
     /** Hands the rest of the text to the device. */
     void flush();
 
 private:
+    VerilogText &append(const char *bytes, std::size_t size)
+    {
+        std::memcpy(room(size), bytes, size);
+        m_size += size;
+        return wrote();
+    }
+
+    // Where the next @p size bytes go.
+    char *room(std::size_t size)
+    {
+        if (m_capacity - m_size < size)
+            grow(size);
+        return m_data.get() + m_size;
+    }
+
+    void grow(std::size_t size);
+
     VerilogText &wrote()
     {
-        if (m_device && m_bytes.size() >= pieceSize)
+        if (m_device && m_size >= pieceSize)
             flush();
         return *this;
     }
 
-    static constexpr int pieceSize = 1 << 20;
+    static constexpr std::size_t pieceSize = 1 << 20;
 
     QIODevice *m_device = nullptr;
-    QByteArray m_bytes;
+    std::unique_ptr<char[]> m_data;
+    std::size_t m_size = 0;
+    std::size_t m_capacity = 0;
 };
 
 } // namespace ZARN
