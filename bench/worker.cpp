@@ -24,6 +24,20 @@ double median(QVector<double> values)
     return values.isEmpty() ? 0 : values.at(values.size() / 2);
 }
 
+double fastest(const QVector<double> &values)
+{
+    return values.isEmpty() ? 0 : *std::min_element(values.begin(), values.end());
+}
+
+// The times of the runs of an operation and of each of its floors.
+struct RunTimes
+{
+    QVector<QVector<double>> series;
+
+    double median(int i) const { return ::median(series.at(i)); }
+    double fastest(int i) const { return ::fastest(series.at(i)); }
+};
+
 double now(Clock clock)
 {
     timespec time{};
@@ -67,12 +81,11 @@ void resetPeak()
 
 /**
  * Runs @p operation and @p floors in turn, @p runs times, and returns the
- * median times: the operation's first, then each floor's.  The peak memory
+ * times: the operation's first, then each floor's.  The peak memory
  * is taken during the operation's first run, before any floor ran.  What
  * a run writes stays in the page cache; its writeback is not timed.
  */
-QVector<double> timeRuns(int runs, Clock clock, const std::function<void()> &operation, const QVector<std::function<void()>> &floors,
-                         qint64 *peak)
+RunTimes timeRuns(int runs, Clock clock, const std::function<void()> &operation, const QVector<std::function<void()>> &floors, qint64 *peak)
 {
     QVector<QVector<double>> times(floors.size() + 1);
     for (int run = 0; run < runs; ++run) {
@@ -84,10 +97,16 @@ QVector<double> timeRuns(int runs, Clock clock, const std::function<void()> &ope
         for (int f = 0; f < floors.size(); ++f)
             times[f + 1].append(timed(clock, floors.at(f)));
     }
-    QVector<double> medians;
-    for (const QVector<double> &series : qAsConst(times))
-        medians.append(median(series));
-    return medians;
+    return {times};
+}
+
+void takeTimes(const RunTimes &times, Measurement *m)
+{
+    m->time = times.median(0);
+    m->floor = times.median(1);
+    m->floor2 = times.series.size() > 2 ? times.median(2) : 0;
+    m->fastestTime = times.fastest(0);
+    m->fastestFloor = times.fastest(1);
 }
 
 QByteArray readAll(const QString &path)
@@ -166,15 +185,14 @@ void bareWrite(const QList<ZARN::ZarnCore *> &cores, const QString &path)
 Measurement measureRead(const QString &config, int runs, Clock clock)
 {
     Measurement m;
-    const QVector<double> times = timeRuns(
+    const RunTimes times = timeRuns(
         runs, clock, [&] { qDeleteAll(ZARN::readZARNConfigFromXml(config)); },
         {[&] {
             QDomDocument document;
             document.setContent(readAll(config));
         }},
         &m.peakKiB);
-    m.time = times.at(0);
-    m.floor = times.at(1);
+    takeTimes(times, &m);
     m.bytes = QFileInfo(config).size();
     return m;
 }
@@ -187,7 +205,7 @@ Measurement measureWrite(const QString &config, const QString &scratch, int runs
     const QString bare = scratch + QLatin1String("/bare.xml");
     // The physical floor writes the bytes of the writer's own first run.
     QByteArray bytes;
-    const QVector<double> times = timeRuns(
+    const RunTimes times = timeRuns(
         runs, clock, [&] { ZARN::writeZARNConfigToXml(cores, target); },
         {[&] { bareWrite(cores, bare); },
          [&] {
@@ -196,9 +214,7 @@ Measurement measureWrite(const QString &config, const QString &scratch, int runs
              writeAll(scratch + QLatin1String("/plain.xml"), bytes);
          }},
         &m.peakKiB);
-    m.time = times.at(0);
-    m.floor = times.at(1);
-    m.floor2 = times.at(2);
+    takeTimes(times, &m);
     m.bytes = bytes.size();
     // A floor that wrote another document would measure something else.
     if (readAll(bare) != bytes)
@@ -231,7 +247,7 @@ Measurement measureGenerate(const QString &config, const QString &analyzer, cons
         }
     };
     const QString floorDir = scratch + QLatin1String("/floor");
-    const QVector<double> times = timeRuns(
+    const RunTimes times = timeRuns(
         runs, clock, [&] { ZARN::ZarnPrepare().prepare(arg); },
         {[&] {
             if (files.isEmpty())
@@ -250,8 +266,7 @@ Measurement measureGenerate(const QString &config, const QString &analyzer, cons
             }
         }},
         &m.peakKiB);
-    m.time = times.at(0);
-    m.floor = times.at(1);
+    takeTimes(times, &m);
     return m;
 }
 
@@ -268,19 +283,22 @@ int runWorker(const QString &test, const QString &config, const QString &analyze
         m = measureGenerate(config, analyzer, scratch, runs, clock);
     else
         return 2;
-    QTextStream(stdout) << "measurement " << m.time << ' ' << m.floor << ' ' << m.floor2 << ' ' << m.peakKiB << ' ' << m.bytes << '\n';
+    QTextStream(stdout) << "measurement " << m.time << ' ' << m.floor << ' ' << m.floor2 << ' ' << m.peakKiB << ' ' << m.bytes << ' ' << m.fastestTime << ' '
+                        << m.fastestFloor << '\n';
     return 0;
 }
 
 bool parseMeasurement(const QByteArray &line, Measurement *m)
 {
     const QList<QByteArray> fields = line.trimmed().split(' ');
-    if (fields.size() != 6 || fields.first() != "measurement")
+    if (fields.size() != 8 || fields.first() != "measurement")
         return false;
     m->time = fields.at(1).toDouble();
     m->floor = fields.at(2).toDouble();
     m->floor2 = fields.at(3).toDouble();
     m->peakKiB = fields.at(4).toLongLong();
     m->bytes = fields.at(5).toLongLong();
+    m->fastestTime = fields.at(6).toDouble();
+    m->fastestFloor = fields.at(7).toDouble();
     return true;
 }

@@ -9,7 +9,7 @@ enum class Clock {
     Cpu,  ///< user and system time of the process: steadier on a machine that other jobs load
 };
 
-/** What one measurement gives: medians in milliseconds, peak RSS in KiB. */
+/** What one measurement gives: times in milliseconds, medians unless named otherwise; peak RSS in KiB. */
 struct Measurement
 {
     double time = 0;
@@ -17,6 +17,8 @@ struct Measurement
     double floor2 = 0;  ///< the physical floor of the write: one QFile::write
     qint64 peakKiB = 0; ///< the peak of the process during the first run of the operation
     qint64 bytes = 0;   ///< the bytes the operation reads (read) or writes (write, generate)
+    double fastestTime = 0;  ///< the operation's fastest run: the least disturbed by other work
+    double fastestFloor = 0; ///< the floor's fastest run
 };
 
 /**

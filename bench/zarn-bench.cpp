@@ -223,12 +223,16 @@ int main(int argc, char *argv[])
                 else if (row.test == test && row.design != small->design && !large)
                     large = &row;
             }
-            // The floor's own ratio shows how much of a superlinear cost is the machine's.
-            if (small && large && small->m.time > 0 && small->floorTime > 0)
-                out() << QStringLiteral("scaling %1: 4N/N time = %2 (goal <= 4.4); floor %3\n")
+            // The floor's own ratio shows how much of a superlinear cost is
+            // the machine's; the fastest runs, the least disturbed by other
+            // work, how much is the code's.
+            if (small && large && small->m.time > 0 && small->floorTime > 0 && small->m.fastestTime > 0 && small->m.fastestFloor > 0)
+                out() << QStringLiteral("scaling %1: 4N/N time = %2, fastest runs %3 (goal <= 4.4); floor %4, fastest runs %5\n")
                              .arg(test, -9)
                              .arg(large->m.time / small->m.time, 0, 'f', 2)
-                             .arg(large->floorTime / small->floorTime, 0, 'f', 2);
+                             .arg(large->m.fastestTime / small->m.fastestTime, 0, 'f', 2)
+                             .arg(large->m.floor / small->m.floor, 0, 'f', 2)
+                             .arg(large->m.fastestFloor / small->m.fastestFloor, 0, 'f', 2);
         }
     }
     for (const DesignSize &size : qAsConst(sizes)) {
