@@ -8,13 +8,12 @@
 #include <emmintrin.h>
 #endif
 
-
 namespace ZARN {
 
 namespace {
 
 // Whether @p u is an ASCII letter, digit, "_" or "$", the characters of a
-// plain identifier.
+// plain identifier.  "| 0x20" folds upper-case letters onto lower-case.
 constexpr bool isPlainAscii(ushort u)
 {
     return (ushort((u | 0x20) - 'a') < 26) | (ushort(u - '0') < 10) | (u == '_') | (u == '$');
@@ -25,6 +24,7 @@ constexpr bool isPlainAscii(ushort u)
 // processor allows, a name of eight or more in whole blocks, the last block
 // overlapping the one before it.
 
+// Whether a name is all ASCII, and whether it is all plain identifier characters.
 struct Composition
 {
     bool ascii = true;
