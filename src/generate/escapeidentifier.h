@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <cstddef>
+
 namespace ZARN {
 
 /**
@@ -13,10 +15,10 @@ namespace ZARN {
 QString escapeIdentifier(const QString &name);
 
 /** The most bytes that writeEscapedIdentifier() can write for @p name. */
-inline int escapedIdentifierRoom(const QString &name)
+inline std::size_t escapedIdentifierRoom(const QString &name)
 {
     // UTF-8 needs at most three bytes for each UTF-16 unit.
-    return 3 * name.size() + 2;
+    return 3 * std::size_t(name.size()) + 2;
 }
 
 /**

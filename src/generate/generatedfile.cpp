@@ -43,7 +43,7 @@ VerilogText &VerilogText::operator<<(int number)
 
 VerilogText &VerilogText::operator<<(Identifier identifier)
 {
-    char *const out = room(std::size_t(escapedIdentifierRoom(identifier.name)));
+    char *const out = room(escapedIdentifierRoom(identifier.name));
     m_size += std::size_t(writeEscapedIdentifier(out, identifier.name));
     return wrote();
 }
