@@ -119,38 +119,54 @@ int main(int argc, char *argv[])
 
     QTemporaryDir temporary;
     const QString scratch = parser.isSet(keepOption) ? QDir(parser.value(keepOption)).absolutePath() : temporary.path();
-    QList<Row> rows;
-    for (int s = 0; s < sizes.size(); ++s) {
-        const DesignSize &size = sizes.at(s);
-        const QString dir = scratch + QLatin1Char('/') + size.label();
-        QDir().mkpath(dir);
-        const QString config = dir + QLatin1String("/config.xml");
+    struct Design
+    {
+        QString label;
+        QString dir;
+        QString config;
+        QString analyzer;
+        double fileMB = 0;
+    };
+    QList<Design> designs;
+    for (const DesignSize &size : qAsConst(sizes)) {
+        Design design;
+        design.label = size.label();
+        design.dir = scratch + QLatin1Char('/') + design.label;
+        QDir().mkpath(design.dir);
+        design.config = design.dir + QLatin1String("/config.xml");
         {
             const QList<ZARN::ZarnCore *> cores = makeCores(size);
-            ZARN::writeZARNConfigToXml(cores, config);
+            ZARN::writeZARNConfigToXml(cores, design.config);
             qDeleteAll(cores);
         }
-        QString analyzer;
         if (size.analyzerCores > 0) {
-            analyzer = dir + QLatin1String("/analyzer.xml");
-            QFile file(analyzer);
+            design.analyzer = design.dir + QLatin1String("/analyzer.xml");
+            QFile file(design.analyzer);
             if (file.open(QIODevice::WriteOnly))
                 file.write(makeAnalyzerConfig(size));
         }
-        const double fileMB = QFileInfo(config).size() / 1e6;
-        for (const QString &test : tests) {
+        design.fileMB = QFileInfo(design.config).size() / 1e6;
+        designs.append(design);
+    }
+
+    // The sizes of one test are measured one right after the other, so
+    // that a change in the machine's load between them skews their ratio
+    // the least.
+    QList<Row> rows;
+    for (const QString &test : tests) {
+        for (const Design &design : qAsConst(designs)) {
             Measurement m;
-            if (!measure(test, config, analyzer, dir, runs, clock, &m)) {
+            if (!measure(test, design.config, design.analyzer, design.dir, runs, clock, &m)) {
                 QTextStream(stderr) << "zarn-bench: the " << test << " measurement failed\n";
                 return 1;
             }
             if (test == QLatin1String("read")) {
-                rows.append({test, size.label(), QStringLiteral("QDom parse"), fileMB, m, m.floor});
+                rows.append({test, design.label, QStringLiteral("QDom parse"), design.fileMB, m, m.floor});
             } else if (test == QLatin1String("write")) {
-                rows.append({test, size.label(), QStringLiteral("bare stream writer"), fileMB, m, m.floor});
-                rows.append({test, size.label(), QStringLiteral("one QFile::write"), fileMB, m, m.floor2});
+                rows.append({test, design.label, QStringLiteral("bare stream writer"), design.fileMB, m, m.floor});
+                rows.append({test, design.label, QStringLiteral("one QFile::write"), design.fileMB, m, m.floor2});
             } else {
-                rows.append({test, size.label(), QStringLiteral("read + write output"), fileMB, m, m.floor});
+                rows.append({test, design.label, QStringLiteral("read + write output"), design.fileMB, m, m.floor});
             }
         }
     }
