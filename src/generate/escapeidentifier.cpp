@@ -24,6 +24,20 @@ constexpr bool isPlainAscii(ushort u)
 // processor allows, a name of eight or more in whole blocks, the last block
 // overlapping the one before it.
 
+#if defined(__SSE2__)
+// Calls @p take with the start of each block of eight of @p size (at least
+// eight) characters: whole blocks, then the last eight if some are left.
+template<typename Take>
+void forEachBlockOfEight(int size, Take take)
+{
+    int at = 0;
+    for (; at + 8 <= size; at += 8)
+        take(at);
+    if (at < size)
+        take(size - 8);
+}
+#endif
+
 // Whether a name is all ASCII, and whether it is all plain identifier characters.
 struct Composition
 {
@@ -34,12 +48,11 @@ struct Composition
 Composition composition(const ushort *chars, int size)
 {
     Composition result;
-    int i = 0;
 #if defined(__SSE2__)
     if (size >= 8) {
         __m128i allBits = _mm_setzero_si128();
         __m128i plainLanes = _mm_set1_epi16(-1);
-        const auto take = [&](int at) {
+        forEachBlockOfEight(size, [&](int at) {
             const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + at));
             allBits = _mm_or_si128(allBits, c);
             // The comparisons are signed: a character from 0x8000 up fails
@@ -49,11 +62,7 @@ Composition composition(const ushort *chars, int size)
             const __m128i digit = _mm_and_si128(_mm_cmpgt_epi16(c, _mm_set1_epi16('0' - 1)), _mm_cmplt_epi16(c, _mm_set1_epi16('9' + 1)));
             const __m128i sign = _mm_or_si128(_mm_cmpeq_epi16(c, _mm_set1_epi16('_')), _mm_cmpeq_epi16(c, _mm_set1_epi16('$')));
             plainLanes = _mm_and_si128(plainLanes, _mm_or_si128(_mm_or_si128(letter, digit), sign));
-        };
-        for (; i + 8 <= size; i += 8)
-            take(i);
-        if (i < size)
-            take(size - 8);
+        });
         const __m128i nonAscii = _mm_and_si128(allBits, _mm_set1_epi16(short(0xff80)));
         result.ascii = _mm_movemask_epi8(_mm_cmpeq_epi16(nonAscii, _mm_setzero_si128())) == 0xffff;
         result.plain = _mm_movemask_epi8(plainLanes) == 0xffff;
@@ -61,7 +70,7 @@ Composition composition(const ushort *chars, int size)
     }
 #endif
     ushort allBits = 0;
-    for (; i < size; ++i) {
+    for (int i = 0; i < size; ++i) {
         allBits |= chars[i];
         result.plain &= isPlainAscii(chars[i]);
     }
@@ -72,21 +81,16 @@ Composition composition(const ushort *chars, int size)
 // Writes the ASCII characters @p chars as bytes.
 void narrow(const ushort *chars, int size, char *out)
 {
-    int i = 0;
 #if defined(__SSE2__)
     if (size >= 8) {
-        const auto take = [&](int at) {
+        forEachBlockOfEight(size, [&](int at) {
             const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + at));
             _mm_storel_epi64(reinterpret_cast<__m128i *>(out + at), _mm_packus_epi16(c, c));
-        };
-        for (; i + 8 <= size; i += 8)
-            take(i);
-        if (i < size)
-            take(size - 8);
+        });
         return;
     }
 #endif
-    for (; i < size; ++i)
+    for (int i = 0; i < size; ++i)
         out[i] = char(chars[i]);
 }
 
@@ -99,12 +103,8 @@ bool needsEscape(const QString &name)
 {
     if (name.isEmpty() || isEscapedAlready(name))
         return false;
-    for (const QChar c : name) {
-        const ushort u = c.unicode();
-        if (u >= 0x80 || !isPlainAscii(u))
-            return true;
-    }
-    return false;
+    const Composition made = composition(name.utf16(), name.size());
+    return !(made.ascii && made.plain);
 }
 
 } // namespace
