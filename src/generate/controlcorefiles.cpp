@@ -6,7 +6,7 @@
 
 namespace ZARN {
 
-bool writeControlCoreFiles(const ZarnArg &arg, const QList<ZarnCore *> &cores)
+bool writeControlCoreFiles(const ZarnArg &arg, const QList<ZarnCore *> &cores, WriteFailures *failures)
 {
     const QString dirPath = arg.outputDir + QLatin1String("/zarn_control");
     QDir().mkpath(dirPath);
@@ -16,13 +16,13 @@ bool writeControlCoreFiles(const ZarnArg &arg, const QList<ZarnCore *> &cores)
     for (int position = 0; position < cores.size(); ++position)
         defines << "`define DEF_ZARN_" << position << "_EN\n";
     if (!writeGeneratedFile(dirPath + QLatin1String("/xq_zarn_con_top_define.v"), defines.bytes(),
-                            QStringLiteral("failed to generate xq_zarn_con_top_define.v")))
+                            QStringLiteral("failed to generate xq_zarn_con_top_define.v"), failures))
         return false;
 
     VerilogText parameters;
     parameters << "parameter NUMBER_ZARNS = " << cores.size() << ";\n";
     return writeGeneratedFile(dirPath + QLatin1String("/xq_zarn_con_parameter.v"), parameters.bytes(),
-                              QStringLiteral("failed to generate xq_zarn_con_parameter.v"));
+                              QStringLiteral("failed to generate xq_zarn_con_parameter.v"), failures);
 }
 
 } // namespace ZARN

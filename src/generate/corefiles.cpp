@@ -9,7 +9,7 @@
 
 namespace ZARN {
 
-bool writeCoreFiles(const ZarnArg &arg, const QList<ZarnCore *> &cores)
+bool writeCoreFiles(const ZarnArg &arg, const QList<ZarnCore *> &cores, WriteFailures *failures)
 {
     for (int position = 0; position < cores.size(); ++position) {
         const ZarnCore *core = cores.at(position);
@@ -50,10 +50,10 @@ bool writeCoreFiles(const ZarnArg &arg, const QList<ZarnCore *> &cores)
             defines << "`define ZARN" << coreIndex << "_DEF_PROBE_OUT_SYNC\n";
 
         if (!writeGeneratedFile(dirPath + QLatin1String("/xq_zarn_top_define.v"), defines.bytes(),
-                                QLatin1String("failed to generate ") % dirName % QLatin1String("/xq_zarn_top_define.v")))
+                                QLatin1String("failed to generate ") % dirName % QLatin1String("/xq_zarn_top_define.v"), failures))
             return false;
         if (!writeGeneratedFile(dirPath + QLatin1String("/xq_zarn_parameter.v"), parameters.bytes(),
-                                QLatin1String("failed to generate ") % dirName % QLatin1String("/xq_zarn_parameter.v")))
+                                QLatin1String("failed to generate ") % dirName % QLatin1String("/xq_zarn_parameter.v"), failures))
             return false;
     }
     return true;

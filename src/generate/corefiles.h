@@ -8,6 +8,7 @@
 namespace ZARN {
 
 class ZarnCore;
+struct WriteFailures;
 
 /**
  * Writes each core's include files into "zarn_<position>" below the output
@@ -16,7 +17,7 @@ class ZarnCore;
  * Stops with false, after a critical message, at the first file that can't
  * be opened.
  */
-bool writeCoreFiles(const ZarnArg &arg, const QList<ZarnCore *> &cores);
+bool writeCoreFiles(const ZarnArg &arg, const QList<ZarnCore *> &cores, WriteFailures *failures = nullptr);
 
 } // namespace ZARN
 

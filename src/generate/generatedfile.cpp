@@ -10,20 +10,37 @@
 
 namespace ZARN {
 
-bool openGeneratedFile(QFile &file, const QString &failureMessage)
+void WriteFailures::add(const QFileDevice &file)
+{
+    files.append(file.fileName());
+    reasons.append(file.errorString());
+}
+
+bool openGeneratedFile(QFile &file, const QString &failureMessage, WriteFailures *failures)
 {
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
         return true;
     QMessageLogger().critical("%s", qUtf8Printable(failureMessage));
+    if (failures)
+        failures->add(file);
     return false;
 }
 
-bool writeGeneratedFile(const QString &path, const QByteArray &utf8, const QString &failureMessage)
+void closeGeneratedFile(QFile &file, bool written, WriteFailures *failures)
+{
+    // QFile buffers: a full disk may show only in the flush.
+    written = file.flush() && written;
+    file.close();
+    if (failures && (!written || file.error() != QFileDevice::NoError))
+        failures->add(file);
+}
+
+bool writeGeneratedFile(const QString &path, const QByteArray &utf8, const QString &failureMessage, WriteFailures *failures)
 {
     QFile file(path);
-    if (!openGeneratedFile(file, failureMessage))
+    if (!openGeneratedFile(file, failureMessage, failures))
         return false;
-    file.write(utf8);
+    closeGeneratedFile(file, file.write(utf8) == utf8.size(), failures);
     return true;
 }
 
@@ -62,7 +79,10 @@ void VerilogText::flush()
 {
     if (!m_device || m_size == 0)
         return;
-    m_device->write(m_data.get(), qint64(m_size));
+    // After a refused write the file is broken anyway: writing on would
+    // only spend time.
+    if (!m_failed && m_device->write(m_data.get(), qint64(m_size)) != qint64(m_size))
+        m_failed = true;
     m_size = 0;
 }
 

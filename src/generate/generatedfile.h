@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <cstring>
@@ -10,23 +11,48 @@
 #include <string_view>
 
 class QFile;
+class QFileDevice;
 class QIODevice;
 
 namespace ZARN {
 
 /**
- * Opens @p file write-only in text mode, replacing what it held.  When it
- * can't be opened, logs @p failureMessage at critical level and returns
- * false.
+ * The generated files of a run that could not be written completely, each
+ * with the system's reason, in the order they failed.  A writer that opened
+ * its file still returns true when a later write fails: its result tells
+ * only whether the file could be opened.  This list is how a caller learns
+ * the rest.
  */
-bool openGeneratedFile(QFile &file, const QString &failureMessage);
+struct WriteFailures
+{
+    QStringList files;
+    QStringList reasons;
+
+    void add(const QFileDevice &file);
+};
+
+/**
+ * Opens @p file write-only in text mode, replacing what it held.  When it
+ * can't be opened, logs @p failureMessage at critical level, records the
+ * file in @p failures (when given) and returns false.
+ */
+bool openGeneratedFile(QFile &file, const QString &failureMessage, WriteFailures *failures = nullptr);
+
+/**
+ * Closes a generated file after its last write.  @p written says whether
+ * every write took all its bytes; the flush and the device's error state
+ * are checked here.  A file that did not reach the disk whole is recorded
+ * in @p failures (when given).
+ */
+void closeGeneratedFile(QFile &file, bool written, WriteFailures *failures);
 
 /**
  * Replaces the file at @p path with @p utf8, written in one piece in text
  * mode.  When the file can't be opened, logs @p failureMessage at critical
- * level and returns false.
+ * level and returns false; a write that fails later is recorded in
+ * @p failures (when given).
  */
-bool writeGeneratedFile(const QString &path, const QByteArray &utf8, const QString &failureMessage);
+bool writeGeneratedFile(const QString &path, const QByteArray &utf8, const QString &failureMessage, WriteFailures *failures = nullptr);
 
 /** A user net name, written as escapeIdentifier() gives it. */
 struct Identifier
@@ -75,6 +101,9 @@ public:
     /** Hands the rest of the text to the device. */
     void flush();
 
+    /** Whether the device refused some of the text; what comes after is dropped. */
+    bool failed() const { return m_failed; }
+
 private:
     VerilogText &append(const char *bytes, std::size_t size)
     {
@@ -103,6 +132,7 @@ private:
     static constexpr std::size_t pieceSize = 1 << 20;
 
     QIODevice *m_device = nullptr;
+    bool m_failed = false;
     std::unique_ptr<char[]> m_data;
     std::size_t m_size = 0;
     std::size_t m_capacity = 0;

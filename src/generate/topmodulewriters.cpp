@@ -12,17 +12,19 @@ namespace {
 /**
  * Writes the file at @p path with the text that @p appendText appends: the
  * text goes to the file in large pieces while it is built.  False, with
- * the critical message, when the file cannot be opened.
+ * the critical message, when the file cannot be opened; a later failed
+ * write goes to @p failures.
  */
 template<typename AppendText>
-bool writeTopModuleFile(const QString &path, AppendText appendText)
+bool writeTopModuleFile(const QString &path, WriteFailures *failures, AppendText appendText)
 {
     QFile file(path);
-    if (!openGeneratedFile(file, QStringLiteral("failded to open result file.")))
+    if (!openGeneratedFile(file, QStringLiteral("failded to open result file."), failures))
         return false;
     VerilogText text(&file);
     appendText(text);
     text.flush();
+    closeGeneratedFile(file, !text.failed(), failures);
     return true;
 }
 
@@ -217,16 +219,16 @@ QString combinedFilePath(const ZarnArg &arg)
 
 } // namespace
 
-bool writeTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores)
+bool writeTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, WriteFailures *failures)
 {
     TopModuleNets nets;
     nets.addCores(cores);
     nets.finish();
-    return writeTopModuleFile(arg.outputDir + QLatin1String("/xq_zarn_top.v"),
+    return writeTopModuleFile(arg.outputDir + QLatin1String("/xq_zarn_top.v"), failures,
                               [&](VerilogText &text) { appendStandaloneTopModule(text, nets, cores); });
 }
 
-bool writeAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, const QList<QEL::AoCore *> &analyzerCores)
+bool writeAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, const QList<QEL::AoCore *> &analyzerCores, WriteFailures *failures)
 {
     TopModuleNets nets;
     for (const QEL::AoCore *analyzer : analyzerCores) {
@@ -260,12 +262,12 @@ bool writeAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, 
                     ");\n";
         }
     };
-    return writeTopModuleFile(combinedFilePath(arg), [&](VerilogText &text) {
+    return writeTopModuleFile(combinedFilePath(arg), failures, [&](VerilogText &text) {
         appendCombinedTopModule(text, nets, cores, analyzerCores.size(), appendAnalyzerInstances);
     });
 }
 
-bool writeLiteAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, const QList<QEL::AOCore_Lite *> &liteCores)
+bool writeLiteAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, const QList<QEL::AOCore_Lite *> &liteCores, WriteFailures *failures)
 {
     TopModuleNets nets;
     for (const QEL::AOCore_Lite *lite : liteCores) {
@@ -295,7 +297,7 @@ bool writeLiteAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cor
                     ");\n";
         }
     };
-    return writeTopModuleFile(combinedFilePath(arg), [&](VerilogText &text) {
+    return writeTopModuleFile(combinedFilePath(arg), failures, [&](VerilogText &text) {
         appendCombinedTopModule(text, nets, cores, liteCores.size(), appendLiteInstances);
     });
 }

@@ -13,15 +13,16 @@ class AOCore_Lite;
 namespace ZARN {
 
 class ZarnCore;
+struct WriteFailures;
 
 /** Writes "xq_zarn_top.v": JTAG primitive, control core and the cores. */
-bool writeTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores);
+bool writeTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, WriteFailures *failures = nullptr);
 
 /** Writes "xq_qel_zarn_top.v", sharing the JTAG port with full analyzer cores. */
-bool writeAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, const QList<QEL::AoCore *> &analyzerCores);
+bool writeAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, const QList<QEL::AoCore *> &analyzerCores, WriteFailures *failures = nullptr);
 
 /** Writes "xq_qel_zarn_top.v", sharing the JTAG port with lite analyzer cores. */
-bool writeLiteAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, const QList<QEL::AOCore_Lite *> &liteCores);
+bool writeLiteAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, const QList<QEL::AOCore_Lite *> &liteCores, WriteFailures *failures = nullptr);
 
 } // namespace ZARN
 

@@ -5,6 +5,7 @@
 #include "corefiles.h"
 #include "external/devicedb.h"
 #include "external/qelutils.h"
+#include "generatedfile.h"
 #include "topmodulewriters.h"
 
 #include <zarn/configreader.h>
@@ -25,8 +26,16 @@ const char devicesWithControlCore138[] = "XQ2A-1/XQ2A-2/XQ2A-4/XQ2A-4B/XQ2A-9/XQ
 
 bool ZarnPrepare::prepare(const ZarnArg &arg)
 {
-    // An empty path would make QDir clear the current directory.
-    if (!arg.outputDir.isEmpty() && QFileInfo::exists(arg.outputDir))
+    m_failedFiles.clear();
+    m_failureReasons.clear();
+    // Every file path is the output directory plus "/name": with no name
+    // the files would land at the file-system root.
+    if (arg.outputDir.isEmpty()) {
+        m_fileList.clear();
+        m_includePath.clear();
+        return false;
+    }
+    if (QFileInfo::exists(arg.outputDir))
         clearDirectory(arg.outputDir);
     m_fileList.clear();
     m_includePath.clear();
@@ -43,6 +52,17 @@ QStringList ZarnPrepare::includePath() const
     return m_includePath;
 }
 
+QStringList ZarnPrepare::failedFiles() const
+{
+    return m_failedFiles;
+}
+
+QString ZarnPrepare::failureReason(const QString &file) const
+{
+    const int at = m_failedFiles.indexOf(file);
+    return at < 0 ? QString() : m_failureReasons.at(at);
+}
+
 bool ZarnPrepare::generate(const ZarnArg &arg)
 {
     const QList<ZarnCore *> cores = readZARNConfigFromXml(arg.configFile);
@@ -51,21 +71,26 @@ bool ZarnPrepare::generate(const ZarnArg &arg)
         return false;
 
     // A writer that fails has logged why; the run still lists every file.
-    writeControlCoreFiles(arg, cores);
-    writeCoreFiles(arg, cores);
+    WriteFailures failures;
+    const auto keepFailures = qScopeGuard([this, &failures] {
+        m_failedFiles = failures.files;
+        m_failureReasons = failures.reasons;
+    });
+    writeControlCoreFiles(arg, cores, &failures);
+    writeCoreFiles(arg, cores, &failures);
 
     const bool withAnalyzer = !arg.analyzerConfigFile.isEmpty();
     if (!withAnalyzer) {
-        writeTopModule(arg, cores);
+        writeTopModule(arg, cores, &failures);
     } else {
         const QList<QEL::AoCore *> analyzerCores = QEL::readQELConfigFromXml(arg.analyzerConfigFile);
         const auto releaseAnalyzerCores = qScopeGuard([&analyzerCores] { qDeleteAll(analyzerCores); });
         if (!analyzerCores.isEmpty()) {
-            writeAnalyzerTopModule(arg, cores, analyzerCores);
+            writeAnalyzerTopModule(arg, cores, analyzerCores, &failures);
         } else {
             const QList<QEL::AOCore_Lite *> liteCores = QEL::readQELConfigFromXml_Lite(arg.analyzerConfigFile);
             const auto releaseLiteCores = qScopeGuard([&liteCores] { qDeleteAll(liteCores); });
-            writeLiteAnalyzerTopModule(arg, cores, liteCores);
+            writeLiteAnalyzerTopModule(arg, cores, liteCores, &failures);
         }
     }
 
