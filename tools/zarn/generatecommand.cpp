@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "console.h"
+#include "filesystem.h"
 #include "outputdirectory.h"
 #include "probemap.h"
 
@@ -38,16 +39,54 @@ bool holdsWhiteSpace(const QString &path)
     return false;
 }
 
-// An EDA command file for `iverilog -c` and `verilator -f`.
-bool writeCommandFile(const QString &path, const ZARN::ZarnPrepare &run)
+// The resolved path of an input, or empty for one that is no file of a
+// directory (a pipe) or does not exist (its read will say so).
+QByteArray resolvedInput(const QString &path)
+{
+    QString ignored;
+    return FileSystem::resolve(QFile::encodeName(path), &ignored);
+}
+
+/**
+ * Copies the input @p source to @p copy, so that the run reads it once: a
+ * pipe can be read only once, and a file changed during the run must not
+ * give two different reads.  The error, or empty.
+ */
+QString copyInput(const QString &source, const QString &copy)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return source + QLatin1String(": ") + in.errorString();
+    QFile out(copy);
+    if (!out.open(QIODevice::WriteOnly))
+        return copy + QLatin1String(": ") + out.errorString();
+    QByteArray piece;
+    for (;;) {
+        piece = in.read(1 << 20);
+        if (piece.isEmpty())
+            break;
+        if (out.write(piece) != piece.size())
+            return copy + QLatin1String(": ") + out.errorString();
+    }
+    if (in.error() != QFileDevice::NoError)
+        return source + QLatin1String(": ") + in.errorString();
+    if (!out.flush())
+        return copy + QLatin1String(": ") + out.errorString();
+    return QString();
+}
+
+// An EDA command file for `iverilog -c` and `verilator -f`, written in
+// full but not yet in place: it is committed once the generation is.
+QString writeCommandFile(QSaveFile &file, const QStringList &includePath, const QStringList &fileList)
 {
     QByteArray text;
-    for (const QString &directory : run.includePath())
+    for (const QString &directory : includePath)
         text += "+incdir+" + QFile::encodeName(absolute(directory)) + '\n';
-    for (const QString &file : run.fileList())
-        text += QFile::encodeName(absolute(file)) + '\n';
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+    for (const QString &path : fileList)
+        text += QFile::encodeName(absolute(path)) + '\n';
+    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size())
+        return QString();
+    return file.fileName() + QLatin1String(": ") + file.errorString();
 }
 
 } // namespace
@@ -56,10 +95,11 @@ int runGenerate(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Empties the output directory, writes the include files and the top module of the virtual I/O cores, "
-        "and prints the source files and include directories of the generated design."));
+        "Writes the include files and the top module of the virtual I/O cores, and prints the source files and "
+        "include directories of the generated design. The generation is written beside the output directory and "
+        "takes its place in one step once complete: a failed or killed run leaves the previous output as it was."));
     const QCommandLineOption configOption(QStringLiteral("config"), QStringLiteral("The configuration file of the cores."), QStringLiteral("FILE"));
-    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("The output directory; it is emptied first."), QStringLiteral("DIR"));
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("The output directory; replaced whole once the new generation is complete."), QStringLiteral("DIR"));
     const QCommandLineOption ipRootOption(QStringLiteral("ip-root"),
                                           QStringLiteral("Root of the cores' fixed RTL sources (default: the current directory)."),
                                           QStringLiteral("DIR"));
@@ -72,7 +112,7 @@ int runGenerate(const QStringList &arguments)
                                             QStringLiteral("FILE.f"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print the lists as JSON."));
     const QCommandLineOption forceOption(QStringLiteral("force"),
-                                         QStringLiteral("Empty the output directory even when an earlier zarn generate did not write it."));
+                                         QStringLiteral("Replace the output directory even when it holds files that zarn generate did not write; they are deleted."));
     parser.addOptions({configOption, outOption, ipRootOption, analyzerOption, deviceOption, packageOption, fileListOption, jsonOption, forceOption});
 
     int exitCode = Console::Success;
@@ -86,69 +126,116 @@ int runGenerate(const QStringList &arguments)
         return Console::fail(QStringLiteral("--device and --package go together"));
 
     const QString configFile = parser.value(configOption);
-    const QString outputDir = absolute(parser.value(outOption));
+    const QString commandFile = parser.value(fileListOption);
+    if (configFile.isEmpty() || parser.value(outOption).isEmpty() || (parser.isSet(fileListOption) && commandFile.isEmpty()))
+        return Console::fail(QStringLiteral("--config, --out and --filelist need a path; an empty one names no file"));
     const QString ipRoot = absolute(parser.isSet(ipRootOption) ? parser.value(ipRootOption) : QDir::currentPath());
     const QString analyzerFile = parser.isSet(analyzerOption) ? absolute(parser.value(analyzerOption)) : QString();
 
-    // Everything that can be found wrong is found before the output
-    // directory is touched.
+    // The files the run reads: none of them may lie in what it replaces.
+    QList<QByteArray> inputs{resolvedInput(configFile), resolvedInput(ipRoot)};
+    if (!analyzerFile.isEmpty())
+        inputs.append(resolvedInput(analyzerFile));
+    inputs.removeAll(QByteArray());
+
+    // Everything that can be found wrong is found before anything is touched.
+    OutputDirectory output(parser.value(outOption));
+    const QString refusal = output.refusal(inputs, parser.isSet(forceOption));
+    if (!refusal.isEmpty())
+        return Console::fail(refusal);
+    if (parser.isSet(fileListOption)) {
+        QString error;
+        const QByteArray resolved = FileSystem::resolve(QFile::encodeName(commandFile), &error);
+        if (resolved.isEmpty())
+            return Console::fail(error);
+        if (inputs.contains(resolved))
+            return Console::fail(QStringLiteral("refusing to write %1: it is an input of this run").arg(commandFile));
+        if (output.contains(resolved))
+            return Console::fail(QStringLiteral("refusing to write %1: it lies in the output directory %2, which each run replaces; "
+                                                "write the command file elsewhere")
+                                     .arg(commandFile, output.path()));
+        // Icarus ends a +incdir+ path at the first blank and reads no quotes.
+        for (const QString &path : {output.path(), ipRoot}) {
+            if (holdsWhiteSpace(path))
+                return Console::fail(QStringLiteral("cannot write %1: the path %2 holds white space, which Verilog command files "
+                                                    "cannot carry; use paths without blanks")
+                                         .arg(commandFile, path));
+        }
+    }
+
+    QString error = output.begin(inputs, parser.isSet(forceOption));
+    if (!error.isEmpty())
+        return Console::fail(error);
+
+    ZARN::ZarnArg arg;
+    arg.configFile = output.inputDirectory() + QLatin1String("/configuration.xml");
+    arg.deviceKey = parser.value(deviceOption);
+    arg.deviceSubKey = parser.value(packageOption);
+    arg.outputDir = output.stagingDirectory();
+    arg.ipRootDir = ipRoot;
+    error = copyInput(configFile, arg.configFile);
+    if (error.isEmpty() && !analyzerFile.isEmpty()) {
+        arg.analyzerConfigFile = output.inputDirectory() + QLatin1String("/analyzer.xml");
+        error = copyInput(analyzerFile, arg.analyzerConfigFile);
+    }
+    if (!error.isEmpty())
+        return Console::fail(output.published(error));
+
     Cores cores;
     bool ok = false;
-    QString error;
-    cores.list = ZARN::readZARNConfigFromXml(configFile, &ok, &error);
+    cores.list = ZARN::readZARNConfigFromXml(arg.configFile, &ok, &error);
     if (!ok)
         return Console::fail(QStringLiteral("%1: %2").arg(configFile, error));
     if (cores.list.isEmpty())
         return Console::fail(QStringLiteral("%1: the configuration holds no core; nothing to generate").arg(configFile));
-    if (!analyzerFile.isEmpty() && !QFileInfo(analyzerFile).isReadable())
-        return Console::fail(QStringLiteral("%1: cannot read the analyzer configuration").arg(parser.value(analyzerOption)));
-    if (parser.isSet(fileListOption)) {
-        // Icarus ends a +incdir+ path at the first blank and reads no quotes.
-        for (const QString &path : {outputDir, ipRoot}) {
-            if (holdsWhiteSpace(path))
-                return Console::fail(QStringLiteral("cannot write %1: the path %2 holds white space, which Verilog command files "
-                                                    "cannot carry; use paths without blanks")
-                                         .arg(parser.value(fileListOption), path));
-        }
-    }
-    const QString refusal = OutputDirectory::refusal(parser.value(outOption), parser.isSet(forceOption));
-    if (!refusal.isEmpty())
-        return Console::fail(refusal);
-
-    ZARN::ZarnArg arg;
-    arg.configFile = configFile;
-    arg.deviceKey = parser.value(deviceOption);
-    arg.deviceSubKey = parser.value(packageOption);
-    arg.outputDir = outputDir;
-    arg.ipRootDir = ipRoot;
-    arg.analyzerConfigFile = analyzerFile;
 
     ZARN::ZarnPrepare run;
-    const bool generated = run.prepare(arg);
-    OutputDirectory::mark(outputDir);
-    if (!generated)
+    if (!run.prepare(arg))
         return Console::fail(QStringLiteral("%1: generation failed").arg(configFile));
+    const QStringList failedFiles = run.failedFiles();
+    for (const QString &file : failedFiles)
+        Console::error(QLatin1String("zarn: ") + output.published(file) + QLatin1String(": ") + run.failureReason(file));
+    if (!failedFiles.isEmpty())
+        return Console::Failure;
 
-    const QString probeMap = outputDir + QLatin1String("/zarn_probes.json");
-    if (!writeProbeMap(probeMap, cores.list))
-        return Console::fail(QStringLiteral("%1: cannot write the probe map").arg(probeMap));
-    if (parser.isSet(fileListOption) && !writeCommandFile(parser.value(fileListOption), run))
-        return Console::fail(QStringLiteral("%1: cannot write the command file").arg(parser.value(fileListOption)));
+    const QString probeMap = arg.outputDir + QLatin1String("/zarn_probes.json");
+    error = writeProbeMap(probeMap, cores.list);
+    if (!error.isEmpty())
+        return Console::fail(output.published(probeMap) + QLatin1String(": ") + error);
+
+    QStringList fileList;
+    for (const QString &file : run.fileList())
+        fileList.append(output.published(file));
+    QStringList includePath;
+    for (const QString &directory : run.includePath())
+        includePath.append(output.published(directory));
+
+    QSaveFile commandFileWriter(commandFile);
+    if (parser.isSet(fileListOption)) {
+        error = writeCommandFile(commandFileWriter, includePath, fileList);
+        if (!error.isEmpty())
+            return Console::fail(error);
+    }
+    error = output.commit();
+    if (!error.isEmpty())
+        return Console::fail(error);
+    if (parser.isSet(fileListOption) && !commandFileWriter.commit())
+        return Console::fail(QStringLiteral("%1: %2 (the generation itself is in place)").arg(commandFile, commandFileWriter.errorString()));
 
     if (parser.isSet(jsonOption)) {
         const QJsonObject result{
-            {QStringLiteral("fileList"), QJsonArray::fromStringList(run.fileList())},
-            {QStringLiteral("includePath"), QJsonArray::fromStringList(run.includePath())},
-            {QStringLiteral("probeMap"), probeMap},
+            {QStringLiteral("fileList"), QJsonArray::fromStringList(fileList)},
+            {QStringLiteral("includePath"), QJsonArray::fromStringList(includePath)},
+            {QStringLiteral("probeMap"), output.published(probeMap)},
         };
         Console::out(QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Indented)).trimmed());
         return Console::Success;
     }
     // The files, a blank line, then the include directories.
-    for (const QString &file : run.fileList())
+    for (const QString &file : qAsConst(fileList))
         Console::out(file);
     Console::out(QString());
-    for (const QString &directory : run.includePath())
+    for (const QString &directory : qAsConst(includePath))
         Console::out(directory);
     return Console::Success;
 }

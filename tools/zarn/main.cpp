@@ -4,6 +4,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <QFile>
+
+#include <csignal>
 #include <functional>
 
 namespace {
@@ -22,6 +25,18 @@ const Command commands[] = {
     {"convert", "Convert output-probe values between binary and hexadecimal.", runConvert},
 };
 
+// Qt hands arguments over as text: bytes that are no valid text come out
+// changed, and a path built from them would name another file.
+QString unfaithfulArgument(int argc, char *argv[], const QStringList &arguments)
+{
+    for (int i = 1; i < argc && i < arguments.size(); ++i) {
+        if (QFile::encodeName(arguments.at(i)) != QByteArray(argv[i]))
+            return QStringLiteral("the argument '%1' is not valid UTF-8 text; zarn takes only names that are (rename the file or directory)")
+                .arg(QString::fromLatin1(QByteArray(argv[i]).toPercentEncoding("/:=.-_ ")));
+    }
+    return QString();
+}
+
 QString commandList()
 {
     QString text = QStringLiteral("Commands:\n");
@@ -38,8 +53,13 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("zarn"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZARN_VERSION_STRING));
     Console::installMessageHandler();
+    // Past a file-size limit a write is to fail and be reported, not to kill us.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     QStringList arguments = QCoreApplication::arguments();
+    const QString unfaithful = unfaithfulArgument(argc, argv, arguments);
+    if (!unfaithful.isEmpty())
+        return Console::fail(unfaithful);
     if (arguments.size() > 1 && !arguments.at(1).startsWith(QLatin1Char('-'))) {
         const QString name = arguments.at(1);
         for (const Command &command : commands) {

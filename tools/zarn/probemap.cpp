@@ -5,7 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+#include <QFile>
 
 namespace {
 
@@ -27,7 +27,7 @@ QJsonObject probeEntry(const char *kind, const ZARN::ProbeIn *probe)
 
 } // namespace
 
-bool writeProbeMap(const QString &path, const QList<ZARN::ZarnCore *> &cores)
+QString writeProbeMap(const QString &path, const QList<ZARN::ZarnCore *> &cores)
 {
     QJsonArray coreEntries;
     for (int position = 0; position < cores.size(); ++position) {
@@ -53,9 +53,11 @@ bool writeProbeMap(const QString &path, const QList<ZARN::ZarnCore *> &cores)
         });
     }
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    // Written into the staging directory, which is swapped in whole: no
+    // need for a file of its own to be replaced atomically.
+    QFile file(path);
     const QByteArray json = QJsonDocument(QJsonObject{{QStringLiteral("cores"), coreEntries}}).toJson(QJsonDocument::Indented);
-    return file.write(json) == json.size() && file.commit();
+    if (file.open(QIODevice::WriteOnly) && file.write(json) == json.size() && file.flush())
+        return QString();
+    return file.errorString();
 }
