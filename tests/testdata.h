@@ -54,6 +54,24 @@ inline QString field(const char *name)
     return *static_cast<QString *>(QTest::qData(name, qMetaTypeId<QString>()));
 }
 
+// Writes a configuration of @p cores cores, each with one input and one
+// output probe of @p nets nets named after @p tag, and gives its path back.
+inline QString writeDesign(const QString &path, int cores, int nets, const char *tag)
+{
+    QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ZARN_CONFIG>\n<Version>1.0</Version>\n";
+    for (int core = 0; core < cores; ++core) {
+        xml += "<ZarnCore index=\"" + QByteArray::number(core) + "\" module_name=\"m\" output_probe_synchronizes_with_user_clock=\"false\" user_clock_name=\"clk\">\n";
+        for (const char *kind : {"In", "Out"}) {
+            xml += QByteArray("<Probe") + kind + "s><Probe" + kind + " index=\"0\" value=\"0x0\"><SignalList>\n";
+            for (int net = 0; net < nets; ++net)
+                xml += QByteArray("<Signal>") + tag + '_' + kind + QByteArray::number(core) + '[' + QByteArray::number(net) + "]</Signal>\n";
+            xml += QByteArray("</SignalList></Probe") + kind + "></Probe" + kind + "s>\n";
+        }
+        xml += "</ZarnCore>\n";
+    }
+    return writeFile(path, xml + "</ZARN_CONFIG>\n");
+}
+
 // The files below @p dir, hidden ones included, as sorted relative paths.
 inline QStringList filesBelow(const QString &dir)
 {

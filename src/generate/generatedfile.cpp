@@ -10,6 +10,24 @@
 
 namespace ZARN {
 
+namespace {
+
+// A write cut short (a full disk, a file-size limit) says nothing of why;
+// writing the rest makes the system say it.
+bool writeAll(QIODevice &device, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const qint64 written = device.write(data, size);
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+} // namespace
+
 void WriteFailures::add(const QFileDevice &file)
 {
     files.append(file.fileName());
@@ -28,10 +46,16 @@ bool openGeneratedFile(QFile &file, const QString &failureMessage, WriteFailures
 
 void closeGeneratedFile(QFile &file, bool written, WriteFailures *failures)
 {
-    // QFile buffers: a full disk may show only in the flush.
-    written = file.flush() && written;
+    // QFile buffers: a full disk may show only in the flush.  Closing
+    // clears the error, so its text is taken first.
+    if (!file.flush() || !written || file.error() != QFileDevice::NoError) {
+        if (failures)
+            failures->add(file);
+        file.close();
+        return;
+    }
     file.close();
-    if (failures && (!written || file.error() != QFileDevice::NoError))
+    if (failures && file.error() != QFileDevice::NoError)
         failures->add(file);
 }
 
@@ -40,7 +64,7 @@ bool writeGeneratedFile(const QString &path, const QByteArray &utf8, const QStri
     QFile file(path);
     if (!openGeneratedFile(file, failureMessage, failures))
         return false;
-    closeGeneratedFile(file, file.write(utf8) == utf8.size(), failures);
+    closeGeneratedFile(file, writeAll(file, utf8.constData(), utf8.size()), failures);
     return true;
 }
 
@@ -81,7 +105,7 @@ void VerilogText::flush()
         return;
     // After a refused write the file is broken anyway: writing on would
     // only spend time.
-    if (!m_failed && m_device->write(m_data.get(), qint64(m_size)) != qint64(m_size))
+    if (!m_failed && !writeAll(*m_device, m_data.get(), qint64(m_size)))
         m_failed = true;
     m_size = 0;
 }

@@ -1,6 +1,7 @@
 #include "generate/controlcorefiles.h"
 #include "generate/corefiles.h"
 
+#include "filesystemfaults.h"
 #include "messagecapture.h"
 #include "testdata.h"
 
@@ -11,7 +12,33 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace ZARN;
+
+namespace {
+
+// What is wrong with a run into @p out that a fault cut short, against a
+// clean run into @p reference: every file the run could not write whole
+// must be in failedFiles() with @p reason, and every other file it wrote
+// must be whole.  Empty when all is as it should be.
+QString faultReport(const ZarnPrepare &run, const QString &out, const QString &reference, const QString &reason)
+{
+    if (run.failedFiles().isEmpty())
+        return QStringLiteral("no failed file reported");
+    for (const QString &name : filesBelow(reference)) {
+        const QString file = out + QLatin1Char('/') + name;
+        const bool whole = fileBytes(file) == fileBytes(reference + QLatin1Char('/') + name);
+        if (whole == run.failedFiles().contains(file))
+            return file + QLatin1String(whole ? " is whole, but reported" : " is cut short, but not reported");
+        if (!whole && run.failureReason(file) != reason)
+            return file + QLatin1String(": ") + run.failureReason(file);
+    }
+    return QString();
+}
+
+} // namespace
 
 class TestZarnPrepare : public QObject
 {
@@ -85,6 +112,79 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         for (const QString &file : QDir(testData(QStringLiteral("generate/include"))).entryList({QStringLiteral("*.xml")}))
             QTest::newRow(qPrintable(file.chopped(4))) << file.chopped(4);
+    }
+
+    void emptyOutputDirectory()
+    {
+        // As nobody, from the root: were the name taken as "", the files
+        // would be refused by the permission bits, not land at the root.
+        const QString config = QStringLiteral(ZARN_TEST_DATA_DIR "/generate/run/threecores.xml");
+        QCOMPARE(FileSystemFaults::runAsNobody([&] {
+                     ZarnPrepare run;
+                     ZarnArg arg;
+                     arg.configFile = config;
+                     return ::chdir("/") == 0 && !run.prepare(arg) && run.fileList().isEmpty() && run.includePath().isEmpty() ? 0 : 1;
+                 }),
+                 0);
+        for (const char *name : {"/zarn_control", "/zarn_0", "/xq_zarn_top.v"})
+            QVERIFY(!QFileInfo::exists(QLatin1String(name)));
+    }
+
+    void failedFiles_data()
+    {
+        QTest::addColumn<qint64>("free");
+        QTest::addColumn<qint64>("fileSizeLimit");
+        QTest::newRow("full disk") << qint64(0) << qint64(-1);
+        QTest::newRow("a page free") << qint64(4096) << qint64(-1);
+        QTest::newRow("some of the top module fits") << qint64(64 * 1024) << qint64(-1);
+        QTest::newRow("file size limit") << qint64(-1) << qint64(40 * 1024);
+    }
+
+    void failedFiles()
+    {
+        QFETCH(qint64, free);
+        QFETCH(qint64, fileSizeLimit);
+        QTemporaryDir scratch;
+        ZarnArg arg;
+        arg.configFile = writeDesign(scratch.filePath(QStringLiteral("design.xml")), 40, 40, "net");
+        arg.outputDir = scratch.filePath(QStringLiteral("reference"));
+        ZarnPrepare run;
+        QVERIFY(run.prepare(arg));
+        QCOMPARE(run.failedFiles(), QStringList());
+        const QString reference = arg.outputDir;
+
+        MessageCapture capture;
+        if (fileSizeLimit >= 0) {
+            // A child process: the limit and the ignored signal stay there.
+            arg.outputDir = scratch.filePath(QStringLiteral("limited"));
+            int channel[2];
+            QVERIFY(::pipe(channel) == 0);
+            if (::fork() == 0) {
+                const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
+                std::signal(SIGXFSZ, SIG_IGN);
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+                const QByteArray report = run.prepare(arg) ? faultReport(run, arg.outputDir, reference, QStringLiteral("File too large")).toUtf8() : "false";
+                _exit(::write(channel[1], report.constData(), size_t(report.size())) == report.size() ? 0 : 1);
+            }
+            ::close(channel[1]);
+            QFile answer;
+            QVERIFY(answer.open(channel[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+            QCOMPARE(QString::fromUtf8(answer.readAll()), QString());
+            ::wait(nullptr);
+            return;
+        }
+        FileSystemFaults::Tmpfs disk(2 * 1024 * 1024);
+        ZARN_REQUIRE_TMPFS(disk);
+        QVERIFY(disk.leaveFree(free));
+        arg.outputDir = disk.filePath(QStringLiteral("out"));
+        QVERIFY(run.prepare(arg));
+        QCOMPARE(faultReport(run, arg.outputDir, reference, QStringLiteral("No space left on device")), QString());
+        // A clean run after a failed one reports nothing.
+        QFile::remove(disk.filePath(QStringLiteral("filler")));
+        QVERIFY(run.prepare(arg));
+        QCOMPARE(run.failedFiles().join(run.failureReason(run.failedFiles().value(0))), QString());
+        QCOMPARE(FileSystemFaults::digests(arg.outputDir), FileSystemFaults::digests(reference));
+        QCOMPARE(run.failureReason(reference + QLatin1String("/xq_zarn_top.v")), QString());
     }
 
     void includeFiles()
