@@ -7,11 +7,19 @@
 
 #include <functional>
 
+class QIODevice;
+
 // What zarn generate asks of the file system beyond Qt: paths resolved as the
 // kernel walks them, trees removed without following links, directories
 // swapped in one step.  Paths are the bytes the kernel sees; every failure
 // comes back as "path: the system's reason".
 namespace FileSystem {
+
+/**
+ * Writes all of @p bytes to @p device.  A write cut short (a full disk, a
+ * file-size limit) sets no error; writing the rest makes the system say why.
+ */
+bool writeAll(QIODevice &device, const QByteArray &bytes);
 
 /** "path: reason" for the errno value @p error. */
 QString errorText(const QByteArray &path, int error);

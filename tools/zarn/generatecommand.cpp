@@ -58,20 +58,21 @@ QString copyInput(const QString &source, const QString &copy)
     if (!in.open(QIODevice::ReadOnly))
         return source + QLatin1String(": ") + in.errorString();
     QFile out(copy);
+    const auto copyFailed = [&] { return QStringLiteral("%1: cannot copy it to %2: %3").arg(source, copy, out.errorString()); };
     if (!out.open(QIODevice::WriteOnly))
-        return copy + QLatin1String(": ") + out.errorString();
+        return copyFailed();
     QByteArray piece;
     for (;;) {
         piece = in.read(1 << 20);
         if (piece.isEmpty())
             break;
-        if (out.write(piece) != piece.size())
-            return copy + QLatin1String(": ") + out.errorString();
+        if (!FileSystem::writeAll(out, piece))
+            return copyFailed();
     }
     if (in.error() != QFileDevice::NoError)
         return source + QLatin1String(": ") + in.errorString();
     if (!out.flush())
-        return copy + QLatin1String(": ") + out.errorString();
+        return copyFailed();
     return QString();
 }
 
@@ -84,7 +85,7 @@ QString writeCommandFile(QSaveFile &file, const QStringList &includePath, const 
         text += "+incdir+" + QFile::encodeName(absolute(directory)) + '\n';
     for (const QString &path : fileList)
         text += QFile::encodeName(absolute(path)) + '\n';
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size())
+    if (file.open(QIODevice::WriteOnly) && FileSystem::writeAll(file, text))
         return QString();
     return file.fileName() + QLatin1String(": ") + file.errorString();
 }
@@ -179,7 +180,7 @@ int runGenerate(const QStringList &arguments)
         error = copyInput(analyzerFile, arg.analyzerConfigFile);
     }
     if (!error.isEmpty())
-        return Console::fail(output.published(error));
+        return Console::fail(error);
 
     Cores cores;
     bool ok = false;

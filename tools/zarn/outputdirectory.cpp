@@ -229,7 +229,7 @@ QString OutputDirectory::commit()
     std::sort(entries.begin(), entries.end());
     QFile manifest(QFile::decodeName(next + '/' + manifestName));
     const QByteArray text = manifestHeader + entries.join('\n') + '\n';
-    if (!manifest.open(QIODevice::WriteOnly) || manifest.write(text) != text.size() || !manifest.flush())
+    if (!manifest.open(QIODevice::WriteOnly) || !FileSystem::writeAll(manifest, text) || !manifest.flush())
         return published(manifest.fileName()) + QLatin1String(": ") + manifest.errorString();
     manifest.close();
 

@@ -1,5 +1,7 @@
 #include "probemap.h"
 
+#include "filesystem.h"
+
 #include <zarn/zarncore.h>
 
 #include <QJsonArray>
@@ -57,7 +59,7 @@ QString writeProbeMap(const QString &path, const QList<ZARN::ZarnCore *> &cores)
     // need for a file of its own to be replaced atomically.
     QFile file(path);
     const QByteArray json = QJsonDocument(QJsonObject{{QStringLiteral("cores"), coreEntries}}).toJson(QJsonDocument::Indented);
-    if (file.open(QIODevice::WriteOnly) && file.write(json) == json.size() && file.flush())
+    if (file.open(QIODevice::WriteOnly) && FileSystem::writeAll(file, json) && file.flush())
         return QString();
     return file.errorString();
 }
