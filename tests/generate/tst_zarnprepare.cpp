@@ -12,9 +12,6 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace ZARN;
 
 namespace {
@@ -133,17 +130,14 @@ private Q_SLOTS:
     void failedFiles_data()
     {
         QTest::addColumn<qint64>("free");
-        QTest::addColumn<qint64>("fileSizeLimit");
-        QTest::newRow("full disk") << qint64(0) << qint64(-1);
-        QTest::newRow("a page free") << qint64(4096) << qint64(-1);
-        QTest::newRow("some of the top module fits") << qint64(64 * 1024) << qint64(-1);
-        QTest::newRow("file size limit") << qint64(-1) << qint64(40 * 1024);
+        QTest::newRow("full disk") << qint64(0);
+        QTest::newRow("a page free") << qint64(4096);
+        QTest::newRow("some of the top module fits") << qint64(64 * 1024);
     }
 
     void failedFiles()
     {
         QFETCH(qint64, free);
-        QFETCH(qint64, fileSizeLimit);
         QTemporaryDir scratch;
         ZarnArg arg;
         arg.configFile = writeDesign(scratch.filePath(QStringLiteral("design.xml")), 40, 40, "net");
@@ -154,25 +148,6 @@ private Q_SLOTS:
         const QString reference = arg.outputDir;
 
         MessageCapture capture;
-        if (fileSizeLimit >= 0) {
-            // A child process: the limit and the ignored signal stay there.
-            arg.outputDir = scratch.filePath(QStringLiteral("limited"));
-            int channel[2];
-            QVERIFY(::pipe(channel) == 0);
-            if (::fork() == 0) {
-                const rlimit limit{rlim_t(fileSizeLimit), rlim_t(fileSizeLimit)};
-                std::signal(SIGXFSZ, SIG_IGN);
-                ::setrlimit(RLIMIT_FSIZE, &limit);
-                const QByteArray report = run.prepare(arg) ? faultReport(run, arg.outputDir, reference, QStringLiteral("File too large")).toUtf8() : "false";
-                _exit(::write(channel[1], report.constData(), size_t(report.size())) == report.size() ? 0 : 1);
-            }
-            ::close(channel[1]);
-            QFile answer;
-            QVERIFY(answer.open(channel[0], QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
-            QCOMPARE(QString::fromUtf8(answer.readAll()), QString());
-            ::wait(nullptr);
-            return;
-        }
         FileSystemFaults::Tmpfs disk(2 * 1024 * 1024);
         ZARN_REQUIRE_TMPFS(disk);
         QVERIFY(disk.leaveFree(free));

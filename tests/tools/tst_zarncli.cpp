@@ -1,33 +1,11 @@
 #include "testdata.h"
+#include "zarnrun.h"
 
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
-
-struct Result
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Runs zarn in @p workingDirectory (default: the current one), with HOME at
-// @p home when given; a crash or a hang gives exit code -1.
-Result zarn(const QStringList &arguments, const QString &workingDirectory = QString(), const QString &home = QString())
-{
-    QProcess process;
-    process.setWorkingDirectory(workingDirectory);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!home.isEmpty())
-        environment.insert(QStringLiteral("HOME"), home);
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(ZARN_TOOL), arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return Result();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
 
 QString placed(QString text)
 {
@@ -76,35 +54,6 @@ private Q_SLOTS:
         QCOMPARE(result.out, expected("generate.txt"));
         QCOMPARE(result.exitCode, 0);
         QVERIFY(!QFile::exists(dir.filePath("out/xq_qel_zarn_top.v")));
-    }
-
-    void refusals_data()
-    {
-        addRowsFromTable(QStringLiteral("tools/refusals.txt"), {"case", "config", "out", "force", "reason"});
-    }
-
-    void refusals()
-    {
-        QTemporaryDir dir;
-        writeFile(dir.filePath("work/foreign/keep.txt"), "precious");
-        writeFile(dir.filePath("home/.profile"), "precious");
-        const QString target = field("out") == QLatin1String("/") ? field("out") : dir.filePath(field("out"));
-        QStringList arguments{"generate", "--config", placed(field("config")), "--out", target, "--filelist", dir.filePath("list.f")};
-        if (!field("force").isEmpty())
-            arguments.append(QStringLiteral("--force"));
-        const bool existed = QFileInfo::exists(target);
-
-        const Result result = zarn(arguments, dir.filePath("work"), dir.filePath("home"));
-        if (field("reason").isEmpty()) {
-            QCOMPARE(result.exitCode, 0);
-            QVERIFY(!QFile::exists(target + QLatin1String("/keep.txt")));
-            return;
-        }
-        QCOMPARE(result.exitCode, 2);
-        QVERIFY2(result.err.contains(placed(field("reason"))), qPrintable(result.err));
-        QCOMPARE(fileBytes(dir.filePath("work/foreign/keep.txt")) + fileBytes(dir.filePath("home/.profile")), QByteArray("preciousprecious"));
-        QCOMPARE(QFileInfo::exists(target), existed);
-        QVERIFY(!QFile::exists(dir.filePath("list.f")));
     }
 
     void commandFileForIcarus()

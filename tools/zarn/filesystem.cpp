@@ -57,9 +57,10 @@ bool fail(QString *error, const QByteArray &path, int code)
     return false;
 }
 
-using Enter = std::function<bool(const QByteArray &)>;
-
-bool listInto(int directoryFd, const QByteArray &prefix, const QByteArray &shownPath, const Enter &enter, QList<QByteArray> *entries, QString *error)
+// The names in the directory open at @p directoryFd, "." and ".." left out,
+// all read before the caller changes anything: removing while reading may
+// skip entries.
+bool readNames(int directoryFd, const QByteArray &shownPath, QList<QByteArray> *names, QString *error)
 {
     const int listFd = ::dup(directoryFd);
     DIR *directory = listFd < 0 ? nullptr : ::fdopendir(listFd);
@@ -68,13 +69,25 @@ bool listInto(int directoryFd, const QByteArray &prefix, const QByteArray &shown
             ::close(listFd);
         return fail(error, shownPath, errno);
     }
-    bool ok = true;
     while (const dirent *entry = ::readdir(directory)) {
-        const QByteArray name(entry->d_name);
-        if (name == "." || name == "..")
-            continue;
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names->append(QByteArray(entry->d_name));
+    }
+    ::closedir(directory);
+    return true;
+}
+
+using Enter = std::function<bool(const QByteArray &)>;
+
+bool listInto(int directoryFd, const QByteArray &prefix, const QByteArray &shownPath, const Enter &enter, QList<QByteArray> *entries, QString *error)
+{
+    QList<QByteArray> names;
+    if (!readNames(directoryFd, shownPath, &names, error))
+        return false;
+    bool ok = true;
+    for (const QByteArray &name : qAsConst(names)) {
         struct stat status;
-        if (::fstatat(directoryFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (::fstatat(directoryFd, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
             ok = fail(error, joined(shownPath, name), errno);
             continue;
         }
@@ -85,13 +98,12 @@ bool listInto(int directoryFd, const QByteArray &prefix, const QByteArray &shown
         entries->append(prefix + name + '/');
         if (!enter(entries->last()))
             continue;
-        const Descriptor sub(::openat(directoryFd, entry->d_name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        const Descriptor sub(::openat(directoryFd, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (sub.get() < 0)
             ok = fail(error, joined(shownPath, name), errno);
         else
             ok = listInto(sub.get(), prefix + name + '/', joined(shownPath, name), enter, entries, error) && ok;
     }
-    ::closedir(directory);
     return ok;
 }
 
@@ -99,23 +111,10 @@ bool listInto(int directoryFd, const QByteArray &prefix, const QByteArray &shown
 bool removeContents(int directoryFd, const QByteArray &shownPath, QString *error)
 {
     QList<QByteArray> names;
-    {
-        const int listFd = ::dup(directoryFd);
-        DIR *directory = listFd < 0 ? nullptr : ::fdopendir(listFd);
-        if (!directory) {
-            if (listFd >= 0)
-                ::close(listFd);
-            return fail(error, shownPath, errno);
-        }
-        // The whole list first: removing while reading may skip entries.
-        while (const dirent *entry = ::readdir(directory)) {
-            if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
-                names.append(QByteArray(entry->d_name));
-        }
-        ::closedir(directory);
-    }
+    if (!readNames(directoryFd, shownPath, &names, error))
+        return false;
     bool ok = true;
-    for (const QByteArray &name : names) {
+    for (const QByteArray &name : qAsConst(names)) {
         const QByteArray path = joined(shownPath, name);
         struct stat status;
         if (::fstatat(directoryFd, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
