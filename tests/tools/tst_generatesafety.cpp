@@ -251,6 +251,11 @@ private Q_SLOTS:
         QStringList arguments{QStringLiteral("generate")};
         for (const QString &argument : placed(field("arguments")).split(QLatin1Char(' ')))
             arguments.append(QString(argument).replace(QLatin1String("%20"), QLatin1String(" ")));
+        // The next generation keeps the owner and mode of the output.
+        QVERIFY(lchown(QFile::encodeName(out).constData(), FileSystemFaults::nobody, getegid()) == 0 || geteuid() != 0);
+        const QFileDevice::Permissions mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup;
+        QVERIFY(QFile::setPermissions(out, mode));
+        const uint owner = QFileInfo(out).ownerId();
         const QStringList before = digests(dir.path());
         Setup setup;
         setup.workingDirectory = dir.filePath(QStringLiteral("work"));
@@ -264,6 +269,8 @@ private Q_SLOTS:
         } else {
             QCOMPARE(digests(out), m_reference[0]);
             QCOMPARE(entries(dir.path()), (QStringList{"home", "out", "work"}));
+            QCOMPARE(QFileInfo(out).permissions() & QFileDevice::Permissions(0x7077), mode);
+            QCOMPARE(QFileInfo(out).ownerId(), owner);
         }
     }
 

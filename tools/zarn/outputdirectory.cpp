@@ -233,9 +233,14 @@ QString OutputDirectory::commit()
         return published(manifest.fileName()) + QLatin1String(": ") + manifest.errorString();
     manifest.close();
 
+    // The new generation takes the place of the old one with its owner and
+    // mode (an owner can be given only by root; elsewhere it is ours anyway).
     struct stat previous;
-    if (::stat(m_path.constData(), &previous) == 0)
+    if (::stat(m_path.constData(), &previous) == 0) {
+        if (::geteuid() == 0)
+            ::lchown(next.constData(), previous.st_uid, previous.st_gid);
         ::chmod(next.constData(), previous.st_mode & 07777);
+    }
     if (!FileSystem::syncFileSystemOf(next, &error))
         return error;
     if (!FileSystem::replaceDirectory(next, m_path, m_staging + "/previous", &error))
