@@ -13,6 +13,7 @@
 #include <zarn/configreader.h>
 #include <zarn/configwriter.h>
 #include <zarn/configcheck.h>
+#include <zarn/configlint.h>
 
 #include <zarn/conversions.h>
 

@@ -3,6 +3,8 @@
 #include "external/qelutils.h"
 #include "topmodulebuilder.h"
 
+#include <zarn/zarncore.h>
+
 #include <QFile>
 
 namespace ZARN {
@@ -212,6 +214,53 @@ void appendCombinedTopModule(VerilogText &text, const TopModuleNets &nets, const
             "endmodule\n";
 }
 
+/** The instances of full analyzer cores in the combined top module. */
+void appendFullAnalyzerInstances(VerilogText &text, const QList<QEL::AoCore *> &analyzerCores)
+{
+    for (int j = 0; j < analyzerCores.size(); ++j) {
+        const QEL::AoCore *analyzer = analyzerCores.at(j);
+        text << "\n"
+             << "ao_top_" << j << "  u_la" << j << "_top(\n"
+             << "    .control(qel_control" << j << "[9:0]),\n";
+        const QList<QEL::TriggerPort *> triggers = analyzer->availableTriggers();
+        for (const QEL::TriggerPort *trigger : triggers) {
+            text << "    .trig" << trigger->triggerNumber << "_i(";
+            TopModuleNets::appendInputConnection(text, trigger->singleSignals());
+            text << "),\n";
+        }
+        text << "    .data_i(";
+        TopModuleNets::appendInputConnection(text, analyzer->dataSignals());
+        text << "),\n"
+                "    .clk_i(";
+        TopModuleNets::appendInputConnection(text, {analyzer->sampleClock()});
+        text << ")\n"
+                ");\n";
+    }
+}
+
+/** The instances of lite analyzer cores in the combined top module. */
+void appendLiteAnalyzerInstances(VerilogText &text, const QList<QEL::AOCore_Lite *> &liteCores)
+{
+    for (int j = 0; j < liteCores.size(); ++j) {
+        const QEL::AOCore_Lite *lite = liteCores.at(j);
+        text << "\n"
+             << "ao_top u_ao_top";
+        // The first instance keeps the plain name; any further one carries
+        // its position, so that instance names stay distinct.
+        if (j > 0)
+            text << "_" << j;
+        text << "(\n"
+             << "    .control(qel_control" << j << "[9:0]),\n"
+             << "    .data_i(";
+        TopModuleNets::appendInputConnection(text, lite->dataSignals());
+        text << "),\n"
+                "    .clk_i(";
+        TopModuleNets::appendInputConnection(text, {lite->sampleClock()});
+        text << ")\n"
+                ");\n";
+    }
+}
+
 QString combinedFilePath(const ZarnArg &arg)
 {
     return arg.outputDir + QLatin1String("/xq_qel_zarn_top.v");
@@ -241,29 +290,8 @@ bool writeAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, 
     nets.addCores(cores);
     nets.finish();
 
-    const auto appendAnalyzerInstances = [&analyzerCores](VerilogText &text) {
-        for (int j = 0; j < analyzerCores.size(); ++j) {
-            const QEL::AoCore *analyzer = analyzerCores.at(j);
-            text << "\n"
-                 << "ao_top_" << j << "  u_la" << j << "_top(\n"
-                 << "    .control(qel_control" << j << "[9:0]),\n";
-            const QList<QEL::TriggerPort *> triggers = analyzer->availableTriggers();
-            for (const QEL::TriggerPort *trigger : triggers) {
-                text << "    .trig" << trigger->triggerNumber << "_i(";
-                TopModuleNets::appendInputConnection(text, trigger->singleSignals());
-                text << "),\n";
-            }
-            text << "    .data_i(";
-            TopModuleNets::appendInputConnection(text, analyzer->dataSignals());
-            text << "),\n"
-                    "    .clk_i(";
-            TopModuleNets::appendInputConnection(text, {analyzer->sampleClock()});
-            text << ")\n"
-                    ");\n";
-        }
-    };
     return writeTopModuleFile(combinedFilePath(arg), failures, [&](VerilogText &text) {
-        appendCombinedTopModule(text, nets, cores, analyzerCores.size(), appendAnalyzerInstances);
+        appendCombinedTopModule(text, nets, cores, analyzerCores.size(), [&](VerilogText &out) { appendFullAnalyzerInstances(out, analyzerCores); });
     });
 }
 
@@ -277,29 +305,38 @@ bool writeLiteAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cor
     nets.addCores(cores);
     nets.finish();
 
-    const auto appendLiteInstances = [&liteCores](VerilogText &text) {
-        for (int j = 0; j < liteCores.size(); ++j) {
-            const QEL::AOCore_Lite *lite = liteCores.at(j);
-            text << "\n"
-                 << "ao_top u_ao_top";
-            // The first instance keeps the plain name; any further one carries
-            // its position, so that instance names stay distinct.
-            if (j > 0)
-                text << "_" << j;
-            text << "(\n"
-                 << "    .control(qel_control" << j << "[9:0]),\n"
-                 << "    .data_i(";
-            TopModuleNets::appendInputConnection(text, lite->dataSignals());
-            text << "),\n"
-                    "    .clk_i(";
-            TopModuleNets::appendInputConnection(text, {lite->sampleClock()});
-            text << ")\n"
-                    ");\n";
-        }
-    };
     return writeTopModuleFile(combinedFilePath(arg), failures, [&](VerilogText &text) {
-        appendCombinedTopModule(text, nets, cores, liteCores.size(), appendLiteInstances);
+        appendCombinedTopModule(text, nets, cores, liteCores.size(), [&](VerilogText &out) { appendLiteAnalyzerInstances(out, liteCores); });
     });
+}
+
+QByteArray topModuleSkeleton(TopModuleKind kind, int coreCount, int analyzerCount)
+{
+    // The cores and analyzer cores of the skeleton bind no net: what the
+    // writers then emit is theirs alone.
+    QList<ZarnCore *> cores;
+    for (int i = 0; i < coreCount; ++i)
+        cores.append(new ZarnCore(i));
+    QList<QEL::AoCore *> analyzerCores;
+    QList<QEL::AOCore_Lite *> liteCores;
+    for (int j = 0; j < analyzerCount; ++j) {
+        analyzerCores.append(new QEL::AoCore(QStringList(), QString()));
+        liteCores.append(new QEL::AOCore_Lite(QStringList(), QString()));
+    }
+    TopModuleNets nets;
+    nets.addCores(cores);
+    nets.finish();
+    VerilogText text;
+    if (kind == TopModuleKind::Standalone)
+        appendStandaloneTopModule(text, nets, cores);
+    else if (kind == TopModuleKind::FullAnalyzer)
+        appendCombinedTopModule(text, nets, cores, analyzerCount, [&](VerilogText &out) { appendFullAnalyzerInstances(out, analyzerCores); });
+    else
+        appendCombinedTopModule(text, nets, cores, analyzerCount, [&](VerilogText &out) { appendLiteAnalyzerInstances(out, liteCores); });
+    qDeleteAll(cores);
+    qDeleteAll(analyzerCores);
+    qDeleteAll(liteCores);
+    return QByteArray(text.bytes().constData(), text.bytes().size());
 }
 
 } // namespace ZARN

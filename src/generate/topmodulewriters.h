@@ -3,6 +3,7 @@
 
 #include <zarn/zarnarg.h>
 
+#include <QByteArray>
 #include <QList>
 
 namespace QEL {
@@ -11,6 +12,9 @@ class AOCore_Lite;
 }
 
 namespace ZARN {
+
+/** The three top modules that a generation can write. */
+enum class TopModuleKind { Standalone, FullAnalyzer, LiteAnalyzer };
 
 class ZarnCore;
 struct WriteFailures;
@@ -23,6 +27,13 @@ bool writeAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, 
 
 /** Writes "xq_qel_zarn_top.v", sharing the JTAG port with lite analyzer cores. */
 bool writeLiteAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, const QList<QEL::AOCore_Lite *> &liteCores, WriteFailures *failures = nullptr);
+
+/**
+ * The top module of @p kind for @p coreCount cores and @p analyzerCount
+ * analyzer cores that bind no net: the names the writers declare of their
+ * own, and nothing of a user's.
+ */
+QByteArray topModuleSkeleton(TopModuleKind kind, int coreCount, int analyzerCount);
 
 } // namespace ZARN
 

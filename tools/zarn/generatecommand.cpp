@@ -1,6 +1,7 @@
 #include "commands.h"
 #include "console.h"
 #include "filesystem.h"
+#include "lintreport.h"
 #include "outputdirectory.h"
 #include "probemap.h"
 
@@ -112,9 +113,12 @@ int runGenerate(const QStringList &arguments)
                                             QStringLiteral("Also write an EDA command file (+incdir+ lines, then sources) for iverilog -c / verilator -f."),
                                             QStringLiteral("FILE.f"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print the lists as JSON."));
+    const QCommandLineOption noLintOption(QStringLiteral("no-lint"),
+                                          QStringLiteral("Generate without linting first, as the host tool does, even from a configuration "
+                                                         "whose Verilog tools would reject."));
     const QCommandLineOption forceOption(QStringLiteral("force"),
                                          QStringLiteral("Replace the output directory even when it holds files that zarn generate did not write; they are deleted."));
-    parser.addOptions({configOption, outOption, ipRootOption, analyzerOption, deviceOption, packageOption, fileListOption, jsonOption, forceOption});
+    parser.addOptions({configOption, outOption, ipRootOption, analyzerOption, deviceOption, packageOption, fileListOption, jsonOption, noLintOption, forceOption});
 
     int exitCode = Console::Success;
     if (!Console::parse(parser, arguments, QStringLiteral("zarn generate --config FILE --out DIR [options]"), &exitCode))
@@ -189,6 +193,16 @@ int runGenerate(const QStringList &arguments)
         return Console::fail(QStringLiteral("%1: %2").arg(configFile, error));
     if (cores.list.isEmpty())
         return Console::fail(QStringLiteral("%1: the configuration holds no core; nothing to generate").arg(configFile));
+
+    if (!parser.isSet(noLintOption)) {
+        const QList<ZARN::LintFinding> findings = ZARN::lintConfigFile(arg.configFile, arg.analyzerConfigFile);
+        if (LintReport::fails(findings, false)) {
+            for (const QString &line : LintReport::lines(configFile, parser.value(analyzerOption), findings))
+                Console::error(line);
+            Console::error(QStringLiteral("zarn: nothing generated; fix the errors, or pass --no-lint to generate anyway"));
+            return Console::Finding;
+        }
+    }
 
     ZARN::ZarnPrepare run;
     if (!run.prepare(arg))

@@ -1,0 +1,242 @@
+#include "lintsubject.h"
+
+#include "generate/escapeidentifier.h"
+#include "generate/topmodulenames.h"
+#include "namerules.h"
+
+#include <zarn/zarncore.h>
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace ZARN {
+
+namespace {
+
+// The bits that a hexadecimal text needs, leading zeros not counted.
+int bitsNeeded(const QString &digits)
+{
+    int first = 0;
+    while (first < digits.size() && digits.at(first) == QLatin1Char('0'))
+        ++first;
+    if (first == digits.size())
+        return 0;
+    int bits = 4 * (digits.size() - first - 1);
+    for (int top = digits.mid(first, 1).toInt(nullptr, 16); top > 0; top >>= 1)
+        ++bits;
+    return bits;
+}
+
+QString probeName(const LintPlace &place)
+{
+    if (place.probeKind == QLatin1String("analyzer"))
+        return QStringLiteral("analyzer core %1").arg(place.probeIndex);
+    const QString core = QStringLiteral("core %1 (index %2)").arg(place.corePosition).arg(place.coreIndex);
+    if (place.probeKind == QLatin1String("clock"))
+        return core + QLatin1String(", user clock");
+    return core + QStringLiteral(", probe_%1 %2").arg(place.probeKind).arg(place.probeIndex);
+}
+
+class CoreLint
+{
+public:
+    explicit CoreLint(const LintSubject &subject)
+        : m_subject(subject)
+        , m_ownNames(topModuleOwnNames(subject.kind, subject.cores.size(), subject.analyzerNets.size()))
+    {
+    }
+
+    QList<LintFinding> run()
+    {
+        for (int j = 0; j < m_subject.analyzerNets.size(); ++j) {
+            const LintPlace place = LintPlace().probe("analyzer", j);
+            for (const QString &name : m_subject.analyzerNets.at(j))
+                useNet(place, name, false);
+        }
+        QHash<int, int> positionOfIndex;
+        for (int position = 0; position < m_subject.cores.size(); ++position) {
+            const ZarnCore *core = m_subject.cores.at(position);
+            const LintPlace place{position, core->getIndex(), QString(), -1, QString()};
+            lintCoreIndex(place, positionOfIndex);
+            lintInputs(place, core);
+            lintOutputs(place, core);
+            int nets = 0;
+            for (const ProbeIn *probe : core->getAllProbeIns())
+                nets += probe->width();
+            for (const ProbeOut *probe : core->getAllProbeOuts())
+                nets += probe->width();
+            if (nets == 0)
+                m_findings.append(place.warning("core-no-nets", QStringLiteral("no net is bound to any probe of this core; bind nets, "
+                                                                               "or remove the core")));
+            if (core->isOutProbeSynwithUserClock()) {
+                const LintPlace clock = place.probe("clock", -1);
+                if (core->getUserClockName().isEmpty())
+                    m_findings.append(clock.error("clock-empty", QStringLiteral("the core's output probes are synchronised with its user clock, "
+                                                                                "but the clock has no name; name it, or turn the synchronisation off")));
+                else
+                    useNet(clock, core->getUserClockName(), false);
+            }
+        }
+        return m_findings;
+    }
+
+private:
+    struct Use
+    {
+        LintPlace place;
+        QString spelling;
+        bool driven;
+    };
+
+    void lintCoreIndex(const LintPlace &place, QHash<int, int> &positionOfIndex)
+    {
+        const int index = place.coreIndex;
+        if (index < 0)
+            m_findings.append(place.error("core-index-negative", QStringLiteral("the core index %1 is negative, which the define file's macros "
+                                                                                "(ZARN%1_...) cannot carry; give the core an index of 0 or more")
+                                                                     .arg(index)));
+        else if (positionOfIndex.contains(index))
+            m_findings.append(place.error("core-index-repeated", QStringLiteral("core %1 has the index %2 too, and both would define the same "
+                                                                                "macros (ZARN%2_...); give every core an index of its own")
+                                                                     .arg(positionOfIndex.value(index))
+                                                                     .arg(index)));
+        else
+            positionOfIndex.insert(index, place.corePosition);
+        if (index != place.corePosition)
+            m_findings.append(place.warning("core-index-position", QStringLiteral("the index %1 differs from the position %2: the directories and "
+                                                                                  "module names follow the position, the define macros the index")
+                                                                       .arg(index)
+                                                                       .arg(place.corePosition)));
+    }
+
+    template<typename Probe>
+    bool lintProbeIndex(const LintPlace &place, const Probe *probe, QSet<int> &seen)
+    {
+        const int index = probe->getIndex();
+        if (index < 0) {
+            m_findings.append(place.error("probe-index-negative", QStringLiteral("the probe index %1 is negative, which no port name "
+                                                                                 "(probe_%2%1) can carry; number the probes from 0")
+                                                                      .arg(index)
+                                                                      .arg(place.probeKind)));
+            return false;
+        }
+        if (seen.contains(index)) {
+            m_findings.append(place.error("probe-index-repeated", QStringLiteral("another probe_%1 of this core has the index %2 too; "
+                                                                                 "the generated files would use only one of them")
+                                                                      .arg(place.probeKind)
+                                                                      .arg(index)));
+            return false;
+        }
+        seen.insert(index);
+        return true;
+    }
+
+    void lintInputs(const LintPlace &core, const ZarnCore *zarnCore)
+    {
+        QSet<int> seen;
+        for (const ProbeIn *probe : zarnCore->getAllProbeIns()) {
+            const LintPlace place = core.probe("in", probe->getIndex());
+            lintProbeIndex(place, probe, seen);
+            for (const QString &name : probe->singleSignals())
+                useNet(place, name, false);
+        }
+    }
+
+    void lintOutputs(const LintPlace &core, const ZarnCore *zarnCore)
+    {
+        const QList<ProbeOut *> probes = zarnCore->getAllProbeOuts();
+        QSet<int> seen;
+        for (const ProbeOut *probe : probes) {
+            const LintPlace place = core.probe("out", probe->getIndex());
+            const bool distinct = lintProbeIndex(place, probe, seen);
+            const QStringList nets = probe->singleSignals();
+            // The top module connects output probes by the indices 0 to n-1.
+            const bool connected = probe->getIndex() >= 0 && probe->getIndex() < probes.size();
+            if (!connected && !nets.isEmpty())
+                m_findings.append(place.warning("probe-out-unconnected", QStringLiteral("output probes are connected by the indices 0 to %1, "
+                                                                                        "so this one is never; number the output probes without gaps")
+                                                                             .arg(probes.size() - 1)));
+            if (!nets.isEmpty())
+                lintValue(place, probe->getValue(), nets.size());
+            for (const QString &name : nets)
+                useNet(place, name, connected && distinct);
+        }
+    }
+
+    void lintValue(const LintPlace &place, const QString &value, int width)
+    {
+        static const QRegularExpression hexadecimal(QStringLiteral("^0x([0-9A-Fa-f]+)$"));
+        const QRegularExpressionMatch match = hexadecimal.match(value);
+        if (!match.hasMatch()) {
+            m_findings.append(place.error("value-not-hex", QStringLiteral("the initial value \"%1\" is not 0x followed by hexadecimal digits, "
+                                                                          "so the parameter file would drop or garble it; write it as, "
+                                                                          "for example, 0x0")
+                                                               .arg(value)));
+            return;
+        }
+        const int bits = bitsNeeded(match.captured(1));
+        if (bits > width)
+            m_findings.append(place.error("value-too-wide", QStringLiteral("the initial value %1 needs %2 bits, but the probe has %3; "
+                                                                           "give a value that fits, or more nets")
+                                                                .arg(value)
+                                                                .arg(bits)
+                                                                .arg(width)));
+    }
+
+    void useNet(const LintPlace &probe, const QString &name, bool drives)
+    {
+        const LintPlace place = probe.withNet(name);
+        const NameProblem problem = netNameProblem(name);
+        if (problem.code)
+            m_findings.append(place.error(problem.code, problem.message));
+        if (name.isEmpty())
+            return;
+        const QString identifier = identifierOf(name);
+        if (m_ownNames.contains(identifier))
+            m_findings.append(place.error("net-reserved", QStringLiteral("the generated top module declares \"%1\" itself; rename the net")
+                                                              .arg(identifier)));
+        auto use = m_uses.find(identifier);
+        if (use == m_uses.end()) {
+            m_uses.insert(identifier, {place, name, drives});
+            return;
+        }
+        if (escapeIdentifier(use->spelling) != escapeIdentifier(name))
+            m_findings.append(place.error("net-same-identifier", QStringLiteral("\"%1\" and \"%2\" (%3) are one Verilog identifier, which the "
+                                                                                "top module would declare twice; spell the net one way")
+                                                                     .arg(name, use->spelling, probeName(use->place))));
+        if (drives && use->driven)
+            m_findings.append(place.error("net-two-drivers", QStringLiteral("%1 drives this net too, and a net takes one driver; "
+                                                                            "let one output probe drive it")
+                                                                 .arg(probeName(use->place))));
+        else if (drives != use->driven && !m_inAndOut.contains(identifier)) {
+            m_inAndOut.insert(identifier);
+            m_findings.append(place.warning("net-in-and-out", QStringLiteral("%1 %2 this net too: an output probe then drives what is sampled")
+                                                                  .arg(probeName(use->place), QLatin1String(use->driven ? "drives" : "samples"))));
+        }
+        if (drives && !use->driven)
+            *use = {place, name, true};
+    }
+
+    const LintSubject &m_subject;
+    const QSet<QString> m_ownNames;
+    QHash<QString, Use> m_uses;
+    QSet<QString> m_inAndOut;
+    QList<LintFinding> m_findings;
+};
+
+} // namespace
+
+QList<LintFinding> lintSubject(const LintSubject &subject)
+{
+    return CoreLint(subject).run();
+}
+
+QList<LintFinding> lintCores(const QList<ZarnCore *> &cores)
+{
+    LintSubject subject;
+    subject.cores = cores;
+    return lintSubject(subject);
+}
+
+} // namespace ZARN

@@ -1,0 +1,380 @@
+#include "lintsubject.h"
+
+#include "external/qelutils.h"
+
+#include <zarn/configreader.h>
+#include <zarn/zarncore.h>
+
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSet>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+
+namespace ZARN {
+
+namespace {
+
+int editDistance(const QString &a, const QString &b)
+{
+    QVector<int> row(b.size() + 1);
+    for (int j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (int i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = i;
+        for (int j = 1; j <= b.size(); ++j) {
+            const int above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a.at(i - 1) == b.at(j - 1) ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// The known name that @p name misspells, or empty.
+QString nearMiss(const QString &name, const QStringList &known)
+{
+    for (const QString &candidate : known) {
+        if (editDistance(name.toLower(), candidate.toLower()) <= 2)
+            return candidate;
+    }
+    return QString();
+}
+
+// "message at line:column", as the readers put a parse error.
+void placeParseError(LintFinding &finding, const QString &error)
+{
+    static const QRegularExpression at(QStringLiteral(" at (\\d+):(\\d+)$"));
+    const QRegularExpressionMatch match = at.match(error);
+    if (match.hasMatch()) {
+        finding.line = match.captured(1).toLongLong();
+        finding.column = match.captured(2).toLongLong();
+        finding.message.chop(match.capturedLength());
+    }
+}
+
+/** Where things stand in the file, for the findings about the model. */
+struct Positions
+{
+    QHash<QString, QPair<qint64, qint64>> places;
+
+    static QString key(int core, const QString &kind = QString(), int probe = -1, const QString &net = QString())
+    {
+        return QString::number(core) + QLatin1Char('/') + kind + QLatin1Char('/') + QString::number(probe) + QLatin1Char('/') + net;
+    }
+    void note(const QString &key, const QXmlStreamReader &xml)
+    {
+        if (!places.contains(key))
+            places.insert(key, {xml.lineNumber(), xml.columnNumber()});
+    }
+    // The most precise place known for @p finding.
+    void place(LintFinding &finding) const
+    {
+        for (const QString &candidate : {key(finding.corePosition, finding.probeKind, finding.probeIndex, finding.net),
+                                         key(finding.corePosition, finding.probeKind, finding.probeIndex), key(finding.corePosition)}) {
+            const auto found = places.constFind(candidate);
+            if (found != places.constEnd()) {
+                finding.line = found->first;
+                finding.column = found->second;
+                return;
+            }
+        }
+    }
+};
+
+/**
+ * Walks the configuration as the reader does, reporting what the reader
+ * passes over or reads otherwise than the text says, and noting where each
+ * core, probe and net stands.
+ */
+class FileWalk
+{
+public:
+    QList<LintFinding> findings;
+    Positions positions;
+
+    void walk(QIODevice *device)
+    {
+        QXmlStreamReader xml(device);
+        QStringList path;
+        int core = -1;
+        int coreIndex = 0;
+        QString probeKind;
+        int probeIndex = -1;
+        QSet<QString> seenOnce;          // the elements the reader takes once, by path
+        QHash<QString, int> probeIndices; // "core/kind/index" -> seen
+        while (!xml.atEnd()) {
+            const QXmlStreamReader::TokenType token = xml.readNext();
+            if (token == QXmlStreamReader::EndElement) {
+                path.removeLast();
+                continue;
+            }
+            if (token == QXmlStreamReader::Characters && !path.isEmpty() && path.last() == QLatin1String("Signal") && !xml.isWhitespace())
+                positions.note(Positions::key(core, probeKind, probeIndex, xml.text().toString()), xml);
+            if (token != QXmlStreamReader::StartElement)
+                continue;
+            const QString name = xml.name().toString();
+            const QString parent = path.isEmpty() ? QString() : path.last();
+            path.append(name);
+            const LintPlace here{core, coreIndex, probeKind, probeIndex, QString()};
+            const QStringList known = childrenOf(parent, path.size());
+            if (path.size() == 1) {
+                if (name != QLatin1String("ZARN_CONFIG"))
+                    add(here.warning("root-name", QStringLiteral("the root element is \"%1\"; the reader takes any name, the writer writes "
+                                                                "ZARN_CONFIG")
+                                                      .arg(name)),
+                        xml);
+                continue;
+            }
+            if (!known.contains(name)) {
+                unknownElement(here, name, parent, known, xml);
+                path.removeLast();
+                continue;
+            }
+            // The reader takes the first of these under each parent.
+            if (name != QLatin1String("ZarnCore") && name != QLatin1String("ProbeIn") && name != QLatin1String("ProbeOut")
+                && name != QLatin1String("Signal") && name != QLatin1String("Bus")) {
+                const QString once = QStringLiteral("%1/%2/%3/%4").arg(core).arg(probeKind).arg(probeIndex).arg(path.join(QLatin1Char('/')));
+                if (seenOnce.contains(once))
+                    add(here.error("element-ignored", QStringLiteral("a second %1 here is passed over by the reader, with all it holds; "
+                                                                     "merge it into the first")
+                                                          .arg(name)),
+                        xml);
+                seenOnce.insert(once);
+            }
+            if (name == QLatin1String("Version")) {
+                const QString version = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                path.removeLast();
+                if (version != QLatin1String("1.0"))
+                    add(here.error("version", QStringLiteral("the Version element holds \"%1\"; it must hold exactly 1.0").arg(version)), xml);
+                continue;
+            }
+            const QXmlStreamAttributes attributes = xml.attributes();
+            if (name == QLatin1String("ZarnCore")) {
+                ++core;
+                coreIndex = number(attributes, QStringLiteral("index"), here, xml);
+                probeKind.clear();
+                probeIndex = -1;
+                positions.note(Positions::key(core), xml);
+                const LintPlace place{core, coreIndex, QString(), -1, QString()};
+                lintAttributes(place, attributes, {"index", "module_name", "output_probe_synchronizes_with_user_clock", "user_clock_name"},
+                               {"index", "output_probe_synchronizes_with_user_clock"}, name, xml);
+                const QString sync = attributes.value(QLatin1String("output_probe_synchronizes_with_user_clock")).toString();
+                if (attributes.hasAttribute(QLatin1String("output_probe_synchronizes_with_user_clock")) && sync != QLatin1String("true")
+                    && sync != QLatin1String("false"))
+                    add(place.error("boolean-spelling", QStringLiteral("output_probe_synchronizes_with_user_clock=\"%1\" reads as false; "
+                                                                       "write true or false")
+                                                            .arg(sync)),
+                        xml);
+            } else if (name == QLatin1String("ProbeIn") || name == QLatin1String("ProbeOut")) {
+                const bool output = name == QLatin1String("ProbeOut");
+                probeKind = QLatin1String(output ? "out" : "in");
+                const LintPlace probe{core, coreIndex, probeKind, -1, QString()};
+                probeIndex = number(attributes, QStringLiteral("index"), probe, xml);
+                const LintPlace place = probe.probe(output ? "out" : "in", probeIndex);
+                const QString key = Positions::key(core, probeKind, probeIndex);
+                positions.note(key, xml);
+                if (probeIndices[key]++ == 1)
+                    add(place.error("probe-index-repeated", QStringLiteral("another %1 of this core has the index %2: the reader gives the nets "
+                                                                           "of this one to the first, in place of those listed there%3; give every "
+                                                                           "probe an index of its own")
+                                                                .arg(name)
+                                                                .arg(probeIndex)
+                                                                .arg(QLatin1String(probeIndex == 0 ? "" : ", and leaves this one empty"))),
+                        xml);
+                lintAttributes(place, attributes, output ? QList<const char *>{"index", "value"} : QList<const char *>{"index"},
+                               output ? QList<const char *>{"index", "value"} : QList<const char *>{"index"}, name, xml);
+            } else if (name == QLatin1String("Bus")) {
+                lintAttributes(here, attributes, {"name"}, {}, name, xml);
+            } else {
+                lintAttributes(here, attributes, {}, {}, name, xml);
+            }
+        }
+    }
+
+private:
+    void add(LintFinding finding, const QXmlStreamReader &xml)
+    {
+        finding.line = xml.lineNumber();
+        finding.column = xml.columnNumber();
+        findings.append(finding);
+    }
+
+    // The elements the reader looks for under @p parent at @p depth.
+    static QStringList childrenOf(const QString &parent, int depth)
+    {
+        if (depth == 2)
+            return {QStringLiteral("Version"), QStringLiteral("ZarnCore")};
+        if (parent == QLatin1String("ZarnCore"))
+            return {QStringLiteral("ProbeIns"), QStringLiteral("ProbeOuts")};
+        if (parent == QLatin1String("ProbeIns"))
+            return {QStringLiteral("ProbeIn")};
+        if (parent == QLatin1String("ProbeOuts"))
+            return {QStringLiteral("ProbeOut")};
+        if (parent == QLatin1String("ProbeIn") || parent == QLatin1String("ProbeOut"))
+            return {QStringLiteral("SignalList")};
+        if (parent == QLatin1String("SignalList"))
+            return {QStringLiteral("Signal"), QStringLiteral("Bus")};
+        if (parent == QLatin1String("Bus"))
+            return {QStringLiteral("Signal")};
+        return {};
+    }
+
+    void unknownElement(const LintPlace &here, const QString &name, const QString &parent, const QStringList &known, QXmlStreamReader &xml)
+    {
+        const QString meant = nearMiss(name, known);
+        if (!meant.isEmpty())
+            add(here.error("element-misspelled", QStringLiteral("the reader passes over %1, with all it holds; did you mean %2?").arg(name, meant)), xml);
+        else if (!known.isEmpty() || parent == QLatin1String("Version") || parent == QLatin1String("Signal"))
+            add(here.warning("element-unknown", QStringLiteral("the reader passes over %1 in %2, with all it holds").arg(name, parent)), xml);
+        // Whatever it holds is passed over too: one finding is enough.
+        xml.skipCurrentElement();
+    }
+
+    int number(const QXmlStreamAttributes &attributes, const QString &name, const LintPlace &place, const QXmlStreamReader &xml)
+    {
+        if (!attributes.hasAttribute(name))
+            return 0;
+        const QString text = attributes.value(name).toString();
+        bool ok = false;
+        const int value = text.toInt(&ok, 10);
+        if (!ok)
+            add(place.error("number-not-decimal", QStringLiteral("%1=\"%2\" is no decimal number of 32 bits, and the reader takes it as 0; "
+                                                                 "write a decimal number")
+                                                      .arg(name, text)),
+                xml);
+        return ok ? value : 0;
+    }
+
+    void lintAttributes(const LintPlace &place, const QXmlStreamAttributes &attributes, const QList<const char *> &knownNames,
+                        const QList<const char *> &required, const QString &element, const QXmlStreamReader &xml)
+    {
+        QStringList known;
+        for (const char *name : knownNames)
+            known.append(QLatin1String(name));
+        for (const char *name : required) {
+            if (!attributes.hasAttribute(QLatin1String(name)))
+                add(place.error("attribute-missing", QStringLiteral("%1 has no %2 attribute: the reader takes a default, and zarn check "
+                                                                    "calls the file broken; write it")
+                                                         .arg(element, QLatin1String(name))),
+                    xml);
+        }
+        for (const QXmlStreamAttribute &attribute : attributes) {
+            const QString name = attribute.name().toString();
+            if (known.contains(name))
+                continue;
+            const QString meant = nearMiss(name, known);
+            if (!meant.isEmpty() && !attributes.hasAttribute(meant))
+                add(place.error("attribute-misspelled", QStringLiteral("the reader passes over the attribute %1; did you mean %2?").arg(name, meant)), xml);
+            else
+                add(place.warning("attribute-unknown", QStringLiteral("the reader passes over the attribute %1 of %2").arg(name, element)), xml);
+        }
+    }
+};
+
+/** The analyzer file: what the stand-in reads of it, and what it would drop. */
+QList<LintFinding> lintAnalyzerFile(const QString &path, LintSubject *subject)
+{
+    QList<LintFinding> findings;
+    const LintPlace file = LintPlace().probe("analyzer", -1);
+    bool ok = false;
+    QString error;
+    const QList<QEL::AoCore *> full = QEL::readQELConfigFromXml(path, &ok, &error);
+    const QList<QEL::AOCore_Lite *> lite = QEL::readQELConfigFromXml_Lite(path);
+    const auto release = qScopeGuard([&] {
+        qDeleteAll(full);
+        qDeleteAll(lite);
+    });
+    if (!ok) {
+        LintFinding finding = file.error("analyzer-unreadable", QStringLiteral("the analyzer file cannot be read: %1").arg(error));
+        placeParseError(finding, error);
+        return {finding};
+    }
+    if (full.isEmpty() && lite.isEmpty()) {
+        QFile device(path);
+        QXmlStreamReader xml(device.open(QIODevice::ReadOnly) ? &device : nullptr);
+        while (!xml.atEnd() && !xml.isStartElement())
+            xml.readNext();
+        const bool ours = xml.name() == QLatin1String("ZARN_CONFIG");
+        return {file.error("analyzer-no-cores", ours ? QStringLiteral("this is a virtual I/O configuration, not an analyzer file; give "
+                                                                      "--analyzer the analyzer's file")
+                                                     : QStringLiteral("the analyzer file holds no AoCore or AoCoreLite element under its "
+                                                                      "root, so generation would go on without analyzer cores; check their "
+                                                                      "spelling"))};
+    }
+    if (!full.isEmpty() && !lite.isEmpty())
+        findings.append(file.error("analyzer-mixed", QStringLiteral("the analyzer file holds full (AoCore) and lite (AoCoreLite) cores; "
+                                                                   "generation takes the full ones and drops the %1 lite; keep one kind")
+                                                         .arg(lite.size())));
+    subject->kind = full.isEmpty() ? TopModuleKind::LiteAnalyzer : TopModuleKind::FullAnalyzer;
+    for (int j = 0; j < full.size(); ++j) {
+        QStringList nets = full.at(j)->dataSignals();
+        QSet<int> numbers;
+        for (const QEL::TriggerPort *trigger : full.at(j)->availableTriggers()) {
+            if (numbers.contains(trigger->triggerNumber))
+                findings.append(file.probe("analyzer", j).error("analyzer-trigger-repeated",
+                                                                QStringLiteral("two trigger ports carry the number %1, and the top module "
+                                                                               "would connect trig%1_i twice; number them apart")
+                                                                    .arg(trigger->triggerNumber)));
+            numbers.insert(trigger->triggerNumber);
+            nets += trigger->singleSignals();
+        }
+        subject->analyzerNets.append(nets << full.at(j)->sampleClock());
+    }
+    for (int j = 0; full.isEmpty() && j < lite.size(); ++j)
+        subject->analyzerNets.append(lite.at(j)->dataSignals() << lite.at(j)->sampleClock());
+    return findings;
+}
+
+} // namespace
+
+QList<LintFinding> lintConfigFile(const QString &path, const QString &analyzerPath)
+{
+    const LintPlace file;
+    bool ok = false;
+    QString error;
+    LintSubject subject;
+    subject.cores = readZARNConfigFromXml(path, &ok, &error);
+    const auto release = qScopeGuard([&subject] { qDeleteAll(subject.cores); });
+    const bool versionProblem = error == QLatin1String("Unknown Zarn version.") || error == QLatin1String("The version of Zarn config file is error.");
+    if (!ok && !versionProblem) {
+        LintFinding finding = file.error("xml", error);
+        placeParseError(finding, error);
+        return {finding};
+    }
+
+    FileWalk walk;
+    QFile device(path);
+    if (device.open(QIODevice::ReadOnly))
+        walk.walk(&device);
+    QList<LintFinding> findings = walk.findings;
+    if (error == QLatin1String("Unknown Zarn version."))
+        findings.prepend(file.error("version", QStringLiteral("the root holds no Version element; write <Version>1.0</Version> into it")));
+    if (!ok)
+        return findings;
+    if (subject.cores.isEmpty())
+        findings.append(file.error(device.size() == 0 ? "file-empty" : "no-cores",
+                                   QStringLiteral("the file holds no core, and a generation needs one")));
+
+    if (!analyzerPath.isEmpty())
+        findings += lintAnalyzerFile(analyzerPath, &subject);
+    // What the walk found of a repeated index, it said better.
+    for (LintFinding finding : lintSubject(subject)) {
+        const bool said = std::any_of(findings.cbegin(), findings.cend(), [&finding](const LintFinding &other) {
+            return other.code == finding.code && other.corePosition == finding.corePosition && other.probeKind == finding.probeKind
+                && other.probeIndex == finding.probeIndex;
+        });
+        if (said)
+            continue;
+        if (finding.probeKind != QLatin1String("analyzer"))
+            walk.positions.place(finding);
+        findings.append(finding);
+    }
+    return findings;
+}
+
+} // namespace ZARN

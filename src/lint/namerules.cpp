@@ -1,0 +1,73 @@
+#include "namerules.h"
+
+#include "generate/escapeidentifier.h"
+#include "keywords.h"
+
+namespace ZARN {
+
+namespace {
+
+bool isPlainCharacter(QChar c)
+{
+    const ushort u = c.unicode();
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' || u == '$';
+}
+
+// An escaped identifier carries printable ASCII but no blank.
+NameProblem characterProblem(const QString &body)
+{
+    for (const QChar c : body) {
+        const ushort u = c.unicode();
+        if (u == ' ' || u == '\t' || u == '\n' || u == '\r')
+            return {"net-whitespace", QStringLiteral("the name holds white space, which no Verilog identifier can carry; remove it from the name")};
+        if (u < 0x20 || u == 0x7f)
+            return {"net-control", QStringLiteral("the name holds the control character 0x%1, which no Verilog identifier can carry; remove it")
+                                       .arg(u, 2, 16, QLatin1Char('0'))};
+        if (u > 0x7f)
+            return {"net-non-ascii", QStringLiteral("the name holds the non-ASCII character \"%1\", which no Verilog identifier can carry; "
+                                                    "rename the net with ASCII characters")
+                                         .arg(c)};
+    }
+    return {};
+}
+
+} // namespace
+
+NameProblem netNameProblem(const QString &name)
+{
+    if (name.isEmpty())
+        return {"net-empty", QStringLiteral("the net name is empty; name the net, or remove the Signal")};
+    if (name.startsWith(QLatin1Char('\\'))) {
+        if (name.size() < 3 || !name.endsWith(QLatin1Char(' ')))
+            return {"net-escape-incomplete", QStringLiteral("the name begins with a backslash but is no whole escaped identifier, "
+                                                            "which the top module needs as it stands: end it with one blank")};
+        return characterProblem(name.mid(1, name.size() - 2));
+    }
+    bool plain = true;
+    for (const QChar c : name)
+        plain = plain && isPlainCharacter(c);
+    if (!plain)
+        return characterProblem(name);
+    const QString escaped = QLatin1Char('\\') + name + QLatin1Char(' ');
+    if (name.at(0).isDigit())
+        return {"net-leading-digit", QStringLiteral("the name begins with a digit, which a Verilog identifier cannot; "
+                                                    "rename the net, or write it escaped (\"%1\")")
+                                         .arg(escaped)};
+    if (name.at(0) == QLatin1Char('$'))
+        return {"net-leading-dollar", QStringLiteral("the name begins with \"$\", which in Verilog names a system task; "
+                                                     "rename the net, or write it escaped (\"%1\")")
+                                          .arg(escaped)};
+    if (isVerilogKeyword(name))
+        return {"net-keyword", QStringLiteral("the name is a Verilog keyword; rename the net, or write it escaped (\"%1\")").arg(escaped)};
+    return {};
+}
+
+QString identifierOf(const QString &name)
+{
+    const QString escaped = escapeIdentifier(name);
+    if (escaped.size() >= 3 && escaped.startsWith(QLatin1Char('\\')) && escaped.endsWith(QLatin1Char(' ')))
+        return escaped.mid(1, escaped.size() - 2);
+    return escaped;
+}
+
+} // namespace ZARN

@@ -1,0 +1,32 @@
+#ifndef ZARN_LINT_NAMERULES_H
+#define ZARN_LINT_NAMERULES_H
+
+#include <QString>
+
+namespace ZARN {
+
+/** Why a net name gives no legal identifier in the generated Verilog. */
+struct NameProblem
+{
+    const char *code = nullptr; ///< null: the name is fine
+    QString message;
+};
+
+/**
+ * What is wrong with @p name as the top module writes it: a plain name
+ * (letters, digits, "_" and "$" only) goes in as it stands and must be a
+ * legal identifier and no keyword; any other goes in escaped and must be
+ * printable ASCII without blanks; a name that begins with a backslash goes
+ * in as it stands and must be a whole escaped identifier.
+ */
+NameProblem netNameProblem(const QString &name);
+
+/**
+ * The identifier that @p name gives in the generated Verilog, without the
+ * escaping: "\cnt " and "cnt" give the same one.
+ */
+QString identifierOf(const QString &name);
+
+} // namespace ZARN
+
+#endif
