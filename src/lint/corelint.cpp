@@ -189,7 +189,7 @@ private:
         const LintPlace place = probe.withNet(name);
         const NameProblem problem = netNameProblem(name);
         if (problem.code)
-            m_findings.append(place.error(problem.code, problem.message));
+            m_findings.append(problem.warning ? place.warning(problem.code, problem.message) : place.error(problem.code, problem.message));
         if (name.isEmpty())
             return;
         const QString identifier = identifierOf(name);

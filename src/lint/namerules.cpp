@@ -13,9 +13,11 @@ bool isPlainCharacter(QChar c)
     return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' || u == '$';
 }
 
-// An escaped identifier carries printable ASCII but no blank.
+// An escaped identifier carries printable ASCII but no blank; the common
+// tools take other Unicode characters too, so those only warn.
 NameProblem characterProblem(const QString &body)
 {
+    NameProblem nonAscii;
     for (const QChar c : body) {
         const ushort u = c.unicode();
         if (u == ' ' || u == '\t' || u == '\n' || u == '\r')
@@ -23,12 +25,14 @@ NameProblem characterProblem(const QString &body)
         if (u < 0x20 || u == 0x7f)
             return {"net-control", QStringLiteral("the name holds the control character 0x%1, which no Verilog identifier can carry; remove it")
                                        .arg(u, 2, 16, QLatin1Char('0'))};
-        if (u > 0x7f)
-            return {"net-non-ascii", QStringLiteral("the name holds the non-ASCII character \"%1\", which no Verilog identifier can carry; "
-                                                    "rename the net with ASCII characters")
-                                         .arg(c)};
+        if (u > 0x7f && !nonAscii.code)
+            nonAscii = {"net-non-ascii",
+                        QStringLiteral("the name holds the non-ASCII character \"%1\": Icarus, Verilator and Yosys take it, but the Verilog "
+                                       "standard allows only ASCII in identifiers, and other tools may refuse it")
+                            .arg(c),
+                        true};
     }
-    return {};
+    return nonAscii;
 }
 
 } // namespace

@@ -10,6 +10,7 @@ struct NameProblem
 {
     const char *code = nullptr; ///< null: the name is fine
     QString message;
+    bool warning = false; ///< legal for the common tools, not for the standard
 };
 
 /**
