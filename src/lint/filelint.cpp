@@ -105,12 +105,17 @@ public:
         int coreIndex = 0;
         QString probeKind;
         int probeIndex = -1;
-        QSet<QString> seenOnce;          // the elements the reader takes once, by path
-        QHash<QString, int> probeIndices; // "core/kind/index" -> seen
+        QVector<QSet<QString>> childrenSeen{{}}; // the names under each open element
+        QHash<QString, int> probeIndices;      // "core/kind/index" -> seen
         while (!xml.atEnd()) {
             const QXmlStreamReader::TokenType token = xml.readNext();
             if (token == QXmlStreamReader::EndElement) {
+                if (path.last() == QLatin1String("ProbeIn") || path.last() == QLatin1String("ProbeOut")) {
+                    probeKind.clear();
+                    probeIndex = -1;
+                }
                 path.removeLast();
+                childrenSeen.removeLast();
                 continue;
             }
             if (token == QXmlStreamReader::Characters && !path.isEmpty() && path.last() == QLatin1String("Signal") && !xml.isWhitespace())
@@ -119,7 +124,10 @@ public:
                 continue;
             const QString name = xml.name().toString();
             const QString parent = path.isEmpty() ? QString() : path.last();
+            const bool repeated = childrenSeen.last().contains(name);
+            childrenSeen.last().insert(name);
             path.append(name);
+            childrenSeen.append(QSet<QString>());
             const LintPlace here{core, coreIndex, probeKind, probeIndex, QString()};
             const QStringList known = childrenOf(parent, path.size());
             if (path.size() == 1) {
@@ -130,25 +138,26 @@ public:
                         xml);
                 continue;
             }
-            if (!known.contains(name)) {
-                unknownElement(here, name, parent, known, xml);
-                path.removeLast();
-                continue;
-            }
-            // The reader takes the first of these under each parent.
-            if (name != QLatin1String("ZarnCore") && name != QLatin1String("ProbeIn") && name != QLatin1String("ProbeOut")
-                && name != QLatin1String("Signal") && name != QLatin1String("Bus")) {
-                const QString once = QStringLiteral("%1/%2/%3/%4").arg(core).arg(probeKind).arg(probeIndex).arg(path.join(QLatin1Char('/')));
-                if (seenOnce.contains(once))
+            // Passed over with all it holds: one finding is enough.
+            const bool takenOnce = name != QLatin1String("ZarnCore") && name != QLatin1String("ProbeIn") && name != QLatin1String("ProbeOut")
+                && name != QLatin1String("Signal") && name != QLatin1String("Bus");
+            if (!known.contains(name) || (takenOnce && repeated)) {
+                if (!known.contains(name))
+                    unknownElement(here, name, parent, known, xml);
+                else
                     add(here.error("element-ignored", QStringLiteral("a second %1 here is passed over by the reader, with all it holds; "
                                                                      "merge it into the first")
                                                           .arg(name)),
                         xml);
-                seenOnce.insert(once);
+                xml.skipCurrentElement();
+                path.removeLast();
+                childrenSeen.removeLast();
+                continue;
             }
             if (name == QLatin1String("Version")) {
                 const QString version = xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 path.removeLast();
+                childrenSeen.removeLast();
                 if (version != QLatin1String("1.0"))
                     add(here.error("version", QStringLiteral("the Version element holds \"%1\"; it must hold exactly 1.0").arg(version)), xml);
                 continue;
@@ -156,7 +165,7 @@ public:
             const QXmlStreamAttributes attributes = xml.attributes();
             if (name == QLatin1String("ZarnCore")) {
                 ++core;
-                coreIndex = number(attributes, QStringLiteral("index"), here, xml);
+                coreIndex = number(attributes, QStringLiteral("index"), LintPlace{core, 0, QString(), -1, QString()}, xml);
                 probeKind.clear();
                 probeIndex = -1;
                 positions.note(Positions::key(core), xml);
@@ -224,15 +233,18 @@ private:
         return {};
     }
 
-    void unknownElement(const LintPlace &here, const QString &name, const QString &parent, const QStringList &known, QXmlStreamReader &xml)
+    void unknownElement(const LintPlace &here, const QString &name, const QString &parent, const QStringList &known, const QXmlStreamReader &xml)
     {
+        static const QStringList format{QStringLiteral("Version"),  QStringLiteral("ZarnCore"),   QStringLiteral("ProbeIns"),
+                                        QStringLiteral("ProbeOuts"), QStringLiteral("ProbeIn"),    QStringLiteral("ProbeOut"),
+                                        QStringLiteral("SignalList"), QStringLiteral("Signal"),    QStringLiteral("Bus")};
         const QString meant = nearMiss(name, known);
-        if (!meant.isEmpty())
+        if (format.contains(name))
+            add(here.error("element-misplaced", QStringLiteral("the reader passes over %1 in %2, with all it holds; move it to its place").arg(name, parent)), xml);
+        else if (!meant.isEmpty())
             add(here.error("element-misspelled", QStringLiteral("the reader passes over %1, with all it holds; did you mean %2?").arg(name, meant)), xml);
         else if (!known.isEmpty() || parent == QLatin1String("Version") || parent == QLatin1String("Signal"))
             add(here.warning("element-unknown", QStringLiteral("the reader passes over %1 in %2, with all it holds").arg(name, parent)), xml);
-        // Whatever it holds is passed over too: one finding is enough.
-        xml.skipCurrentElement();
     }
 
     int number(const QXmlStreamAttributes &attributes, const QString &name, const LintPlace &place, const QXmlStreamReader &xml)

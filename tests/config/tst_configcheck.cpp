@@ -1,4 +1,5 @@
 #include <zarn/configcheck.h>
+#include <zarn/configlint.h>
 #include <zarn/configreader.h>
 #include <zarn/zarncore.h>
 
@@ -46,24 +47,26 @@ void TestConfigCheck::documents_data()
     QTest::addColumn<bool>("passes");
     QTest::addColumn<bool>("readerOk");
     QTest::addColumn<int>("readerCores");
+    QTest::addColumn<QString>("lint");
     QTest::addColumn<QString>("readerError");
 
     QFile answers(dataDir + QLatin1String("check/answers.txt"));
     QVERIFY(answers.open(QIODevice::ReadOnly));
     while (!answers.atEnd()) {
         const QStringList fields = QString::fromUtf8(answers.readLine()).simplified().split(QLatin1Char(' '));
-        if (fields.size() >= 4 && !fields[0].startsWith(QLatin1Char('#')))
+        if (fields.size() >= 5 && !fields[0].startsWith(QLatin1Char('#')))
             QTest::newRow(qPrintable(fields[0])) << dataDir + fields[0] << (fields[1] == QLatin1String("true"))
-                                                 << (fields[2] == QLatin1String("true")) << fields[3].toInt()
-                                                 << fields.mid(4).join(QLatin1Char(' '));
+                                                 << (fields[2] == QLatin1String("true")) << fields[3].toInt() << fields[4]
+                                                 << fields.mid(5).join(QLatin1Char(' '));
     }
     for (const QString &path : {m_dir.filePath(QStringLiteral("missing.xml")), m_dir.path()})
-        QTest::newRow(qPrintable(path)) << path << false << false << 0 << path + QLatin1String(" open file failed.");
+        QTest::newRow(qPrintable(path)) << path << false << false << 0 << QStringLiteral("!xml") << path + QLatin1String(" open file failed.");
     for (int depth : {255, 1000000}) {
         QFile nested(m_dir.filePath(QStringLiteral("nested%1.xml").arg(depth)));
         QVERIFY(nested.open(QIODevice::WriteOnly));
         nested.write("<r>" + QByteArray("<d>").repeated(depth) + QByteArray("</d>").repeated(depth) + "</r>");
         QTest::addRow("nested %d levels", depth + 1) << nested.fileName() << (depth < 256) << false << 0
+                                                     << QString::fromLatin1(depth < 256 ? "!version,element-unknown,root-name" : "!xml")
                                                      << (depth < 256 ? QStringLiteral("Unknown Zarn version.")
                                                                      : QStringLiteral("Elements are nested deeper than 256 levels at 1:771"));
     }
@@ -75,6 +78,7 @@ void TestConfigCheck::documents()
     QFETCH(bool, passes);
     QFETCH(bool, readerOk);
     QFETCH(int, readerCores);
+    QFETCH(QString, lint);
     QFETCH(QString, readerError);
     {
         MessageCapture capture;
@@ -88,6 +92,16 @@ void TestConfigCheck::documents()
     QCOMPARE(cores.size(), readerCores);
     QCOMPARE(error, readerError);
     qDeleteAll(cores);
+
+    QStringList codes;
+    for (const LintFinding &finding : lintConfigFile(path))
+        codes.append(QLatin1String(finding.severity == LintFinding::Error ? "!" : "") + finding.code);
+    codes.removeDuplicates();
+    codes.sort();
+    QCOMPARE(codes.isEmpty() ? QStringLiteral("-") : codes.join(QLatin1Char(',')), lint);
+    // The lint fails whatever the check fails or a generation could not use.
+    if (!passes || !readerOk || readerCores == 0)
+        QVERIFY(lint.startsWith(QLatin1Char('!')));
 }
 
 QTEST_GUILESS_MAIN(TestConfigCheck)

@@ -90,7 +90,12 @@ int runCheck(const QStringList &arguments)
     const QString path = parser.positionalArguments().first();
 
     if (!ZARN::checkZARNFile(path)) {
-        Console::error(QStringLiteral("zarn: %1: %2").arg(path, whyCheckFailed(path)));
+        const QString why = whyCheckFailed(path);
+        Console::error(QStringLiteral("zarn: %1: %2").arg(path, why));
+        // The structural check asks for attributes the reader can do without.
+        if (why.contains(QLatin1String(" has no ")))
+            Console::error(QStringLiteral("zarn: note: the reader, and so generate --no-lint, would take a default for it; "
+                                          "zarn lint and generate refuse it"));
         return Console::Finding;
     }
     bool ok = false;
@@ -118,5 +123,15 @@ int runCheck(const QStringList &arguments)
                          .arg(nets));
     }
     qDeleteAll(cores);
+
+    // What the structural check does not look for, generation refuses all the same.
+    int errors = 0;
+    for (const ZARN::LintFinding &finding : ZARN::lintConfigFile(path))
+        errors += finding.severity == ZARN::LintFinding::Error;
+    if (errors > 0)
+        Console::error(QStringLiteral("zarn: note: the structure is sound, but zarn lint finds %1 error(s) that generate refuses; "
+                                      "run 'zarn lint %2'")
+                           .arg(errors)
+                           .arg(path));
     return Console::Success;
 }
