@@ -12,6 +12,7 @@
 
 #include <zarn/configlint.h>
 #include <zarn/configreader.h>
+#include <zarn/configwriter.h>
 #include <zarn/zarncore.h>
 #include <zarn/zarnprepare.h>
 
@@ -184,6 +185,42 @@ private Q_SLOTS:
             QVERIFY2(allAccept, qPrintable(report));
             QCOMPARE(shown, h.expected);
         }
+    }
+
+    void wideProbe_data()
+    {
+        QTest::addColumn<int>("nets");
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("19990 plain names") << 19990 << QStringLiteral("n%1");
+        QTest::newRow("20000 plain names") << 20000 << QStringLiteral("n%1");
+        QTest::newRow("13300 escaped names") << 13300 << QStringLiteral("n[%1]");
+        QTest::newRow("13400 escaped names") << 13400 << QStringLiteral("n[%1]");
+    }
+
+    void wideProbe()
+    {
+        // The lint warns of a probe exactly where Verilator stops reading its line.
+        QFETCH(int, nets);
+        QFETCH(QString, pattern);
+        ZarnCore core(0);
+        QList<SignalItem> items;
+        for (int i = 0; i < nets; ++i)
+            items.append(SignalItem(pattern.arg(i)));
+        core.getProbeIn(0)->setSignalNet(items);
+        core.getProbeOut(0)->setSignalNet({SignalItem(QStringLiteral("q"))});
+        QTemporaryDir dir;
+        ZarnArg arg;
+        arg.configFile = dir.filePath(QStringLiteral("design.xml"));
+        arg.outputDir = dir.filePath(QStringLiteral("out"));
+        QVERIFY(writeZARNConfigToXml({&core}, arg.configFile));
+        QVERIFY(ZarnPrepare().prepare(arg));
+        writeFile(dir.filePath(QStringLiteral("out/stubs.v")), harness({&core}).stubs.toUtf8());
+        const Tool verilator = run(arg.outputDir, {"verilator", "--lint-only", "-Wno-fatal", "--top-module", "xq_zarn", "xq_zarn_top.v", "stubs.v"});
+        if (!verilator.ran && qEnvironmentVariableIntValue("ZARN_REQUIRE_VERILOG_TOOLS") != 1)
+            QSKIP("Verilator is not installed");
+        const QList<LintFinding> findings = lintCores({&core});
+        const bool warned = std::any_of(findings.cbegin(), findings.cend(), [](const LintFinding &f) { return f.code == QLatin1String("probe-too-wide"); });
+        QCOMPARE(warned, !verilator.accepted);
     }
 };
 
