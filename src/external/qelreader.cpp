@@ -1,57 +1,76 @@
 #include "qelutils.h"
 
-#include <QDomDocument>
-#include <QDomElement>
+#include "config/configxml.h"
+
 #include <QFile>
+
+#include <functional>
 
 namespace QEL {
 
 namespace {
 
-// Parses @p path; on failure fills the out-parameters that are given.
-bool loadDocument(const QString &path, QDomDocument *document, bool *ok, QString *error)
+using ZARN::ConfigXml::Walker;
+
+/**
+ * Streams the analyzer file @p path with the configuration reader's guards
+ * (nesting depth, no document type declarations, no control characters),
+ * handing each child element of the root to @p readCore, which consumes it.
+ * On failure fills the out-parameters that are given.
+ */
+template<typename ReadCore>
+void readFile(const QString &path, bool *ok, QString *error, ReadCore readCore)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!file.open(QIODevice::ReadOnly)) {
         if (ok)
             *ok = false;
         if (error)
             *error = QStringLiteral("%1 open file failed.").arg(path);
-        return false;
+        return;
     }
-    QString message;
-    int line = 0;
-    int column = 0;
-    if (!document->setContent(file.readAll(), &message, &line, &column)) {
-        if (ok)
-            *ok = false;
-        if (error)
-            *error = QStringLiteral("%1 at %2:%3").arg(message, QString::number(line), QString::number(column));
-        return false;
+    Walker walker(&file);
+    if (walker.nextChild()) {
+        while (walker.nextChild())
+            readCore(walker);
     }
+    walker.finish();
     if (ok)
-        *ok = true;
-    return true;
+        *ok = !walker.hasError();
+    if (error && walker.hasError())
+        *error = walker.errorText();
 }
 
-// The texts of the Signal children of @p parent, in order.
-QStringList signalNames(const QDomElement &parent)
+// The texts of the Signal children of the current element, which this consumes.
+QStringList signalNames(Walker &walker)
 {
     QStringList names;
-    for (QDomElement signal = parent.firstChildElement(QStringLiteral("Signal")); !signal.isNull();
-         signal = signal.nextSiblingElement(QStringLiteral("Signal")))
-        names.append(signal.text());
+    while (walker.nextChild()) {
+        if (walker.name() == QLatin1String("Signal"))
+            names.append(walker.text());
+        else
+            walker.skip();
+    }
     return names;
 }
 
-QStringList dataSignals(const QDomElement &core)
+// The nets of the first DataSignals child, and each TriggerPort child of an
+// analyzer core element, which this consumes.
+QStringList readCoreElement(Walker &walker, const std::function<void(Walker &)> &onTrigger)
 {
-    return signalNames(core.firstChildElement(QStringLiteral("DataSignals")));
-}
-
-QString sampleClock(const QDomElement &core)
-{
-    return core.attribute(QStringLiteral("sample_clock"));
+    QStringList data;
+    bool dataSeen = false;
+    while (walker.nextChild()) {
+        if (walker.name() == QLatin1String("DataSignals") && !dataSeen) {
+            dataSeen = true;
+            data = signalNames(walker);
+        } else if (walker.name() == QLatin1String("TriggerPort") && onTrigger) {
+            onTrigger(walker);
+        } else {
+            walker.skip();
+        }
+    }
+    return data;
 }
 
 } // namespace
@@ -59,20 +78,30 @@ QString sampleClock(const QDomElement &core)
 QList<AoCore *> readQELConfigFromXml(const QString &path, bool *ok, QString *error)
 {
     QList<AoCore *> cores;
-    QDomDocument document;
-    if (!loadDocument(path, &document, ok, error))
-        return cores;
-
-    const QDomElement root = document.documentElement();
-    for (QDomElement element = root.firstChildElement(QStringLiteral("AoCore")); !element.isNull();
-         element = element.nextSiblingElement(QStringLiteral("AoCore"))) {
-        auto *core = new AoCore(dataSignals(element), sampleClock(element));
-        for (QDomElement port = element.firstChildElement(QStringLiteral("TriggerPort")); !port.isNull();
-             port = port.nextSiblingElement(QStringLiteral("TriggerPort"))) {
-            const bool enabled = port.attribute(QStringLiteral("enabled")) != QLatin1String("false");
-            core->addTriggerPort(new TriggerPort(port.attribute(QStringLiteral("number")).toInt(), signalNames(port), enabled));
+    bool read = true;
+    readFile(path, &read, error, [&cores](Walker &walker) {
+        if (walker.name() != QLatin1String("AoCore")) {
+            walker.skip();
+            return;
         }
+        const QString sampleClock = walker.attributes().value(QLatin1String("sample_clock")).toString();
+        QList<TriggerPort *> triggers;
+        const QStringList data = readCoreElement(walker, [&triggers](Walker &port) {
+            const QXmlStreamAttributes attributes = port.attributes();
+            const bool enabled = attributes.value(QLatin1String("enabled")) != QLatin1String("false");
+            const int number = attributes.value(QLatin1String("number")).toInt();
+            triggers.append(new TriggerPort(number, signalNames(port), enabled));
+        });
+        auto *core = new AoCore(data, sampleClock);
+        for (TriggerPort *trigger : qAsConst(triggers))
+            core->addTriggerPort(trigger);
         cores.append(core);
+    });
+    if (ok)
+        *ok = read;
+    if (!read) {
+        qDeleteAll(cores);
+        cores.clear();
     }
     return cores;
 }
@@ -80,14 +109,21 @@ QList<AoCore *> readQELConfigFromXml(const QString &path, bool *ok, QString *err
 QList<AOCore_Lite *> readQELConfigFromXml_Lite(const QString &path, bool *ok, QString *error)
 {
     QList<AOCore_Lite *> cores;
-    QDomDocument document;
-    if (!loadDocument(path, &document, ok, error))
-        return cores;
-
-    const QDomElement root = document.documentElement();
-    for (QDomElement element = root.firstChildElement(QStringLiteral("AoCoreLite")); !element.isNull();
-         element = element.nextSiblingElement(QStringLiteral("AoCoreLite")))
-        cores.append(new AOCore_Lite(dataSignals(element), sampleClock(element)));
+    bool read = true;
+    readFile(path, &read, error, [&cores](Walker &walker) {
+        if (walker.name() != QLatin1String("AoCoreLite")) {
+            walker.skip();
+            return;
+        }
+        const QString sampleClock = walker.attributes().value(QLatin1String("sample_clock")).toString();
+        cores.append(new AOCore_Lite(readCoreElement(walker, nullptr), sampleClock));
+    });
+    if (ok)
+        *ok = read;
+    if (!read) {
+        qDeleteAll(cores);
+        cores.clear();
+    }
     return cores;
 }
 
