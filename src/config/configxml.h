@@ -157,7 +157,11 @@ private:
         if (!m_scan.found())
             return;
         m_controlCharacterReported = true;
-        fail(QStringLiteral("Control character 0x%1 is not allowed in a configuration file").arg(m_scan.character(), 2, 16, QLatin1Char('0')));
+        if (m_scan.refusal() == ControlCharacterScan::Refusal::ManyAttributes)
+            fail(QStringLiteral("More than %1 attributes, or '=' characters, follow one '<'; no configuration needs so many")
+                     .arg(ControlCharacterScan::maxEquals));
+        else
+            fail(QStringLiteral("Control character 0x%1 is not allowed in a configuration file").arg(m_scan.character(), 2, 16, QLatin1Char('0')));
     }
 
     bool enter()
