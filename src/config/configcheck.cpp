@@ -2,8 +2,6 @@
 
 #include "configxml.h"
 
-#include <QBuffer>
-#include <QDomDocument>
 #include <QFile>
 
 namespace ZARN {
@@ -12,65 +10,62 @@ namespace {
 
 using namespace ConfigXml;
 
-// QDomDocument parses and frees nested elements recursively, so deep
-// nesting exhausts the stack, and it accepts what a configuration never
-// holds: entities that expand without bound, control characters, invalid
-// encodings.  The reader's walk over the whole document refuses all of that
-// before the tree is built.
-bool isSafeXml(const QByteArray &content)
+// Whether every child element @p name of the current element carries all
+// @p attributes; consumes the current element.
+bool childrenCarry(Walker &walker, QLatin1String name, std::initializer_list<QLatin1String> attributes)
 {
-    QBuffer buffer;
-    buffer.setData(content);
-    buffer.open(QIODevice::ReadOnly);
-    Walker walker(&buffer);
-    if (walker.nextChild())
-        walker.skip();
-    walker.finish();
-    return !walker.hasError();
-}
-
-// True when every child element @p name of @p list carries all
-// @p attributes; a null @p list has no children to fail.
-bool childrenCarry(const QDomElement &list, const QString &name, std::initializer_list<QString> attributes)
-{
-    for (QDomElement child = list.firstChildElement(name); !child.isNull(); child = child.nextSiblingElement(name)) {
-        for (const QString &attribute : attributes) {
-            if (!child.hasAttribute(attribute))
-                return false;
+    bool carry = true;
+    while (walker.nextChild()) {
+        if (walker.name() == name) {
+            const QXmlStreamAttributes present = walker.attributes();
+            for (const QLatin1String attribute : attributes)
+                carry = carry && present.hasAttribute(attribute);
         }
+        walker.skip();
     }
-    return true;
+    return carry;
 }
 
 } // namespace
 
 bool checkZARNFile(const QString &path)
 {
-    // Read as bytes: a text-mode read drops every carriage return, which
-    // breaks UTF-16 documents and attributes separated by a bare one.
+    // The document streams from its file through the reader's guarded walk
+    // (nesting depth, no document type declarations, no control characters,
+    // not too many attributes), so a file of any size costs little memory.
+    // Bytes, not text mode: a text-mode read drops every carriage return,
+    // which breaks UTF-16 documents and attributes separated by a bare one.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.peek(1).isEmpty())
         return false;
-    const QByteArray content = file.readAll();
-    file.close();
-    if (content.isEmpty() || !isSafeXml(content))
-        return false;
-    QDomDocument document;
-    if (!document.setContent(content, false))
-        return false;
-
-    const QString core = coreElement;
-    const QString index = indexAttribute;
-    const QDomElement root = document.documentElement();
-    for (QDomElement element = root.firstChildElement(core); !element.isNull(); element = element.nextSiblingElement(core)) {
-        if (!element.hasAttribute(index) || !element.hasAttribute(synchronisedAttribute))
-            return false;
-        if (!childrenCarry(element.firstChildElement(probeInsElement), probeInElement, {index}))
-            return false;
-        if (!childrenCarry(element.firstChildElement(probeOutsElement), probeOutElement, {index, valueAttribute}))
-            return false;
+    Walker walker(&file);
+    bool carry = true;
+    if (walker.nextChild()) {
+        while (walker.nextChild()) {
+            if (walker.name() != coreElement) {
+                walker.skip();
+                continue;
+            }
+            const QXmlStreamAttributes attributes = walker.attributes();
+            carry = carry && attributes.hasAttribute(indexAttribute) && attributes.hasAttribute(synchronisedAttribute);
+            bool insSeen = false;
+            bool outsSeen = false;
+            while (walker.nextChild()) {
+                if (walker.name() == probeInsElement && !insSeen) {
+                    insSeen = true;
+                    carry = childrenCarry(walker, probeInElement, {indexAttribute}) && carry;
+                } else if (walker.name() == probeOutsElement && !outsSeen) {
+                    outsSeen = true;
+                    carry = childrenCarry(walker, probeOutElement, {indexAttribute, valueAttribute}) && carry;
+                } else {
+                    walker.skip();
+                }
+            }
+        }
     }
-    return true;
+    // The whole document must be well-formed, past the last core too.
+    walker.finish();
+    return carry && !walker.hasError();
 }
 
 } // namespace ZARN

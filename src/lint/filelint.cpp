@@ -61,6 +61,7 @@ void placeParseError(LintFinding &finding, const QString &error)
 struct Positions
 {
     QHash<QString, QPair<qint64, qint64>> places;
+    QSet<QString> wanted; // the nets whose places are kept; cores and probes are always
 
     static QString key(int core, const QString &kind = QString(), int probe = -1, const QString &net = QString())
     {
@@ -118,8 +119,11 @@ public:
                 childrenSeen.removeLast();
                 continue;
             }
-            if (token == QXmlStreamReader::Characters && !path.isEmpty() && path.last() == QLatin1String("Signal") && !xml.isWhitespace())
-                positions.note(Positions::key(core, probeKind, probeIndex, xml.text().toString()), xml);
+            if (token == QXmlStreamReader::Characters && !path.isEmpty() && path.last() == QLatin1String("Signal") && !xml.isWhitespace()) {
+                const QString key = Positions::key(core, probeKind, probeIndex, xml.text().toString());
+                if (positions.wanted.contains(key))
+                    positions.note(key, xml);
+            }
             if (token != QXmlStreamReader::StartElement)
                 continue;
             const QString name = xml.name().toString();
@@ -359,7 +363,17 @@ QList<LintFinding> lintConfigFile(const QString &path, const QString &analyzerPa
         return {finding};
     }
 
+    // The model first: the walk then keeps the places of the nets that
+    // findings name, not of every net of the file.
+    QList<LintFinding> modelFindings;
+    if (ok && !analyzerPath.isEmpty())
+        modelFindings = lintAnalyzerFile(analyzerPath, &subject);
+    const QList<LintFinding> coreFindings = ok ? lintSubject(subject) : QList<LintFinding>();
     FileWalk walk;
+    for (const LintFinding &finding : coreFindings) {
+        if (!finding.net.isEmpty())
+            walk.positions.wanted.insert(Positions::key(finding.corePosition, finding.probeKind, finding.probeIndex, finding.net));
+    }
     QFile device(path);
     if (device.open(QIODevice::ReadOnly))
         walk.walk(&device);
@@ -371,19 +385,16 @@ QList<LintFinding> lintConfigFile(const QString &path, const QString &analyzerPa
     if (subject.cores.isEmpty())
         findings.append(file.error(device.size() == 0 ? "file-empty" : "no-cores",
                                    QStringLiteral("the file holds no core, and a generation needs one")));
+    findings += modelFindings;
 
-    if (!analyzerPath.isEmpty())
-        findings += lintAnalyzerFile(analyzerPath, &subject);
     // What the walk found of a repeated index, it said better.
-    for (LintFinding finding : lintSubject(subject)) {
-        const bool said = std::any_of(findings.cbegin(), findings.cend(), [&finding](const LintFinding &other) {
-            return other.code == finding.code && other.corePosition == finding.corePosition && other.probeKind == finding.probeKind
-                && other.probeIndex == finding.probeIndex;
-        });
-        if (said)
+    QSet<QString> said;
+    for (const LintFinding &finding : qAsConst(walk.findings))
+        said.insert(finding.code + Positions::key(finding.corePosition, finding.probeKind, finding.probeIndex));
+    for (LintFinding finding : coreFindings) {
+        if (said.contains(finding.code + Positions::key(finding.corePosition, finding.probeKind, finding.probeIndex)))
             continue;
-        if (finding.probeKind != QLatin1String("analyzer"))
-            walk.positions.place(finding);
+        walk.positions.place(finding);
         findings.append(finding);
     }
     return findings;
