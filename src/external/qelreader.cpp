@@ -13,32 +13,46 @@ namespace {
 using ZARN::ConfigXml::Walker;
 
 /**
- * Streams the analyzer file @p path with the configuration reader's guards
- * (nesting depth, no document type declarations, no control characters),
- * handing each child element of the root to @p readCore, which consumes it.
- * On failure fills the out-parameters that are given.
+ * The cores of the analyzer file @p path: each child element @p element of
+ * the root, made by @p readCore from the element (which it consumes) and
+ * its sample clock.  The file streams through the configuration reader's
+ * guards (nesting depth, no document type declarations, no control
+ * characters, not too many attributes); on failure the list is empty and
+ * the out-parameters that are given say why.
  */
-template<typename ReadCore>
-void readFile(const QString &path, bool *ok, QString *error, ReadCore readCore)
+template<typename Core, typename ReadCore>
+QList<Core *> readFile(const QString &path, bool *ok, QString *error, QLatin1String element, ReadCore readCore)
 {
+    QList<Core *> cores;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (ok)
             *ok = false;
         if (error)
             *error = QStringLiteral("%1 open file failed.").arg(path);
-        return;
+        return cores;
     }
     Walker walker(&file);
     if (walker.nextChild()) {
-        while (walker.nextChild())
-            readCore(walker);
+        while (walker.nextChild()) {
+            if (walker.name() == element) {
+                const QString sampleClock = walker.attributes().value(QLatin1String("sample_clock")).toString();
+                cores.append(readCore(walker, sampleClock));
+            } else {
+                walker.skip();
+            }
+        }
     }
     walker.finish();
     if (ok)
         *ok = !walker.hasError();
-    if (error && walker.hasError())
-        *error = walker.errorText();
+    if (walker.hasError()) {
+        if (error)
+            *error = walker.errorText();
+        qDeleteAll(cores);
+        cores.clear();
+    }
+    return cores;
 }
 
 // The texts of the Signal children of the current element, which this consumes.
@@ -77,14 +91,7 @@ QStringList readCoreElement(Walker &walker, const std::function<void(Walker &)> 
 
 QList<AoCore *> readQELConfigFromXml(const QString &path, bool *ok, QString *error)
 {
-    QList<AoCore *> cores;
-    bool read = true;
-    readFile(path, &read, error, [&cores](Walker &walker) {
-        if (walker.name() != QLatin1String("AoCore")) {
-            walker.skip();
-            return;
-        }
-        const QString sampleClock = walker.attributes().value(QLatin1String("sample_clock")).toString();
+    return readFile<AoCore>(path, ok, error, QLatin1String("AoCore"), [](Walker &walker, const QString &sampleClock) {
         QList<TriggerPort *> triggers;
         const QStringList data = readCoreElement(walker, [&triggers](Walker &port) {
             const QXmlStreamAttributes attributes = port.attributes();
@@ -95,36 +102,15 @@ QList<AoCore *> readQELConfigFromXml(const QString &path, bool *ok, QString *err
         auto *core = new AoCore(data, sampleClock);
         for (TriggerPort *trigger : qAsConst(triggers))
             core->addTriggerPort(trigger);
-        cores.append(core);
+        return core;
     });
-    if (ok)
-        *ok = read;
-    if (!read) {
-        qDeleteAll(cores);
-        cores.clear();
-    }
-    return cores;
 }
 
 QList<AOCore_Lite *> readQELConfigFromXml_Lite(const QString &path, bool *ok, QString *error)
 {
-    QList<AOCore_Lite *> cores;
-    bool read = true;
-    readFile(path, &read, error, [&cores](Walker &walker) {
-        if (walker.name() != QLatin1String("AoCoreLite")) {
-            walker.skip();
-            return;
-        }
-        const QString sampleClock = walker.attributes().value(QLatin1String("sample_clock")).toString();
-        cores.append(new AOCore_Lite(readCoreElement(walker, nullptr), sampleClock));
+    return readFile<AOCore_Lite>(path, ok, error, QLatin1String("AoCoreLite"), [](Walker &walker, const QString &sampleClock) {
+        return new AOCore_Lite(readCoreElement(walker, nullptr), sampleClock);
     });
-    if (ok)
-        *ok = read;
-    if (!read) {
-        qDeleteAll(cores);
-        cores.clear();
-    }
-    return cores;
 }
 
 } // namespace QEL
