@@ -6,6 +6,7 @@
 #include <zarn/zarncore.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -305,6 +306,8 @@ QList<LintFinding> lintAnalyzerFile(const QString &path, LintSubject *subject)
         qDeleteAll(full);
         qDeleteAll(lite);
     });
+    if (!ok && QFileInfo(path).isFile() && QFileInfo(path).size() == 0)
+        return {file.error("analyzer-empty", QStringLiteral("the analyzer file is empty, so generation would go on without analyzer cores"))};
     if (!ok) {
         LintFinding finding = file.error("analyzer-unreadable", QStringLiteral("the analyzer file cannot be read: %1").arg(error));
         placeParseError(finding, error);
