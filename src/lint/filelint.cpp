@@ -120,7 +120,8 @@ public:
                 childrenSeen.removeLast();
                 continue;
             }
-            if (token == QXmlStreamReader::Characters && !path.isEmpty() && path.last() == QLatin1String("Signal") && !xml.isWhitespace()) {
+            if (token == QXmlStreamReader::Characters && !positions.wanted.isEmpty() && !path.isEmpty() && path.last() == QLatin1String("Signal")
+                && !xml.isWhitespace()) {
                 const QString key = Positions::key(core, probeKind, probeIndex, xml.text().toString());
                 if (positions.wanted.contains(key))
                     positions.note(key, xml);
@@ -129,12 +130,21 @@ public:
                 continue;
             const QString name = xml.name().toString();
             const QString parent = path.isEmpty() ? QString() : path.last();
+            // Most elements are nets in their place: nothing to say of them
+            // but of their attributes, which they have none of.
+            if (name == QLatin1String("Signal") && (parent == QLatin1String("SignalList") || parent == QLatin1String("Bus"))) {
+                path.append(name);
+                childrenSeen.append(QSet<QString>());
+                if (!xml.attributes().isEmpty())
+                    lintAttributes(LintPlace{core, coreIndex, probeKind, probeIndex, QString()}, xml.attributes(), {}, {}, name, xml);
+                continue;
+            }
             const bool repeated = childrenSeen.last().contains(name);
             childrenSeen.last().insert(name);
             path.append(name);
             childrenSeen.append(QSet<QString>());
             const LintPlace here{core, coreIndex, probeKind, probeIndex, QString()};
-            const QStringList known = childrenOf(parent, path.size());
+            const QStringList &known = childrenOf(parent, path.size());
             if (path.size() == 1) {
                 if (name != QLatin1String("ZARN_CONFIG"))
                     add(here.warning("root-name", QStringLiteral("the root element is \"%1\"; the reader takes any name, the writer writes "
@@ -219,23 +229,31 @@ private:
     }
 
     // The elements the reader looks for under @p parent at @p depth.
-    static QStringList childrenOf(const QString &parent, int depth)
+    static const QStringList &childrenOf(const QString &parent, int depth)
     {
+        static const QStringList top{QStringLiteral("Version"), QStringLiteral("ZarnCore")};
+        static const QStringList core{QStringLiteral("ProbeIns"), QStringLiteral("ProbeOuts")};
+        static const QStringList ins{QStringLiteral("ProbeIn")};
+        static const QStringList outs{QStringLiteral("ProbeOut")};
+        static const QStringList probe{QStringLiteral("SignalList")};
+        static const QStringList list{QStringLiteral("Signal"), QStringLiteral("Bus")};
+        static const QStringList bus{QStringLiteral("Signal")};
+        static const QStringList none;
         if (depth == 2)
-            return {QStringLiteral("Version"), QStringLiteral("ZarnCore")};
+            return top;
         if (parent == QLatin1String("ZarnCore"))
-            return {QStringLiteral("ProbeIns"), QStringLiteral("ProbeOuts")};
+            return core;
         if (parent == QLatin1String("ProbeIns"))
-            return {QStringLiteral("ProbeIn")};
+            return ins;
         if (parent == QLatin1String("ProbeOuts"))
-            return {QStringLiteral("ProbeOut")};
+            return outs;
         if (parent == QLatin1String("ProbeIn") || parent == QLatin1String("ProbeOut"))
-            return {QStringLiteral("SignalList")};
+            return probe;
         if (parent == QLatin1String("SignalList"))
-            return {QStringLiteral("Signal"), QStringLiteral("Bus")};
+            return list;
         if (parent == QLatin1String("Bus"))
-            return {QStringLiteral("Signal")};
-        return {};
+            return bus;
+        return none;
     }
 
     void unknownElement(const LintPlace &here, const QString &name, const QString &parent, const QStringList &known, const QXmlStreamReader &xml)
