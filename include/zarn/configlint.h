@@ -55,6 +55,13 @@ ZARNUTILS_EXPORT QList<LintFinding> lintCores(const QList<ZarnCore *> &cores);
  */
 ZARNUTILS_EXPORT QList<LintFinding> lintConfigFile(const QString &path, const QString &analyzerPath = QString());
 
+/**
+ * As above, for a caller that has read the file already: @p cores are what
+ * readZARNConfigFromXml() gave for @p path when it succeeded.  They stay
+ * the caller's; the file is walked once more, but not read into cores again.
+ */
+ZARNUTILS_EXPORT QList<LintFinding> lintConfigFile(const QString &path, const QList<ZarnCore *> &cores, const QString &analyzerPath = QString());
+
 } // namespace ZARN
 
 #endif

@@ -369,14 +369,13 @@ QList<LintFinding> lintAnalyzerFile(const QString &path, LintSubject *subject)
 
 } // namespace
 
-QList<LintFinding> lintConfigFile(const QString &path, const QString &analyzerPath)
+namespace {
+
+// The file lint, on what the reader made of @p path: @p ok and @p error as
+// it gave them, the cores in @p subject.
+QList<LintFinding> lintReadFile(const QString &path, const QString &analyzerPath, LintSubject &subject, bool ok, const QString &error)
 {
     const LintPlace file;
-    bool ok = false;
-    QString error;
-    LintSubject subject;
-    subject.cores = readZARNConfigFromXml(path, &ok, &error);
-    const auto release = qScopeGuard([&subject] { qDeleteAll(subject.cores); });
     const bool versionProblem = error == QLatin1String("Unknown Zarn version.") || error == QLatin1String("The version of Zarn config file is error.");
     if (!ok && !versionProblem) {
         LintFinding finding = file.error("xml", error);
@@ -419,6 +418,25 @@ QList<LintFinding> lintConfigFile(const QString &path, const QString &analyzerPa
         findings.append(finding);
     }
     return findings;
+}
+
+} // namespace
+
+QList<LintFinding> lintConfigFile(const QString &path, const QString &analyzerPath)
+{
+    bool ok = false;
+    QString error;
+    LintSubject subject;
+    subject.cores = readZARNConfigFromXml(path, &ok, &error);
+    const auto release = qScopeGuard([&subject] { qDeleteAll(subject.cores); });
+    return lintReadFile(path, analyzerPath, subject, ok, error);
+}
+
+QList<LintFinding> lintConfigFile(const QString &path, const QList<ZarnCore *> &cores, const QString &analyzerPath)
+{
+    LintSubject subject;
+    subject.cores = cores;
+    return lintReadFile(path, analyzerPath, subject, true, QString());
 }
 
 } // namespace ZARN

@@ -120,12 +120,11 @@ int runCheck(const QStringList &arguments)
                          .arg(core->getAllProbeOuts().size())
                          .arg(nets));
     }
-    qDeleteAll(cores);
-
     // What the structural check does not look for, generation refuses all the same.
     int errors = 0;
-    for (const ZARN::LintFinding &finding : ZARN::lintConfigFile(path))
+    for (const ZARN::LintFinding &finding : ZARN::lintConfigFile(path, cores))
         errors += finding.severity == ZARN::LintFinding::Error;
+    qDeleteAll(cores);
     if (errors > 0)
         Console::error(QStringLiteral("zarn: note: the structure is sound, but zarn lint finds %1 error(s) that generate refuses; "
                                       "run 'zarn lint %2'")

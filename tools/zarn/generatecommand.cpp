@@ -195,7 +195,7 @@ int runGenerate(const QStringList &arguments)
         return Console::fail(QStringLiteral("%1: the configuration holds no core; nothing to generate").arg(configFile));
 
     if (!parser.isSet(noLintOption)) {
-        const QList<ZARN::LintFinding> findings = ZARN::lintConfigFile(arg.configFile, arg.analyzerConfigFile);
+        const QList<ZARN::LintFinding> findings = ZARN::lintConfigFile(arg.configFile, cores.list, arg.analyzerConfigFile);
         if (LintReport::fails(findings, false)) {
             for (const QString &line : LintReport::lines(configFile, parser.value(analyzerOption), findings))
                 Console::error(line);
