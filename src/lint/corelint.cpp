@@ -38,7 +38,7 @@ int connectionTokens(const QStringList &nets)
 {
     int tokens = 6; // ".probe_in0({" and "})"
     for (const QString &name : nets)
-        tokens += escapeIdentifier(name).startsWith(QLatin1Char('\\')) ? 3 : 2;
+        tokens += writtenEscaped(name) ? 3 : 2;
     return tokens;
 }
 
@@ -73,13 +73,7 @@ public:
             const ZarnCore *core = m_subject.cores.at(position);
             const LintPlace place{position, core->getIndex(), QString(), -1, QString()};
             lintCoreIndex(place, positionOfIndex);
-            lintInputs(place, core);
-            lintOutputs(place, core);
-            int nets = 0;
-            for (const ProbeIn *probe : core->getAllProbeIns())
-                nets += probe->width();
-            for (const ProbeOut *probe : core->getAllProbeOuts())
-                nets += probe->width();
+            const int nets = lintInputs(place, core) + lintOutputs(place, core);
             if (nets == 0)
                 m_findings.append(place.warning("core-no-nets", QStringLiteral("no net is bound to any probe of this core; bind nets, "
                                                                                "or remove the core")));
@@ -146,22 +140,28 @@ private:
         return true;
     }
 
-    void lintInputs(const LintPlace &core, const ZarnCore *zarnCore)
+    // Each returns the number of nets its probes bind.
+    int lintInputs(const LintPlace &core, const ZarnCore *zarnCore)
     {
         QSet<int> seen;
+        int count = 0;
         for (const ProbeIn *probe : zarnCore->getAllProbeIns()) {
             const LintPlace place = core.probe("in", probe->getIndex());
             lintProbeIndex(place, probe, seen);
-            lintWidth(place, probe->singleSignals());
-            for (const QString &name : probe->singleSignals())
+            const QStringList nets = probe->singleSignals();
+            count += nets.size();
+            lintWidth(place, nets);
+            for (const QString &name : nets)
                 useNet(place, name, false);
         }
+        return count;
     }
 
-    void lintOutputs(const LintPlace &core, const ZarnCore *zarnCore)
+    int lintOutputs(const LintPlace &core, const ZarnCore *zarnCore)
     {
         const QList<ProbeOut *> probes = zarnCore->getAllProbeOuts();
         QSet<int> seen;
+        int count = 0;
         for (const ProbeOut *probe : probes) {
             const LintPlace place = core.probe("out", probe->getIndex());
             const bool distinct = lintProbeIndex(place, probe, seen);
@@ -175,9 +175,11 @@ private:
             if (!nets.isEmpty())
                 lintValue(place, probe->getValue(), nets.size());
             lintWidth(place, nets);
+            count += nets.size();
             for (const QString &name : nets)
                 useNet(place, name, connected && distinct);
         }
+        return count;
     }
 
     void lintWidth(const LintPlace &place, const QStringList &nets)

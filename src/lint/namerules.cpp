@@ -1,6 +1,5 @@
 #include "namerules.h"
 
-#include "generate/escapeidentifier.h"
 #include "keywords.h"
 
 namespace ZARN {
@@ -66,12 +65,24 @@ NameProblem netNameProblem(const QString &name)
     return {};
 }
 
+bool writtenEscaped(const QString &name)
+{
+    if (name.startsWith(QLatin1Char('\\')))
+        return true;
+    for (const QChar c : name) {
+        if (!isPlainCharacter(c))
+            return true;
+    }
+    return false;
+}
+
 QString identifierOf(const QString &name)
 {
-    const QString escaped = escapeIdentifier(name);
-    if (escaped.size() >= 3 && escaped.startsWith(QLatin1Char('\\')) && escaped.endsWith(QLatin1Char(' ')))
-        return escaped.mid(1, escaped.size() - 2);
-    return escaped;
+    // A name is written as it stands or with a backslash and a blank around
+    // it; only one that brings its own takes them off.
+    if (name.size() >= 3 && name.startsWith(QLatin1Char('\\')) && name.endsWith(QLatin1Char(' ')))
+        return name.mid(1, name.size() - 2);
+    return name;
 }
 
 } // namespace ZARN
