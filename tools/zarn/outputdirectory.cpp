@@ -246,13 +246,17 @@ QString OutputDirectory::commit()
     if (!FileSystem::replaceDirectory(next, m_path, m_staging + "/previous", &error))
         return QStringLiteral("cannot put the new generation in place: %1").arg(error);
     m_committed = true;
-    FileSystem::syncDirectory(FileSystem::parentOf(m_path), &error);
+    // The swap is done; what fails from here on is only warned about.
+    QString warning;
+    if (!FileSystem::syncDirectory(FileSystem::parentOf(m_path), &warning))
+        Console::error(QStringLiteral("zarn: warning: %1").arg(warning));
 
     // The previous generation now sits in the staging directory.
-    if (!FileSystem::removeTree(m_staging, &error))
+    warning.clear();
+    if (!FileSystem::removeTree(m_staging, &warning))
         Console::error(QStringLiteral("zarn: warning: the previous generation could not be removed wholly (%1); "
                                       "the next run tries again")
-                           .arg(error));
+                           .arg(warning));
     return QString();
 }
 
