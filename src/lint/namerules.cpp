@@ -12,26 +12,32 @@ bool isPlainCharacter(QChar c)
     return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' || u == '$';
 }
 
-// An escaped identifier carries printable ASCII but no blank; the common
-// tools take other Unicode characters too, so those only warn.
+// An escaped identifier carries printable ASCII but no blank.  Yosys refuses
+// the other control characters, but the common tools take DEL and other
+// Unicode characters, so those only warn.
 NameProblem characterProblem(const QString &body)
 {
-    NameProblem nonAscii;
+    NameProblem unusual;
     for (const QChar c : body) {
         const ushort u = c.unicode();
         if (u == ' ' || u == '\t' || u == '\n' || u == '\r')
             return {"net-whitespace", QStringLiteral("the name holds white space, which no Verilog identifier can carry; remove it from the name")};
-        if (u < 0x20 || u == 0x7f)
+        if (u < 0x20)
             return {"net-control", QStringLiteral("the name holds the control character 0x%1, which no Verilog identifier can carry; remove it")
                                        .arg(u, 2, 16, QLatin1Char('0'))};
-        if (u > 0x7f && !nonAscii.code)
-            nonAscii = {"net-non-ascii",
+        if (u == 0x7f && !unusual.code)
+            unusual = {"net-non-printable",
+                       QStringLiteral("the name holds the delete character 0x7f: Icarus, Verilator and Yosys take it, but the Verilog "
+                                      "standard allows only printable ASCII in escaped identifiers, and other tools may refuse it"),
+                       true};
+        if (u > 0x7f && !unusual.code)
+            unusual = {"net-non-ascii",
                         QStringLiteral("the name holds the non-ASCII character \"%1\": Icarus, Verilator and Yosys take it, but the Verilog "
                                        "standard allows only ASCII in identifiers, and other tools may refuse it")
                             .arg(c),
                         true};
     }
-    return nonAscii;
+    return unusual;
 }
 
 } // namespace

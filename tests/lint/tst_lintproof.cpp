@@ -4,9 +4,12 @@
 // a check module that includes each core's define and parameter files, goes
 // through Icarus Verilog, Verilator and Yosys (read, hierarchy, proc,
 // check -assert).  The check prints the macros each core sees and the
-// initial value of each output probe.  A configuration with an error must be
-// rejected by at least one tool or print other than the file says; one
-// without must be accepted by all three and print what the file says.
+// initial value of each output probe, and Yosys's netlist shows which net
+// each probe bit and clock is wired to.  A configuration with an error must
+// be refused, rejected by at least one tool, or show other than the file says
+// (as the reader takes it, as its author meant it where the corpus file says
+// so, or with a net it names left out); one without must be accepted by all
+// three and show exactly what the file says.
 
 #include "testdata.h"
 #include "verilogharness.h"
@@ -58,9 +61,13 @@ private Q_SLOTS:
         ZarnArg arg;
         arg.configFile = file;
         arg.outputDir = dir.path();
-        QVERIFY(ZarnPrepare().prepare(arg));
+        if (!ZarnPrepare().prepare(arg)) {
+            QVERIFY2(errors, "the generation refuses a file the lint calls clean");
+            return;
+        }
         const QList<ZarnCore *> cores = readZARNConfigFromXml(file);
         const Harness h = harness(cores);
+        const QStringList wiringRead = expectedWiring(cores);
         qDeleteAll(cores);
         writeFile(dir.filePath(QStringLiteral("stubs.v")), h.stubs.toUtf8());
         writeFile(dir.filePath(QStringLiteral("check.v")), h.check.toUtf8());
@@ -81,12 +88,35 @@ private Q_SLOTS:
             shown.sort();
         }
         const bool allAccept = std::all_of(tools.cbegin(), tools.cend(), [](const Tool &tool) { return tool.accepted; });
-        const QString report = tools.at(0).output + tools.at(1).output + tools.at(2).output + shown.join(QLatin1Char('\n'));
+        const QStringList wired = allAccept ? wiring(dir.path()) : QStringList();
+        QStringList lost = signalsWritten(fileBytes(file));
+        for (const QString &line : wired)
+            for (const QString &net : line.split(QLatin1Char(' ')).mid(4))
+                lost.removeAll(net);
+
+        // What the author meant, where the file says it other than the reader
+        // takes it: the file with one text replaced, which must be clean.
+        const QRegularExpressionMatch meaning = QRegularExpression(QStringLiteral("<!-- means: \"([^\"]*)\" -> \"([^\"]*)\" -->")).match(QString::fromUtf8(fileBytes(file)));
+        bool meantOtherwise = false;
+        if (meaning.hasMatch()) {
+            const QString meant = dir.filePath(QStringLiteral("meant.xml"));
+            writeFile(meant, QString::fromUtf8(fileBytes(file)).replace(meaning.captured(1), meaning.captured(2)).toUtf8());
+            QVERIFY(lintConfigFile(meant).isEmpty());
+            const QList<ZarnCore *> meantCores = readZARNConfigFromXml(meant);
+            meantOtherwise = shown != harness(meantCores).expected || wired != expectedWiring(meantCores);
+            qDeleteAll(meantCores);
+        }
+
+        const QString report = tools.at(0).output + tools.at(1).output + tools.at(2).output + shown.join(QLatin1Char('\n')) + QLatin1Char('\n')
+            + wired.join(QLatin1Char('\n')) + QLatin1String("\nlost: ") + lost.join(QLatin1Char(','));
         if (errors)
-            QVERIFY2(!allAccept || shown != h.expected, qPrintable(QLatin1String("every tool accepts what the lint calls an error:\n") + report));
+            QVERIFY2(!allAccept || shown != h.expected || wired != wiringRead || !lost.isEmpty() || meantOtherwise,
+                     qPrintable(QLatin1String("every tool accepts what the lint calls an error, and it wires what the file says:\n") + report));
         else {
             QVERIFY2(allAccept, qPrintable(report));
             QCOMPARE(shown, h.expected);
+            QCOMPARE(wired, wiringRead);
+            QVERIFY2(lost.isEmpty(), qPrintable(report));
         }
     }
 

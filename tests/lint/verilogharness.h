@@ -9,7 +9,12 @@
 #include <zarn/zarncore.h>
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QXmlStreamReader>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -65,6 +70,9 @@ inline Harness harness(const QList<ZarnCore *> &cores)
         }
         for (int k : outIndices)
             shown += QStringLiteral("`ifdef %1OUT%2\n$display(\"@ %3 OUT%2\");\n`endif\n").arg(macro).arg(k).arg(p);
+        shown += QStringLiteral("`ifdef %1OUT_SYNC\n$display(\"@ %2 SYNC\");\n`endif\n").arg(macro).arg(p);
+        if (core->isOutProbeSynwithUserClock())
+            h.expected.append(QStringLiteral("@ %1 SYNC").arg(p));
         const QList<ProbeOut *> outs = core->getAllProbeOuts();
         for (int j = 0; j < outs.size(); ++j) {
             const ProbeOut *probe = core->getProbeOut(j);
@@ -111,6 +119,110 @@ inline Tool run(const QString &dir, QStringList command)
     const bool finished = process.waitForFinished(60000);
     return {true, finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
             QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError())};
+}
+
+// A net's name as the tools know it: an escaped identifier without its
+// backslash and closing blank.
+inline QString toolName(const QString &net)
+{
+    return net.startsWith(QLatin1Char('\\')) && net.endsWith(QLatin1Char(' ')) ? net.mid(1, net.size() - 2) : net;
+}
+
+// What the top module must connect, from @p cores: "@ P IN|OUT K net..."
+// (first net at the MSB, as the file lists them) and "@ P CLK net".
+inline QStringList expectedWiring(const QList<ZarnCore *> &cores)
+{
+    QStringList lines;
+    for (int p = 0; p < cores.size(); ++p) {
+        const ZarnCore *core = cores.at(p);
+        const auto add = [&](const char *kind, int index, const QList<SignalItem> &nets) {
+            QString line = QStringLiteral("@ %1 %2 %3").arg(p).arg(QLatin1String(kind)).arg(index);
+            for (const SignalItem &net : nets) {
+                if (net.bits.isEmpty())
+                    line += QLatin1Char(' ') + toolName(net.name);
+                for (const SignalItem &bit : net.bits)
+                    line += QLatin1Char(' ') + toolName(bit.name);
+            }
+            if (line.count(QLatin1Char(' ')) > 3)
+                lines.append(line);
+        };
+        for (const ProbeIn *probe : core->getAllProbeIns())
+            add("IN", probe->getIndex(), probe->getSignalNet());
+        for (const ProbeOut *probe : core->getAllProbeOuts())
+            add("OUT", probe->getIndex(), probe->getSignalNet());
+        if (core->isOutProbeSynwithUserClock())
+            lines.append(QStringLiteral("@ %1 CLK %2").arg(p).arg(toolName(core->getUserClockName())));
+    }
+    lines.sort();
+    return lines;
+}
+
+// What the top module in @p dir does connect, in the form of
+// expectedWiring(), as Yosys elaborates it.
+inline QStringList wiring(const QString &dir)
+{
+    QProcess yosys;
+    yosys.setWorkingDirectory(dir);
+    yosys.start(QStringLiteral("yosys"), {QStringLiteral("-q"), QStringLiteral("-p"),
+                                          QStringLiteral("read_verilog xq_zarn_top.v; read_verilog -lib stubs.v; hierarchy -top xq_zarn; "
+                                                         "proc; write_json wiring.json")});
+    if (!yosys.waitForFinished(60000) || yosys.exitCode() != 0)
+        return {QStringLiteral("(Yosys failed)")};
+    QFile file(QDir(dir).filePath(QStringLiteral("wiring.json")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("(no netlist)")};
+    // Yosys 0.23 writes each byte of a non-ASCII name as a sign-extended
+    // escape (\uFFFFFFC3); put the bytes back before the JSON is read.
+    QByteArray json = file.readAll();
+    for (int at = json.indexOf("\\uFFFFFF"); at >= 0; at = json.indexOf("\\uFFFFFF", at + 1))
+        json.replace(at, 10, QByteArray::fromHex(json.mid(at + 8, 2)));
+    const QJsonObject top = QJsonDocument::fromJson(json).object().value(QLatin1String("modules")).toObject().value(QLatin1String("xq_zarn")).toObject();
+    QHash<int, QString> portOfBit;
+    const QJsonObject ports = top.value(QLatin1String("ports")).toObject();
+    for (auto port = ports.begin(); port != ports.end(); ++port)
+        for (const QJsonValue bit : port.value().toObject().value(QLatin1String("bits")).toArray())
+            portOfBit.insert(bit.toInt(), port.key());
+    QStringList lines;
+    const QJsonObject cells = top.value(QLatin1String("cells")).toObject();
+    const QRegularExpression probe(QStringLiteral("^probe_(in|out)(\\d+)$"));
+    for (const QJsonValue value : cells) {
+        const QJsonObject cell = value.toObject();
+        const QString type = cell.value(QLatin1String("type")).toString();
+        if (!type.startsWith(QLatin1String("xq_zarn_top_")))
+            continue;
+        const QJsonObject connections = cell.value(QLatin1String("connections")).toObject();
+        for (auto connection = connections.begin(); connection != connections.end(); ++connection) {
+            const QRegularExpressionMatch match = probe.match(connection.key());
+            QString line;
+            if (match.hasMatch())
+                line = QStringLiteral("@ %1 %2 %3").arg(type.mid(12), match.captured(1).toUpper(), match.captured(2));
+            else if (connection.key() == QLatin1String("clk_i"))
+                line = QStringLiteral("@ %1 CLK").arg(type.mid(12));
+            else
+                continue;
+            const QJsonArray bits = connection.value().toArray();
+            for (int i = bits.size() - 1; i >= 0; --i)
+                line += QLatin1Char(' ') + portOfBit.value(bits.at(i).toInt(), QStringLiteral("?"));
+            lines.append(line);
+        }
+    }
+    lines.sort();
+    return lines;
+}
+
+// The text of every Signal element of a configuration, wherever it stands:
+// the nets its author means to probe, read without the reader's rules.
+inline QStringList signalsWritten(const QByteArray &document)
+{
+    QStringList nets;
+    QXmlStreamReader xml(document);
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (xml.isStartElement() && xml.name() == QLatin1String("Signal"))
+            nets.append(toolName(xml.readElementText(QXmlStreamReader::IncludeChildElements)));
+        else if (!xml.isStartElement())
+            xml.readNext();
+    }
+    return nets;
 }
 
 } // namespace VerilogHarness
