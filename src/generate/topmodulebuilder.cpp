@@ -165,6 +165,14 @@ void TopModuleNets::appendCoreInstance(VerilogText &text, const ZarnCore *core, 
     text << ");\n";
 }
 
+QStringList TopModuleNets::unboundWireNames() const
+{
+    QStringList names;
+    for (int i = 0; i < m_unboundWires; ++i)
+        names.append(QLatin1String("zarn_unbound") + QString::number(i));
+    return names;
+}
+
 void TopModuleNets::appendInputConnection(VerilogText &text, const QStringList &names)
 {
     appendConnectionValue(

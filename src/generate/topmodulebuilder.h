@@ -60,6 +60,9 @@ public:
      */
     void appendCoreInstances(VerilogText &text, const QList<ZarnCore *> &cores, std::string_view controlBus) const;
 
+    /** The wires "zarn_unbound0" onwards that unbound output bits drive. */
+    QStringList unboundWireNames() const;
+
     /** The connection value of user net names read as inputs. */
     static void appendInputConnection(VerilogText &text, const QStringList &names);
 

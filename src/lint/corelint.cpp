@@ -1,6 +1,7 @@
 #include "lintsubject.h"
 
 #include "generate/escapeidentifier.h"
+#include "generate/topmodulebuilder.h"
 #include "generate/topmodulenames.h"
 #include "namerules.h"
 
@@ -57,7 +58,7 @@ class CoreLint
 public:
     explicit CoreLint(const LintSubject &subject)
         : m_subject(subject)
-        , m_ownNames(topModuleOwnNames(subject.kind, subject.cores.size(), subject.analyzerNets.size()))
+        , m_ownNames(ownNames(subject))
     {
     }
 
@@ -250,6 +251,17 @@ private:
 
     const LintSubject &m_subject;
     const QSet<QString> m_ownNames;
+
+    // The top module's fixed names, and the wires it gives unbound output bits.
+    static QSet<QString> ownNames(const LintSubject &subject)
+    {
+        QSet<QString> names = topModuleOwnNames(subject.kind, subject.cores.size(), subject.analyzerNets.size());
+        TopModuleNets nets;
+        nets.addCores(subject.cores);
+        for (const QString &name : nets.unboundWireNames())
+            names.insert(name);
+        return names;
+    }
     QHash<QString, Use> m_uses;
     QSet<QString> m_inAndOut;
     QList<LintFinding> m_findings;

@@ -120,6 +120,38 @@ private Q_SLOTS:
         }
     }
 
+    void analyzerDropsNothing_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char *name : {"misspelled", "mixed", "triggers", "triggers-repeated"})
+            QTest::newRow(name) << testData(QStringLiteral("lint/analyzer/%1.xml").arg(QLatin1String(name)));
+    }
+
+    void analyzerDropsNothing()
+    {
+        // An analyzer file the lint refuses makes a top module that a tool
+        // rejects or that leaves out a net the file names.  (Files that cannot
+        // be read name no net: the reader's own refusal is the proof there.)
+        QFETCH(QString, file);
+        const QString design = testData(QStringLiteral("../../examples/design.xml"));
+        const QList<LintFinding> findings = lintConfigFile(design, file);
+        QVERIFY(std::any_of(findings.cbegin(), findings.cend(), [](const LintFinding &f) { return f.severity == LintFinding::Error; }));
+        if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty() && qEnvironmentVariableIntValue("ZARN_REQUIRE_VERILOG_TOOLS") != 1)
+            QSKIP("Yosys is not installed");
+
+        QTemporaryDir dir;
+        ZarnArg arg;
+        arg.configFile = design;
+        arg.analyzerConfigFile = file;
+        arg.outputDir = dir.path();
+        QVERIFY(ZarnPrepare().prepare(arg));
+        const QStringList wired = netsOfCells(dir.path(), QStringLiteral("xq_qel_zarn_top.v"), QStringLiteral("xq_qel_zarn"), QStringLiteral("^ao_top_"));
+        QStringList lost = signalsWritten(fileBytes(file));
+        for (const QString &net : wired)
+            lost.removeAll(net);
+        QVERIFY2(wired == QStringList{QStringLiteral("(Yosys failed)")} || !lost.isEmpty(), qPrintable(wired.join(QLatin1Char(' '))));
+    }
+
     void wideProbe_data()
     {
         QTest::addColumn<int>("nets");

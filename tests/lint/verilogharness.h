@@ -157,33 +157,47 @@ inline QStringList expectedWiring(const QList<ZarnCore *> &cores)
     return lines;
 }
 
-// What the top module in @p dir does connect, in the form of
-// expectedWiring(), as Yosys elaborates it.
-inline QStringList wiring(const QString &dir)
+// A top module as Yosys elaborates it: its cells, and the name of the port
+// behind each bit; ok false where Yosys refuses it.
+struct Netlist
+{
+    bool ok = false;
+    QJsonObject cells;
+    QHash<int, QString> portOfBit;
+};
+
+inline Netlist elaborate(const QString &dir, const QString &script, const QString &top)
 {
     QProcess yosys;
     yosys.setWorkingDirectory(dir);
-    yosys.start(QStringLiteral("yosys"), {QStringLiteral("-q"), QStringLiteral("-p"),
-                                          QStringLiteral("read_verilog xq_zarn_top.v; read_verilog -lib stubs.v; hierarchy -top xq_zarn; "
-                                                         "proc; write_json wiring.json")});
-    if (!yosys.waitForFinished(60000) || yosys.exitCode() != 0)
-        return {QStringLiteral("(Yosys failed)")};
-    QFile file(QDir(dir).filePath(QStringLiteral("wiring.json")));
-    if (!file.open(QIODevice::ReadOnly))
-        return {QStringLiteral("(no netlist)")};
+    yosys.start(QStringLiteral("yosys"), {QStringLiteral("-q"), QStringLiteral("-p"), script + QLatin1String("; proc; write_json netlist.json")});
+    QFile file(QDir(dir).filePath(QStringLiteral("netlist.json")));
+    if (!yosys.waitForFinished(60000) || yosys.exitCode() != 0 || !file.open(QIODevice::ReadOnly))
+        return {};
     // Yosys 0.23 writes each byte of a non-ASCII name as a sign-extended
     // escape (\uFFFFFFC3); put the bytes back before the JSON is read.
     QByteArray json = file.readAll();
     for (int at = json.indexOf("\\uFFFFFF"); at >= 0; at = json.indexOf("\\uFFFFFF", at + 1))
         json.replace(at, 10, QByteArray::fromHex(json.mid(at + 8, 2)));
-    const QJsonObject top = QJsonDocument::fromJson(json).object().value(QLatin1String("modules")).toObject().value(QLatin1String("xq_zarn")).toObject();
-    QHash<int, QString> portOfBit;
-    const QJsonObject ports = top.value(QLatin1String("ports")).toObject();
+    const QJsonObject module = QJsonDocument::fromJson(json).object().value(QLatin1String("modules")).toObject().value(top).toObject();
+    Netlist netlist{true, module.value(QLatin1String("cells")).toObject(), {}};
+    const QJsonObject ports = module.value(QLatin1String("ports")).toObject();
     for (auto port = ports.begin(); port != ports.end(); ++port)
         for (const QJsonValue bit : port.value().toObject().value(QLatin1String("bits")).toArray())
-            portOfBit.insert(bit.toInt(), port.key());
+            netlist.portOfBit.insert(bit.toInt(), port.key());
+    return netlist;
+}
+
+// What the top module in @p dir does connect, in the form of
+// expectedWiring(), as Yosys elaborates it.
+inline QStringList wiring(const QString &dir)
+{
+    const Netlist netlist = elaborate(dir, QStringLiteral("read_verilog xq_zarn_top.v; read_verilog -lib stubs.v; hierarchy -top xq_zarn"), QStringLiteral("xq_zarn"));
+    if (!netlist.ok)
+        return {QStringLiteral("(Yosys failed)")};
+    const QJsonObject &cells = netlist.cells;
+    const QHash<int, QString> &portOfBit = netlist.portOfBit;
     QStringList lines;
-    const QJsonObject cells = top.value(QLatin1String("cells")).toObject();
     const QRegularExpression probe(QStringLiteral("^probe_(in|out)(\\d+)$"));
     for (const QJsonValue value : cells) {
         const QJsonObject cell = value.toObject();
@@ -208,6 +222,25 @@ inline QStringList wiring(const QString &dir)
     }
     lines.sort();
     return lines;
+}
+
+// The nets that cells of the types @p types matches connect to, as Yosys
+// elaborates the module @p top of @p file in @p dir.
+inline QStringList netsOfCells(const QString &dir, const QString &file, const QString &top, const QString &types)
+{
+    const Netlist netlist = elaborate(dir, QStringLiteral("read_verilog %1; hierarchy -top %2").arg(file, top), top);
+    if (!netlist.ok)
+        return {QStringLiteral("(Yosys failed)")};
+    QStringList nets;
+    for (const QJsonValue cell : netlist.cells) {
+        if (!QRegularExpression(types).match(cell.toObject().value(QLatin1String("type")).toString()).hasMatch())
+            continue;
+        const QJsonObject connections = cell.toObject().value(QLatin1String("connections")).toObject();
+        for (const QJsonValue connection : connections)
+            for (const QJsonValue bit : connection.toArray())
+                nets.append(netlist.portOfBit.value(bit.toInt()));
+    }
+    return nets;
 }
 
 // The text of every Signal element of a configuration, wherever it stands:
