@@ -62,6 +62,38 @@ ZARNUTILS_EXPORT QList<LintFinding> lintConfigFile(const QString &path, const QS
  */
 ZARNUTILS_EXPORT QList<LintFinding> lintConfigFile(const QString &path, const QList<ZarnCore *> &cores, const QString &analyzerPath = QString());
 
+/**
+ * Sets the line and column in the configuration file @p path of each of
+ * @p findings that names a core of it and has no place yet: the place of
+ * its net where the finding names one, else of its probe, else of its core.
+ * For findings made by the caller, for example against a design.
+ */
+ZARNUTILS_EXPORT void placeLintFindings(const QString &path, QList<LintFinding> *findings);
+
+/** One net that a generation connects, and where the configuration names it. */
+struct ConnectedNet
+{
+    /** As in LintFinding: the core, the probe kind ("in", "out", "clock", "analyzer") and index. */
+    int corePosition = -1;
+    int coreIndex = 0;
+    QString probeKind;
+    int probeIndex = -1;
+    /** The net as the configuration names it. */
+    QString net;
+    /** Whether the generated top module drives the net (an output probe's), rather than reads it. */
+    bool driven = false;
+};
+
+/**
+ * Every single net the top module generated from @p cores would connect,
+ * with the analyzer file @p analyzerPath when one is given (its cores'
+ * data, trigger and sample clock nets, as the generation takes them): the
+ * nets of input probes, of output probes by the index the top module
+ * connects, and the user clock of each synchronised core.  In the order of
+ * the cores, analyzer nets first; repeats are listed each time.
+ */
+ZARNUTILS_EXPORT QList<ConnectedNet> connectedNets(const QList<ZarnCore *> &cores, const QString &analyzerPath = QString());
+
 } // namespace ZARN
 
 #endif

@@ -44,11 +44,8 @@ void appendNetConnection(VerilogText &text, const QList<SignalItem> &signalNet, 
         text, count, [&signalNet](auto visit) { forEachSingleSignal(signalNet, visit); }, placeholder);
 }
 
-/**
- * For each index j from 0 to the number of output probes less one, the
- * first output probe in list order that carries it, as getProbeOut(j)
- * finds it; null where no probe does.
- */
+} // namespace
+
 QVector<const ProbeOut *> outputProbesByIndex(const QList<ProbeOut *> &probes)
 {
     QVector<const ProbeOut *> byIndex(probes.size(), nullptr);
@@ -59,8 +56,6 @@ QVector<const ProbeOut *> outputProbesByIndex(const QList<ProbeOut *> &probes)
     }
     return byIndex;
 }
-
-} // namespace
 
 void TopModuleNets::addInputs(const QStringList &names)
 {

@@ -5,11 +5,20 @@
 #include "uniquenames.h"
 
 #include <QList>
+#include <QVector>
 #include <QStringList>
 
 namespace ZARN {
 
+class ProbeOut;
 class ZarnCore;
+
+/**
+ * For each index j from 0 to the number of output probes less one, the
+ * first output probe in list order that carries it, as getProbeOut(j)
+ * finds it; null where no probe does.  The top module connects these.
+ */
+QVector<const ProbeOut *> outputProbesByIndex(const QList<ProbeOut *> &probes);
 
 /**
  * What the three top modules share: the user nets that become the module's

@@ -311,6 +311,8 @@ private:
     }
 };
 
+} // namespace
+
 /** The analyzer file: what the stand-in reads of it, and what it would drop. */
 QList<LintFinding> lintAnalyzerFile(const QString &path, LintSubject *subject)
 {
@@ -366,8 +368,6 @@ QList<LintFinding> lintAnalyzerFile(const QString &path, LintSubject *subject)
         subject->analyzerNets.append(lite.at(j)->dataSignals() << lite.at(j)->sampleClock());
     return findings;
 }
-
-} // namespace
 
 namespace {
 
@@ -437,6 +437,23 @@ QList<LintFinding> lintConfigFile(const QString &path, const QList<ZarnCore *> &
     LintSubject subject;
     subject.cores = cores;
     return lintReadFile(path, analyzerPath, subject, true, QString());
+}
+
+void placeLintFindings(const QString &path, QList<LintFinding> *findings)
+{
+    FileWalk walk;
+    for (const LintFinding &finding : qAsConst(*findings)) {
+        if (finding.line == 0 && !finding.net.isEmpty())
+            walk.positions.wanted.insert(Positions::key(finding.corePosition, finding.probeKind, finding.probeIndex, finding.net));
+    }
+    QFile device(path);
+    if (!device.open(QIODevice::ReadOnly))
+        return;
+    walk.walk(&device);
+    for (LintFinding &finding : *findings) {
+        if (finding.line == 0 && finding.corePosition >= 0)
+            walk.positions.place(finding);
+    }
 }
 
 } // namespace ZARN

@@ -51,6 +51,12 @@ struct LintPlace
     LintFinding warning(const char *code, const QString &message) const { return finding(LintFinding::Warning, code, message); }
 };
 
+/**
+ * The findings about the analyzer file @p path; fills in the kind of top
+ * module and the analyzer nets of @p subject.
+ */
+QList<LintFinding> lintAnalyzerFile(const QString &path, LintSubject *subject);
+
 /** The findings about the model: names, values, indices, collisions. */
 QList<LintFinding> lintSubject(const LintSubject &subject);
 

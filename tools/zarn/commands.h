@@ -11,5 +11,6 @@ int runGenerate(const QStringList &arguments);
 int runCheck(const QStringList &arguments);
 int runLint(const QStringList &arguments);
 int runConvert(const QStringList &arguments);
+int runNets(const QStringList &arguments);
 
 #endif

@@ -1,12 +1,48 @@
 #include "commands.h"
 #include "console.h"
+#include "design/designlint.h"
+#include "design/netlist.h"
+#include "design/yosys.h"
 #include "lintreport.h"
 
 #include <zarn/zarn.h>
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTextStream>
+
+namespace {
+
+// The findings of the configuration's nets against the design (and what
+// synthesis makes of it, with @p synth); false with @p error where Yosys fails.
+bool lintDesign(const QString &path, const QString &analyzer, const Design::Sources &sources, bool synth, QList<ZARN::LintFinding> *findings,
+                QString *error)
+{
+    bool ok = false;
+    const QList<ZARN::ZarnCore *> cores = ZARN::readZARNConfigFromXml(path, &ok);
+    const auto release = qScopeGuard([&cores] { qDeleteAll(cores); });
+    if (!ok)
+        return true; // the configuration's own findings say why
+    const QList<ZARN::ConnectedNet> nets = ZARN::connectedNets(cores, analyzer);
+    const QByteArray json = Design::elaborate(sources, QStringLiteral("lint --design"), QString(), error);
+    Design::Netlist netlist;
+    if (json.isEmpty() || !netlist.read(json, sources.top, error))
+        return false;
+    QList<ZARN::LintFinding> found = Design::lintAgainstDesign(nets, netlist, sources.separator);
+    if (synth) {
+        const QByteArray synthesized = Design::elaborate(sources, QStringLiteral("lint --synth"), QStringLiteral("synth -top ") + sources.top, error);
+        Design::Netlist afterSynthesis;
+        if (synthesized.isEmpty() || !afterSynthesis.read(synthesized, sources.top, error))
+            return false;
+        found += Design::lintAgainstSynthesis(nets, netlist, afterSynthesis, sources.separator);
+    }
+    ZARN::placeLintFindings(path, &found);
+    *findings += found;
+    return true;
+}
+
+} // namespace
 
 int runLint(const QStringList &arguments)
 {
@@ -20,11 +56,15 @@ int runLint(const QStringList &arguments)
                                             QStringLiteral("FILE"));
     const QCommandLineOption werrorOption(QStringLiteral("werror"), QStringLiteral("Exit with 1 on warnings too."));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print the findings as JSON."));
-    parser.addOptions({analyzerOption, werrorOption, jsonOption});
+    const QCommandLineOption synthOption(QStringLiteral("synth"), QStringLiteral("With --design: warn of probed nets that Yosys's generic synthesis removes or renames."));
+    parser.addOptions({analyzerOption, werrorOption, jsonOption, synthOption});
+    Design::addSourceOptions(parser);
     int exitCode = Console::Success;
-    if (!Console::parse(parser, arguments, QStringLiteral("zarn lint FILE [--analyzer FILE] [--werror] [--json]"), &exitCode))
+    if (!Console::parse(parser, arguments,
+                        QStringLiteral("zarn lint FILE [--analyzer FILE] [--design FILE... --top MODULE [--synth]] [--werror] [--json]"), &exitCode))
         return exitCode;
-    if (parser.positionalArguments().size() != 1)
+    const bool withDesign = parser.isSet(QStringLiteral("design")) || parser.isSet(QStringLiteral("top"));
+    if (parser.positionalArguments().size() != 1 && !(withDesign && !parser.positionalArguments().isEmpty()))
         return Console::fail(QStringLiteral("lint takes one FILE; run 'zarn lint --help'"));
     const QString path = parser.positionalArguments().first();
     const QString analyzer = parser.value(analyzerOption);
@@ -34,7 +74,19 @@ int runLint(const QStringList &arguments)
             return Console::fail(QStringLiteral("%1: %2").arg(file, input.errorString()));
     }
 
-    const QList<ZARN::LintFinding> findings = ZARN::lintConfigFile(path, analyzer);
+    Design::Sources sources;
+    if (withDesign) {
+        const QString problem = Design::readSourceOptions(parser, parser.positionalArguments().mid(1), &sources);
+        if (!problem.isEmpty())
+            return Console::fail(problem);
+    } else if (parser.isSet(synthOption)) {
+        return Console::fail(QStringLiteral("--synth needs the design: give --design FILE... --top MODULE"));
+    }
+
+    QList<ZARN::LintFinding> findings = ZARN::lintConfigFile(path, analyzer);
+    QString error;
+    if (withDesign && !lintDesign(path, analyzer, sources, parser.isSet(synthOption), &findings, &error))
+        return Console::fail(error);
     if (parser.isSet(jsonOption))
         QTextStream(stdout) << LintReport::json(path, analyzer, findings);
     else

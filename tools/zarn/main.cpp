@@ -23,6 +23,7 @@ const Command commands[] = {
     {"check", "Check the structure of a configuration file and summarise it.", runCheck},
     {"lint", "Report what in a configuration would give broken or surprising Verilog.", runLint},
     {"convert", "Convert output-probe values between binary and hexadecimal.", runConvert},
+    {"nets", "List the nets of a design, as Yosys elaborates it.", runNets},
 };
 
 // Qt hands arguments over as text: bytes that are no valid text come out

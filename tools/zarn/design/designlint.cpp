@@ -1,0 +1,103 @@
+#include "designlint.h"
+#include "netlist.h"
+
+#include <QSet>
+
+namespace Design {
+
+namespace {
+
+ZARN::LintFinding finding(const ZARN::ConnectedNet &net, ZARN::LintFinding::Severity severity, const char *code, const QString &message)
+{
+    return ZARN::LintFinding{severity, QLatin1String(code), net.corePosition, net.coreIndex, net.probeKind, net.probeIndex, net.net, 0, 0, message};
+}
+
+QString quoted(const QStringList &names)
+{
+    return QLatin1Char('"') + names.join(QLatin1String("\", \"")) + QLatin1Char('"');
+}
+
+// What reads a net: a probe, or a clock.
+QString reader(const ZARN::ConnectedNet &net)
+{
+    if (net.probeKind == QLatin1String("clock"))
+        return QStringLiteral("the core's user clock");
+    return net.probeKind == QLatin1String("analyzer") ? QStringLiteral("the analyzer core") : QStringLiteral("the probe");
+}
+
+} // namespace
+
+QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets, const Netlist &netlist, QChar separator)
+{
+    // What the output probes drive is driven, whatever the design does.
+    QSet<QPair<const Net *, int>> probeDriven;
+    for (const ZARN::ConnectedNet &net : nets) {
+        const NetBit bit = net.driven ? netlist.find(net.net, separator) : NetBit();
+        if (bit.result == NetBit::Found)
+            probeDriven.insert({bit.net, bit.bit});
+    }
+    QList<ZARN::LintFinding> findings;
+    QSet<QString> seen;
+    for (const ZARN::ConnectedNet &net : nets) {
+        // Empty names are the configuration lint's; one finding per place.
+        const QString key = QStringLiteral("%1/%2/%3/").arg(net.corePosition).arg(net.probeKind).arg(net.probeIndex) + net.net;
+        if (net.net.isEmpty() || seen.contains(key))
+            continue;
+        seen.insert(key);
+        const NetBit bit = netlist.find(net.net, separator);
+        switch (bit.result) {
+        case NetBit::Missing: {
+            const QStringList near = netlist.nearest(net.net, separator, 3);
+            findings.append(finding(net, ZARN::LintFinding::Error, "design-net-missing",
+                                    QStringLiteral("the design %1 has no net of this name%2")
+                                        .arg(netlist.top(), near.isEmpty() ? QString() : QStringLiteral("; did you mean %1?").arg(quoted(near)))));
+            break;
+        }
+        case NetBit::OutOfRange:
+            findings.append(finding(net, ZARN::LintFinding::Error, "design-bit-range",
+                                    QStringLiteral("the design declares %1, and this bit is outside it; give a bit from %2 to %3")
+                                        .arg(bit.net->declaredName(separator))
+                                        .arg(bit.net->msb())
+                                        .arg(bit.net->lsb())));
+            break;
+        case NetBit::Vector:
+            findings.append(finding(net, ZARN::LintFinding::Error, "design-net-vector",
+                                    QStringLiteral("the design declares %1, %2 bits wide, and %3 takes one bit here; name one bit, as %4[%5]")
+                                        .arg(bit.net->declaredName(separator))
+                                        .arg(bit.net->width)
+                                        .arg(reader(net), bit.net->name(separator))
+                                        .arg(bit.net->lsb())));
+            break;
+        case NetBit::Found:
+            if (net.driven && bit.net->driven.at(bit.bit))
+                findings.append(finding(net, ZARN::LintFinding::Error, "design-two-drivers",
+                                        QStringLiteral("the design drives this net already, and the output probe would drive it too; "
+                                                       "probe a net that nothing in the design drives")));
+            else if (!net.driven && !bit.net->driven.at(bit.bit) && !probeDriven.contains({bit.net, bit.bit}))
+                findings.append(finding(net, ZARN::LintFinding::Warning, "design-undriven",
+                                        QStringLiteral("nothing in the design drives this net, so %1 reads no value from it").arg(reader(net))));
+            break;
+        }
+    }
+    return findings;
+}
+
+QList<ZARN::LintFinding> lintAgainstSynthesis(const QList<ZARN::ConnectedNet> &nets, const Netlist &elaborated, const Netlist &synthesized,
+                                              QChar separator)
+{
+    QList<ZARN::LintFinding> findings;
+    QSet<QString> seen;
+    for (const ZARN::ConnectedNet &net : nets) {
+        const QString key = QStringLiteral("%1/%2/%3/").arg(net.corePosition).arg(net.probeKind).arg(net.probeIndex) + net.net;
+        if (net.net.isEmpty() || seen.contains(key) || elaborated.find(net.net, separator).result != NetBit::Found)
+            continue;
+        seen.insert(key);
+        if (synthesized.find(net.net, separator).result != NetBit::Found)
+            findings.append(finding(net, ZARN::LintFinding::Warning, "design-synth-removed",
+                                    QStringLiteral("synthesis removes or renames this net, and the probe would find it no longer; "
+                                                   "mark its declaration (* keep *) in the design")));
+    }
+    return findings;
+}
+
+} // namespace Design

@@ -1,0 +1,30 @@
+#ifndef ZARN_TOOL_DESIGN_DESIGNLINT_H
+#define ZARN_TOOL_DESIGN_DESIGNLINT_H
+
+#include <zarn/configlint.h>
+
+#include <QList>
+
+namespace Design {
+
+class Netlist;
+
+/**
+ * The configuration's nets @p nets against the design @p netlist, whose
+ * instance names @p separator separates: a net the design lacks (with the
+ * nearest names it has), a bit outside its vector, a whole vector where a
+ * probe takes one bit, an output-probe net the design drives already (two
+ * drivers), and a net read by a probe or clock that nothing drives.
+ */
+QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets, const Netlist &netlist, QChar separator);
+
+/**
+ * Warnings for the nets of @p nets that are in @p elaborated but not in
+ * @p synthesized: synthesis removes or renames them.
+ */
+QList<ZARN::LintFinding> lintAgainstSynthesis(const QList<ZARN::ConnectedNet> &nets, const Netlist &elaborated, const Netlist &synthesized,
+                                              QChar separator);
+
+} // namespace Design
+
+#endif

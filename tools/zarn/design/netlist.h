@@ -1,0 +1,96 @@
+#ifndef ZARN_TOOL_DESIGN_NETLIST_H
+#define ZARN_TOOL_DESIGN_NETLIST_H
+
+#include <QHash>
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace Design {
+
+/** One named net of the flattened design, as Yosys elaborated it. */
+struct Net
+{
+    /** The instance names down to it, then its own name. */
+    QStringList path;
+    /** Its name in Yosys's netlist (and in the netlist Yosys writes). */
+    QString yosysName;
+    int width = 1;
+    /** The design's index of its least significant bit. */
+    int offset = 0;
+    /** Declared with the lower index first, as in [0:7]. */
+    bool upto = false;
+    /** Yosys's bit numbers, least significant first; constants are negative. */
+    QVector<qint64> bits;
+    /** Whether something drives each bit: a cell, a constant, or the top module's input. */
+    QVector<bool> driven;
+    /** Whether it is a port of the top module. */
+    bool port = false;
+    QJsonObject attributes;
+
+    QString name(QChar separator) const { return path.join(separator); }
+    int msb() const { return upto ? offset : offset + width - 1; }
+    int lsb() const { return upto ? offset + width - 1 : offset; }
+    /** Declared with a range: named with one, and its bits by index. */
+    bool isVector() const { return width > 1 || offset != 0 || upto; }
+    /** The position in bits of the design's index @p index; -1 outside the range. */
+    int bitOf(int index) const;
+    /** The design's index of the bit at @p position in bits. */
+    int indexOf(int position) const { return upto ? offset + width - 1 - position : offset + position; }
+    /** "name" or "name[msb:lsb]". */
+    QString declaredName(QChar separator) const;
+    /** How many of its bits are driven. */
+    int drivenBits() const;
+};
+
+/** What a configuration's net name is in the design. */
+struct NetBit
+{
+    enum Result {
+        Found,      ///< net and bit are set
+        Vector,     ///< the name is a whole vector of more than one bit: net is set
+        OutOfRange, ///< a bit index outside the vector's range: net is set
+        Missing,    ///< no such net
+    };
+    Result result = Missing;
+    const Net *net = nullptr;
+    int bit = -1; ///< the position in net->bits
+};
+
+/** The named nets of a flattened design: read once from Yosys's JSON, looked up by the configuration's names. */
+class Netlist
+{
+public:
+    /**
+     * Reads the netlist Yosys's write_json gave for the flattened module
+     * @p top; false with @p error when it is not there.  Yosys's own nets
+     * (those it marks hidden) are left out.
+     */
+    bool read(QByteArray json, const QString &top, QString *error);
+
+    QString top() const { return m_top; }
+    const QVector<Net> &nets() const { return m_nets; }
+
+    /**
+     * The net or bit that @p name names, instance names separated by
+     * @p separator, a bit as name[i]; a name escaped as in Verilog
+     * ("\\cpu/pc[3] ") is taken without its escape.
+     */
+    NetBit find(QString name, QChar separator) const;
+
+    /** Up to @p count names of nets (or bits, when @p name names one) nearest to @p name by edit distance. */
+    QStringList nearest(const QString &name, QChar separator, int count) const;
+
+private:
+    const Net *byName(const QString &name, QChar separator) const;
+
+    QString m_top;
+    QVector<Net> m_nets;
+    QHash<QString, int> m_bySlash;
+    QHash<QString, int> m_byDot;
+};
+
+} // namespace Design
+
+#endif

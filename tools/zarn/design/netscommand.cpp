@@ -1,0 +1,63 @@
+#include "../commands.h"
+#include "../console.h"
+#include "netlist.h"
+#include "yosys.h"
+
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTextStream>
+
+int runNets(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Lists every named net of the design, elaborated and flattened by Yosys, one per line: its name as a configuration "
+        "names it (a vector with its range), its width, and whether the design drives it (driven, undriven, or how many "
+        "bits of it are)."));
+    Design::addSourceOptions(parser);
+    const QCommandLineOption matchOption(QStringLiteral("match"), QStringLiteral("List only the nets whose name (without range) matches GLOB."),
+                                         QStringLiteral("GLOB"));
+    const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print the nets as JSON."));
+    parser.addOptions({matchOption, jsonOption});
+    int exitCode = Console::Success;
+    if (!Console::parse(parser, arguments, QStringLiteral("zarn nets --design FILE... --top MODULE [--match GLOB] [--json]"), &exitCode))
+        return exitCode;
+    Design::Sources sources;
+    QString error = Design::readSourceOptions(parser, parser.positionalArguments(), &sources);
+    if (!error.isEmpty())
+        return Console::fail(error);
+    const QByteArray json = Design::elaborate(sources, QStringLiteral("nets"), QString(), &error);
+    Design::Netlist netlist;
+    if (json.isEmpty() || !netlist.read(json, sources.top, &error))
+        return Console::fail(error);
+
+    // A glob's "*" stands for any text, "/" and "." included.
+    const QRegularExpression match(parser.isSet(matchOption)
+                                       ? QRegularExpression::wildcardToRegularExpression(parser.value(matchOption)).replace(QLatin1String("[^/]*"), QLatin1String(".*"))
+                                       : QStringLiteral(".*"));
+    QJsonArray nets;
+    QTextStream out(stdout);
+    for (const Design::Net &net : netlist.nets()) {
+        const QString name = net.name(sources.separator);
+        if (!match.match(name).hasMatch())
+            continue;
+        const int driven = net.drivenBits();
+        if (parser.isSet(jsonOption)) {
+            nets.append(QJsonObject{{QStringLiteral("name"), name},
+                                    {QStringLiteral("msb"), net.msb()},
+                                    {QStringLiteral("lsb"), net.lsb()},
+                                    {QStringLiteral("width"), net.width},
+                                    {QStringLiteral("driven"), driven == net.width}});
+            continue;
+        }
+        out << net.declaredName(sources.separator) << "  " << net.width << "  "
+            << (driven == net.width ? QStringLiteral("driven") : driven == 0 ? QStringLiteral("undriven") : QStringLiteral("%1 of %2 bits driven").arg(driven).arg(net.width))
+            << '\n';
+    }
+    if (parser.isSet(jsonOption))
+        out << QJsonDocument(QJsonObject{{QStringLiteral("top"), sources.top}, {QStringLiteral("nets"), nets}}).toJson();
+    return Console::Success;
+}

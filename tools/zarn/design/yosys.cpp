@@ -1,0 +1,161 @@
+#include "yosys.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace Design {
+
+namespace {
+
+const char designOption[] = "design";
+
+// "Yosys 0.23 (git sha1 ...)" and later; 0.23 is what Debian 12 ships.
+bool recentEnough(const QString &program)
+{
+    QProcess yosys;
+    yosys.start(program, {QStringLiteral("-V")});
+    if (!yosys.waitForFinished(30000) || yosys.exitStatus() != QProcess::NormalExit || yosys.exitCode() != 0)
+        return false;
+    const QRegularExpressionMatch version = QRegularExpression(QStringLiteral("^Yosys (\\d+)\\.(\\d+)")).match(QString::fromUtf8(yosys.readAllStandardOutput()));
+    return version.hasMatch() && (version.captured(1).toInt() > 0 || version.captured(2).toInt() >= 23);
+}
+
+// A Yosys script splits its arguments at blanks and reads no quotes in
+// options, so every path goes in through a plain name in the working
+// directory: a link to the file or include directory.
+QString linkInto(const QDir &work, const QString &path, const QString &name)
+{
+    return QFile::link(QFileInfo(path).absoluteFilePath(), work.filePath(name)) ? name : QString();
+}
+
+// The last "ERROR: ..." Yosys printed, or its last line.
+QString yosysError(const QByteArray &output)
+{
+    const QStringList lines = QString::fromUtf8(output).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        if (line->startsWith(QLatin1String("ERROR: ")))
+            return line->mid(7);
+    }
+    return lines.isEmpty() ? QStringLiteral("Yosys stopped without a word") : lines.last();
+}
+
+} // namespace
+
+void addSourceOptions(QCommandLineParser &parser)
+{
+    parser.addOptions({
+        {QLatin1String(designOption), QStringLiteral("A Verilog or SystemVerilog file of the design (repeat for more)."), QStringLiteral("FILE")},
+        {QStringLiteral("top"), QStringLiteral("The design's top module."), QStringLiteral("MODULE")},
+        {QStringLiteral("define"), QStringLiteral("A macro for the design's sources (repeat for more)."), QStringLiteral("NAME[=VALUE]")},
+        {QStringLiteral("include-dir"), QStringLiteral("A directory the design's sources include from (repeat for more)."), QStringLiteral("DIR")},
+        {QStringLiteral("hierarchy-separator"), QStringLiteral("What separates instance names in net names: / (the default) or ."),
+         QStringLiteral("CHAR"), QStringLiteral("/")},
+    });
+}
+
+QString readSourceOptions(const QCommandLineParser &parser, const QStringList &moreFiles, Sources *sources)
+{
+    sources->files = parser.values(QLatin1String(designOption));
+    if (!sources->files.isEmpty())
+        sources->files += moreFiles;
+    else if (!moreFiles.isEmpty())
+        return QStringLiteral("unexpected argument '%1'; give the design's files after --design").arg(moreFiles.first());
+    sources->top = parser.value(QStringLiteral("top"));
+    sources->defines = parser.values(QStringLiteral("define"));
+    sources->includeDirs = parser.values(QStringLiteral("include-dir"));
+    const QString separator = parser.value(QStringLiteral("hierarchy-separator"));
+    if (sources->files.isEmpty())
+        return QStringLiteral("give the design's sources with --design FILE");
+    if (sources->top.isEmpty())
+        return QStringLiteral("name the design's top module with --top MODULE");
+    if (separator != QLatin1String("/") && separator != QLatin1String("."))
+        return QStringLiteral("--hierarchy-separator takes / or ., not '%1'").arg(separator);
+    sources->separator = separator.at(0);
+    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_$]*$"));
+    if (!identifier.match(sources->top).hasMatch())
+        return QStringLiteral("--top takes a module name, not '%1'").arg(sources->top);
+    static const QRegularExpression define(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*(=\\S*)?$"));
+    for (const QString &macro : qAsConst(sources->defines)) {
+        if (!define.match(macro).hasMatch())
+            return QStringLiteral("--define takes NAME or NAME=VALUE without blanks, not '%1'").arg(macro);
+    }
+    for (const QString &file : qAsConst(sources->files)) {
+        QFile source(file);
+        if (!source.open(QIODevice::ReadOnly) || QFileInfo(file).isDir())
+            return QStringLiteral("%1: %2").arg(file, QFileInfo(file).isDir() ? QStringLiteral("is a directory") : source.errorString());
+    }
+    for (const QString &dir : qAsConst(sources->includeDirs)) {
+        if (!QFileInfo(dir).isDir())
+            return QStringLiteral("%1: no such directory").arg(dir);
+    }
+    return QString();
+}
+
+QByteArray elaborate(const Sources &sources, const QString &command, const QString &passes, QString *error)
+{
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("yosys"));
+    if (program.isEmpty() || !recentEnough(program)) {
+        *error = QStringLiteral("%1 needs Yosys 0.23 or later; install the Debian package yosys").arg(command);
+        return {};
+    }
+    QTemporaryDir work;
+    if (!work.isValid()) {
+        *error = QStringLiteral("cannot make a working directory for Yosys: %1").arg(work.errorString());
+        return {};
+    }
+    const QDir dir(work.path());
+    QString read = QStringLiteral("read_verilog -sv");
+    for (const QString &macro : sources.defines)
+        read += QStringLiteral(" -D") + macro;
+    for (int i = 0; i < sources.includeDirs.size(); ++i) {
+        const QString link = linkInto(dir, sources.includeDirs.at(i), QStringLiteral("include%1").arg(i));
+        if (!link.isEmpty())
+            read += QStringLiteral(" -I") + link;
+    }
+    QString script;
+    for (int i = 0; i < sources.files.size(); ++i) {
+        // A source includes from its own directory: keep that one reachable.
+        const QFileInfo file(sources.files.at(i));
+        const QString directory = linkInto(dir, file.absolutePath(), QStringLiteral("directory%1").arg(i));
+        const QString source = linkInto(dir, file.absoluteFilePath(), QStringLiteral("source%1.v").arg(i));
+        if (directory.isEmpty() || source.isEmpty()) {
+            *error = QStringLiteral("cannot link %1 into Yosys's working directory").arg(sources.files.at(i));
+            return {};
+        }
+        script += read + QStringLiteral(" -I%1 %2\n").arg(directory, source);
+    }
+    script += QStringLiteral("hierarchy -check -top %1\nproc\nflatten\n").arg(sources.top) + passes
+        + QStringLiteral("\nwrite_json design.json\n");
+    QFile scriptFile(dir.filePath(QStringLiteral("design.ys")));
+    if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script.toUtf8()) < 0 || !scriptFile.flush()) {
+        *error = QStringLiteral("cannot write the Yosys script: %1").arg(scriptFile.errorString());
+        return {};
+    }
+    scriptFile.close();
+
+    QProcess yosys;
+    yosys.setWorkingDirectory(work.path());
+    yosys.setProcessChannelMode(QProcess::MergedChannels);
+    yosys.start(program, {QStringLiteral("-q"), QStringLiteral("-s"), QStringLiteral("design.ys")});
+    if (!yosys.waitForFinished(-1) || yosys.exitStatus() != QProcess::NormalExit || yosys.exitCode() != 0) {
+        QString said = yosysError(yosys.readAll());
+        for (int i = sources.files.size() - 1; i >= 0; --i)
+            said.replace(QStringLiteral("source%1.v").arg(i), sources.files.at(i));
+        *error = QStringLiteral("Yosys could not read the design: %1").arg(said);
+        return {};
+    }
+    QFile json(dir.filePath(QStringLiteral("design.json")));
+    if (!json.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Yosys wrote no netlist: %1").arg(json.errorString());
+        return {};
+    }
+    return json.readAll();
+}
+
+} // namespace Design

@@ -1,0 +1,44 @@
+#ifndef ZARN_TOOL_DESIGN_YOSYS_H
+#define ZARN_TOOL_DESIGN_YOSYS_H
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QCommandLineParser;
+
+namespace Design {
+
+/** What Yosys is to read of a user's design, from the options all design commands share. */
+struct Sources
+{
+    QStringList files;
+    QString top;
+    QStringList defines;     ///< NAME or NAME=VALUE
+    QStringList includeDirs;
+    QChar separator = QLatin1Char('/'); ///< between the instance names of a hierarchical net name
+};
+
+/** Adds --design, --top, --define, --include-dir and --hierarchy-separator to @p parser. */
+void addSourceOptions(QCommandLineParser &parser);
+
+/**
+ * The sources the options of @p parser give, with @p moreFiles (the
+ * arguments that follow "--design FILE" as in "--design *.v"); an empty
+ * string, or what is wrong with them (a missing file, no top, a separator
+ * other than / or .).
+ */
+QString readSourceOptions(const QCommandLineParser &parser, const QStringList &moreFiles, Sources *sources);
+
+/**
+ * Runs Yosys on @p sources: reads them, elaborates the top module, runs
+ * proc and flatten, then @p passes (more Yosys commands, may be empty),
+ * and returns the design as write_json writes it.  On failure an empty
+ * array and, in @p error, a line that says why: Yosys missing or older
+ * than 0.23 (naming @p command, which needs it), or what Yosys said.
+ */
+QByteArray elaborate(const Sources &sources, const QString &command, const QString &passes, QString *error);
+
+} // namespace Design
+
+#endif
