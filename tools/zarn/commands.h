@@ -12,5 +12,6 @@ int runCheck(const QStringList &arguments);
 int runLint(const QStringList &arguments);
 int runConvert(const QStringList &arguments);
 int runNets(const QStringList &arguments);
+int runInit(const QStringList &arguments);
 
 #endif

@@ -24,6 +24,7 @@ const Command commands[] = {
     {"lint", "Report what in a configuration would give broken or surprising Verilog.", runLint},
     {"convert", "Convert output-probe values between binary and hexadecimal.", runConvert},
     {"nets", "List the nets of a design, as Yosys elaborates it.", runNets},
+    {"init", "Write a configuration from the nets marked in a design's RTL.", runInit},
 };
 
 // Qt hands arguments over as text: bytes that are no valid text come out

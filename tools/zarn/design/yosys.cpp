@@ -158,4 +158,31 @@ QByteArray elaborate(const Sources &sources, const QString &command, const QStri
     return json.readAll();
 }
 
+namespace {
+
+// "source3.v:12.14-12.17": 3, 12, 14.
+const QRegularExpression placePattern(QStringLiteral("^source(\\d+)\\.v:(\\d+)\\.(\\d+)"));
+
+} // namespace
+
+QString sourcePlace(const Sources &sources, const QString &src)
+{
+    const QString last = src.section(QLatin1Char('|'), -1);
+    const QRegularExpressionMatch match = placePattern.match(last);
+    const int file = match.captured(1).toInt();
+    if (!match.hasMatch() || file >= sources.files.size())
+        return sources.top;
+    return QStringLiteral("%1:%2:%3").arg(sources.files.at(file), match.captured(2), match.captured(3));
+}
+
+QVector<int> sourceOrder(const QString &src)
+{
+    QVector<int> order;
+    for (const QString &place : src.split(QLatin1Char('|'))) {
+        const QRegularExpressionMatch match = placePattern.match(place);
+        order << match.captured(1).toInt() << match.captured(2).toInt() << match.captured(3).toInt();
+    }
+    return order;
+}
+
 } // namespace Design

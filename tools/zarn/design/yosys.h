@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class QCommandLineParser;
 
@@ -38,6 +39,16 @@ QString readSourceOptions(const QCommandLineParser &parser, const QStringList &m
  * than 0.23 (naming @p command, which needs it), or what Yosys said.
  */
 QByteArray elaborate(const Sources &sources, const QString &command, const QString &passes, QString *error);
+
+/**
+ * Where Yosys's "src" attribute @p src says a net is declared, as
+ * "FILE:LINE:COLUMN" with the file as @p sources names it: the last place
+ * of a chain, which is the declaration itself.
+ */
+QString sourcePlace(const Sources &sources, const QString &src);
+
+/** The places of @p src as numbers, (file, line, column) for each place of the chain, for sorting in source order. */
+QVector<int> sourceOrder(const QString &src);
 
 } // namespace Design
 

@@ -1,0 +1,235 @@
+#include "../commands.h"
+#include "../console.h"
+#include "netlist.h"
+#include "yosys.h"
+
+#include <zarn/zarn.h>
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QMap>
+#include <QRegularExpression>
+#include <QScopeGuard>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+// A net marked in the RTL: what it becomes, in which core and probe.
+struct Marked
+{
+    const Design::Net *net = nullptr;
+    enum Kind { In, Out, Clock } kind = In;
+    int core = 0;
+    int probe = -1; // -1: a probe of its own
+    QString value;  // of an output probe's net: "0x..." or empty
+    QVector<int> order;
+};
+
+// Integer attributes come as 32 binary digits, strings as they were written.
+bool attributeNumber(const QJsonObject &attributes, const char *name, int *number)
+{
+    const QString text = attributes.value(QLatin1String(name)).toString().trimmed();
+    bool ok = false;
+    *number = text.size() == 32 ? text.toInt(&ok, 2) : text.toInt(&ok, 10);
+    return ok && *number >= 0;
+}
+
+// The value of @p width bits that @p hex gives, as binary digits; empty where it does not fit.
+QString valueBits(const QString &hex, int width)
+{
+    QString bits = ZARN::stringHextoBinfor0x(hex.toUpper());
+    const int extra = bits.size() - width;
+    if (extra > 0) {
+        if (bits.leftRef(extra).contains(QLatin1Char('1')))
+            return QString();
+        bits = bits.mid(extra);
+    }
+    return bits.rightJustified(width, QLatin1Char('0'));
+}
+
+// The bits of @p net as a probe lists them: a vector as a Bus, MSB first.
+ZARN::SignalItem signalItem(const Design::Net &net, QChar separator)
+{
+    const QString name = net.name(separator);
+    if (!net.isVector())
+        return ZARN::SignalItem(name);
+    QList<ZARN::SignalItem> bits;
+    for (int position = net.width - 1; position >= 0; --position)
+        bits.append(ZARN::SignalItem(QStringLiteral("%1[%2]").arg(name).arg(net.indexOf(position))));
+    return ZARN::SignalItem(net.declaredName(separator), bits);
+}
+
+// One core as the marks describe it, before it becomes a ZarnCore.
+struct CoreMarks
+{
+    std::map<int, QList<const Marked *>> in;
+    std::map<int, QList<const Marked *>> out;
+    QList<const Marked *> clocks;
+};
+
+// Gives each net without a probe number the lowest number no other probe of its kind takes.
+void numberProbes(QList<Marked> &marks)
+{
+    QMap<QString, QList<int>> taken; // "core/kind" -> numbers
+    for (const Marked &mark : qAsConst(marks)) {
+        if (mark.probe >= 0)
+            taken[QStringLiteral("%1/%2").arg(mark.core).arg(mark.kind)].append(mark.probe);
+    }
+    for (Marked &mark : marks) {
+        if (mark.probe >= 0 || mark.kind == Marked::Clock)
+            continue;
+        QList<int> &numbers = taken[QStringLiteral("%1/%2").arg(mark.core).arg(mark.kind)];
+        int number = 0;
+        while (numbers.contains(number))
+            ++number;
+        mark.probe = number;
+        numbers.append(number);
+    }
+}
+
+} // namespace
+
+int runInit(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes a configuration from the nets marked in the design's RTL: (* zarn_in *) makes a net part of an input probe, "
+        "(* zarn_out = \"0x5\" *) part of an output probe with that initial value, (* zarn_clock *) the core's user clock. "
+        "(* zarn_core = N *) and (* zarn_probe = N *) group nets into cores and probes; by default there is one core, and each "
+        "marked net is a probe of its own, numbered in source order."));
+    Design::addSourceOptions(parser);
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("The configuration file to write."), QStringLiteral("CONFIG"));
+    const QCommandLineOption forceOption(QStringLiteral("force"), QStringLiteral("Replace CONFIG when it exists."));
+    parser.addOptions({outOption, forceOption});
+    int exitCode = Console::Success;
+    if (!Console::parse(parser, arguments, QStringLiteral("zarn init --design FILE... --top MODULE --out CONFIG [--force]"), &exitCode))
+        return exitCode;
+    Design::Sources sources;
+    QString error = Design::readSourceOptions(parser, parser.positionalArguments(), &sources);
+    if (!error.isEmpty())
+        return Console::fail(error);
+    const QString out = parser.value(outOption);
+    if (out.isEmpty())
+        return Console::fail(QStringLiteral("init needs --out CONFIG, the configuration file to write"));
+    if (QFileInfo::exists(out) && !parser.isSet(forceOption))
+        return Console::fail(QStringLiteral("%1 exists; give --force to replace it").arg(out));
+    if (sources.files.contains(out) || QFileInfo(out).isDir())
+        return Console::fail(QStringLiteral("%1 is no place for the configuration").arg(out));
+
+    const QByteArray json = Design::elaborate(sources, QStringLiteral("init"), QString(), &error);
+    Design::Netlist netlist;
+    if (json.isEmpty() || !netlist.read(json, sources.top, &error))
+        return Console::fail(error);
+
+    // The marks, each checked; every problem is said before giving up.
+    QList<Marked> marks;
+    QStringList problems;
+    for (const Design::Net &net : netlist.nets()) {
+        const QJsonObject &attributes = net.attributes;
+        const bool in = attributes.contains(QLatin1String("zarn_in"));
+        const bool outMark = attributes.contains(QLatin1String("zarn_out"));
+        const bool clock = attributes.contains(QLatin1String("zarn_clock"));
+        if (!in && !outMark && !clock)
+            continue;
+        const QString place = Design::sourcePlace(sources, attributes.value(QLatin1String("src")).toString()) + QLatin1String(": ");
+        const QString name = net.name(sources.separator);
+        if (int(in) + int(outMark) + int(clock) > 1) {
+            problems.append(place + QStringLiteral("%1 carries more than one of zarn_in, zarn_out and zarn_clock; keep one").arg(name));
+            continue;
+        }
+        Marked mark;
+        mark.net = &net;
+        mark.kind = in ? Marked::In : outMark ? Marked::Out : Marked::Clock;
+        mark.order = Design::sourceOrder(attributes.value(QLatin1String("src")).toString());
+        for (const char *attribute : {"zarn_core", "zarn_probe"}) {
+            int number = 0;
+            if (!attributes.contains(QLatin1String(attribute)))
+                continue;
+            if (!attributeNumber(attributes, attribute, &number))
+                problems.append(place + QStringLiteral("%1 = \"%2\" on %3 is no number from 0 up")
+                                            .arg(QLatin1String(attribute), attributes.value(QLatin1String(attribute)).toString(), name));
+            (qstrcmp(attribute, "zarn_core") == 0 ? mark.core : mark.probe) = number;
+        }
+        if (mark.kind == Marked::Out) {
+            const QString value = attributes.value(QLatin1String("zarn_out")).toString().trimmed();
+            // A bare (* zarn_out *) is the number 1, given as 32 binary digits: no value.
+            mark.value = value.size() == 32 && !value.startsWith(QLatin1String("0x")) ? QStringLiteral("0x0") : value;
+            if (!QRegularExpression(QStringLiteral("^0x[0-9A-Fa-f]+$")).match(mark.value).hasMatch())
+                problems.append(place + QStringLiteral("zarn_out = \"%1\" on %2 is no value; write it as 0x and hexadecimal digits").arg(value, name));
+            else if (valueBits(mark.value, net.width).isEmpty())
+                problems.append(place + QStringLiteral("zarn_out = \"%1\" does not fit the %2 bits of %3").arg(value).arg(net.width).arg(name));
+            if (net.drivenBits() > 0)
+                problems.append(place + QStringLiteral("%1 is driven by the design, and an output probe would drive it too; mark a net nothing drives")
+                                            .arg(name));
+        }
+        if (mark.kind == Marked::Clock && net.width != 1)
+            problems.append(place + QStringLiteral("zarn_clock marks %1, which is %2 bits wide; a clock is one bit").arg(net.declaredName(sources.separator)).arg(net.width));
+        marks.append(mark);
+    }
+    std::stable_sort(marks.begin(), marks.end(), [](const Marked &a, const Marked &b) { return a.order < b.order; });
+    numberProbes(marks);
+
+    std::map<int, CoreMarks> cores;
+    for (const Marked &mark : qAsConst(marks)) {
+        CoreMarks &core = cores[mark.core];
+        if (mark.kind == Marked::Clock)
+            core.clocks.append(&mark);
+        else
+            (mark.kind == Marked::In ? core.in : core.out)[mark.probe].append(&mark);
+    }
+    for (const auto &core : cores) {
+        if (core.second.clocks.size() > 1)
+            problems.append(QStringLiteral("%1: core %2 has %3 nets marked zarn_clock; a core has one user clock")
+                                .arg(sources.top).arg(core.first).arg(core.second.clocks.size()));
+    }
+    if (marks.isEmpty())
+        problems.append(QStringLiteral("%1: no net carries zarn_in, zarn_out or zarn_clock; mark the nets to probe in the RTL").arg(sources.top));
+    if (!problems.isEmpty()) {
+        for (const QString &problem : qAsConst(problems))
+            Console::error(problem);
+        return Console::Finding;
+    }
+
+    QList<ZARN::ZarnCore *> zarnCores;
+    const auto release = qScopeGuard([&zarnCores] { qDeleteAll(zarnCores); });
+    int probes = 0;
+    for (const auto &marked : cores) {
+        auto *core = new ZARN::ZarnCore(marked.first);
+        zarnCores.append(core);
+        core->setModuleName(sources.top);
+        if (!marked.second.clocks.isEmpty()) {
+            core->setUserClockName(marked.second.clocks.first()->net->name(sources.separator));
+            core->setOutProbeSynwithUserClock(true);
+        }
+        for (const auto &probe : marked.second.in) {
+            if (!core->getProbeIn(probe.first))
+                core->addProbeIn(probe.first);
+            QList<ZARN::SignalItem> items;
+            for (const Marked *mark : probe.second)
+                items.append(signalItem(*mark->net, sources.separator));
+            core->getProbeIn(probe.first)->setSignalNet(items);
+            ++probes;
+        }
+        for (const auto &probe : marked.second.out) {
+            if (!core->getProbeOut(probe.first))
+                core->addProbeOut(probe.first);
+            QList<ZARN::SignalItem> items;
+            QString bits;
+            for (const Marked *mark : probe.second) {
+                items.append(signalItem(*mark->net, sources.separator));
+                bits += valueBits(mark->value, mark->net->width);
+            }
+            ZARN::ProbeOut *probeOut = core->getProbeOut(probe.first);
+            probeOut->setSignalNet(items);
+            const QString hex = ZARN::stringBintoHex(bits);
+            probeOut->setValue(QLatin1String("0x") + (hex.isEmpty() ? QStringLiteral("0") : hex));
+            ++probes;
+        }
+    }
+    if (!ZARN::writeZARNConfigToXml(zarnCores, out))
+        return Console::fail(QStringLiteral("%1: the configuration could not be written").arg(out));
+    Console::out(QStringLiteral("%1: %2 core(s), %3 probe(s), %4 marked net(s)").arg(out).arg(zarnCores.size()).arg(probes).arg(marks.size()));
+    return Console::Success;
+}
