@@ -1,9 +1,8 @@
 #include "commands.h"
 #include "console.h"
 #include "filesystem.h"
-#include "lintreport.h"
+#include "generation.h"
 #include "outputdirectory.h"
-#include "probemap.h"
 
 #include <zarn/zarn.h>
 
@@ -14,84 +13,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
-
-#include <memory>
-
-namespace {
-
-// Owns the cores that the reader hands over.
-struct Cores
-{
-    QList<ZARN::ZarnCore *> list;
-    ~Cores() { qDeleteAll(list); }
-};
-
-QString absolute(const QString &path)
-{
-    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-}
-
-bool holdsWhiteSpace(const QString &path)
-{
-    for (const QChar c : path) {
-        if (c.isSpace())
-            return true;
-    }
-    return false;
-}
-
-// The resolved path of an input, or empty for one that is no file of a
-// directory (a pipe) or does not exist (its read will say so).
-QByteArray resolvedInput(const QString &path)
-{
-    QString ignored;
-    return FileSystem::resolve(QFile::encodeName(path), &ignored);
-}
-
-/**
- * Copies the input @p source to @p copy, so that the run reads it once: a
- * pipe can be read only once, and a file changed during the run must not
- * give two different reads.  The error, or empty.
- */
-QString copyInput(const QString &source, const QString &copy)
-{
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return source + QLatin1String(": ") + in.errorString();
-    QFile out(copy);
-    const auto copyFailed = [&] { return QStringLiteral("%1: cannot copy it to %2: %3").arg(source, copy, out.errorString()); };
-    if (!out.open(QIODevice::WriteOnly))
-        return copyFailed();
-    QByteArray piece;
-    for (;;) {
-        piece = in.read(1 << 20);
-        if (piece.isEmpty())
-            break;
-        if (!FileSystem::writeAll(out, piece))
-            return copyFailed();
-    }
-    if (in.error() != QFileDevice::NoError)
-        return source + QLatin1String(": ") + in.errorString();
-    if (!out.flush())
-        return copyFailed();
-    return QString();
-}
-
-// An EDA command file for `iverilog -c` and `verilator -f`, written in
-// full but not yet in place: it is committed once the generation is.
-QString writeCommandFile(QSaveFile &file, const QStringList &includePath, const QStringList &fileList)
-{
-    QByteArray text;
-    for (const QString &directory : includePath)
-        text += "+incdir+" + QFile::encodeName(absolute(directory)) + '\n';
-    for (const QString &path : fileList)
-        text += QFile::encodeName(absolute(path)) + '\n';
-    if (file.open(QIODevice::WriteOnly) && FileSystem::writeAll(file, text))
-        return QString();
-    return file.fileName() + QLatin1String(": ") + file.errorString();
-}
-
-} // namespace
 
 int runGenerate(const QStringList &arguments)
 {
@@ -134,8 +55,8 @@ int runGenerate(const QStringList &arguments)
     const QString commandFile = parser.value(fileListOption);
     if (configFile.isEmpty() || parser.value(outOption).isEmpty() || (parser.isSet(fileListOption) && commandFile.isEmpty()))
         return Console::fail(QStringLiteral("--config, --out and --filelist need a path; an empty one names no file"));
-    const QString ipRoot = absolute(parser.isSet(ipRootOption) ? parser.value(ipRootOption) : QDir::currentPath());
-    const QString analyzerFile = parser.isSet(analyzerOption) ? absolute(parser.value(analyzerOption)) : QString();
+    const QString ipRoot = absolutePath(parser.isSet(ipRootOption) ? parser.value(ipRootOption) : QDir::currentPath());
+    const QString analyzerFile = parser.isSet(analyzerOption) ? absolutePath(parser.value(analyzerOption)) : QString();
 
     // The files the run reads: none of them may lie in what it replaces.
     QList<QByteArray> inputs{resolvedInput(configFile), resolvedInput(ipRoot)};
@@ -172,58 +93,13 @@ int runGenerate(const QStringList &arguments)
     if (!error.isEmpty())
         return Console::fail(error);
 
-    ZARN::ZarnArg arg;
-    arg.configFile = output.inputDirectory() + QLatin1String("/configuration.xml");
-    arg.deviceKey = parser.value(deviceOption);
-    arg.deviceSubKey = parser.value(packageOption);
-    arg.outputDir = output.stagingDirectory();
-    arg.ipRootDir = ipRoot;
-    error = copyInput(configFile, arg.configFile);
-    if (error.isEmpty() && !analyzerFile.isEmpty()) {
-        arg.analyzerConfigFile = output.inputDirectory() + QLatin1String("/analyzer.xml");
-        error = copyInput(analyzerFile, arg.analyzerConfigFile);
-    }
-    if (!error.isEmpty())
-        return Console::fail(error);
-
-    Cores cores;
-    bool ok = false;
-    cores.list = ZARN::readZARNConfigFromXml(arg.configFile, &ok, &error);
-    if (!ok)
-        return Console::fail(QStringLiteral("%1: %2").arg(configFile, error));
-    if (cores.list.isEmpty())
-        return Console::fail(QStringLiteral("%1: the configuration holds no core; nothing to generate").arg(configFile));
-
-    if (!parser.isSet(noLintOption)) {
-        const QList<ZARN::LintFinding> findings = ZARN::lintConfigFile(arg.configFile, cores.list, arg.analyzerConfigFile);
-        if (LintReport::fails(findings, false)) {
-            for (const QString &line : LintReport::lines(configFile, parser.value(analyzerOption), findings))
-                Console::error(line);
-            Console::error(QStringLiteral("zarn: nothing generated; fix the errors, or pass --no-lint to generate anyway"));
-            return Console::Finding;
-        }
-    }
-
-    ZARN::ZarnPrepare run;
-    if (!run.prepare(arg))
-        return Console::fail(QStringLiteral("%1: generation failed").arg(configFile));
-    const QStringList failedFiles = run.failedFiles();
-    for (const QString &file : failedFiles)
-        Console::error(QLatin1String("zarn: ") + output.published(file) + QLatin1String(": ") + run.failureReason(file));
-    if (!failedFiles.isEmpty())
-        return Console::Failure;
-
-    const QString probeMap = arg.outputDir + QLatin1String("/zarn_probes.json");
-    error = writeProbeMap(probeMap, cores.list);
-    if (!error.isEmpty())
-        return Console::fail(output.published(probeMap) + QLatin1String(": ") + error);
-
-    QStringList fileList;
-    for (const QString &file : run.fileList())
-        fileList.append(output.published(file));
-    QStringList includePath;
-    for (const QString &directory : run.includePath())
-        includePath.append(output.published(directory));
+    Generation generation;
+    exitCode = generation.run(output, {configFile, analyzerFile, parser.value(analyzerOption), ipRoot, parser.value(deviceOption),
+                                       parser.value(packageOption), !parser.isSet(noLintOption), QString()});
+    if (exitCode != Console::Success)
+        return exitCode;
+    const QStringList &fileList = generation.fileList;
+    const QStringList &includePath = generation.includePath;
 
     QSaveFile commandFileWriter(commandFile);
     if (parser.isSet(fileListOption)) {
@@ -241,7 +117,7 @@ int runGenerate(const QStringList &arguments)
         const QJsonObject result{
             {QStringLiteral("fileList"), QJsonArray::fromStringList(fileList)},
             {QStringLiteral("includePath"), QJsonArray::fromStringList(includePath)},
-            {QStringLiteral("probeMap"), output.published(probeMap)},
+            {QStringLiteral("probeMap"), generation.probeMap},
         };
         Console::out(QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Indented)).trimmed());
         return Console::Success;

@@ -1,0 +1,149 @@
+#include "generation.h"
+
+#include "console.h"
+#include "filesystem.h"
+#include "lintreport.h"
+#include "outputdirectory.h"
+#include "probemap.h"
+
+#include <zarn/zarn.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+/**
+ * Copies the input @p source to @p copy, so that the run reads it once: a
+ * pipe can be read only once, and a file changed during the run must not
+ * give two different reads.  The error, or empty.
+ */
+QString copyInput(const QString &source, const QString &copy)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return source + QLatin1String(": ") + in.errorString();
+    QFile out(copy);
+    const auto copyFailed = [&] { return QStringLiteral("%1: cannot copy it to %2: %3").arg(source, copy, out.errorString()); };
+    if (!out.open(QIODevice::WriteOnly))
+        return copyFailed();
+    QByteArray piece;
+    for (;;) {
+        piece = in.read(1 << 20);
+        if (piece.isEmpty())
+            break;
+        if (!FileSystem::writeAll(out, piece))
+            return copyFailed();
+    }
+    if (in.error() != QFileDevice::NoError)
+        return source + QLatin1String(": ") + in.errorString();
+    if (!out.flush())
+        return copyFailed();
+    return QString();
+}
+
+} // namespace
+
+QString absolutePath(const QString &path)
+{
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+bool holdsWhiteSpace(const QString &path)
+{
+    for (const QChar c : path) {
+        if (c.isSpace())
+            return true;
+    }
+    return false;
+}
+
+QByteArray resolvedInput(const QString &path)
+{
+    QString ignored;
+    return FileSystem::resolve(QFile::encodeName(path), &ignored);
+}
+
+QString writeCommandFile(QSaveFile &file, const QStringList &includePath, const QStringList &fileList)
+{
+    QByteArray text;
+    for (const QString &directory : includePath)
+        text += "+incdir+" + QFile::encodeName(absolutePath(directory)) + '\n';
+    for (const QString &path : fileList)
+        text += QFile::encodeName(absolutePath(path)) + '\n';
+    if (file.open(QIODevice::WriteOnly) && FileSystem::writeAll(file, text))
+        return QString();
+    return file.fileName() + QLatin1String(": ") + file.errorString();
+}
+
+Generation::~Generation()
+{
+    qDeleteAll(cores);
+}
+
+int Generation::run(OutputDirectory &output, const Inputs &inputs, const MoreLint &moreLint)
+{
+    ZARN::ZarnArg arg;
+    arg.configFile = output.inputDirectory() + QLatin1String("/configuration.xml");
+    arg.deviceKey = inputs.device;
+    arg.deviceSubKey = inputs.package;
+    arg.outputDir = output.stagingDirectory();
+    if (!inputs.subdirectory.isEmpty()) {
+        arg.outputDir += QLatin1Char('/') + inputs.subdirectory;
+        if (!QDir().mkpath(arg.outputDir))
+            return Console::fail(QStringLiteral("%1: cannot create it").arg(output.published(arg.outputDir)));
+    }
+    arg.ipRootDir = inputs.ipRoot;
+    QString error = copyInput(inputs.config, arg.configFile);
+    if (error.isEmpty() && !inputs.analyzer.isEmpty()) {
+        arg.analyzerConfigFile = output.inputDirectory() + QLatin1String("/analyzer.xml");
+        error = copyInput(inputs.analyzer, arg.analyzerConfigFile);
+    }
+    if (!error.isEmpty())
+        return Console::fail(error);
+    configCopy = arg.configFile;
+    analyzerCopy = arg.analyzerConfigFile;
+
+    bool ok = false;
+    cores = ZARN::readZARNConfigFromXml(arg.configFile, &ok, &error);
+    if (!ok)
+        return Console::fail(QStringLiteral("%1: %2").arg(inputs.config, error));
+    if (cores.isEmpty())
+        return Console::fail(QStringLiteral("%1: the configuration holds no core; nothing to generate").arg(inputs.config));
+
+    if (inputs.lint) {
+        QList<ZARN::LintFinding> findings = ZARN::lintConfigFile(arg.configFile, cores, arg.analyzerConfigFile);
+        if (moreLint) {
+            findings += moreLint(arg.configFile, cores, arg.analyzerConfigFile);
+            if (!moreLintError.isEmpty())
+                return Console::fail(moreLintError);
+        }
+        if (LintReport::fails(findings, false)) {
+            for (const QString &line : LintReport::lines(inputs.config, inputs.analyzerGiven, findings))
+                Console::error(line);
+            Console::error(QStringLiteral("zarn: nothing generated; fix the errors, or pass --no-lint to generate anyway"));
+            return Console::Finding;
+        }
+    }
+
+    ZARN::ZarnPrepare run;
+    if (!run.prepare(arg))
+        return Console::fail(QStringLiteral("%1: generation failed").arg(inputs.config));
+    const QStringList failedFiles = run.failedFiles();
+    for (const QString &file : failedFiles)
+        Console::error(QLatin1String("zarn: ") + output.published(file) + QLatin1String(": ") + run.failureReason(file));
+    if (!failedFiles.isEmpty())
+        return Console::Failure;
+
+    const QString map = arg.outputDir + QLatin1String("/zarn_probes.json");
+    error = writeProbeMap(map, cores);
+    if (!error.isEmpty())
+        return Console::fail(output.published(map) + QLatin1String(": ") + error);
+    probeMap = output.published(map);
+    for (const QString &file : run.fileList())
+        fileList.append(output.published(file));
+    for (const QString &directory : run.includePath())
+        includePath.append(output.published(directory));
+    return Console::Success;
+}

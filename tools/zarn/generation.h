@@ -1,0 +1,84 @@
+#ifndef ZARN_TOOL_GENERATION_H
+#define ZARN_TOOL_GENERATION_H
+
+#include <zarn/configlint.h>
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class OutputDirectory;
+class QSaveFile;
+
+namespace ZARN {
+class ZarnCore;
+}
+
+/**
+ * What zarn generate does once its output directory has begun, shared with
+ * zarn insert: copy the inputs in (each is read once), read and lint the
+ * configuration, generate, and write the probe map, all into the staging
+ * directory.  The caller commits.
+ */
+class Generation
+{
+public:
+    struct Inputs
+    {
+        QString config;        ///< as the user named it
+        QString analyzer;      ///< absolute, or empty
+        QString analyzerGiven; ///< as the user named it
+        QString ipRoot;        ///< absolute
+        QString device;
+        QString package;
+        bool lint = true;
+        QString subdirectory;  ///< of the output directory to generate into; empty for the directory itself
+    };
+    /** More findings for the copied configuration @p config, read into @p cores, and analyzer file @p analyzer. */
+    using MoreLint = std::function<QList<ZARN::LintFinding>(const QString &config, const QList<ZARN::ZarnCore *> &cores, const QString &analyzer)>;
+
+    Generation() = default;
+    ~Generation();
+    Generation(const Generation &) = delete;
+    Generation &operator=(const Generation &) = delete;
+
+    /**
+     * Generates into @p output (begun) from @p inputs, linting first unless
+     * told not to, with @p moreLint's findings too; the exit code, having
+     * said on stderr what went wrong.  @p moreLint may fail by setting its
+     * error: that ends the run with Failure.
+     */
+    int run(OutputDirectory &output, const Inputs &inputs, const MoreLint &moreLint = MoreLint());
+
+    /** After a successful run: the lists the generation gives, as they will be once committed. */
+    QStringList fileList;
+    QStringList includePath;
+    QString probeMap;
+    /** The configuration as read. */
+    QList<ZARN::ZarnCore *> cores;
+    /** The copies the run read. */
+    QString configCopy;
+    QString analyzerCopy;
+    /** Where a MoreLint says why it could not lint. */
+    QString moreLintError;
+};
+
+/** @p path made absolute and clean. */
+QString absolutePath(const QString &path);
+
+/** Whether @p path holds white space, which Verilog command files cannot carry. */
+bool holdsWhiteSpace(const QString &path);
+
+/** The resolved path of an input, or empty for one that is no file of a directory (a pipe) or does not exist. */
+QByteArray resolvedInput(const QString &path);
+
+/**
+ * Writes an EDA command file for `iverilog -c` and `verilator -f` (+incdir+
+ * lines, then the files) into @p file, not yet committed; the error, or empty.
+ */
+QString writeCommandFile(QSaveFile &file, const QStringList &includePath, const QStringList &fileList);
+
+#endif
