@@ -13,5 +13,6 @@ int runLint(const QStringList &arguments);
 int runConvert(const QStringList &arguments);
 int runNets(const QStringList &arguments);
 int runInit(const QStringList &arguments);
+int runInsert(const QStringList &arguments);
 
 #endif

@@ -25,6 +25,7 @@ const Command commands[] = {
     {"convert", "Convert output-probe values between binary and hexadecimal.", runConvert},
     {"nets", "List the nets of a design, as Yosys elaborates it.", runNets},
     {"init", "Write a configuration from the nets marked in a design's RTL.", runInit},
+    {"insert", "Generate the cores and wire them into a design, as one flattened module.", runInsert},
 };
 
 // Qt hands arguments over as text: bytes that are no valid text come out

@@ -97,7 +97,8 @@ QString readSourceOptions(const QCommandLineParser &parser, const QStringList &m
     return QString();
 }
 
-QByteArray elaborate(const Sources &sources, const QString &command, const QString &passes, QString *error)
+QByteArray elaborate(const Sources &sources, const QString &command, const QString &passes, QString *error, const QString &verilogPasses,
+                     QByteArray *verilog)
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("yosys"));
     if (program.isEmpty() || !recentEnough(program)) {
@@ -132,6 +133,9 @@ QByteArray elaborate(const Sources &sources, const QString &command, const QStri
     }
     script += QStringLiteral("hierarchy -check -top %1\nproc\nflatten\n").arg(sources.top) + passes
         + QStringLiteral("\nwrite_json design.json\n");
+    // Only the top module is left once the modules it no longer uses go.
+    if (verilog)
+        script += QStringLiteral("hierarchy -top %1\n").arg(sources.top) + verilogPasses + QStringLiteral("\nwrite_verilog -noattr design.v\n");
     QFile scriptFile(dir.filePath(QStringLiteral("design.ys")));
     if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script.toUtf8()) < 0 || !scriptFile.flush()) {
         *error = QStringLiteral("cannot write the Yosys script: %1").arg(scriptFile.errorString());
@@ -154,6 +158,14 @@ QByteArray elaborate(const Sources &sources, const QString &command, const QStri
     if (!json.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("Yosys wrote no netlist: %1").arg(json.errorString());
         return {};
+    }
+    if (verilog) {
+        QFile netlist(dir.filePath(QStringLiteral("design.v")));
+        if (!netlist.open(QIODevice::ReadOnly)) {
+            *error = QStringLiteral("Yosys wrote no Verilog: %1").arg(netlist.errorString());
+            return {};
+        }
+        *verilog = netlist.readAll();
     }
     return json.readAll();
 }

@@ -34,11 +34,14 @@ QString readSourceOptions(const QCommandLineParser &parser, const QStringList &m
 /**
  * Runs Yosys on @p sources: reads them, elaborates the top module, runs
  * proc and flatten, then @p passes (more Yosys commands, may be empty),
- * and returns the design as write_json writes it.  On failure an empty
- * array and, in @p error, a line that says why: Yosys missing or older
- * than 0.23 (naming @p command, which needs it), or what Yosys said.
+ * and returns the design as write_json writes it.  With @p verilog, then
+ * runs @p verilogPasses and writes the top module alone as Verilog into it.
+ * On failure an empty array and, in @p error, a line that says why: Yosys
+ * missing or older than 0.23 (naming @p command, which needs it), or what
+ * Yosys said.
  */
-QByteArray elaborate(const Sources &sources, const QString &command, const QString &passes, QString *error);
+QByteArray elaborate(const Sources &sources, const QString &command, const QString &passes, QString *error,
+                     const QString &verilogPasses = QString(), QByteArray *verilog = nullptr);
 
 /**
  * Where Yosys's "src" attribute @p src says a net is declared, as

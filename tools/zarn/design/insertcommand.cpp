@@ -1,0 +1,193 @@
+#include "../commands.h"
+#include "../console.h"
+#include "../filesystem.h"
+#include "../generation.h"
+#include "../outputdirectory.h"
+#include "designlint.h"
+#include "netlist.h"
+#include "yosys.h"
+
+#include <zarn/zarn.h>
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+const char *const jtagPins[] = {"tms_pad_i", "tck_pad_i", "tdi_pad_i", "tdo_pad_o"};
+
+// The design's ports gain the JTAG pins the debug top module needs.
+const char jtagPorts[] = "add -input tms_pad_i 1\n"
+                         "add -input tck_pad_i 1\n"
+                         "add -input tdi_pad_i 1\n"
+                         "add -output tdo_pad_o 1\n";
+
+// Every identifier can be written escaped, and "\a " is the same as "a".
+QString escaped(const QString &name)
+{
+    return QLatin1Char('\\') + name + QLatin1Char(' ');
+}
+
+// The generated top module's name and ports, as its first lines declare them
+// ("module xq_zarn(", then one port a line, "    name," or "    \esc ,").
+bool topModulePorts(const QByteArray &text, QString *module, QStringList *ports)
+{
+    const QList<QByteArray> lines = text.split('\n');
+    if (lines.isEmpty() || !lines.first().startsWith("module ") || !lines.first().endsWith('('))
+        return false;
+    *module = QString::fromUtf8(lines.first().mid(7, lines.first().size() - 8));
+    for (int i = 1; i < lines.size() && lines.at(i) != ");"; ++i) {
+        QByteArray port = lines.at(i).mid(4);
+        if (port.endsWith(','))
+            port.chop(1);
+        ports->append(QString::fromUtf8(port));
+    }
+    return !ports->isEmpty();
+}
+
+// The instance of the debug top module in the design, each port on the
+// design net of its name; the error, or empty.
+QString debugInstance(const QString &module, const QStringList &ports, const Design::Netlist &netlist, QChar separator, QByteArray *text)
+{
+    *text = "\n    " + module.toUtf8() + " u_zarn_debug(\n";
+    for (int i = 0; i < ports.size(); ++i) {
+        const QString &port = ports.at(i);
+        QString connection = port;
+        if (!std::any_of(std::begin(jtagPins), std::end(jtagPins), [&port](const char *pin) { return port == QLatin1String(pin); })) {
+            const Design::NetBit bit = netlist.find(port, separator);
+            if (bit.result != Design::NetBit::Found)
+                return QStringLiteral("the debug top module's port %1 names no one-bit net of the design").arg(port.trimmed());
+            connection = escaped(bit.net->yosysName);
+            if (bit.net->isVector())
+                connection += QStringLiteral("[%1]").arg(bit.net->indexOf(bit.bit));
+        }
+        *text += "        ." + port.toUtf8() + "(" + connection.toUtf8() + ")" + (i + 1 < ports.size() ? ",\n" : "\n");
+    }
+    *text += "    );\n";
+    return QString();
+}
+
+QString writeFile(const QString &path, const QByteArray &text, const OutputDirectory &output)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly) && FileSystem::writeAll(file, text) && file.flush())
+        return QString();
+    return output.published(path) + QLatin1String(": ") + file.errorString();
+}
+
+} // namespace
+
+int runInsert(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Generates the virtual I/O cores of a configuration into DIR/zarn, as zarn generate does, and writes DIR/MODULE_zarn.v: "
+        "the design flattened by Yosys into one module of the same name and ports, plus the JTAG pins tms_pad_i, tck_pad_i, "
+        "tdi_pad_i and tdo_pad_o, with the debug top module u_zarn_debug wired to the nets the configuration names. "
+        "DIR/MODULE_zarn.f lists what to compile. The configuration is linted against the design first; DIR is replaced "
+        "whole once everything is written."));
+    const QCommandLineOption configOption(QStringLiteral("config"), QStringLiteral("The configuration file of the cores."), QStringLiteral("FILE"));
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("The output directory; replaced whole once complete."), QStringLiteral("DIR"));
+    const QCommandLineOption ipRootOption(QStringLiteral("ip-root"), QStringLiteral("Root of the cores' fixed RTL sources (default: the current directory)."),
+                                          QStringLiteral("DIR"));
+    const QCommandLineOption analyzerOption(QStringLiteral("analyzer"), QStringLiteral("Logic-analyzer configuration to share the JTAG port with."),
+                                            QStringLiteral("FILE"));
+    const QCommandLineOption deviceOption(QStringLiteral("device"), QStringLiteral("Device key of the target."), QStringLiteral("KEY"));
+    const QCommandLineOption packageOption(QStringLiteral("package"), QStringLiteral("Package key of the target."), QStringLiteral("SUBKEY"));
+    const QCommandLineOption forceOption(QStringLiteral("force"),
+                                         QStringLiteral("Replace DIR even when it holds files that zarn did not write; they are deleted."));
+    parser.addOptions({configOption, outOption, ipRootOption, analyzerOption, deviceOption, packageOption, forceOption});
+    Design::addSourceOptions(parser);
+    int exitCode = Console::Success;
+    if (!Console::parse(parser, arguments, QStringLiteral("zarn insert --config FILE --design FILE... --top MODULE --out DIR [options]"), &exitCode))
+        return exitCode;
+    Design::Sources sources;
+    QString error = Design::readSourceOptions(parser, parser.positionalArguments(), &sources);
+    if (!error.isEmpty())
+        return Console::fail(error);
+    if (parser.value(configOption).isEmpty() || parser.value(outOption).isEmpty())
+        return Console::fail(QStringLiteral("insert needs --config FILE and --out DIR; run 'zarn insert --help'"));
+    if (parser.isSet(deviceOption) != parser.isSet(packageOption))
+        return Console::fail(QStringLiteral("--device and --package go together"));
+    const QString configFile = parser.value(configOption);
+    const QString ipRoot = absolutePath(parser.isSet(ipRootOption) ? parser.value(ipRootOption) : QDir::currentPath());
+    const QString analyzerFile = parser.isSet(analyzerOption) ? absolutePath(parser.value(analyzerOption)) : QString();
+
+    QList<QByteArray> inputs{resolvedInput(configFile), resolvedInput(ipRoot)};
+    if (!analyzerFile.isEmpty())
+        inputs.append(resolvedInput(analyzerFile));
+    for (const QString &path : sources.files + sources.includeDirs)
+        inputs.append(resolvedInput(path));
+    inputs.removeAll(QByteArray());
+    OutputDirectory output(parser.value(outOption));
+    const QString refusal = output.refusal(inputs, parser.isSet(forceOption));
+    if (!refusal.isEmpty())
+        return Console::fail(refusal);
+    // Icarus ends a +incdir+ path at the first blank and reads no quotes.
+    for (const QString &path : {output.path(), ipRoot}) {
+        if (holdsWhiteSpace(path))
+            return Console::fail(QStringLiteral("the path %1 holds white space, which the command file cannot carry; use paths without blanks").arg(path));
+    }
+
+    QByteArray verilog;
+    const QByteArray json = Design::elaborate(sources, QStringLiteral("insert"), QString(), &error, QLatin1String(jtagPorts), &verilog);
+    Design::Netlist netlist;
+    if (json.isEmpty() || !netlist.read(json, sources.top, &error))
+        return Console::fail(error);
+    for (const char *pin : jtagPins) {
+        if (netlist.find(QLatin1String(pin), sources.separator).result != Design::NetBit::Missing)
+            return Console::fail(QStringLiteral("the design %1 has a net %2 already, which the debug core's JTAG pin needs; rename it")
+                                     .arg(sources.top, QLatin1String(pin)));
+    }
+
+    error = output.begin(inputs, parser.isSet(forceOption));
+    if (!error.isEmpty())
+        return Console::fail(error);
+    Generation generation;
+    const auto designLint = [&](const QString &config, const QList<ZARN::ZarnCore *> &cores, const QString &analyzer) {
+        QList<ZARN::LintFinding> findings = Design::lintAgainstDesign(ZARN::connectedNets(cores, analyzer), netlist, sources.separator);
+        ZARN::placeLintFindings(config, &findings);
+        return findings;
+    };
+    exitCode = generation.run(output, {configFile, analyzerFile, parser.value(analyzerOption), ipRoot, parser.value(deviceOption),
+                                       parser.value(packageOption), true, QStringLiteral("zarn")},
+                              designLint);
+    if (exitCode != Console::Success)
+        return exitCode;
+
+    // The debug top module goes in before the design's endmodule.
+    const QString generated = output.stagingDirectory() + QLatin1String("/zarn/") + QLatin1String(analyzerFile.isEmpty() ? "xq_zarn_top.v" : "xq_qel_zarn_top.v");
+    QFile topFile(generated);
+    QString module;
+    QStringList ports;
+    if (!topFile.open(QIODevice::ReadOnly) || !topModulePorts(topFile.readAll(), &module, &ports))
+        return Console::fail(QStringLiteral("%1: cannot read the generated top module's ports").arg(output.published(generated)));
+    QByteArray instance;
+    error = debugInstance(module, ports, netlist, sources.separator, &instance);
+    const int end = verilog.lastIndexOf("endmodule");
+    if (error.isEmpty() && end < 0)
+        error = QStringLiteral("Yosys wrote no module %1").arg(sources.top);
+    if (!error.isEmpty())
+        return Console::fail(error);
+    verilog.insert(end, instance);
+
+    const QString base = output.stagingDirectory() + QLatin1Char('/') + sources.top + QLatin1String("_zarn");
+    error = writeFile(base + QLatin1String(".v"), verilog, output);
+    QByteArray commandFile;
+    for (const QString &directory : qAsConst(generation.includePath))
+        commandFile += "+incdir+" + QFile::encodeName(directory) + '\n';
+    commandFile += QFile::encodeName(output.published(base + QLatin1String(".v"))) + '\n';
+    for (const QString &file : qAsConst(generation.fileList))
+        commandFile += QFile::encodeName(file) + '\n';
+    if (error.isEmpty())
+        error = writeFile(base + QLatin1String(".f"), commandFile, output);
+    if (error.isEmpty())
+        error = output.commit();
+    if (!error.isEmpty())
+        return Console::fail(error);
+    Console::out(output.published(base + QLatin1String(".v")));
+    Console::out(output.published(base + QLatin1String(".f")));
+    return Console::Success;
+}
