@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #ifdef ZARN_FUZZ_REPLAY
-#include "lint/verilogharness.h"
+#include "verilogharness.h"
 #endif
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -223,7 +223,9 @@ int runInit(const QStringList &arguments)
             }
             ZARN::ProbeOut *probeOut = core->getProbeOut(probe.first);
             probeOut->setSignalNet(items);
-            const QString hex = ZARN::stringBintoHex(bits);
+            QString hex = ZARN::stringBintoHex(bits);
+            while (hex.startsWith(QLatin1Char('0')))
+                hex.remove(0, 1);
             probeOut->setValue(QLatin1String("0x") + (hex.isEmpty() ? QStringLiteral("0") : hex));
             ++probes;
         }

@@ -1,0 +1,307 @@
+// zarn nets, lint --design, init and insert on real designs, judged by
+// Yosys's own listing and by Icarus Verilog running the inserted design
+// beside the original.
+
+#include "testdata.h"
+#include "verilogharness.h"
+
+#include <zarn/zarn.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace VerilogHarness;
+
+namespace {
+
+struct Output
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Output zarn(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ZARN_TOOL), arguments);
+    process.waitForFinished(300000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QStringList cpuFiles()
+{
+    QStringList files;
+    for (const char *name : {"cpu_top.v", "fetch.v", "core.v"})
+        files << testData(QStringLiteral("design/cpu/") + QLatin1String(name));
+    return files;
+}
+
+QStringList cpuDesign()
+{
+    return QStringList{QStringLiteral("--design")} + cpuFiles() + QStringList{QStringLiteral("--top"), QStringLiteral("cpu_top")};
+}
+
+// A design of thousands of nets: leaves in a generate loop and by hand, two levels deep.
+QString writeSyntheticDesign(const QString &dir, int blocks)
+{
+    QString text = QStringLiteral(
+        "module leaf(input clk, input [3:0] d, output reg [3:0] q, output odd);\n"
+        "    wire [3:0] mixed = d ^ {q[2:0], q[3]};\n"
+        "    always @(posedge clk) q <= mixed;\n"
+        "    assign odd = ^q;\n"
+        "endmodule\n"
+        "module block(input clk, input [3:0] d, output [3:0] q);\n"
+        "    wire [3:0] a, b;\n"
+        "    wire odd_a, odd_b;\n"
+        "    leaf u_a(.clk(clk), .d(d), .q(a), .odd(odd_a));\n"
+        "    leaf u_b(.clk(clk), .d(a), .q(b), .odd(odd_b));\n"
+        "    assign q = b ^ {3'b0, odd_a};\n"
+        "endmodule\n"
+        "module synthetic_top(input clk, input [3:0] d, output [3:0] q);\n");
+    text += QStringLiteral("    wire [3:0] chain [0:%1];\n    assign chain[0] = d;\n    genvar i;\n").arg(blocks);
+    text += QStringLiteral("    generate for (i = 0; i < %1; i = i + 1) begin : g\n"
+                           "        block u_block(.clk(clk), .d(chain[i]), .q(chain[i + 1]));\n"
+                           "    end endgenerate\n"
+                           "    assign q = chain[%1];\n"
+                           "endmodule\n")
+                .arg(blocks);
+    return writeFile(dir + QLatin1String("/synthetic.v"), text.toUtf8());
+}
+
+} // namespace
+
+class TestDesign : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty() || QStandardPaths::findExecutable(QStringLiteral("iverilog")).isEmpty())
+            QSKIP("Yosys and Icarus Verilog are needed");
+    }
+
+    void netsAsYosysListsThem_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("top");
+        QTest::newRow("cpu") << cpuFiles() << QStringLiteral("cpu_top");
+        QTest::newRow("synthetic") << QStringList{writeSyntheticDesign(m_dir.path(), 700)} << QStringLiteral("synthetic_top");
+    }
+
+    void netsAsYosysListsThem()
+    {
+        // With "." between instance names, a flattened net's name is Yosys's own.
+        QFETCH(QStringList, files);
+        QFETCH(QString, top);
+        const Output nets = zarn(QStringList{"nets", "--json", "--hierarchy-separator", "."} + QStringList{"--design"} + files + QStringList{"--top", top});
+        QCOMPARE(nets.err, QString());
+        QCOMPARE(nets.exitCode, 0);
+        const QJsonObject listing = QJsonDocument::fromJson(nets.out.toUtf8()).object();
+        QCOMPARE(listing.value("top").toString(), top);
+        QStringList ours;
+        QHash<QString, int> widths;
+        for (const QJsonValue net : listing.value("nets").toArray()) {
+            ours.append(net.toObject().value("name").toString());
+            widths.insert(ours.last(), net.toObject().value("width").toInt());
+        }
+
+        QString script;
+        for (const QString &file : files)
+            script += QStringLiteral("read_verilog -sv %1; ").arg(file);
+        script += QStringLiteral("hierarchy -check -top %1; proc; flatten; select -write %2 w:*").arg(top, m_dir.filePath("selected.txt"));
+        QProcess yosys;
+        yosys.start(QStringLiteral("yosys"), {QStringLiteral("-q"), QStringLiteral("-p"), script});
+        QVERIFY(yosys.waitForFinished(300000));
+        QStringList theirs;
+        for (const QString &line : QString::fromUtf8(fileBytes(m_dir.filePath("selected.txt"))).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const QString name = line.section(QLatin1Char('/'), 1);
+            if (!name.startsWith(QLatin1Char('$')))
+                theirs.append(name);
+        }
+        ours.sort();
+        theirs.sort();
+        QCOMPARE(ours, theirs);
+        QVERIFY(ours.size() > 50);
+        if (top == QLatin1String("synthetic_top"))
+            QCOMPARE(widths.value(QStringLiteral("g[699].u_block.u_b.mixed")), 4);
+    }
+
+    void yosysMissing_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("nets") << QStringList{"nets"} + cpuDesign() << QStringLiteral("nets");
+        QTest::newRow("lint") << QStringList{"lint", testData("design/cpu-init.xml")} + cpuDesign() << QStringLiteral("lint --design");
+        QTest::newRow("init") << QStringList{"init", "--out", m_dir.filePath("never.xml")} + cpuDesign() << QStringLiteral("init");
+        QTest::newRow("insert") << QStringList{"insert", "--config", testData("design/cpu-init.xml"), "--out", m_dir.filePath("never")} + cpuDesign()
+                                << QStringLiteral("insert");
+    }
+
+    void yosysMissing()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, command);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PATH"), m_dir.path());
+        const Output result = zarn(arguments, environment);
+        QCOMPARE(result.err, QStringLiteral("zarn: %1 needs Yosys 0.23 or later; install the Debian package yosys\n").arg(command));
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY(!QFile::exists(m_dir.filePath("never.xml")) && !QFile::exists(m_dir.filePath("never")));
+    }
+
+    void initRoundTrip()
+    {
+        // The marks of the RTL make the configuration, byte for byte; it is
+        // clean against the design, and its insertion probes exactly the marked nets.
+        QTemporaryDir dir;
+        const QString config = dir.filePath("cpu.xml");
+        Output result = zarn(QStringList{"init", "--out", config} + cpuDesign());
+        QCOMPARE(result.out, config + QStringLiteral(": 1 core(s), 3 probe(s), 5 marked net(s)\n"));
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(fileBytes(config), fileBytes(testData("design/cpu-init.xml")));
+        QCOMPARE(zarn({"check", config}).exitCode, 0);
+        result = zarn(QStringList{"lint", config} + cpuDesign());
+        QCOMPARE(result.out, QStringLiteral("no findings\n"));
+
+        // An existing file is kept.
+        result = zarn(QStringList{"init", "--out", config} + cpuDesign());
+        QCOMPARE(result.err, QStringLiteral("zarn: %1 exists; give --force to replace it\n").arg(config));
+        QCOMPARE(result.exitCode, 2);
+
+        result = zarn(QStringList{"insert", "--config", config, "--out", dir.filePath("out"), "--ip-root", dir.filePath("ip")} + cpuDesign());
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.exitCode, 0);
+        QProcess yosys;
+        yosys.setWorkingDirectory(dir.filePath("out"));
+        yosys.start(QStringLiteral("yosys"), {"-q", "-p", "read_verilog cpu_top_zarn.v; read_verilog -lib zarn/xq_zarn_top.v; hierarchy -top cpu_top; proc; write_json inserted.json"});
+        QVERIFY(yosys.waitForFinished(60000));
+        QCOMPARE(yosys.exitCode(), 0);
+        QFile json(dir.filePath("out/inserted.json"));
+        QVERIFY(json.open(QIODevice::ReadOnly));
+        const QJsonObject module = QJsonDocument::fromJson(json.readAll()).object().value("modules").toObject().value("cpu_top").toObject();
+        QHash<int, QString> wireOfBit;
+        const QJsonObject netnames = module.value("netnames").toObject();
+        for (auto net = netnames.begin(); net != netnames.end(); ++net) {
+            const QJsonArray bits = net.value().toObject().value("bits").toArray();
+            for (int i = 0; i < bits.size(); ++i) {
+                // The marked nets' own names win over the wires Yosys made.
+                if (!net.key().startsWith('_') && (!wireOfBit.contains(bits.at(i).toInt()) || net.key().size() < wireOfBit.value(bits.at(i).toInt()).size()))
+                    wireOfBit.insert(bits.at(i).toInt(), bits.size() > 1 ? QStringLiteral("%1[%2]").arg(net.key()).arg(i) : net.key());
+            }
+        }
+        QStringList probed;
+        const QJsonObject connections = module.value("cells").toObject().value("u_zarn_debug").toObject().value("connections").toObject();
+        for (auto port = connections.begin(); port != connections.end(); ++port) {
+            if (!port.key().endsWith(QLatin1String("_pad_i")) && !port.key().endsWith(QLatin1String("_pad_o")))
+                probed.append(port.key() + QLatin1String(" <- ") + wireOfBit.value(port.value().toArray().first().toInt()));
+        }
+        probed.sort();
+        QStringList marked = QString::fromUtf8(fileBytes(testData("design/cpu-probed.txt"))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(probed, marked);
+    }
+
+    void insertedDesignRunsAsTheOriginal()
+    {
+        // The inserted design beside the original, same stimulus: every
+        // input-probe bit equals the original's net it names; what the output
+        // probes drive the original gets forced, and the outputs agree cycle
+        // by cycle, while a third copy left alone shows that the probes'
+        // value changes what the design does.
+        QTemporaryDir dir;
+        const QString config = testData("design/cpu-init.xml");
+        const Output result = zarn(QStringList{"insert", "--config", config, "--out", dir.filePath("out"), "--ip-root", dir.filePath("ip")} + cpuDesign());
+        QCOMPARE(result.exitCode, 0);
+        const QList<ZARN::ZarnCore *> cores = ZARN::readZARNConfigFromXml(config);
+        writeFile(dir.filePath("stubs.v"), harness(cores).stubs.toUtf8());
+        QString original;
+        for (const QString &file : cpuFiles())
+            original += QString::fromUtf8(fileBytes(file));
+        writeFile(dir.filePath("original.v"), original.replace(QLatin1String("module cpu_top("), QLatin1String("module cpu_original(")).toUtf8());
+
+        QString checks;
+        QString forces;
+        QString releases;
+        const auto reference = [](const QString &instance, const QString &net) {
+            return instance + QLatin1Char('.') + QString(net).replace(QLatin1Char('/'), QLatin1Char('.'));
+        };
+        for (int p = 0; p < cores.size(); ++p) {
+            const QString debug = QStringLiteral("dut.u_zarn_debug.u_zarn%1_top.").arg(p);
+            for (const ZARN::ProbeIn *probe : cores.at(p)->getAllProbeIns()) {
+                QStringList nets;
+                for (const QString &net : probe->singleSignals())
+                    nets.append(reference(QStringLiteral("ref"), net));
+                if (!nets.isEmpty())
+                    checks += QStringLiteral("        if (%1probe_in%2 !== {%3}) begin errors = errors + 1; $display(\"probe_in%2 %h\", %1probe_in%2); end\n")
+                                  .arg(debug)
+                                  .arg(probe->getIndex())
+                                  .arg(nets.join(QLatin1String(", ")));
+            }
+            for (const ZARN::ProbeOut *probe : cores.at(p)->getAllProbeOuts()) {
+                const QStringList nets = probe->singleSignals();
+                if (nets.isEmpty())
+                    continue;
+                forces += QStringLiteral("        force %1probe_out%2 = {%3{1'b1}};\n").arg(debug).arg(probe->getIndex()).arg(nets.size());
+                releases += QStringLiteral("        force %1probe_out%2 = {%3{1'b0}};\n").arg(debug).arg(probe->getIndex()).arg(nets.size());
+                for (const QString &net : nets) {
+                    forces += QStringLiteral("        force %1 = 1'b1;\n        force %2 = 1'b0;\n").arg(reference("ref", net), reference("plain", net));
+                    releases += QStringLiteral("        force %1 = 1'b0;\n        force %2 = 1'b0;\n").arg(reference("ref", net), reference("plain", net));
+                }
+            }
+        }
+        qDeleteAll(cores);
+        const QString bench = QStringLiteral(
+            "module bench;\n"
+            "    reg clk = 0;\n"
+            "    reg rst = 1;\n"
+            "    reg [7:0] in_port = 8'h21;\n"
+            "    wire [7:0] out_dut, out_ref, out_plain;\n"
+            "    wire halted_dut, halted_ref, halted_plain;\n"
+            "    integer errors = 0, changed = 0, cycle;\n"
+            "    cpu_top dut(.clk(clk), .rst(rst), .in_port(in_port), .out_port(out_dut), .halted(halted_dut),\n"
+            "                .tms_pad_i(1'b0), .tck_pad_i(1'b0), .tdi_pad_i(1'b0), .tdo_pad_o());\n"
+            "    cpu_original ref(.clk(clk), .rst(rst), .in_port(in_port), .out_port(out_ref), .halted(halted_ref));\n"
+            "    cpu_original plain(.clk(clk), .rst(rst), .in_port(in_port), .out_port(out_plain), .halted(halted_plain));\n"
+            "    always #5 clk = ~clk;\n"
+            "    initial begin\n")
+            + releases
+            + QStringLiteral(
+                "        for (cycle = 0; cycle < 40; cycle = cycle + 1) begin\n"
+                "            @(negedge clk);\n"
+                "            if (cycle == 2) rst = 0;\n"
+                "            if (cycle == 5) begin\n")
+            + forces + QStringLiteral("            end\n            if (cycle == 7) begin\n") + releases
+            + QStringLiteral("            end\n            #1;\n") + checks
+            + QStringLiteral(
+            "            if (out_dut !== out_ref || halted_dut !== halted_ref) begin errors = errors + 1; $display(\"cycle %0d: %h %h\", cycle, out_dut, out_ref); end\n"
+            "            if (out_ref !== out_plain) changed = changed + 1;\n"
+            "        end\n"
+            "        $display(\"errors %0d changed %0d\", errors, changed > 0);\n"
+            "        $finish;\n"
+            "    end\n"
+            "endmodule\n");
+        writeFile(dir.filePath("bench.v"), bench.toUtf8());
+        // The command file as written, less the cores' fixed sources, which the stubs stand in for.
+        QStringList commandFile = QString::fromUtf8(fileBytes(dir.filePath("out/cpu_top_zarn.f"))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(commandFile.filter(dir.filePath("out/")).size(), 3);
+        commandFile = commandFile.filter(QRegularExpression(QStringLiteral("^(\\+incdir\\+)?") + QRegularExpression::escape(dir.filePath("out/"))));
+        writeFile(dir.filePath("bench.f"), (commandFile.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+        const Tool compile = run(dir.path(), {"iverilog", "-g2005", "-s", "bench", "-o", "bench.vvp", "-c", "bench.f", "bench.v", "original.v", "stubs.v"});
+        QVERIFY2(compile.accepted, qPrintable(compile.output + bench));
+        const Tool simulation = run(dir.path(), {"vvp", "-n", "bench.vvp"});
+        QVERIFY2(simulation.output.contains(QLatin1String("errors 0 changed 1")), qPrintable(simulation.output));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestDesign)
+#include "tst_design.moc"
