@@ -283,9 +283,14 @@ int runWorker(const QString &test, const QString &config, const QString &analyze
         m = measureGenerate(config, analyzer, scratch, runs, clock);
     else
         return 2;
+    printMeasurement(m);
+    return 0;
+}
+
+void printMeasurement(const Measurement &m)
+{
     QTextStream(stdout) << "measurement " << m.time << ' ' << m.floor << ' ' << m.floor2 << ' ' << m.peakKiB << ' ' << m.bytes << ' ' << m.fastestTime << ' '
                         << m.fastestFloor << '\n';
-    return 0;
 }
 
 bool parseMeasurement(const QByteArray &line, Measurement *m)

@@ -29,7 +29,10 @@ struct Measurement
  */
 int runWorker(const QString &test, const QString &config, const QString &analyzer, const QString &scratch, int runs, Clock clock);
 
-/** Parses the line that runWorker prints. */
+/** Prints @p measurement as the one line the coordinating process parses. */
+void printMeasurement(const Measurement &measurement);
+
+/** Parses the line that printMeasurement() prints. */
 bool parseMeasurement(const QByteArray &line, Measurement *measurement);
 
 #endif

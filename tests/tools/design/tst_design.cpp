@@ -208,6 +208,51 @@ private Q_SLOTS:
         QCOMPARE(probed, marked);
     }
 
+    void initRefusesBadMarks()
+    {
+        // Every bad mark is said, in source order, and nothing is written.
+        const QString config = m_dir.filePath("bad.xml");
+        const Output result = zarn({"init", "--design", testData("design/badmarks.v"), "--top", "badmarks", "--out", config});
+        QCOMPARE(result.err, QString::fromUtf8(fileBytes(testData("design/badmarks.err"))).replace(QLatin1String("@data"), testData(QString()).chopped(1)));
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(!QFile::exists(config));
+    }
+
+    void insertRefuses_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("lastLine");
+        const QString config = testData("design/cpu-init.xml");
+        QTest::newRow("lint errors against the design") << QStringList{"--config", testData("design/mistakes.xml")} + cpuDesign() << 1
+                                                        << QStringLiteral("zarn: nothing generated; fix the errors, or pass --no-lint to generate anyway");
+        QTest::newRow("a design net named like a JTAG pin")
+            << QStringList{"--config", config, "--design", testData("design/pins.v"), "--top", "pins"} << 2
+            << QStringLiteral("zarn: the design pins has a net tms_pad_i already, which the debug core's JTAG pin needs; rename it");
+        QTest::newRow("an output directory holding a source")
+            << QStringList{"--config", config, "--design", testData("design/cpu/cpu_top.v"), "--top", "cpu_top"} << 2 << QStringLiteral("source");
+    }
+
+    void insertRefuses()
+    {
+        // A refused insertion leaves the previous output as it was.
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, lastLine);
+        QTemporaryDir dir;
+        const QString out = lastLine == QLatin1String("source") ? testData("design/cpu") : dir.filePath("out");
+        writeFile(dir.filePath("out/.zarn-generated"), "# zarn generate wrote this directory: these are its files. The next run replaces them\nkept.v\n");
+        writeFile(dir.filePath("out/kept.v"), "previous");
+        const Output result = zarn(QStringList{"insert", "--out", out, "--ip-root", dir.filePath("ip")} + arguments);
+        QCOMPARE(result.exitCode, exitCode);
+        if (lastLine == QLatin1String("source"))
+            QVERIFY2(result.err.contains(QLatin1String("refusing")), qPrintable(result.err));
+        else
+            QCOMPARE(result.err.trimmed().section(QLatin1Char('\n'), -1), lastLine);
+        QCOMPARE(QDir(dir.filePath("out")).entryList(QDir::Files | QDir::Hidden), QStringList({".zarn-generated", "kept.v"}));
+        QCOMPARE(fileBytes(dir.filePath("out/kept.v")), QByteArray("previous"));
+    }
+
     void insertedDesignRunsAsTheOriginal()
     {
         // The inserted design beside the original, same stimulus: every

@@ -12,6 +12,7 @@
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 
 namespace {
@@ -125,7 +126,7 @@ int runInit(const QStringList &arguments)
 
     // The marks, each checked; every problem is said before giving up.
     QList<Marked> marks;
-    QStringList problems;
+    QList<QPair<QVector<int>, QString>> problems; // in source order
     for (const Design::Net &net : netlist.nets()) {
         const QJsonObject &attributes = net.attributes;
         const bool in = attributes.contains(QLatin1String("zarn_in"));
@@ -133,10 +134,12 @@ int runInit(const QStringList &arguments)
         const bool clock = attributes.contains(QLatin1String("zarn_clock"));
         if (!in && !outMark && !clock)
             continue;
-        const QString place = Design::sourcePlace(sources, attributes.value(QLatin1String("src")).toString()) + QLatin1String(": ");
+        const QString src = attributes.value(QLatin1String("src")).toString();
+        const QString place = Design::sourcePlace(sources, src) + QLatin1String(": error: ");
         const QString name = net.name(sources.separator);
+        const auto problem = [&problems, &src](const QString &text) { problems.append({Design::sourceOrder(src), text}); };
         if (int(in) + int(outMark) + int(clock) > 1) {
-            problems.append(place + QStringLiteral("%1 carries more than one of zarn_in, zarn_out and zarn_clock; keep one").arg(name));
+            problem(place + QStringLiteral("%1 carries more than one of zarn_in, zarn_out and zarn_clock; keep one").arg(name));
             continue;
         }
         Marked mark;
@@ -148,7 +151,7 @@ int runInit(const QStringList &arguments)
             if (!attributes.contains(QLatin1String(attribute)))
                 continue;
             if (!attributeNumber(attributes, attribute, &number))
-                problems.append(place + QStringLiteral("%1 = \"%2\" on %3 is no number from 0 up")
+                problem(place + QStringLiteral("%1 = \"%2\" on %3 is no number from 0 up")
                                             .arg(QLatin1String(attribute), attributes.value(QLatin1String(attribute)).toString(), name));
             (qstrcmp(attribute, "zarn_core") == 0 ? mark.core : mark.probe) = number;
         }
@@ -157,15 +160,15 @@ int runInit(const QStringList &arguments)
             // A bare (* zarn_out *) is the number 1, given as 32 binary digits: no value.
             mark.value = value.size() == 32 && !value.startsWith(QLatin1String("0x")) ? QStringLiteral("0x0") : value;
             if (!QRegularExpression(QStringLiteral("^0x[0-9A-Fa-f]+$")).match(mark.value).hasMatch())
-                problems.append(place + QStringLiteral("zarn_out = \"%1\" on %2 is no value; write it as 0x and hexadecimal digits").arg(value, name));
+                problem(place + QStringLiteral("zarn_out = \"%1\" on %2 is no value; write it as 0x and hexadecimal digits").arg(value, name));
             else if (valueBits(mark.value, net.width).isEmpty())
-                problems.append(place + QStringLiteral("zarn_out = \"%1\" does not fit the %2 bits of %3").arg(value).arg(net.width).arg(name));
+                problem(place + QStringLiteral("zarn_out = \"%1\" does not fit the %2 bits of %3").arg(value).arg(net.width).arg(name));
             if (net.drivenBits() > 0)
-                problems.append(place + QStringLiteral("%1 is driven by the design, and an output probe would drive it too; mark a net nothing drives")
+                problem(place + QStringLiteral("%1 is driven by the design, and an output probe would drive it too; mark a net nothing drives")
                                             .arg(name));
         }
         if (mark.kind == Marked::Clock && net.width != 1)
-            problems.append(place + QStringLiteral("zarn_clock marks %1, which is %2 bits wide; a clock is one bit").arg(net.declaredName(sources.separator)).arg(net.width));
+            problem(place + QStringLiteral("zarn_clock marks %1, which is %2 bits wide; a clock is one bit").arg(net.declaredName(sources.separator)).arg(net.width));
         marks.append(mark);
     }
     std::stable_sort(marks.begin(), marks.end(), [](const Marked &a, const Marked &b) { return a.order < b.order; });
@@ -181,14 +184,15 @@ int runInit(const QStringList &arguments)
     }
     for (const auto &core : cores) {
         if (core.second.clocks.size() > 1)
-            problems.append(QStringLiteral("%1: core %2 has %3 nets marked zarn_clock; a core has one user clock")
-                                .arg(sources.top).arg(core.first).arg(core.second.clocks.size()));
+            problems.append({{std::numeric_limits<int>::max()}, QStringLiteral("%1: error: core %2 has %3 nets marked zarn_clock; a core has one user clock")
+                                     .arg(sources.top).arg(core.first).arg(core.second.clocks.size())});
     }
     if (marks.isEmpty())
-        problems.append(QStringLiteral("%1: no net carries zarn_in, zarn_out or zarn_clock; mark the nets to probe in the RTL").arg(sources.top));
+        problems.append({{std::numeric_limits<int>::max()}, QStringLiteral("%1: error: no net carries zarn_in, zarn_out or zarn_clock; mark the nets to probe in the RTL").arg(sources.top)});
     if (!problems.isEmpty()) {
-        for (const QString &problem : qAsConst(problems))
-            Console::error(problem);
+        std::stable_sort(problems.begin(), problems.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (const auto &problem : qAsConst(problems))
+            Console::error(problem.second);
         return Console::Finding;
     }
 

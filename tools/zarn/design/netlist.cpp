@@ -175,10 +175,13 @@ QStringList Netlist::nearest(const QString &name, QChar separator, int count) co
     const int limit = std::max(2, int(base.size()) / 3);
     QVector<QPair<int, QString>> candidates;
     for (const Net &net : m_nets) {
+        // A bit is looked for among vectors.
+        if (match.hasMatch() && !net.isVector())
+            continue;
         const QString candidate = net.name(separator);
         const int d = distance(base, candidate, limit);
         if (d <= limit && !(d == 0 && !match.hasMatch()))
-            candidates.append({d, match.hasMatch() && net.isVector() ? candidate + match.captured(2) : candidate});
+            candidates.append({d, match.hasMatch() ? candidate + match.captured(2) : candidate});
     }
     std::sort(candidates.begin(), candidates.end());
     QStringList names;

@@ -34,13 +34,15 @@ QString linkInto(const QDir &work, const QString &path, const QString &name)
     return QFile::link(QFileInfo(path).absoluteFilePath(), work.filePath(name)) ? name : QString();
 }
 
-// The last "ERROR: ..." Yosys printed, or its last line.
+// The last error Yosys printed ("ERROR: ...", or "FILE:LINE: ERROR: ..."
+// without the shouting), or its last line.
 QString yosysError(const QByteArray &output)
 {
     const QStringList lines = QString::fromUtf8(output).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
-        if (line->startsWith(QLatin1String("ERROR: ")))
-            return line->mid(7);
+        const int at = line->indexOf(QLatin1String("ERROR: "));
+        if (at >= 0)
+            return QString(*line).remove(at, 7);
     }
     return lines.isEmpty() ? QStringLiteral("Yosys stopped without a word") : lines.last();
 }

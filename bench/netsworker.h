@@ -1,0 +1,47 @@
+#ifndef ZARN_BENCH_NETSWORKER_H
+#define ZARN_BENCH_NETSWORKER_H
+
+#include "worker.h"
+
+#include <QString>
+#include <QStringList>
+
+/**
+ * The commands of the nets test: Yosys's own elaboration of a design, as
+ * the floor, and zarn's nets and lint --design, which run that elaboration
+ * and read its netlist.
+ */
+struct NetsCommands
+{
+    QString yosys;
+    QString zarn;
+    QString dir;    ///< the working directory, holding the design and the configuration
+    QString design; ///< file names in dir: Yosys's scripts split at blanks, so no paths
+    QString config;
+    QString top;
+
+    /** Yosys's elaboration as zarn runs it, then @p more commands (none, or "write_json FILE", ...). */
+    QStringList elaborate(const QString &more = QString()) const;
+    QStringList nets() const;
+    QStringList lint() const;
+};
+
+/**
+ * Runs zarn nets, zarn lint and the floors, Yosys's elaboration alone
+ * and with write_json, in turn, @p runs times, and prints the
+ * measurements of nets and of lint, one line each.  The runs are timed
+ * by elapsed time or by the CPU time the children took; the peaks are
+ * left to runPeakWorker().
+ */
+int runNetsWorker(const NetsCommands &commands, int runs, Clock clock);
+
+/**
+ * Runs @p command once in @p dir, its output into @p output (discarded
+ * when empty), and prints "peak KIB EXIT": the peak resident set of the
+ * command's processes, its own and those it waited for, and its exit
+ * code.  A fresh process per command, since the kernel keeps only the
+ * largest peak of all the children a process ever had.
+ */
+int runPeakWorker(const QString &dir, const QString &output, const QStringList &command);
+
+#endif

@@ -1,0 +1,3 @@
+module broken(input a, output b);
+    assign b = a +;
+endmodule
