@@ -1,8 +1,11 @@
 // zarn-bench: times the configuration reader, the writer and a whole
 // generation run on seeded synthetic designs, each against its floor, at a
-// size N and at 4N, with the peak memory of each.
+// size N and at 4N, with the peak memory of each; and zarn's commands that
+// read a Verilog design through Yosys, against Yosys's own elaboration.
 
+#include "netsworker.h"
 #include "syntheticdesign.h"
+#include "syntheticverilog.h"
 #include "worker.h"
 
 #include <zarn/zarn.h>
@@ -11,9 +14,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+#include <algorithm>
 
 namespace {
 
@@ -46,6 +54,149 @@ bool measure(const QString &test, const QString &config, const QString &analyzer
     return parseMeasurement(worker.readAllStandardOutput(), m);
 }
 
+NetsCommands netsCommands(const QString &zarn, const QString &dir)
+{
+    NetsCommands commands;
+    commands.yosys = QStandardPaths::findExecutable(QStringLiteral("yosys"));
+    commands.zarn = zarn;
+    commands.dir = dir;
+    commands.design = QStringLiteral("design.v");
+    commands.config = QStringLiteral("config.xml");
+    commands.top = QStringLiteral("bench_top");
+    return commands;
+}
+
+// The peak memory and exit code of one run of @p command in @p dir, its
+// output into @p output, from a fresh process of ours that runs it.
+bool peakOf(const QStringList &command, const QString &dir, const QString &output, qint64 *peakKiB, int *exitCode)
+{
+    QProcess helper;
+    helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    helper.start(QCoreApplication::applicationFilePath(),
+                 QStringList{QStringLiteral("--worker"), QStringLiteral("peak"), QStringLiteral("--scratch"), dir, QStringLiteral("--output"), output,
+                             QStringLiteral("--")}
+                     + command);
+    if (!helper.waitForFinished(-1) || helper.exitCode() != 0)
+        return false;
+    const QList<QByteArray> fields = helper.readAllStandardOutput().trimmed().split(' ');
+    if (fields.size() != 3 || fields.first() != "peak")
+        return false;
+    *peakKiB = fields.at(1).toLongLong();
+    *exitCode = fields.at(2).toInt();
+    return true;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/**
+ * The nets test: writes a Verilog design of @p size and a configuration
+ * probing it into @p commands.dir, measures each command's peak once, then
+ * times zarn nets and zarn lint against Yosys's elaboration in a worker.
+ * Adds their rows to @p rows, and to @p notes what Yosys and zarn found
+ * and how the times compare with the goal.
+ */
+bool measureNets(const VerilogSize &size, const NetsCommands &commands, int runs, const QString &clock, QList<Row> *rows, QStringList *notes)
+{
+    const VerilogDesign design = makeVerilogDesign(size);
+    const QDir dir(commands.dir);
+    QFile verilog(dir.filePath(commands.design));
+    if (!verilog.open(QIODevice::WriteOnly) || verilog.write(design.verilog) != design.verilog.size() || !verilog.flush()) {
+        QTextStream(stderr) << "zarn-bench: cannot write " << verilog.fileName() << '\n';
+        return false;
+    }
+    verilog.close();
+    const QList<ZARN::ZarnCore *> cores = makeVerilogCores(design);
+    const bool written = ZARN::writeZARNConfigToXml(cores, dir.filePath(commands.config));
+    qDeleteAll(cores);
+    if (!written) {
+        QTextStream(stderr) << "zarn-bench: cannot write " << dir.filePath(commands.config) << '\n';
+        return false;
+    }
+
+    // Each command once, untimed, for its peak; this also brings Yosys,
+    // zarn and the design into the page cache before the timed runs.
+    const QString netsOutput = dir.filePath(QStringLiteral("nets.txt"));
+    const QString lintOutput = dir.filePath(QStringLiteral("lint.txt"));
+    const QString statOutput = QStringLiteral("stat.txt");
+    qint64 netsPeak = 0, lintPeak = 0, elaborationPeak = 0, jsonPeak = 0;
+    int netsExit = 0, lintExit = 0, elaborationExit = 0, jsonExit = 0;
+    // stat adds next to nothing to the elaboration's peak: it only counts.
+    if (!peakOf(commands.nets(), commands.dir, netsOutput, &netsPeak, &netsExit)
+        || !peakOf(commands.lint(), commands.dir, lintOutput, &lintPeak, &lintExit)
+        || !peakOf(commands.elaborate(QStringLiteral("tee -q -o %1 stat").arg(statOutput)), commands.dir, QString(), &elaborationPeak, &elaborationExit)
+        || !peakOf(commands.elaborate(QStringLiteral("write_json design.json")), commands.dir, QString(), &jsonPeak, &jsonExit)) {
+        QTextStream(stderr) << "zarn-bench: the nets test could not run its commands\n";
+        return false;
+    }
+    if (netsExit != 0 || elaborationExit != 0 || jsonExit != 0) {
+        QTextStream(stderr) << "zarn-bench: the nets test's design does not elaborate: "
+                            << QString::fromUtf8(fileBytes(dir.filePath(QStringLiteral("stderr.txt")))) << '\n';
+        return false;
+    }
+    // The configuration names existing nets only, the undriven ones in
+    // output probes: a finding means the generator and Yosys disagree.
+    const QByteArray lintText = fileBytes(lintOutput);
+    if (lintExit != 0)
+        QTextStream(stderr) << "zarn-bench: zarn lint finds errors in the nets test's configuration:\n" << QString::fromUtf8(lintText);
+    const int netsListed = fileBytes(netsOutput).count('\n');
+    const QRegularExpressionMatch publicWires =
+        QRegularExpression(QStringLiteral("Number of public wires:\\s+(\\d+)")).match(QString::fromUtf8(fileBytes(dir.filePath(statOutput))));
+
+    QProcess worker;
+    worker.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    worker.start(QCoreApplication::applicationFilePath(),
+                 {QStringLiteral("--worker"), QStringLiteral("nets"), QStringLiteral("--scratch"), commands.dir, QStringLiteral("--zarn"), commands.zarn,
+                  QStringLiteral("--runs"), QString::number(runs), QStringLiteral("--clock"), clock});
+    if (!worker.waitForFinished(-1) || worker.exitCode() != 0)
+        return false;
+    const QList<QByteArray> lines = worker.readAllStandardOutput().trimmed().split('\n');
+    Measurement nets, lint;
+    if (lines.size() != 2 || !parseMeasurement(lines.at(0), &nets) || !parseMeasurement(lines.at(1), &lint))
+        return false;
+    nets.peakKiB = netsPeak;
+    lint.peakKiB = lintPeak;
+
+    // "file MB" is Yosys's netlist here, what zarn reads of the design.
+    const double jsonMB = nets.bytes / 1e6;
+    const QString elaboration = QStringLiteral("Yosys elaboration");
+    const QString withJson = QStringLiteral("elaboration + write_json");
+    rows->append({QStringLiteral("nets"), size.label(), elaboration, jsonMB, nets, nets.floor});
+    rows->append({QStringLiteral("nets"), size.label(), withJson, jsonMB, nets, nets.floor2});
+    rows->append({QStringLiteral("lint"), size.label(), elaboration, jsonMB, lint, lint.floor});
+    rows->append({QStringLiteral("lint"), size.label(), withJson, jsonMB, lint, lint.floor2});
+
+    notes->append(QStringLiteral("nets %1: Yosys keeps %2 public wires (the generator counts %3), zarn nets lists %4; zarn lint: %5")
+                      .arg(size.label(), publicWires.hasMatch() ? publicWires.captured(1) : QStringLiteral("?"))
+                      .arg(design.wires)
+                      .arg(netsListed)
+                      .arg(lintExit == 0 ? QStringLiteral("no errors, %1 lines").arg(lintText.count('\n')) : QStringLiteral("errors, see above")));
+    // The goal: reading a design costs little more than Yosys's
+    // elaboration of it, which every design command needs.
+    const auto goal = [notes](const QString &command, const Measurement &m) {
+        const double ratio = m.floor > 0 ? m.time / m.floor : 0;
+        notes->append(QStringLiteral("goal %1: zarn %2 / Yosys elaboration = %3, fastest runs %4 (goal <= 1.3): %5")
+                          .arg(command, -4)
+                          .arg(command)
+                          .arg(ratio, 0, 'f', 2)
+                          .arg(m.fastestFloor > 0 ? m.fastestTime / m.fastestFloor : 0, 0, 'f', 2)
+                          .arg(ratio <= 1.3 ? QStringLiteral("pass") : QStringLiteral("fail")));
+    };
+    goal(QStringLiteral("nets"), nets);
+    goal(QStringLiteral("lint"), lint);
+    notes->append(QStringLiteral("peak memory %1: zarn nets %2 MB, zarn lint %3 MB (Yosys under them included); Yosys elaboration %4 MB, "
+                                 "with write_json %5 MB")
+                      .arg(size.label())
+                      .arg(netsPeak / 1024.0, 0, 'f', 1)
+                      .arg(lintPeak / 1024.0, 0, 'f', 1)
+                      .arg(elaborationPeak / 1024.0, 0, 'f', 1)
+                      .arg(jsonPeak / 1024.0, 0, 'f', 1));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -72,8 +223,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the design (default 1)."), QStringLiteral("S"), QStringLiteral("1"));
     const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Runs per measurement; the median is reported (default 5)."),
                                         QStringLiteral("R"), QStringLiteral("5"));
-    const QCommandLineOption testsOption(QStringLiteral("tests"), QStringLiteral("Comma-separated tests (default read,write,generate)."),
+    // nets runs Yosys a dozen times on a large design: minutes, so only on request.
+    const QCommandLineOption testsOption(QStringLiteral("tests"), QStringLiteral("Comma-separated tests of read, write, generate, nets (default read,write,generate)."),
                                          QStringLiteral("LIST"), QStringLiteral("read,write,generate"));
+    const QCommandLineOption designNetsOption(QStringLiteral("design-nets"), QStringLiteral("Public wires of the nets test's Verilog design (default 100000)."),
+                                              QStringLiteral("N"), QStringLiteral("100000"));
+    const QCommandLineOption zarnOption(QStringLiteral("zarn"), QStringLiteral("The zarn program the nets test runs (default: the one built beside zarn-bench)."),
+                                        QStringLiteral("PATH"));
     const QCommandLineOption noScalingOption(QStringLiteral("no-scaling"), QStringLiteral("Measure size N only, not 4N."));
     const QCommandLineOption clockOption(QStringLiteral("clock"),
                                          QStringLiteral("wall (default) or cpu: user and system time of the process, steadier on a loaded machine."),
@@ -85,9 +241,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption configOption(QStringLiteral("config"), QStringLiteral("(internal)"), QStringLiteral("FILE"));
     const QCommandLineOption analyzerOption(QStringLiteral("analyzer"), QStringLiteral("(internal)"), QStringLiteral("FILE"));
     const QCommandLineOption scratchOption(QStringLiteral("scratch"), QStringLiteral("(internal)"), QStringLiteral("DIR"));
+    const QCommandLineOption outputOption(QStringLiteral("output"), QStringLiteral("(internal)"), QStringLiteral("FILE"));
     parser.addOptions({coresOption, probesOption, netsOption, busOption, escapedOption, analyzerCoresOption, seedOption, runsOption, testsOption,
-                       noScalingOption, clockOption, keepOption, csvOption, workerOption, configOption, analyzerOption, scratchOption});
+                       designNetsOption, zarnOption, noScalingOption, clockOption, keepOption, csvOption, workerOption, configOption, analyzerOption,
+                       scratchOption, outputOption});
     parser.process(app);
+    const QString zarn = parser.isSet(zarnOption) ? parser.value(zarnOption)
+                                                  : QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1String("/../tools/zarn/zarn"));
 
     const int runs = qMax(1, parser.value(runsOption).toInt());
     const QString clock = parser.value(clockOption);
@@ -95,9 +255,15 @@ int main(int argc, char *argv[])
         QTextStream(stderr) << "zarn-bench: --clock takes wall or cpu\n";
         return 2;
     }
-    if (parser.isSet(workerOption))
-        return runWorker(parser.value(workerOption), parser.value(configOption), parser.value(analyzerOption), parser.value(scratchOption), runs,
-                         clock == QLatin1String("cpu") ? Clock::Cpu : Clock::Wall);
+    if (parser.isSet(workerOption)) {
+        const QString test = parser.value(workerOption);
+        const Clock workerClock = clock == QLatin1String("cpu") ? Clock::Cpu : Clock::Wall;
+        if (test == QLatin1String("peak"))
+            return runPeakWorker(parser.value(scratchOption), parser.value(outputOption), parser.positionalArguments());
+        if (test == QLatin1String("nets"))
+            return runNetsWorker(netsCommands(zarn, parser.value(scratchOption)), runs, workerClock);
+        return runWorker(test, parser.value(configOption), parser.value(analyzerOption), parser.value(scratchOption), runs, workerClock);
+    }
 
     DesignSize base;
     base.cores = parser.value(coresOption).toInt();
@@ -108,6 +274,21 @@ int main(int argc, char *argv[])
     base.analyzerCores = parser.value(analyzerCoresOption).toInt();
     base.seed = parser.value(seedOption).toUInt();
     const QStringList tests = parser.value(testsOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    VerilogSize verilogSize;
+    verilogSize.nets = qMax(1, parser.value(designNetsOption).toInt());
+    verilogSize.seed = base.seed;
+    if (tests.contains(QLatin1String("nets"))) {
+        if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty()) {
+            QTextStream(stderr) << "zarn-bench: the nets test needs yosys on the PATH\n";
+            return 2;
+        }
+        if (!QFileInfo(zarn).isExecutable()) {
+            QTextStream(stderr) << "zarn-bench: no zarn program at " << zarn << "; build the target zarn or give --zarn PATH\n";
+            return 2;
+        }
+    }
+    // The configurations are for the other tests only; the larger takes a while to write.
+    const bool configTests = std::any_of(tests.cbegin(), tests.cend(), [](const QString &test) { return test != QLatin1String("nets"); });
 
     QList<DesignSize> sizes{base};
     if (!parser.isSet(noScalingOption)) {
@@ -129,6 +310,8 @@ int main(int argc, char *argv[])
     };
     QList<Design> designs;
     for (const DesignSize &size : qAsConst(sizes)) {
+        if (!configTests)
+            break;
         Design design;
         design.label = size.label();
         design.dir = scratch + QLatin1Char('/') + design.label;
@@ -153,7 +336,17 @@ int main(int argc, char *argv[])
     // that a change in the machine's load between them skews their ratio
     // the least.
     QList<Row> rows;
+    QStringList notes;
     for (const QString &test : tests) {
+        if (test == QLatin1String("nets")) {
+            const QString dir = scratch + QLatin1String("/verilog-") + QString::number(verilogSize.nets);
+            QDir().mkpath(dir);
+            if (!measureNets(verilogSize, netsCommands(zarn, dir), runs, clock, &rows, &notes)) {
+                QTextStream(stderr) << "zarn-bench: the nets measurement failed\n";
+                return 1;
+            }
+            continue;
+        }
         for (const Design &design : qAsConst(designs)) {
             Measurement m;
             if (!measure(test, design.config, design.analyzer, design.dir, runs, clock, &m)) {
@@ -176,9 +369,10 @@ int main(int argc, char *argv[])
     const QString load = loadFile.open(QIODevice::ReadOnly) ? QString::fromLatin1(loadFile.readAll().split(' ').first()) : QStringLiteral("?");
     out() << QStringLiteral("%1 clock, median of %2 runs, load average %3 at the end\n\n").arg(clock).arg(runs).arg(load);
 
-    // file MB: the configuration; io MB: what the operation reads (read) or
+    // file MB: the configuration (for nets and lint: Yosys's netlist, which
+    // they read); io MB: what the operation reads (read, nets, lint) or
     // writes (write, generate), the base of MB/s; peak/file: peak RSS over
-    // the configuration's size.
+    // file MB.
     const QString header = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11")
                                .arg(QStringLiteral("test"), -9)
                                .arg(QStringLiteral("design"), -16)
@@ -267,6 +461,10 @@ int main(int argc, char *argv[])
                          .arg(size.label())
                          .arg(double(generate->m.peakKiB) / read->m.peakKiB, 0, 'f', 2);
     }
+    if (!notes.isEmpty() && sizes.size() != 2)
+        out() << '\n';
+    for (const QString &note : qAsConst(notes))
+        out() << note << '\n';
     out().flush();
 
     if (parser.isSet(csvOption)) {
