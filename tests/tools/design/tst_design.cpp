@@ -164,7 +164,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString config = dir.filePath("cpu.xml");
         Output result = zarn(QStringList{"init", "--out", config} + cpuDesign());
-        QCOMPARE(result.out, config + QStringLiteral(": 1 core(s), 3 probe(s), 5 marked net(s)\n"));
+        QCOMPARE(result.out, config + QStringLiteral(": 1 core(s), 4 probe(s), 7 marked net(s)\n"));
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(fileBytes(config), fileBytes(testData("design/cpu-init.xml")));
         QCOMPARE(zarn({"check", config}).exitCode, 0);
@@ -187,24 +187,28 @@ private Q_SLOTS:
         QFile json(dir.filePath("out/inserted.json"));
         QVERIFY(json.open(QIODevice::ReadOnly));
         const QJsonObject module = QJsonDocument::fromJson(json.readAll()).object().value("modules").toObject().value("cpu_top").toObject();
-        QHash<int, QString> wireOfBit;
+        QMultiHash<int, QString> wiresOfBit;
         const QJsonObject netnames = module.value("netnames").toObject();
         for (auto net = netnames.begin(); net != netnames.end(); ++net) {
-            const QJsonArray bits = net.value().toObject().value("bits").toArray();
+            const QJsonObject object = net.value().toObject();
+            const QJsonArray bits = object.value("bits").toArray();
             for (int i = 0; i < bits.size(); ++i) {
-                // The marked nets' own names win over the wires Yosys made.
-                if (!net.key().startsWith('_') && (!wireOfBit.contains(bits.at(i).toInt()) || net.key().size() < wireOfBit.value(bits.at(i).toInt()).size()))
-                    wireOfBit.insert(bits.at(i).toInt(), bits.size() > 1 ? QStringLiteral("%1[%2]").arg(net.key()).arg(i) : net.key());
+                const int index = object.value("upto").toInt() ? object.value("offset").toInt() + bits.size() - 1 - i : object.value("offset").toInt() + i;
+                wiresOfBit.insert(bits.at(i).toInt(), bits.size() > 1 ? QStringLiteral("%1[%2]").arg(net.key()).arg(index) : net.key());
             }
         }
+        // Each port of the debug instance is on the design net of its name.
         QStringList probed;
         const QJsonObject connections = module.value("cells").toObject().value("u_zarn_debug").toObject().value("connections").toObject();
         for (auto port = connections.begin(); port != connections.end(); ++port) {
-            if (!port.key().endsWith(QLatin1String("_pad_i")) && !port.key().endsWith(QLatin1String("_pad_o")))
-                probed.append(port.key() + QLatin1String(" <- ") + wireOfBit.value(port.value().toArray().first().toInt()));
+            if (port.key().endsWith(QLatin1String("_pad_i")) || port.key().endsWith(QLatin1String("_pad_o")))
+                continue;
+            const QStringList wires = wiresOfBit.values(port.value().toArray().first().toInt());
+            QVERIFY2(wires.contains(QString(port.key()).replace(QLatin1Char('/'), QLatin1Char('.'))), qPrintable(port.key() + wires.join(QLatin1Char(' '))));
+            probed.append(port.key());
         }
         probed.sort();
-        QStringList marked = QString::fromUtf8(fileBytes(testData("design/cpu-probed.txt"))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QStringList marked = QString::fromUtf8(fileBytes(testData("design/cpu-probed.txt"))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(probed, marked);
     }
 

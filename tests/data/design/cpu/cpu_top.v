@@ -10,6 +10,9 @@ module cpu_top(
     output halted
 );
     (* zarn_in *) wire [7:0] pc;
+    // Ranges numbered upwards and not from 0: bits must keep their numbers.
+    (* zarn_in, zarn_probe = 2 *) wire [0:3] phase = pc[3:0];
+    (* zarn_in, zarn_probe = 2 *) wire [9:6] window = {pc[7], pc[0], pc[1], pc[6]};
     wire [15:0] instr;
     (* zarn_out = "0x0", zarn_probe = 0 *) wire [1:0] dbg_ctrl;
     (* zarn_out = "0x5A", zarn_probe = 0 *) wire [7:0] dbg_value;
