@@ -23,13 +23,7 @@ int runGenerate(const QStringList &arguments)
         "takes its place in one step once complete: a failed or killed run leaves the previous output as it was."));
     const QCommandLineOption configOption(QStringLiteral("config"), QStringLiteral("The configuration file of the cores."), QStringLiteral("FILE"));
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("The output directory; replaced whole once the new generation is complete."), QStringLiteral("DIR"));
-    const QCommandLineOption ipRootOption(QStringLiteral("ip-root"),
-                                          QStringLiteral("Root of the cores' fixed RTL sources (default: the current directory)."),
-                                          QStringLiteral("DIR"));
-    const QCommandLineOption analyzerOption(QStringLiteral("analyzer"), QStringLiteral("Logic-analyzer configuration to share the JTAG port with."),
-                                            QStringLiteral("FILE"));
-    const QCommandLineOption deviceOption(QStringLiteral("device"), QStringLiteral("Device key of the target."), QStringLiteral("KEY"));
-    const QCommandLineOption packageOption(QStringLiteral("package"), QStringLiteral("Package key of the target."), QStringLiteral("SUBKEY"));
+    const GenerationOptions generation;
     const QCommandLineOption fileListOption(QStringLiteral("filelist"),
                                             QStringLiteral("Also write an EDA command file (+incdir+ lines, then sources) for iverilog -c / verilator -f."),
                                             QStringLiteral("FILE.f"));
@@ -37,9 +31,8 @@ int runGenerate(const QStringList &arguments)
     const QCommandLineOption noLintOption(QStringLiteral("no-lint"),
                                           QStringLiteral("Generate without linting first, as the host tool does, even from a configuration "
                                                          "whose Verilog tools would reject."));
-    const QCommandLineOption forceOption(QStringLiteral("force"),
-                                         QStringLiteral("Replace the output directory even when it holds files that zarn generate did not write; they are deleted."));
-    parser.addOptions({configOption, outOption, ipRootOption, analyzerOption, deviceOption, packageOption, fileListOption, jsonOption, noLintOption, forceOption});
+    parser.addOptions({configOption, outOption, fileListOption, jsonOption, noLintOption});
+    generation.addTo(parser);
 
     int exitCode = Console::Success;
     if (!Console::parse(parser, arguments, QStringLiteral("zarn generate --config FILE --out DIR [options]"), &exitCode))
@@ -48,15 +41,15 @@ int runGenerate(const QStringList &arguments)
         return Console::fail(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     if (!parser.isSet(configOption) || !parser.isSet(outOption))
         return Console::fail(QStringLiteral("generate needs --config FILE and --out DIR; run 'zarn generate --help'"));
-    if (parser.isSet(deviceOption) != parser.isSet(packageOption))
-        return Console::fail(QStringLiteral("--device and --package go together"));
+    if (!generation.problem(parser).isEmpty())
+        return Console::fail(generation.problem(parser));
 
     const QString configFile = parser.value(configOption);
     const QString commandFile = parser.value(fileListOption);
     if (configFile.isEmpty() || parser.value(outOption).isEmpty() || (parser.isSet(fileListOption) && commandFile.isEmpty()))
         return Console::fail(QStringLiteral("--config, --out and --filelist need a path; an empty one names no file"));
-    const QString ipRoot = absolutePath(parser.isSet(ipRootOption) ? parser.value(ipRootOption) : QDir::currentPath());
-    const QString analyzerFile = parser.isSet(analyzerOption) ? absolutePath(parser.value(analyzerOption)) : QString();
+    const QString ipRoot = generation.ipRootPath(parser);
+    const QString analyzerFile = generation.analyzerPath(parser);
 
     // The files the run reads: none of them may lie in what it replaces.
     QList<QByteArray> inputs{resolvedInput(configFile), resolvedInput(ipRoot)};
@@ -66,7 +59,7 @@ int runGenerate(const QStringList &arguments)
 
     // Everything that can be found wrong is found before anything is touched.
     OutputDirectory output(parser.value(outOption));
-    const QString refusal = output.refusal(inputs, parser.isSet(forceOption));
+    const QString refusal = output.refusal(inputs, parser.isSet(generation.force));
     if (!refusal.isEmpty())
         return Console::fail(refusal);
     if (parser.isSet(fileListOption)) {
@@ -89,17 +82,17 @@ int runGenerate(const QStringList &arguments)
         }
     }
 
-    QString error = output.begin(inputs, parser.isSet(forceOption));
+    QString error = output.begin(inputs, parser.isSet(generation.force));
     if (!error.isEmpty())
         return Console::fail(error);
 
-    Generation generation;
-    exitCode = generation.run(output, {configFile, analyzerFile, parser.value(analyzerOption), ipRoot, parser.value(deviceOption),
-                                       parser.value(packageOption), !parser.isSet(noLintOption), QString()});
+    Generation run;
+    exitCode = run.run(output, {configFile, analyzerFile, parser.value(generation.analyzer), ipRoot, parser.value(generation.device),
+                                parser.value(generation.package), !parser.isSet(noLintOption), QString()});
     if (exitCode != Console::Success)
         return exitCode;
-    const QStringList &fileList = generation.fileList;
-    const QStringList &includePath = generation.includePath;
+    const QStringList &fileList = run.fileList;
+    const QStringList &includePath = run.includePath;
 
     QSaveFile commandFileWriter(commandFile);
     if (parser.isSet(fileListOption)) {
@@ -117,7 +110,7 @@ int runGenerate(const QStringList &arguments)
         const QJsonObject result{
             {QStringLiteral("fileList"), QJsonArray::fromStringList(fileList)},
             {QStringLiteral("includePath"), QJsonArray::fromStringList(includePath)},
-            {QStringLiteral("probeMap"), generation.probeMap},
+            {QStringLiteral("probeMap"), run.probeMap},
         };
         Console::out(QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Indented)).trimmed());
         return Console::Success;

@@ -8,6 +8,7 @@
 
 #include <zarn/zarn.h>
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -44,6 +45,26 @@ QString copyInput(const QString &source, const QString &copy)
 }
 
 } // namespace
+
+void GenerationOptions::addTo(QCommandLineParser &parser) const
+{
+    parser.addOptions({ipRoot, analyzer, device, package, force});
+}
+
+QString GenerationOptions::problem(const QCommandLineParser &parser) const
+{
+    return parser.isSet(device) != parser.isSet(package) ? QStringLiteral("--device and --package go together") : QString();
+}
+
+QString GenerationOptions::ipRootPath(const QCommandLineParser &parser) const
+{
+    return absolutePath(parser.isSet(ipRoot) ? parser.value(ipRoot) : QDir::currentPath());
+}
+
+QString GenerationOptions::analyzerPath(const QCommandLineParser &parser) const
+{
+    return parser.isSet(analyzer) ? absolutePath(parser.value(analyzer)) : QString();
+}
 
 QString absolutePath(const QString &path)
 {

@@ -4,6 +4,7 @@
 #include <zarn/configlint.h>
 
 #include <QByteArray>
+#include <QCommandLineOption>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,7 @@
 #include <functional>
 
 class OutputDirectory;
+class QCommandLineParser;
 class QSaveFile;
 
 namespace ZARN {
@@ -64,6 +66,27 @@ public:
     QString analyzerCopy;
     /** Where a MoreLint says why it could not lint. */
     QString moreLintError;
+};
+
+/** The options of zarn generate and zarn insert alike: the cores' sources, the analyzer, the target, --force. */
+struct GenerationOptions
+{
+    QCommandLineOption ipRoot{QStringLiteral("ip-root"), QStringLiteral("Root of the cores' fixed RTL sources (default: the current directory)."),
+                              QStringLiteral("DIR")};
+    QCommandLineOption analyzer{QStringLiteral("analyzer"), QStringLiteral("Logic-analyzer configuration to share the JTAG port with."),
+                                QStringLiteral("FILE")};
+    QCommandLineOption device{QStringLiteral("device"), QStringLiteral("Device key of the target."), QStringLiteral("KEY")};
+    QCommandLineOption package{QStringLiteral("package"), QStringLiteral("Package key of the target."), QStringLiteral("SUBKEY")};
+    QCommandLineOption force{QStringLiteral("force"),
+                             QStringLiteral("Replace the output directory even when it holds files that zarn did not write; they are deleted.")};
+
+    void addTo(QCommandLineParser &parser) const;
+    /** What is wrong with them as given, or empty. */
+    QString problem(const QCommandLineParser &parser) const;
+    /** The IP root, absolute: the option's, or the current directory. */
+    QString ipRootPath(const QCommandLineParser &parser) const;
+    /** The analyzer file, absolute, or empty. */
+    QString analyzerPath(const QCommandLineParser &parser) const;
 };
 
 /** @p path made absolute and clean. */

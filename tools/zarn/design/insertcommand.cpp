@@ -90,15 +90,9 @@ int runInsert(const QStringList &arguments)
         "whole once everything is written."));
     const QCommandLineOption configOption(QStringLiteral("config"), QStringLiteral("The configuration file of the cores."), QStringLiteral("FILE"));
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("The output directory; replaced whole once complete."), QStringLiteral("DIR"));
-    const QCommandLineOption ipRootOption(QStringLiteral("ip-root"), QStringLiteral("Root of the cores' fixed RTL sources (default: the current directory)."),
-                                          QStringLiteral("DIR"));
-    const QCommandLineOption analyzerOption(QStringLiteral("analyzer"), QStringLiteral("Logic-analyzer configuration to share the JTAG port with."),
-                                            QStringLiteral("FILE"));
-    const QCommandLineOption deviceOption(QStringLiteral("device"), QStringLiteral("Device key of the target."), QStringLiteral("KEY"));
-    const QCommandLineOption packageOption(QStringLiteral("package"), QStringLiteral("Package key of the target."), QStringLiteral("SUBKEY"));
-    const QCommandLineOption forceOption(QStringLiteral("force"),
-                                         QStringLiteral("Replace DIR even when it holds files that zarn did not write; they are deleted."));
-    parser.addOptions({configOption, outOption, ipRootOption, analyzerOption, deviceOption, packageOption, forceOption});
+    const GenerationOptions generation;
+    parser.addOptions({configOption, outOption});
+    generation.addTo(parser);
     Design::addSourceOptions(parser);
     int exitCode = Console::Success;
     if (!Console::parse(parser, arguments, QStringLiteral("zarn insert --config FILE --design FILE... --top MODULE --out DIR [options]"), &exitCode))
@@ -109,11 +103,11 @@ int runInsert(const QStringList &arguments)
         return Console::fail(error);
     if (parser.value(configOption).isEmpty() || parser.value(outOption).isEmpty())
         return Console::fail(QStringLiteral("insert needs --config FILE and --out DIR; run 'zarn insert --help'"));
-    if (parser.isSet(deviceOption) != parser.isSet(packageOption))
-        return Console::fail(QStringLiteral("--device and --package go together"));
+    if (!generation.problem(parser).isEmpty())
+        return Console::fail(generation.problem(parser));
     const QString configFile = parser.value(configOption);
-    const QString ipRoot = absolutePath(parser.isSet(ipRootOption) ? parser.value(ipRootOption) : QDir::currentPath());
-    const QString analyzerFile = parser.isSet(analyzerOption) ? absolutePath(parser.value(analyzerOption)) : QString();
+    const QString ipRoot = generation.ipRootPath(parser);
+    const QString analyzerFile = generation.analyzerPath(parser);
 
     QList<QByteArray> inputs{resolvedInput(configFile), resolvedInput(ipRoot)};
     if (!analyzerFile.isEmpty())
@@ -122,7 +116,7 @@ int runInsert(const QStringList &arguments)
         inputs.append(resolvedInput(path));
     inputs.removeAll(QByteArray());
     OutputDirectory output(parser.value(outOption));
-    const QString refusal = output.refusal(inputs, parser.isSet(forceOption));
+    const QString refusal = output.refusal(inputs, parser.isSet(generation.force));
     if (!refusal.isEmpty())
         return Console::fail(refusal);
     // Icarus ends a +incdir+ path at the first blank and reads no quotes.
@@ -141,19 +135,21 @@ int runInsert(const QStringList &arguments)
             return Console::fail(QStringLiteral("the design %1 has a net %2 already, which the debug core's JTAG pin needs; rename it")
                                      .arg(sources.top, QLatin1String(pin)));
     }
+    if (netlist.find(QStringLiteral("u_zarn_debug"), sources.separator).result != Design::NetBit::Missing)
+        return Console::fail(QStringLiteral("the design %1 has a net u_zarn_debug already, the name of the debug instance; rename it").arg(sources.top));
 
-    error = output.begin(inputs, parser.isSet(forceOption));
+    error = output.begin(inputs, parser.isSet(generation.force));
     if (!error.isEmpty())
         return Console::fail(error);
-    Generation generation;
+    Generation run;
     const auto designLint = [&](const QString &config, const QList<ZARN::ZarnCore *> &cores, const QString &analyzer) {
         QList<ZARN::LintFinding> findings = Design::lintAgainstDesign(ZARN::connectedNets(cores, analyzer), netlist, sources.separator);
         ZARN::placeLintFindings(config, &findings);
         return findings;
     };
-    exitCode = generation.run(output, {configFile, analyzerFile, parser.value(analyzerOption), ipRoot, parser.value(deviceOption),
-                                       parser.value(packageOption), true, QStringLiteral("zarn")},
-                              designLint);
+    exitCode = run.run(output, {configFile, analyzerFile, parser.value(generation.analyzer), ipRoot, parser.value(generation.device),
+                                parser.value(generation.package), true, QStringLiteral("zarn")},
+                       designLint);
     if (exitCode != Console::Success)
         return exitCode;
 
@@ -176,10 +172,10 @@ int runInsert(const QStringList &arguments)
     const QString base = output.stagingDirectory() + QLatin1Char('/') + sources.top + QLatin1String("_zarn");
     error = writeFile(base + QLatin1String(".v"), verilog, output);
     QByteArray commandFile;
-    for (const QString &directory : qAsConst(generation.includePath))
+    for (const QString &directory : qAsConst(run.includePath))
         commandFile += "+incdir+" + QFile::encodeName(directory) + '\n';
     commandFile += QFile::encodeName(output.published(base + QLatin1String(".v"))) + '\n';
-    for (const QString &file : qAsConst(generation.fileList))
+    for (const QString &file : qAsConst(run.fileList))
         commandFile += QFile::encodeName(file) + '\n';
     if (error.isEmpty())
         error = writeFile(base + QLatin1String(".f"), commandFile, output);
