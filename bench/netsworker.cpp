@@ -40,8 +40,8 @@ double childrenCpu()
     return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
 
-// Starts @p command in @p dir, its standard output into @p output or
-// discarded, its standard error into @p errors.
+// Starts @p command in @p dir, its standard output into @p output (or
+// discarded, where empty), its standard error into @p errors.
 void start(QProcess &process, const QString &dir, const QStringList &command, const QString &output, const QString &errors)
 {
     process.setWorkingDirectory(dir);
@@ -124,13 +124,13 @@ int runNetsWorker(const NetsCommands &commands, int runs, Clock clock)
     return 0;
 }
 
-int runPeakWorker(const QString &dir, const QString &output, const QStringList &command)
+int runPeakWorker(const QString &dir, const QString &name, const QStringList &command)
 {
-    if (command.isEmpty())
+    if (command.isEmpty() || name.isEmpty())
         return 2;
-    const QString errors = dir + QLatin1String("/stderr.txt");
+    const QString errors = dir + QLatin1Char('/') + name + QLatin1String(".err");
     QProcess process;
-    start(process, dir, command, output, errors);
+    start(process, dir, command, dir + QLatin1Char('/') + name + QLatin1String(".out"), errors);
     if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit) {
         QTextStream(stderr) << "zarn-bench: " << command.join(QLatin1Char(' ')) << " failed: " << process.errorString() << '\n' << fileText(errors);
         return 1;

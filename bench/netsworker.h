@@ -36,12 +36,12 @@ struct NetsCommands
 int runNetsWorker(const NetsCommands &commands, int runs, Clock clock);
 
 /**
- * Runs @p command once in @p dir, its output into @p output (discarded
- * when empty), and prints "peak KIB EXIT": the peak resident set of the
- * command's processes, its own and those it waited for, and its exit
+ * Runs @p command once in @p dir, its output into @p name.out and
+ * @p name.err there, and prints "peak KIB EXIT": the peak resident set of
+ * the command's processes, its own and those it waited for, and its exit
  * code.  A fresh process per command, since the kernel keeps only the
  * largest peak of all the children a process ever had.
  */
-int runPeakWorker(const QString &dir, const QString &output, const QStringList &command);
+int runPeakWorker(const QString &dir, const QString &name, const QStringList &command);
 
 #endif

@@ -204,10 +204,10 @@ VerilogDesign makeVerilogDesign(const VerilogSize &size)
                         {QStringLiteral("flag"), 1, Drive::Driven},     {QStringLiteral("flags"), 0, Drive::Driven}};
     const int flagsWire = wires.size() - 1;
 
-    // Blocks of two to six lanes until the design has its wires.
+    // Blocks of two to six lanes until the design has its wires; one at least.
     QVector<int> lanes;
     QVector<QVector<Wire>> shapes(7);
-    while (wires.size() < size.nets) {
+    while (wires.size() < size.nets || lanes.isEmpty()) {
         const int block = lanes.size();
         lanes.append(random.bounded(2, 7));
         if (shapes.at(lanes.last()).isEmpty())

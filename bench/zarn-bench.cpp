@@ -20,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QVector>
 
 #include <algorithm>
 
@@ -66,14 +67,22 @@ NetsCommands netsCommands(const QString &zarn, const QString &dir)
     return commands;
 }
 
-// The peak memory and exit code of one run of @p command in @p dir, its
-// output into @p output, from a fresh process of ours that runs it.
-bool peakOf(const QStringList &command, const QString &dir, const QString &output, qint64 *peakKiB, int *exitCode)
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The peak memory of one run of @p command in @p dir, from a fresh process
+// of ours that runs it, its output left in @p name.out and @p name.err
+// there; false, after saying why, where it fails or exits other than
+// with one of @p exitCodes.
+bool peakOf(const QStringList &command, const QString &dir, const QString &name, const QVector<int> &exitCodes, qint64 *peakKiB)
 {
     QProcess helper;
     helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     helper.start(QCoreApplication::applicationFilePath(),
-                 QStringList{QStringLiteral("--worker"), QStringLiteral("peak"), QStringLiteral("--scratch"), dir, QStringLiteral("--output"), output,
+                 QStringList{QStringLiteral("--worker"), QStringLiteral("peak"), QStringLiteral("--scratch"), dir, QStringLiteral("--name"), name,
                              QStringLiteral("--")}
                      + command);
     if (!helper.waitForFinished(-1) || helper.exitCode() != 0)
@@ -82,14 +91,13 @@ bool peakOf(const QStringList &command, const QString &dir, const QString &outpu
     if (fields.size() != 3 || fields.first() != "peak")
         return false;
     *peakKiB = fields.at(1).toLongLong();
-    *exitCode = fields.at(2).toInt();
+    const int exitCode = fields.at(2).toInt();
+    if (!exitCodes.contains(exitCode)) {
+        QTextStream(stderr) << "zarn-bench: " << command.join(QLatin1Char(' ')) << " exited with " << exitCode << ":\n"
+                            << QString::fromUtf8(fileBytes(dir + QLatin1Char('/') + name + QLatin1String(".err")));
+        return false;
+    }
     return true;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 /**
@@ -119,32 +127,24 @@ bool measureNets(const VerilogSize &size, const NetsCommands &commands, int runs
 
     // Each command once, untimed, for its peak; this also brings Yosys,
     // zarn and the design into the page cache before the timed runs.
-    const QString netsOutput = dir.filePath(QStringLiteral("nets.txt"));
-    const QString lintOutput = dir.filePath(QStringLiteral("lint.txt"));
-    const QString statOutput = QStringLiteral("stat.txt");
-    qint64 netsPeak = 0, lintPeak = 0, elaborationPeak = 0, jsonPeak = 0;
-    int netsExit = 0, lintExit = 0, elaborationExit = 0, jsonExit = 0;
     // stat adds next to nothing to the elaboration's peak: it only counts.
-    if (!peakOf(commands.nets(), commands.dir, netsOutput, &netsPeak, &netsExit)
-        || !peakOf(commands.lint(), commands.dir, lintOutput, &lintPeak, &lintExit)
-        || !peakOf(commands.elaborate(QStringLiteral("tee -q -o %1 stat").arg(statOutput)), commands.dir, QString(), &elaborationPeak, &elaborationExit)
-        || !peakOf(commands.elaborate(QStringLiteral("write_json design.json")), commands.dir, QString(), &jsonPeak, &jsonExit)) {
-        QTextStream(stderr) << "zarn-bench: the nets test could not run its commands\n";
+    qint64 netsPeak = 0, lintPeak = 0, elaborationPeak = 0, jsonPeak = 0;
+    const QString stat = QStringLiteral("stat.txt");
+    if (!peakOf(commands.nets(), commands.dir, QStringLiteral("nets"), {0}, &netsPeak)
+        || !peakOf(commands.lint(), commands.dir, QStringLiteral("lint"), {0, 1}, &lintPeak)
+        || !peakOf(commands.elaborate(QStringLiteral("tee -q -o %1 stat").arg(stat)), commands.dir, QStringLiteral("elaboration"), {0}, &elaborationPeak)
+        || !peakOf(commands.elaborate(QStringLiteral("write_json design.json")), commands.dir, QStringLiteral("write_json"), {0}, &jsonPeak))
         return false;
-    }
-    if (netsExit != 0 || elaborationExit != 0 || jsonExit != 0) {
-        QTextStream(stderr) << "zarn-bench: the nets test's design does not elaborate: "
-                            << QString::fromUtf8(fileBytes(dir.filePath(QStringLiteral("stderr.txt")))) << '\n';
-        return false;
-    }
     // The configuration names existing nets only, the undriven ones in
-    // output probes: a finding means the generator and Yosys disagree.
-    const QByteArray lintText = fileBytes(lintOutput);
-    if (lintExit != 0)
-        QTextStream(stderr) << "zarn-bench: zarn lint finds errors in the nets test's configuration:\n" << QString::fromUtf8(lintText);
-    const int netsListed = fileBytes(netsOutput).count('\n');
+    // output probes: an error means the generator and Yosys disagree on
+    // the design, and lint would not have looked every net up.
+    const QByteArray lintText = fileBytes(dir.filePath(QStringLiteral("lint.out"))).trimmed();
+    const bool lintClean = lintText == "no findings";
+    if (!lintClean)
+        QTextStream(stderr) << "zarn-bench: zarn lint finds this in the nets test's configuration:\n" << QString::fromUtf8(lintText) << '\n';
+    const int netsListed = fileBytes(dir.filePath(QStringLiteral("nets.out"))).count('\n');
     const QRegularExpressionMatch publicWires =
-        QRegularExpression(QStringLiteral("Number of public wires:\\s+(\\d+)")).match(QString::fromUtf8(fileBytes(dir.filePath(statOutput))));
+        QRegularExpression(QStringLiteral("Number of public wires:\\s+(\\d+)")).match(QString::fromUtf8(fileBytes(dir.filePath(stat))));
 
     QProcess worker;
     worker.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -173,7 +173,7 @@ bool measureNets(const VerilogSize &size, const NetsCommands &commands, int runs
                       .arg(size.label(), publicWires.hasMatch() ? publicWires.captured(1) : QStringLiteral("?"))
                       .arg(design.wires)
                       .arg(netsListed)
-                      .arg(lintExit == 0 ? QStringLiteral("no errors, %1 lines").arg(lintText.count('\n')) : QStringLiteral("errors, see above")));
+                      .arg(lintClean ? QStringLiteral("no findings") : QStringLiteral("findings, see above")));
     // The goal: reading a design costs little more than Yosys's
     // elaboration of it, which every design command needs.
     const auto goal = [notes](const QString &command, const Measurement &m) {
@@ -209,7 +209,7 @@ int main(int argc, char *argv[])
     });
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Measures read, write and generation of synthetic designs against their floors."));
+    parser.setApplicationDescription(QStringLiteral("Measures read, write and generation of synthetic designs against their floors, and zarn nets and lint --design against Yosys."));
     parser.addHelpOption();
     const QCommandLineOption coresOption(QStringLiteral("cores"), QStringLiteral("Cores of size N (default 500)."), QStringLiteral("N"), QStringLiteral("500"));
     const QCommandLineOption probesOption(QStringLiteral("probes"), QStringLiteral("Probes per core (default 16)."), QStringLiteral("P"), QStringLiteral("16"));
@@ -241,10 +241,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption configOption(QStringLiteral("config"), QStringLiteral("(internal)"), QStringLiteral("FILE"));
     const QCommandLineOption analyzerOption(QStringLiteral("analyzer"), QStringLiteral("(internal)"), QStringLiteral("FILE"));
     const QCommandLineOption scratchOption(QStringLiteral("scratch"), QStringLiteral("(internal)"), QStringLiteral("DIR"));
-    const QCommandLineOption outputOption(QStringLiteral("output"), QStringLiteral("(internal)"), QStringLiteral("FILE"));
+    const QCommandLineOption nameOption(QStringLiteral("name"), QStringLiteral("(internal)"), QStringLiteral("NAME"));
     parser.addOptions({coresOption, probesOption, netsOption, busOption, escapedOption, analyzerCoresOption, seedOption, runsOption, testsOption,
                        designNetsOption, zarnOption, noScalingOption, clockOption, keepOption, csvOption, workerOption, configOption, analyzerOption,
-                       scratchOption, outputOption});
+                       scratchOption, nameOption});
     parser.process(app);
     const QString zarn = parser.isSet(zarnOption) ? parser.value(zarnOption)
                                                   : QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1String("/../tools/zarn/zarn"));
@@ -259,7 +259,7 @@ int main(int argc, char *argv[])
         const QString test = parser.value(workerOption);
         const Clock workerClock = clock == QLatin1String("cpu") ? Clock::Cpu : Clock::Wall;
         if (test == QLatin1String("peak"))
-            return runPeakWorker(parser.value(scratchOption), parser.value(outputOption), parser.positionalArguments());
+            return runPeakWorker(parser.value(scratchOption), parser.value(nameOption), parser.positionalArguments());
         if (test == QLatin1String("nets"))
             return runNetsWorker(netsCommands(zarn, parser.value(scratchOption)), runs, workerClock);
         return runWorker(test, parser.value(configOption), parser.value(analyzerOption), parser.value(scratchOption), runs, workerClock);
