@@ -31,7 +31,7 @@ bool lintDesign(const QString &path, const QString &analyzer, const Design::Sour
         return false;
     QList<ZARN::LintFinding> found = Design::lintAgainstDesign(nets, netlist, sources.separator);
     if (synth) {
-        const QByteArray synthesized = Design::elaborate(sources, QStringLiteral("lint --synth"), QStringLiteral("synth -top ") + sources.top, error);
+        const QByteArray synthesized = Design::elaborate(sources, QStringLiteral("lint --synth"), QStringLiteral("synth -flatten -top ") + sources.top, error);
         Design::Netlist afterSynthesis;
         if (synthesized.isEmpty() || !afterSynthesis.read(synthesized, sources.top, error))
             return false;

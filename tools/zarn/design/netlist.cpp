@@ -70,67 +70,190 @@ int Net::drivenBits() const
     return int(std::count(driven.cbegin(), driven.cend(), true));
 }
 
+namespace {
+
+// Union-find over the bits of every instance: the bits one wire joins.
+class BitGroups
+{
+public:
+    int add(int count)
+    {
+        const int first = m_parent.size();
+        for (int i = 0; i < count; ++i)
+            m_parent.append(first + i);
+        return first;
+    }
+    int find(int bit)
+    {
+        while (m_parent.at(bit) != bit) {
+            m_parent[bit] = m_parent.at(m_parent.at(bit));
+            bit = m_parent.at(bit);
+        }
+        return bit;
+    }
+    void join(int a, int b) { m_parent[find(a)] = find(b); }
+
+private:
+    QVector<int> m_parent;
+};
+
+// The highest bit number a module uses, so that each instance gets a range of its own.
+int highestBit(const QJsonObject &module)
+{
+    int highest = 0;
+    const auto scan = [&highest](const QJsonArray &bits) {
+        for (const QJsonValue bit : bits)
+            highest = std::max(highest, bit.toInt());
+    };
+    for (const QJsonValue net : module.value(QLatin1String("netnames")).toObject())
+        scan(net.toObject().value(QLatin1String("bits")).toArray());
+    for (const QJsonValue cell : module.value(QLatin1String("cells")).toObject()) {
+        for (const QJsonValue connection : cell.toObject().value(QLatin1String("connections")).toObject())
+            scan(connection.toArray());
+    }
+    return highest;
+}
+
+// Yosys's flatten leaves these modules and cells as they are.
+bool staysWhole(const QJsonObject &module, const QJsonObject &cell)
+{
+    const QJsonObject attributes = module.value(QLatin1String("attributes")).toObject();
+    for (const char *name : {"blackbox", "whitebox", "keep_hierarchy"}) {
+        if (attributes.contains(QLatin1String(name)))
+            return true;
+    }
+    return cell.value(QLatin1String("attributes")).toObject().contains(QLatin1String("keep_hierarchy"));
+}
+
+} // namespace
+
 bool Netlist::read(QByteArray json, const QString &top, QString *error)
 {
     repairNonAscii(json);
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
-    const QJsonObject module = document.object().value(QLatin1String("modules")).toObject().value(top).toObject();
-    if (document.isNull() || module.isEmpty()) {
+    const QJsonObject modules = document.object().value(QLatin1String("modules")).toObject();
+    if (document.isNull() || !modules.contains(top)) {
         *error = document.isNull() ? QStringLiteral("Yosys's netlist cannot be read: %1").arg(parseError.errorString())
                                    : QStringLiteral("Yosys's netlist holds no module %1").arg(top);
         return false;
     }
     m_top = top;
 
-    // Driven: a bit a cell puts out, a constant, or what comes in at a port.
-    QSet<qint64> driven;
-    const QJsonObject cells = module.value(QLatin1String("cells")).toObject();
-    for (const QJsonValue cell : cells) {
-        const QJsonObject directions = cell.toObject().value(QLatin1String("port_directions")).toObject();
-        const QJsonObject connections = cell.toObject().value(QLatin1String("connections")).toObject();
-        for (auto connection = connections.begin(); connection != connections.end(); ++connection) {
-            if (directions.value(connection.key()).toString() == QLatin1String("input"))
+    // The design flattened as Yosys's flatten would, without Yosys doing it:
+    // each instance's bits are numbered apart, the bits a port joins are one
+    // group, and a net's path is the instance names down to it.  Driven is a
+    // group holding an output of a cell left whole, a constant, or a bit that
+    // comes in at the top's ports.
+    struct Instance
+    {
+        QString module;
+        QStringList path;
+        int base;
+    };
+    QHash<QString, int> highest;
+    const auto bitsOf = [&](const QString &module) {
+        auto found = highest.find(module);
+        if (found == highest.end())
+            found = highest.insert(module, highestBit(modules.value(module).toObject()));
+        return *found + 1;
+    };
+    BitGroups groups;
+    QVector<int> drivers;
+    QVector<int> constants; // 0 or 1 held
+    QVector<Instance> instances{{top, {}, groups.add(bitsOf(top))}};
+    const QJsonObject topPorts = modules.value(top).toObject().value(QLatin1String("ports")).toObject();
+    for (const QJsonValue port : topPorts) {
+        if (port.toObject().value(QLatin1String("direction")).toString() == QLatin1String("output"))
+            continue;
+        for (const QJsonValue bit : port.toObject().value(QLatin1String("bits")).toArray())
+            drivers.append(bit.toInt());
+    }
+    for (int i = 0; i < instances.size(); ++i) {
+        const Instance instance = instances.at(i);
+        const QJsonObject module = modules.value(instance.module).toObject();
+        const QJsonObject cells = module.value(QLatin1String("cells")).toObject();
+        for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
+            const QJsonObject object = cell.value().toObject();
+            const QString type = object.value(QLatin1String("type")).toString();
+            const QJsonObject connections = object.value(QLatin1String("connections")).toObject();
+            const QJsonObject child = modules.value(type).toObject();
+            if (child.isEmpty() || staysWhole(child, object)) {
+                const QJsonObject directions = object.value(QLatin1String("port_directions")).toObject();
+                const QJsonObject childPorts = child.value(QLatin1String("ports")).toObject();
+                for (auto connection = connections.begin(); connection != connections.end(); ++connection) {
+                    const QString direction = directions.contains(connection.key())
+                        ? directions.value(connection.key()).toString()
+                        : childPorts.value(connection.key()).toObject().value(QLatin1String("direction")).toString();
+                    if (direction == QLatin1String("input"))
+                        continue;
+                    for (const QJsonValue bit : connection.value().toArray()) {
+                        if (bit.isDouble())
+                            drivers.append(instance.base + bit.toInt());
+                    }
+                }
                 continue;
-            for (const QJsonValue bit : connection.value().toArray())
-                driven.insert(bitNumber(bit));
+            }
+            const int base = groups.add(bitsOf(type));
+            const QJsonObject childPorts = child.value(QLatin1String("ports")).toObject();
+            for (auto port = childPorts.begin(); port != childPorts.end(); ++port) {
+                const QJsonArray inner = port.value().toObject().value(QLatin1String("bits")).toArray();
+                const QJsonArray outer = connections.value(port.key()).toArray();
+                for (int bit = 0; bit < inner.size() && bit < outer.size(); ++bit) {
+                    if (!inner.at(bit).isDouble())
+                        continue;
+                    if (outer.at(bit).isDouble())
+                        groups.join(base + inner.at(bit).toInt(), instance.base + outer.at(bit).toInt());
+                    else if (bitNumber(outer.at(bit)) != -3)
+                        constants.append(base + inner.at(bit).toInt());
+                }
+            }
+            instances.append({type, instance.path + QStringList{cell.key()}, base});
         }
     }
-    QSet<QString> ports;
-    const QJsonObject portObjects = module.value(QLatin1String("ports")).toObject();
-    for (auto port = portObjects.begin(); port != portObjects.end(); ++port) {
-        ports.insert(port.key());
-        if (port.value().toObject().value(QLatin1String("direction")).toString() == QLatin1String("output"))
-            continue;
-        for (const QJsonValue bit : port.value().toObject().value(QLatin1String("bits")).toArray())
-            driven.insert(bitNumber(bit));
-    }
+    QSet<int> driven;
+    for (const int bit : qAsConst(drivers))
+        driven.insert(groups.find(bit));
+    for (const int bit : qAsConst(constants))
+        driven.insert(groups.find(bit));
 
-    const QJsonObject netnames = module.value(QLatin1String("netnames")).toObject();
-    m_nets.reserve(netnames.size());
-    for (auto netname = netnames.begin(); netname != netnames.end(); ++netname) {
-        const QJsonObject object = netname.value().toObject();
-        if (object.value(QLatin1String("hide_name")).toInt() != 0)
-            continue;
-        Net net;
-        net.yosysName = netname.key();
-        net.attributes = object.value(QLatin1String("attributes")).toObject();
-        // A flattened net keeps the path it had in "hdlname", one blank between names.
-        const QString hdlname = net.attributes.value(QLatin1String("hdlname")).toString();
-        net.path = hdlname.isEmpty() ? QStringList{net.yosysName} : hdlname.split(QLatin1Char(' '));
-        net.offset = object.value(QLatin1String("offset")).toInt();
-        net.upto = object.value(QLatin1String("upto")).toInt() != 0;
-        const QJsonArray bits = object.value(QLatin1String("bits")).toArray();
-        net.width = bits.size();
-        for (const QJsonValue bit : bits) {
-            const qint64 number = bitNumber(bit);
-            net.bits.append(number);
-            net.driven.append(number == -1 || number == -2 || driven.contains(number));
+    for (const Instance &instance : qAsConst(instances)) {
+        const QJsonObject netnames = modules.value(instance.module).toObject().value(QLatin1String("netnames")).toObject();
+        for (auto netname = netnames.begin(); netname != netnames.end(); ++netname) {
+            const QJsonObject object = netname.value().toObject();
+            if (object.value(QLatin1String("hide_name")).toInt() != 0)
+                continue;
+            Net net;
+            net.attributes = object.value(QLatin1String("attributes")).toObject();
+            // A net of a netlist flattened already keeps its path in "hdlname", one blank between names.
+            const QString hdlname = net.attributes.value(QLatin1String("hdlname")).toString();
+            net.path = instance.path + (hdlname.isEmpty() ? QStringList{netname.key()} : hdlname.split(QLatin1Char(' ')));
+            net.yosysName = net.path.join(QLatin1Char('.'));
+            net.offset = object.value(QLatin1String("offset")).toInt();
+            net.upto = object.value(QLatin1String("upto")).toInt() != 0;
+            const QJsonArray bits = object.value(QLatin1String("bits")).toArray();
+            net.width = bits.size();
+            for (const QJsonValue bit : bits) {
+                const qint64 number = bitNumber(bit);
+                const bool constant = number == -1 || number == -2;
+                net.bits.append(number < 0 ? number : instance.base + number);
+                net.driven.append(constant || (number >= 0 && driven.contains(groups.find(instance.base + int(number)))));
+            }
+            net.port = instance.path.isEmpty() && topPorts.contains(netname.key());
+            m_nets.append(net);
         }
-        net.port = ports.contains(net.yosysName);
-        m_nets.append(net);
     }
-    std::sort(m_nets.begin(), m_nets.end(), [](const Net &a, const Net &b) { return a.path < b.path; });
+    // One key per net that sorts as its path does: \x01 sorts below every character of a name.
+    QVector<QPair<QString, int>> order;
+    order.reserve(m_nets.size());
+    for (int i = 0; i < m_nets.size(); ++i)
+        order.append({m_nets.at(i).path.join(QChar(1)), i});
+    std::sort(order.begin(), order.end());
+    QVector<Net> sorted;
+    sorted.reserve(m_nets.size());
+    for (const auto &entry : qAsConst(order))
+        sorted.append(std::move(m_nets[entry.second]));
+    m_nets = std::move(sorted);
     for (int i = 0; i < m_nets.size(); ++i) {
         m_bySlash.insert(m_nets.at(i).name(QLatin1Char('/')), i);
         m_byDot.insert(m_nets.at(i).name(QLatin1Char('.')), i);

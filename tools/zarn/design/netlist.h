@@ -9,12 +9,12 @@
 
 namespace Design {
 
-/** One named net of the flattened design, as Yosys elaborated it. */
+/** One named net of the design flattened, as Yosys elaborated it. */
 struct Net
 {
     /** The instance names down to it, then its own name. */
     QStringList path;
-    /** Its name in Yosys's netlist (and in the netlist Yosys writes). */
+    /** Its name once Yosys has flattened the design (and in the netlist Yosys writes then). */
     QString yosysName;
     int width = 1;
     /** The design's index of its least significant bit. */
@@ -58,14 +58,20 @@ struct NetBit
     int bit = -1; ///< the position in net->bits
 };
 
-/** The named nets of a flattened design: read once from Yosys's JSON, looked up by the configuration's names. */
+/**
+ * The named nets of a design as Yosys's flatten would leave them, read once
+ * from Yosys's JSON of the design with its hierarchy, looked up by the
+ * configuration's names.
+ */
 class Netlist
 {
 public:
     /**
-     * Reads the netlist Yosys's write_json gave for the flattened module
-     * @p top; false with @p error when it is not there.  Yosys's own nets
-     * (those it marks hidden) are left out.
+     * Reads the netlist Yosys's write_json gave for the design whose top
+     * module is @p top, flattening it; false with @p error when it is not
+     * there.  Yosys's own nets (those it marks hidden) are left out, and
+     * modules that flatten keeps whole (black boxes, keep_hierarchy) stay
+     * closed.
      */
     bool read(QByteArray json, const QString &top, QString *error);
 

@@ -133,11 +133,12 @@ QByteArray elaborate(const Sources &sources, const QString &command, const QStri
         }
         script += read + QStringLiteral(" -I%1 %2\n").arg(directory, source);
     }
-    script += QStringLiteral("hierarchy -check -top %1\nproc\nflatten\n").arg(sources.top) + passes
-        + QStringLiteral("\nwrite_json design.json\n");
-    // Only the top module is left once the modules it no longer uses go.
+    // The netlist is written before flatten: a flattened one is many times
+    // the size, and Yosys takes longer to write it than to flatten.
+    script += QStringLiteral("hierarchy -check -top %1\nproc\n").arg(sources.top) + passes + QStringLiteral("\nwrite_json design.json\n");
+    // Only the top module is left once flatten leaves the others unused.
     if (verilog)
-        script += QStringLiteral("hierarchy -top %1\n").arg(sources.top) + verilogPasses + QStringLiteral("\nwrite_verilog -noattr design.v\n");
+        script += QStringLiteral("flatten\nhierarchy -top %1\n").arg(sources.top) + verilogPasses + QStringLiteral("\nwrite_verilog -noattr design.v\n");
     QFile scriptFile(dir.filePath(QStringLiteral("design.ys")));
     if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script.toUtf8()) < 0 || !scriptFile.flush()) {
         *error = QStringLiteral("cannot write the Yosys script: %1").arg(scriptFile.errorString());

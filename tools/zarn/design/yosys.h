@@ -33,9 +33,10 @@ QString readSourceOptions(const QCommandLineParser &parser, const QStringList &m
 
 /**
  * Runs Yosys on @p sources: reads them, elaborates the top module, runs
- * proc and flatten, then @p passes (more Yosys commands, may be empty),
- * and returns the design as write_json writes it.  With @p verilog, then
- * runs @p verilogPasses and writes the top module alone as Verilog into it.
+ * proc, then @p passes (more Yosys commands, may be empty), and returns the
+ * design, its hierarchy kept, as write_json writes it.  With @p verilog,
+ * then flattens the design, runs @p verilogPasses and writes the top module
+ * alone as Verilog into it.
  * On failure an empty array and, in @p error, a line that says why: Yosys
  * missing or older than 0.23 (naming @p command, which needs it), or what
  * Yosys said.
