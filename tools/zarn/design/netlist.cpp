@@ -255,8 +255,10 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
         sorted.append(std::move(m_nets[entry.second]));
     m_nets = std::move(sorted);
     for (int i = 0; i < m_nets.size(); ++i) {
-        m_bySlash.insert(m_nets.at(i).name(QLatin1Char('/')), i);
-        m_byDot.insert(m_nets.at(i).name(QLatin1Char('.')), i);
+        m_slashNames.append(m_nets.at(i).name(QLatin1Char('/')));
+        m_dotNames.append(m_nets.at(i).name(QLatin1Char('.')));
+        m_bySlash.insert(m_slashNames.last(), i);
+        m_byDot.insert(m_dotNames.last(), i);
     }
     return true;
 }
@@ -290,27 +292,60 @@ NetBit Netlist::find(QString name, QChar separator) const
     return {bit < 0 ? NetBit::OutOfRange : NetBit::Found, net, bit};
 }
 
+QVector<QPair<int, int>> Netlist::nearestAmong(const QString &base, bool bit, QChar separator, int count, const QVector<int> *candidates) const
+{
+    const int limit = std::max(2, int(base.size()) / 3);
+    const QVector<QString> &names = separator == QLatin1Char('.') ? m_dotNames : m_slashNames;
+    // The nearest so far, kept sorted; a candidate must beat the last of them.
+    QVector<QPair<int, int>> best; // distance, net
+    const int total = candidates ? candidates->size() : names.size();
+    for (int k = 0; k < total; ++k) {
+        const int i = candidates ? candidates->at(k) : k;
+        // A bit is looked for among vectors.
+        if (bit && !m_nets.at(i).isVector())
+            continue;
+        const int bound = best.size() < count ? limit : best.last().first;
+        if (std::abs(names.at(i).size() - base.size()) > bound)
+            continue;
+        const int d = distance(base, names.at(i), bound);
+        if (d > bound || (d == 0 && !bit) || (best.size() == count && d == bound))
+            continue;
+        best.insert(std::upper_bound(best.begin(), best.end(), QPair<int, int>{d, i}), {d, i});
+        if (best.size() > count)
+            best.removeLast();
+    }
+    return best;
+}
+
 QStringList Netlist::nearest(const QString &name, QChar separator, int count) const
 {
     static const QRegularExpression bitSelect(QStringLiteral("^(.+)(\\[-?\\d+\\])$"));
     const QRegularExpressionMatch match = bitSelect.match(name);
     const QString base = match.hasMatch() ? match.captured(1) : name;
-    const int limit = std::max(2, int(base.size()) / 3);
-    QVector<QPair<int, QString>> candidates;
-    for (const Net &net : m_nets) {
-        // A bit is looked for among vectors.
-        if (match.hasMatch() && !net.isVector())
-            continue;
-        const QString candidate = net.name(separator);
-        const int d = distance(base, candidate, limit);
-        if (d <= limit && !(d == 0 && !match.hasMatch()))
-            candidates.append({d, match.hasMatch() ? candidate + match.captured(2) : candidate});
+
+    // A misspelt name most likely has the right net name under a misspelt
+    // path, or the right path over a misspelt net name: look there first,
+    // and through every net only when that finds too few.
+    if (m_byOwnName.isEmpty()) {
+        for (int i = 0; i < m_nets.size(); ++i) {
+            m_byOwnName[m_nets.at(i).path.last()].append(i);
+            m_byParent[m_nets.at(i).path.mid(0, m_nets.at(i).path.size() - 1)].append(i);
+        }
     }
-    std::sort(candidates.begin(), candidates.end());
-    QStringList names;
-    for (int i = 0; i < candidates.size() && names.size() < count; ++i)
-        names.append(candidates.at(i).second);
-    return names;
+    QStringList path = base.split(separator);
+    const QString own = path.takeLast();
+    QVector<int> likely = m_byOwnName.value(own) + m_byParent.value(path);
+    std::sort(likely.begin(), likely.end());
+    likely.erase(std::unique(likely.begin(), likely.end()), likely.end());
+    QVector<QPair<int, int>> best = nearestAmong(base, match.hasMatch(), separator, count, &likely);
+    if (best.size() < count)
+        best = nearestAmong(base, match.hasMatch(), separator, count, nullptr);
+
+    const QVector<QString> &names = separator == QLatin1Char('.') ? m_dotNames : m_slashNames;
+    QStringList found;
+    for (const auto &candidate : qAsConst(best))
+        found.append(names.at(candidate.second) + (match.hasMatch() ? match.captured(2) : QString()));
+    return found;
 }
 
 } // namespace Design

@@ -90,11 +90,19 @@ public:
 
 private:
     const Net *byName(const QString &name, QChar separator) const;
+    /** The nearest among the nets @p candidates (all where null), as nearest() gives them. */
+    QVector<QPair<int, int>> nearestAmong(const QString &base, bool bit, QChar separator, int count, const QVector<int> *candidates) const;
 
     QString m_top;
     QVector<Net> m_nets;
+    QVector<QString> m_slashNames; // of m_nets, in their order
+    QVector<QString> m_dotNames;
     QHash<QString, int> m_bySlash;
     QHash<QString, int> m_byDot;
+    // The nets by their own name and by the path above them, for the few
+    // places where a misspelt name most likely belongs; made when first needed.
+    mutable QHash<QString, QVector<int>> m_byOwnName;
+    mutable QHash<QStringList, QVector<int>> m_byParent;
 };
 
 } // namespace Design
