@@ -348,6 +348,36 @@ private Q_SLOTS:
         QVERIFY2(simulation.output.contains(QLatin1String("errors 0 changed 1")), qPrintable(simulation.output));
     }
 
+    void exampleRunsWithItsBench_data()
+    {
+        QTest::addColumn<QString>("analyzer");
+        QTest::addColumn<QString>("topFile");
+        QTest::newRow("alone") << QString() << QStringLiteral("xq_zarn_top.v");
+        QTest::newRow("beside an analyzer") << QStringLiteral(ZARN_EXAMPLES_DIR "/analyzer.xml") << QStringLiteral("xq_qel_zarn_top.v");
+    }
+
+    void exampleRunsWithItsBench()
+    {
+        // The demo's open flow: the example RTL with the cores inserted runs
+        // its bench, which plays the host through the probes.
+        QFETCH(QString, analyzer);
+        QFETCH(QString, topFile);
+        QTemporaryDir dir;
+        const QString examples = QStringLiteral(ZARN_EXAMPLES_DIR);
+        QStringList arguments{"insert", "--config", examples + "/design.xml", "--out", dir.filePath("out"), "--ip-root", dir.filePath("ip"), "--top", "demo_top",
+                              "--design", examples + "/rtl/demo_top.v", examples + "/rtl/counter.v", examples + "/rtl/uart_rx.v"};
+        if (!analyzer.isEmpty())
+            arguments << "--analyzer" << analyzer;
+        const Output result = zarn(arguments);
+        QCOMPARE(result.exitCode, 0);
+        const Tool compile = run(dir.path(), {"iverilog", "-g2005", "-s", "demo_bench", "-o", "bench.vvp", "-I", "out/zarn", "out/demo_top_zarn.v",
+                                              "out/zarn/" + topFile, examples + "/stubs.v", examples + "/demo_bench.v"});
+        QVERIFY2(compile.accepted, qPrintable(compile.output));
+        const Tool simulation = run(dir.path(), {"vvp", "-n", "bench.vvp"});
+        QVERIFY2(simulation.output.contains(QLatin1String("The input probe saw every value of the counter, and the output probes loaded it.")),
+                 qPrintable(simulation.output));
+    }
+
 private:
     QTemporaryDir m_dir;
 };
