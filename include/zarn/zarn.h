@@ -16,6 +16,7 @@
 #include <zarn/configlint.h>
 
 #include <zarn/conversions.h>
+#include <zarn/probemap.h>
 
 #include <zarn/zarnarg.h>
 #include <zarn/zarnprepare.h>

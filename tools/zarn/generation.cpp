@@ -4,7 +4,6 @@
 #include "filesystem.h"
 #include "lintreport.h"
 #include "outputdirectory.h"
-#include "probemap.h"
 
 #include <zarn/zarn.h>
 
@@ -158,7 +157,7 @@ int Generation::run(OutputDirectory &output, const Inputs &inputs, const MoreLin
         return Console::Failure;
 
     const QString map = arg.outputDir + QLatin1String("/zarn_probes.json");
-    error = writeProbeMap(map, cores);
+    error = ZARN::writeProbeMap(cores, arg.configFile, arg.analyzerConfigFile, map);
     if (!error.isEmpty())
         return Console::fail(output.published(map) + QLatin1String(": ") + error);
     probeMap = output.published(map);

@@ -1,0 +1,182 @@
+#ifndef ZARN_PROBEMAP_H
+#define ZARN_PROBEMAP_H
+
+#include <zarn/zarnutils_export.h>
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace ZARN {
+
+class ZarnCore;
+
+/** One bit of a probe and the user net behind it. */
+struct ProbeMapNet
+{
+    /** The bit in the probe, 0 the least significant. */
+    int bit = 0;
+    /** The net as the configuration names it; empty for a bit no net takes. */
+    QString net;
+    /** The top module's port for the net, as the top module writes it ("\\cnt[3] "); empty where none. */
+    QString port;
+};
+
+/** A bus of a probe, as the configuration groups its bits. */
+struct ProbeMapBus
+{
+    /** Without its range where it had one that fits its bits ("cnt" of "cnt[3:0]"). */
+    QString name;
+    int msb = 0;
+    int lsb = 0;
+    /** The probe bits it takes, its most significant first. */
+    QVector<int> bits;
+};
+
+/** An input or output probe of a core, as the host reads or writes it: one number of width bits. */
+struct ProbeMapProbe
+{
+    QString kind; ///< "in" or "out"
+    int index = 0;
+    int width = 0;
+    /** The core module's port, "probe_in0"; empty for a probe without nets. */
+    QString port;
+    /** Of an output probe: its value after configuration, "0x" and hexadecimal digits. */
+    QString initialValue;
+    /** One per bit, the most significant first. */
+    QList<ProbeMapNet> nets;
+    QList<ProbeMapBus> buses;
+};
+
+struct ProbeMapCore
+{
+    int position = 0;
+    int index = 0;
+    QString moduleName;
+    /** The core's instance in the top module, and its module. */
+    QString instance;
+    QString module;
+    bool synchronised = false;
+    /** The user clock as the configuration names it, synchronised or not. */
+    QString clock;
+    /** The input probes, then the output probes in the order the top module connects them. */
+    QList<ProbeMapProbe> probes;
+};
+
+/** An enabled trigger port of a full analyzer core (a disabled one is connected to nothing). */
+struct ProbeMapTrigger
+{
+    int number = 0;
+    QStringList nets;
+};
+
+struct ProbeMapAnalyzer
+{
+    int position = 0;
+    QString kind; ///< "full" or "lite"
+    QString sampleClock;
+    QStringList data;
+    QList<ProbeMapTrigger> triggers;
+};
+
+/** A probe's value taken apart: one field for each net or bus of the probe. */
+struct ProbeField
+{
+    QString name;
+    /** "bus" or "net". */
+    QString kind;
+    /** The field's value, its most significant bit first. */
+    QString binary;
+};
+
+/**
+ * The map from the numbers a host reads and writes at run time to the
+ * user's nets: what "zarn_probes.json" holds, in format 1.
+ *
+ * Built from the cores of a generation, written and read as a stream (a
+ * map may be larger than a QJsonDocument takes); decodeProbe() and
+ * encodeProbe() turn probe values into named fields and back.
+ */
+class ZARNUTILS_EXPORT ProbeMap
+{
+public:
+    static constexpr int format = 1;
+
+    /** The library that wrote the map: "ZarnUtils 1.0.0". */
+    QString generator;
+    /** SHA-256 of the configuration's bytes, and of the analyzer file's (empty without one), in lower-case hexadecimal. */
+    QString configurationSha256;
+    QString analyzerSha256;
+    /** The top module and its file, as the generation names them. */
+    QString topModule;
+    QString topFile;
+    QList<ProbeMapCore> cores;
+    QList<ProbeMapAnalyzer> analyzers;
+
+    /**
+     * The map of a generation from @p configurationFile, read into
+     * @p cores, with @p analyzerFile when one is given.  The files are
+     * read for their digests (and the analyzer file for its cores).
+     */
+    static ProbeMap fromCores(const QList<ZarnCore *> &cores, const QString &configurationFile, const QString &analyzerFile = QString());
+
+    /** One core's entry of the map, as fromCores() builds it. */
+    static ProbeMapCore coreEntry(const ZarnCore *core, int position);
+
+    /**
+     * Reads the map at @p path; with @p onlyCore at least 0, keeps that
+     * core's entry alone (the rest is read through, not kept).  False with
+     * @p error when the file is no map of format 1.
+     */
+    static bool read(const QString &path, ProbeMap *map, QString *error, int onlyCore = -1);
+
+    /** The probe of the core at @p position, of @p kind ("in" or "out") and @p index; null where none. */
+    const ProbeMapProbe *probe(int position, const QString &kind, int index) const;
+};
+
+/**
+ * Writes @p map to @p path as a stream; the system's reason when the file
+ * could not be written whole, else empty.
+ */
+ZARNUTILS_EXPORT QString writeProbeMap(const ProbeMap &map, const QString &path);
+
+/**
+ * Writes the map of a generation to @p path as fromCores() would build it,
+ * a core at a time, so that the map of any design needs little memory;
+ * the system's reason when it could not be written whole, else empty.
+ */
+ZARNUTILS_EXPORT QString writeProbeMap(const QList<ZarnCore *> &cores, const QString &configurationFile, const QString &analyzerFile,
+                                       const QString &path);
+
+/**
+ * A probe value as a number of @p width bits: "0x" and hexadecimal digits,
+ * "0b" and binary digits, or decimal digits, of any length.  Its binary
+ * digits, most significant first and @p width of them; empty with
+ * @p error when it is no such number or does not fit.
+ */
+ZARNUTILS_EXPORT QString probeValueBits(const QString &value, int width, QString *error);
+
+/** Binary digits (most significant first) as a decimal number. */
+ZARNUTILS_EXPORT QString bitsToDecimal(const QString &binary);
+
+/**
+ * @p value of @p probe taken apart: one field for each bus, then one for
+ * each net that no bus takes, in the probe's order; empty with @p error
+ * when the value is no number of the probe's width.
+ */
+ZARNUTILS_EXPORT QList<ProbeField> decodeProbe(const ProbeMapProbe &probe, const QString &value, QString *error);
+
+/**
+ * The value of the output probe @p probe with each (name, value) of
+ * @p assignments set (a bus or a net, by name) and every other bit at the
+ * probe's initial value, as the model holds values: "0x" and upper-case
+ * hexadecimal digits.  Empty with @p error for an unknown name, a value
+ * too wide for its field, or a bit set twice.
+ */
+ZARNUTILS_EXPORT QString encodeProbe(const ProbeMapProbe &probe, const QList<QPair<QString, QString>> &assignments, QString *error);
+
+} // namespace ZARN
+
+#endif

@@ -1,0 +1,433 @@
+#include "generate/generatedfile.h"
+#include "jsonreader.h"
+#include "jsonwriter.h"
+
+#include <zarn/probemap.h>
+
+#include <QFile>
+
+#include <functional>
+
+namespace ZARN {
+
+namespace {
+
+void writeStrings(JsonWriter &json, const QStringList &strings)
+{
+    json.beginArray();
+    for (const QString &text : strings)
+        json.value(text);
+    json.endArray();
+}
+
+void writeProbe(JsonWriter &json, const ProbeMapProbe &probe)
+{
+    json.beginObject();
+    json.key("kind").value(probe.kind);
+    json.key("index").value(probe.index);
+    json.key("width").value(probe.width);
+    json.key("port").valueOrNull(probe.port);
+    if (probe.kind == QLatin1String("out"))
+        json.key("initialValue").value(probe.initialValue);
+    json.key("nets").beginArray();
+    for (const ProbeMapNet &net : probe.nets) {
+        json.beginObject();
+        json.key("bit").value(net.bit);
+        json.key("net").value(net.net);
+        json.key("port").valueOrNull(net.port);
+        json.endObject();
+    }
+    json.endArray();
+    json.key("buses").beginArray();
+    for (const ProbeMapBus &bus : probe.buses) {
+        json.beginObject();
+        json.key("name").value(bus.name);
+        json.key("msb").value(bus.msb);
+        json.key("lsb").value(bus.lsb);
+        json.key("bits").beginArray();
+        for (const int bit : bus.bits)
+            json.value(bit);
+        json.endArray();
+        json.endObject();
+    }
+    json.endArray();
+    json.endObject();
+}
+
+void writeCore(JsonWriter &json, const ProbeMapCore &core)
+{
+    json.beginObject();
+    json.key("position").value(core.position);
+    json.key("index").value(core.index);
+    json.key("moduleName").value(core.moduleName);
+    json.key("instance").value(core.instance);
+    json.key("module").value(core.module);
+    json.key("synchronised").value(core.synchronised);
+    json.key("clock").valueOrNull(core.clock);
+    json.key("probes").beginArray();
+    for (const ProbeMapProbe &probe : core.probes)
+        writeProbe(json, probe);
+    json.endArray();
+    json.endObject();
+}
+
+/**
+ * The map with its cores from @p cores, called with each core's position
+ * until it returns false, so that they need not all be built at once.
+ */
+QString writeMap(const ProbeMap &map, const QString &path, const std::function<bool(JsonWriter &)> &cores)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    {
+        VerilogText text(&file);
+        JsonWriter json(text);
+        json.beginObject();
+        json.key("format").value(ProbeMap::format);
+        json.key("generator").value(map.generator);
+        json.key("configuration").beginObject();
+        json.key("sha256").value(map.configurationSha256);
+        json.endObject();
+        json.key("analyzerConfiguration");
+        if (map.analyzerSha256.isEmpty()) {
+            json.null();
+        } else {
+            json.beginObject();
+            json.key("sha256").value(map.analyzerSha256);
+            json.endObject();
+        }
+        json.key("topModule").beginObject();
+        json.key("name").value(map.topModule);
+        json.key("file").value(map.topFile);
+        json.endObject();
+        json.key("cores").beginArray();
+        while (cores(json)) {
+        }
+        json.endArray();
+        json.key("analyzers").beginArray();
+        for (const ProbeMapAnalyzer &analyzer : map.analyzers) {
+            json.beginObject();
+            json.key("position").value(analyzer.position);
+            json.key("kind").value(analyzer.kind);
+            json.key("sampleClock").value(analyzer.sampleClock);
+            json.key("data");
+            writeStrings(json, analyzer.data);
+            json.key("triggers").beginArray();
+            for (const ProbeMapTrigger &trigger : analyzer.triggers) {
+                json.beginObject();
+                json.key("number").value(trigger.number);
+                json.key("nets");
+                writeStrings(json, trigger.nets);
+                json.endObject();
+            }
+            json.endArray();
+            json.endObject();
+        }
+        json.endArray();
+        json.endObject();
+        json.finish();
+        text.flush();
+        if (text.failed() || !file.flush())
+            return file.errorString();
+    }
+    return QString();
+}
+
+} // namespace
+
+QString writeProbeMap(const ProbeMap &map, const QString &path)
+{
+    int next = 0;
+    return writeMap(map, path, [&map, &next](JsonWriter &json) {
+        if (next >= map.cores.size())
+            return false;
+        writeCore(json, map.cores.at(next++));
+        return true;
+    });
+}
+
+QString writeProbeMap(const QList<ZarnCore *> &cores, const QString &configurationFile, const QString &analyzerFile, const QString &path)
+{
+    // The header and the analyzer cores of the whole map, the cores one at a time.
+    const ProbeMap header = ProbeMap::fromCores({}, configurationFile, analyzerFile);
+    int next = 0;
+    return writeMap(header, path, [&cores, &next](JsonWriter &json) {
+        if (next >= cores.size())
+            return false;
+        writeCore(json, ProbeMap::coreEntry(cores.at(next), next));
+        ++next;
+        return true;
+    });
+}
+
+namespace {
+
+/** Reads a map into a ProbeMap, a member at a time; unknown members are passed over. */
+class MapReader
+{
+public:
+    MapReader(QIODevice *device, int onlyCore)
+        : m_json(device)
+        , m_onlyCore(onlyCore)
+    {
+    }
+
+    bool read(ProbeMap *map, QString *error)
+    {
+        int format = 0;
+        const bool ok = object([&](const QString &key) {
+            if (key == QLatin1String("format"))
+                return integer(&format);
+            if (key == QLatin1String("generator"))
+                return string(&map->generator);
+            if (key == QLatin1String("configuration") || key == QLatin1String("analyzerConfiguration")) {
+                QString *digest = key == QLatin1String("configuration") ? &map->configurationSha256 : &map->analyzerSha256;
+                return objectOrNull([&](const QString &member) { return member == QLatin1String("sha256") ? string(digest) : skip(); });
+            }
+            if (key == QLatin1String("topModule"))
+                return object([&](const QString &member) {
+                    return member == QLatin1String("name") ? string(&map->topModule) : member == QLatin1String("file") ? string(&map->topFile) : skip();
+                });
+            if (key == QLatin1String("cores"))
+                return array([&] {
+                    ProbeMapCore core;
+                    if (!readCore(&core))
+                        return false;
+                    if (m_onlyCore < 0 || core.position == m_onlyCore)
+                        map->cores.append(core);
+                    return true;
+                });
+            if (key == QLatin1String("analyzers"))
+                return array([&] {
+                    ProbeMapAnalyzer analyzer;
+                    if (!readAnalyzer(&analyzer))
+                        return false;
+                    map->analyzers.append(analyzer);
+                    return true;
+                });
+            return skip();
+        });
+        if (ok && m_json.next() != JsonReader::End)
+            return fail(error, QStringLiteral("more after the map"));
+        if (!ok)
+            return fail(error, m_error);
+        if (format != ProbeMap::format)
+            return fail(error, format == 0 ? QStringLiteral("the file has no \"format\": a probe map of an earlier zarn, which this one cannot read; "
+                                                         "generate again to get a map of format %1")
+                                                 .arg(ProbeMap::format)
+                                           : QStringLiteral("the map is of format %1, and this zarn reads format %2").arg(format).arg(ProbeMap::format));
+        return true;
+    }
+
+private:
+    bool fail(QString *error, const QString &message)
+    {
+        *error = message;
+        return false;
+    }
+    bool wrong(const QString &message)
+    {
+        if (m_error.isEmpty())
+            m_error = m_json.errorString().isEmpty() ? message : m_json.errorString();
+        return false;
+    }
+    bool skip() { return m_json.skipValue() || wrong(QStringLiteral("the map is no JSON document")); }
+    bool object(const std::function<bool(const QString &)> &member)
+    {
+        if (m_json.next() != JsonReader::BeginObject)
+            return wrong(QStringLiteral("an object is missing"));
+        return members(member);
+    }
+    bool objectOrNull(const std::function<bool(const QString &)> &member)
+    {
+        const JsonReader::Token token = m_json.next();
+        if (token == JsonReader::Null)
+            return true;
+        if (token != JsonReader::BeginObject)
+            return wrong(QStringLiteral("an object is missing"));
+        return members(member);
+    }
+    bool members(const std::function<bool(const QString &)> &member)
+    {
+        for (;;) {
+            const JsonReader::Token token = m_json.next();
+            if (token == JsonReader::EndObject)
+                return true;
+            if (token != JsonReader::Key || !member(m_json.text()))
+                return wrong(QStringLiteral("a member is not as it should be"));
+        }
+    }
+    bool array(const std::function<bool()> &element)
+    {
+        if (m_json.next() != JsonReader::BeginArray)
+            return wrong(QStringLiteral("an array is missing"));
+        for (;;) {
+            // An element is read by its reader, which takes its first token itself.
+            if (m_json.peekEndArray())
+                return true;
+            if (!element())
+                return false;
+        }
+    }
+    bool string(QString *text)
+    {
+        const JsonReader::Token token = m_json.next();
+        if (token == JsonReader::Null) {
+            text->clear();
+            return true;
+        }
+        if (token != JsonReader::String)
+            return wrong(QStringLiteral("a text is missing"));
+        *text = m_json.text();
+        return true;
+    }
+    bool integer(int *number)
+    {
+        bool ok = false;
+        if (m_json.next() == JsonReader::Number)
+            *number = m_json.text().toInt(&ok);
+        return ok || wrong(QStringLiteral("a whole number is missing"));
+    }
+    bool boolean(bool *truth)
+    {
+        const JsonReader::Token token = m_json.next();
+        *truth = token == JsonReader::True;
+        return token == JsonReader::True || token == JsonReader::False || wrong(QStringLiteral("true or false is missing"));
+    }
+    bool strings(QStringList *list)
+    {
+        return array([&] {
+            list->append(QString());
+            return string(&list->last());
+        });
+    }
+
+    bool readCore(ProbeMapCore *core)
+    {
+        return object([&](const QString &key) {
+            if (key == QLatin1String("position"))
+                return integer(&core->position);
+            if (key == QLatin1String("index"))
+                return integer(&core->index);
+            if (key == QLatin1String("moduleName"))
+                return string(&core->moduleName);
+            if (key == QLatin1String("instance"))
+                return string(&core->instance);
+            if (key == QLatin1String("module"))
+                return string(&core->module);
+            if (key == QLatin1String("synchronised"))
+                return boolean(&core->synchronised);
+            if (key == QLatin1String("clock"))
+                return string(&core->clock);
+            if (key == QLatin1String("probes"))
+                return array([&] {
+                    ProbeMapProbe probe;
+                    if (!readProbe(&probe))
+                        return false;
+                    // Another core's probes are read through, not kept.
+                    if (m_onlyCore < 0 || core->position == m_onlyCore)
+                        core->probes.append(probe);
+                    return true;
+                });
+            return skip();
+        });
+    }
+
+    bool readProbe(ProbeMapProbe *probe)
+    {
+        return object([&](const QString &key) {
+            if (key == QLatin1String("kind"))
+                return string(&probe->kind);
+            if (key == QLatin1String("index"))
+                return integer(&probe->index);
+            if (key == QLatin1String("width"))
+                return integer(&probe->width);
+            if (key == QLatin1String("port"))
+                return string(&probe->port);
+            if (key == QLatin1String("initialValue"))
+                return string(&probe->initialValue);
+            if (key == QLatin1String("nets"))
+                return array([&] {
+                    ProbeMapNet net;
+                    probe->nets.append(net);
+                    ProbeMapNet &last = probe->nets.last();
+                    return object([&](const QString &member) {
+                        if (member == QLatin1String("bit"))
+                            return integer(&last.bit);
+                        if (member == QLatin1String("net"))
+                            return string(&last.net);
+                        if (member == QLatin1String("port"))
+                            return string(&last.port);
+                        return skip();
+                    });
+                });
+            if (key == QLatin1String("buses"))
+                return array([&] {
+                    probe->buses.append(ProbeMapBus());
+                    ProbeMapBus &bus = probe->buses.last();
+                    return object([&](const QString &member) {
+                        if (member == QLatin1String("name"))
+                            return string(&bus.name);
+                        if (member == QLatin1String("msb"))
+                            return integer(&bus.msb);
+                        if (member == QLatin1String("lsb"))
+                            return integer(&bus.lsb);
+                        if (member == QLatin1String("bits"))
+                            return array([&] {
+                                bus.bits.append(0);
+                                return integer(&bus.bits.last());
+                            });
+                        return skip();
+                    });
+                });
+            return skip();
+        });
+    }
+
+    bool readAnalyzer(ProbeMapAnalyzer *analyzer)
+    {
+        return object([&](const QString &key) {
+            if (key == QLatin1String("position"))
+                return integer(&analyzer->position);
+            if (key == QLatin1String("kind"))
+                return string(&analyzer->kind);
+            if (key == QLatin1String("sampleClock"))
+                return string(&analyzer->sampleClock);
+            if (key == QLatin1String("data"))
+                return strings(&analyzer->data);
+            if (key == QLatin1String("triggers"))
+                return array([&] {
+                    analyzer->triggers.append(ProbeMapTrigger());
+                    ProbeMapTrigger &trigger = analyzer->triggers.last();
+                    return object([&](const QString &member) {
+                        if (member == QLatin1String("number"))
+                            return integer(&trigger.number);
+                        if (member == QLatin1String("nets"))
+                            return strings(&trigger.nets);
+                        return skip();
+                    });
+                });
+            return skip();
+        });
+    }
+
+    JsonReader m_json;
+    int m_onlyCore;
+    QString m_error;
+};
+
+} // namespace
+
+bool ProbeMap::read(const QString &path, ProbeMap *map, QString *error, int onlyCore)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    *map = ProbeMap();
+    return MapReader(&file, onlyCore).read(map, error);
+}
+
+} // namespace ZARN
