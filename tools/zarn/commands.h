@@ -11,6 +11,8 @@ int runGenerate(const QStringList &arguments);
 int runCheck(const QStringList &arguments);
 int runLint(const QStringList &arguments);
 int runConvert(const QStringList &arguments);
+int runDecode(const QStringList &arguments);
+int runEncode(const QStringList &arguments);
 int runNets(const QStringList &arguments);
 int runInit(const QStringList &arguments);
 int runInsert(const QStringList &arguments);

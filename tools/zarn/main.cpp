@@ -23,6 +23,8 @@ const Command commands[] = {
     {"check", "Check the structure of a configuration file and summarise it.", runCheck},
     {"lint", "Report what in a configuration would give broken or surprising Verilog.", runLint},
     {"convert", "Convert output-probe values between binary and hexadecimal.", runConvert},
+    {"decode", "Take an input probe's value apart into its nets and buses, by the probe map.", runDecode},
+    {"encode", "Make an output probe's value from values of its nets and buses, by the probe map.", runEncode},
     {"nets", "List the nets of a design, as Yosys elaborates it.", runNets},
     {"init", "Write a configuration from the nets marked in a design's RTL.", runInit},
     {"insert", "Generate the cores and wire them into a design, as one flattened module.", runInsert},
