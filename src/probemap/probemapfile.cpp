@@ -209,7 +209,7 @@ public:
             return skip();
         });
         if (ok && m_json.next() != JsonReader::End)
-            return fail(error, QStringLiteral("more after the map"));
+            return fail(error, m_json.errorString());
         if (!ok)
             return fail(error, m_error);
         if (format != ProbeMap::format)

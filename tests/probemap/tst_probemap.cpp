@@ -1,0 +1,214 @@
+// The probe map: values taken apart and made again, the map written and
+// read back, and the maps the reader must refuse.
+
+#include "testdata.h"
+
+#include <zarn/conversions.h>
+#include <zarn/probemap.h>
+#include <zarn/zarncore.h>
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+using namespace ZARN;
+
+namespace {
+
+QString randomBits(QRandomGenerator &random, int width)
+{
+    QString bits;
+    for (int i = 0; i < width; ++i)
+        bits += QLatin1Char(random.bounded(2) ? '1' : '0');
+    return bits;
+}
+
+// A probe of @p width bits: buses of random sizes over random bits, in any
+// order (so neither contiguous nor in order), the other bits single nets.
+ProbeMapProbe randomProbe(QRandomGenerator &random, int width)
+{
+    ProbeMapProbe probe{QStringLiteral("out"), 0, width, QStringLiteral("probe_out0"), QString(), {}, {}};
+    QVector<int> order(width);
+    std::iota(order.begin(), order.end(), 0);
+    std::shuffle(order.begin(), order.end(), random);
+    int taken = 0;
+    while (taken < width && random.bounded(4) != 0) {
+        const int size = std::min(width - taken, 1 + int(random.bounded(std::min(width, 80))));
+        probe.buses.append({QStringLiteral("bus%1").arg(probe.buses.size()), size - 1, 0, order.mid(taken, size)});
+        taken += size;
+    }
+    const QVector<int> alone = order.mid(taken);
+    for (int bit = width - 1; bit >= 0; --bit)
+        probe.nets.append({bit, QStringLiteral("%1%2").arg(QLatin1String(alone.contains(bit) ? "net" : "inbus")).arg(bit), QString()});
+    probe.initialValue = QLatin1String("0x") + stringBintoHex(randomBits(random, width));
+    return probe;
+}
+
+// Every member of @p map, one line each, for comparing maps whole.
+QStringList described(const ProbeMap &map)
+{
+    QStringList lines{map.generator, map.configurationSha256, map.analyzerSha256, map.topModule, map.topFile};
+    for (const ProbeMapCore &core : map.cores) {
+        lines << QStringLiteral("core %1 %2 %3 %4 %5 %6 %7")
+                     .arg(core.position)
+                     .arg(core.index)
+                     .arg(core.moduleName, core.instance, core.module)
+                     .arg(core.synchronised)
+                     .arg(core.clock);
+        for (const ProbeMapProbe &probe : core.probes) {
+            lines << QStringLiteral("probe %1 %2 %3 %4 %5").arg(probe.kind).arg(probe.index).arg(probe.width).arg(probe.port, probe.initialValue);
+            for (const ProbeMapNet &net : probe.nets)
+                lines << QStringLiteral("net %1 [%2] [%3]").arg(net.bit).arg(net.net, net.port);
+            for (const ProbeMapBus &bus : probe.buses) {
+                QStringList bits;
+                for (const int bit : bus.bits)
+                    bits << QString::number(bit);
+                lines << QStringLiteral("bus %1 %2 %3 %4").arg(bus.name).arg(bus.msb).arg(bus.lsb).arg(bits.join(QLatin1Char(',')));
+            }
+        }
+    }
+    for (const ProbeMapAnalyzer &analyzer : map.analyzers) {
+        lines << QStringLiteral("analyzer %1 %2 %3 %4").arg(analyzer.position).arg(analyzer.kind, analyzer.sampleClock, analyzer.data.join(QLatin1Char(',')));
+        for (const ProbeMapTrigger &trigger : analyzer.triggers)
+            lines << QStringLiteral("trigger %1 %2").arg(trigger.number).arg(trigger.nets.join(QLatin1Char(',')));
+    }
+    return lines;
+}
+
+} // namespace
+
+class TestProbeMap : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void valueBits_data()
+    {
+        addRowsFromTable(QStringLiteral("probemap/values.txt"), {"case", "value", "width", "bits", "decimal", "error"});
+    }
+
+    void valueBits()
+    {
+        QString error;
+        QCOMPARE(probeValueBits(field("value"), field("width").toInt(), &error), field("bits"));
+        QCOMPARE(error, field("error"));
+        if (!field("bits").isEmpty())
+            QCOMPARE(bitsToDecimal(field("bits")), field("decimal"));
+    }
+
+    void encodeThenDecode()
+    {
+        // For random probes of 1 to 4096 bits, every value set comes back, and
+        // every bit not set keeps the initial value.
+        QRandomGenerator random(20261206);
+        for (int round = 0; round < 400; ++round) {
+            const int width = round < 64 ? round + 1 : round % 50 == 0 ? 4096 : 1 + int(random.bounded(700));
+            const ProbeMapProbe probe = randomProbe(random, width);
+            QString error;
+            const QString initial = probeValueBits(probe.initialValue, width, &error);
+            QHash<QString, QString> expected;
+            QList<QPair<QString, QString>> assignments;
+            const auto choose = [&](const QString &name, const QVector<int> &bits) {
+                QString kept;
+                for (const int bit : bits)
+                    kept += initial.at(width - 1 - bit);
+                expected.insert(name, kept);
+                if (random.bounded(2) == 0)
+                    return;
+                const QString value = randomBits(random, bits.size());
+                expected.insert(name, value);
+                // Each form a host may write a value in.
+                const int form = int(random.bounded(3));
+                assignments.append({name, form == 0 ? QLatin1String("0b") + value : form == 1 ? QLatin1String("0x") + stringBintoHex(value).toLower() : bitsToDecimal(value)});
+            };
+            for (const ProbeMapBus &bus : probe.buses)
+                choose(bus.name, bus.bits);
+            for (const ProbeMapNet &net : probe.nets) {
+                if (net.net.startsWith(QLatin1String("net")))
+                    choose(net.net, {net.bit});
+            }
+            const QString value = encodeProbe(probe, assignments, &error);
+            QVERIFY2(value.startsWith(QLatin1String("0x")) && value.mid(2) == value.mid(2).toUpper(), qPrintable(error));
+            const QList<ProbeField> fields = decodeProbe(probe, value, &error);
+            QCOMPARE(fields.size(), expected.size());
+            for (const ProbeField &field : fields)
+                QCOMPARE(field.binary, expected.value(field.name));
+        }
+    }
+
+    void encodeRefuses_data()
+    {
+        addRowsFromTable(QStringLiteral("probemap/encode.txt"), {"case", "assignments", "value", "error"});
+    }
+
+    void encodeRefuses()
+    {
+        // A probe of 6 bits: bus "cnt[3:0]" in bits 5..2, nets "en" and "en" again, in bits 1 and 0.
+        const ProbeMapProbe probe{QStringLiteral("out"), 0, 6, QStringLiteral("probe_out0"), QStringLiteral("0x2A"),
+                                  {{5, "cnt[3]", ""}, {4, "cnt[2]", ""}, {3, "cnt[1]", ""}, {2, "cnt[0]", ""}, {1, "en", ""}, {0, "en", ""}},
+                                  {{QStringLiteral("cnt"), 3, 0, {5, 4, 3, 2}}}};
+        QList<QPair<QString, QString>> assignments;
+        for (const QString &assignment : field("assignments").split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            assignments.append({assignment.section(QLatin1Char('='), 0, 0), assignment.section(QLatin1Char('='), 1)});
+        QString error;
+        QCOMPARE(encodeProbe(probe, assignments, &error), field("value"));
+        QCOMPARE(error, field("error"));
+    }
+
+    void writtenAndReadBack()
+    {
+        // Names that JSON must escape, a bus, an unsynchronised clock, an
+        // analyzer: all of it comes back, and a core alone when asked for.
+        QTemporaryDir dir;
+        QList<ZarnCore *> cores{new ZarnCore(0), new ZarnCore(7)};
+        cores.at(0)->setModuleName(QStringLiteral("quote\"back\\slash"));
+        cores.at(0)->setUserClockName(QStringLiteral("clk"));
+        cores.at(0)->getProbeIn(0)->setSignalNet({SignalItem(QStringLiteral("tab\there")), SignalItem(QStringLiteral("\u00fcber\u0001")),
+                                                  SignalItem(QStringLiteral("bus[2:1]"), {SignalItem(QStringLiteral("bus[2]")), SignalItem(QStringLiteral("bus[1]"))})});
+        cores.at(0)->getProbeOut(0)->setSignalNet({SignalItem(QStringLiteral("smile\U0001F600")), SignalItem()});
+        cores.at(0)->getProbeOut(0)->setValue(QStringLiteral("0x2"));
+        cores.at(1)->setOutProbeSynwithUserClock(true);
+        cores.at(1)->setUserClockName(QStringLiteral("u/clk"));
+        cores.at(1)->getProbeIn(0)->setSignalNet({SignalItem(QStringLiteral("u_core/state[3]"))});
+        const QString config = writeFile(dir.filePath("config.xml"), "the configuration's bytes");
+        const QString analyzer = QStringLiteral(ZARN_TEST_DATA_DIR "/../../examples/analyzer.xml");
+        QCOMPARE(writeProbeMap(cores, config, analyzer, dir.filePath("map.json")), QString());
+        const ProbeMap built = ProbeMap::fromCores(cores, config, analyzer);
+        qDeleteAll(cores);
+        QCOMPARE(built.configurationSha256, QStringLiteral("47ac3d2d4cfd10497afdec9fe8f2c0eecc9c69c8c0bbcae7ecd0051395533f89"));
+        QCOMPARE(built.analyzers.size(), 1);
+
+        ProbeMap read;
+        QString error;
+        QVERIFY2(ProbeMap::read(dir.filePath("map.json"), &read, &error), qPrintable(error));
+        QCOMPARE(described(read), described(built));
+        QCOMPARE(fileBytes(dir.filePath("map.json")), fileBytes(testData("probemap/escaped.json")).replace("@sha", analyzerDigest()));
+
+        QVERIFY(ProbeMap::read(dir.filePath("map.json"), &read, &error, 1));
+        QCOMPARE(read.cores.size(), 1);
+        QCOMPARE(read.cores.first().clock, QStringLiteral("u/clk"));
+        QCOMPARE(read.cores.first().probes.size(), 2);
+    }
+
+    void brokenMaps_data()
+    {
+        addRowsFromTable(QStringLiteral("probemap/broken.txt"), {"case", "text", "error"});
+    }
+
+    void brokenMaps()
+    {
+        QTemporaryDir dir;
+        ProbeMap map;
+        QString error;
+        QVERIFY(!ProbeMap::read(writeFile(dir.filePath("map.json"), field("text").toUtf8()), &map, &error));
+        QCOMPARE(error, field("error"));
+    }
+
+private:
+    static QByteArray analyzerDigest()
+    {
+        return ProbeMap::fromCores({}, QString(), QStringLiteral(ZARN_TEST_DATA_DIR "/../../examples/analyzer.xml")).analyzerSha256.toLatin1();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProbeMap)
+#include "tst_probemap.moc"
