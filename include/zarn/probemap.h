@@ -29,6 +29,7 @@ struct ProbeMapBus
 {
     /** Without its range where it had one that fits its bits ("cnt" of "cnt[3:0]"). */
     QString name;
+    /** The bus's own numbers of its first (most significant) and last bit. */
     int msb = 0;
     int lsb = 0;
     /** The probe bits it takes, its most significant first. */
@@ -39,7 +40,9 @@ struct ProbeMapBus
 struct ProbeMapProbe
 {
     QString kind; ///< "in" or "out"
+    /** Its number among the core's probes of its kind. */
     int index = 0;
+    /** Its bits: how wide the number is that the host reads or writes. */
     int width = 0;
     /** The core module's port, "probe_in0"; empty for a probe without nets. */
     QString port;
@@ -52,12 +55,16 @@ struct ProbeMapProbe
 
 struct ProbeMapCore
 {
+    /** Its place in the configuration, from 0: what names its directory, instance and module. */
     int position = 0;
+    /** Its index as the configuration gives it: what names its macros. */
     int index = 0;
+    /** As the configuration gives it. */
     QString moduleName;
     /** The core's instance in the top module, and its module. */
     QString instance;
     QString module;
+    /** Whether its output probes change with its user clock. */
     bool synchronised = false;
     /** The user clock as the configuration names it, synchronised or not. */
     QString clock;
@@ -68,15 +75,20 @@ struct ProbeMapCore
 /** An enabled trigger port of a full analyzer core (a disabled one is connected to nothing). */
 struct ProbeMapTrigger
 {
+    /** The analyzer core's trigger input these nets feed. */
     int number = 0;
+    /** Its nets, the first at the most significant bit. */
     QStringList nets;
 };
 
+/** An analyzer core the top module shares the JTAG port with. */
 struct ProbeMapAnalyzer
 {
+    /** Its place in the analyzer file, from 0. */
     int position = 0;
     QString kind; ///< "full" or "lite"
     QString sampleClock;
+    /** The data nets it samples, the first at the most significant bit. */
     QStringList data;
     QList<ProbeMapTrigger> triggers;
 };
@@ -106,10 +118,14 @@ public:
 
     /** The library that wrote the map: "ZarnUtils 1.0.0". */
     QString generator;
-    /** SHA-256 of the configuration's bytes, and of the analyzer file's (empty without one), in lower-case hexadecimal. */
+    /**
+     * SHA-256 of the configuration's bytes, and of the analyzer file's (empty
+     * without one), in lower-case hexadecimal; in the file, "sha256" of
+     * "configuration" and of "analyzerConfiguration" (null without one).
+     */
     QString configurationSha256;
     QString analyzerSha256;
-    /** The top module and its file, as the generation names them. */
+    /** The top module and its file, as the generation names them; in the file, "name" and "file" of "topModule". */
     QString topModule;
     QString topFile;
     QList<ProbeMapCore> cores;
