@@ -74,6 +74,25 @@ QList<ZARN::ZarnCore *> makeCores(const DesignSize &size)
     return cores;
 }
 
+ZARN::ZarnCore *makeManyOutputsCore(int outputs)
+{
+    auto *core = new ZARN::ZarnCore(0);
+    core->setModuleName(QStringLiteral("core_knobs"));
+    core->setUserClockName(QStringLiteral("clk_0"));
+    core->setOutProbeSynwithUserClock(true);
+    for (int i = 1; i < outputs; ++i)
+        core->addProbeOut(i);
+    // getProbeOut() looks an index up from the start of the list: going
+    // through the list itself keeps building the core linear.
+    const QList<ZARN::ProbeOut *> probes = core->getAllProbeOuts();
+    for (int i = 0; i < probes.size(); ++i) {
+        const QString name = i % 4 == 3 ? QStringLiteral("knob_word[%1]").arg(i) : QStringLiteral("knob_%1").arg(i);
+        probes.at(i)->setSignalNet({ZARN::SignalItem(name)});
+        probes.at(i)->setValue(QLatin1String(i % 2 ? "0x1" : "0x0"));
+    }
+    return core;
+}
+
 QByteArray makeAnalyzerConfig(const DesignSize &size)
 {
     QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<QEL_CONFIG>\n";

@@ -29,6 +29,13 @@ struct DesignSize
  */
 QList<ZARN::ZarnCore *> makeCores(const DesignSize &size);
 
+/**
+ * One core with @p outputs output probes of one net each, numbered 0 to
+ * outputs-1 in list order, a quarter of the names bit selects that need
+ * escaping, and an input probe 0 without nets.  The caller owns the core.
+ */
+ZARN::ZarnCore *makeManyOutputsCore(int outputs);
+
 /** An analyzer file in the stand-in's format whose cores sample nets of the design. */
 QByteArray makeAnalyzerConfig(const DesignSize &size);
 

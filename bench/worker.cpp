@@ -56,18 +56,24 @@ double timed(Clock clock, const std::function<void()> &operation)
     return now(clock) - start;
 }
 
-// The peak resident set of this process since it started or since the last
-// resetPeak().
-qint64 peakKiB()
+// A figure in KiB of /proc/self/status, such as the peak resident set
+// ("VmHWM:", since the process started or since the last resetPeak()) or
+// the present one ("VmRSS:").
+qint64 statusKiB(const QByteArray &field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').first().toLongLong();
     }
     return 0;
+}
+
+qint64 peakKiB()
+{
+    return statusKiB("VmHWM:");
 }
 
 // Lets the next peakKiB() report the peak of what follows only (Linux 4.0
@@ -82,15 +88,23 @@ void resetPeak()
 /**
  * Runs @p operation and @p floors in turn, @p runs times, and returns the
  * times: the operation's first, then each floor's.  The peak memory
- * is taken during the operation's first run, before any floor ran.  What
- * a run writes stays in the page cache; its writeback is not timed.
+ * is taken during the operation's first run, before any floor ran, and
+ * @p held right before it.  What a run writes stays in the page cache; its
+ * writeback is not timed.  @p setup, when given, runs before each run of
+ * the operation, untimed.
  */
-RunTimes timeRuns(int runs, Clock clock, const std::function<void()> &operation, const QVector<std::function<void()>> &floors, qint64 *peak)
+RunTimes timeRuns(int runs, Clock clock, const std::function<void()> &operation, const QVector<std::function<void()>> &floors, qint64 *peak,
+                  qint64 *held = nullptr, const std::function<void()> &setup = {})
 {
     QVector<QVector<double>> times(floors.size() + 1);
     for (int run = 0; run < runs; ++run) {
-        if (run == 0)
+        if (setup)
+            setup();
+        if (run == 0) {
             resetPeak();
+            if (held)
+                *held = statusKiB("VmRSS:");
+        }
         times[0].append(timed(clock, operation));
         if (run == 0)
             *peak = peakKiB();
@@ -223,9 +237,9 @@ Measurement measureWrite(const QString &config, const QString &scratch, int runs
     return m;
 }
 
-Measurement measureGenerate(const QString &config, const QString &analyzer, const QString &scratch, int runs, Clock clock)
+// The generation the generate and map tests run, into scratch/generated.
+ZARN::ZarnArg generationArg(const QString &config, const QString &analyzer, const QString &scratch)
 {
-    Measurement m;
     ZARN::ZarnArg arg;
     arg.configFile = config;
     arg.outputDir = scratch + QLatin1String("/generated");
@@ -233,6 +247,13 @@ Measurement measureGenerate(const QString &config, const QString &analyzer, cons
     arg.analyzerConfigFile = analyzer;
     arg.deviceKey = QStringLiteral("XQ2A-9");
     arg.deviceSubKey = QStringLiteral("QN48");
+    return arg;
+}
+
+Measurement measureGenerate(const QString &config, const QString &analyzer, const QString &scratch, int runs, Clock clock)
+{
+    Measurement m;
+    const ZARN::ZarnArg arg = generationArg(config, analyzer, scratch);
 
     // The floor: everything the run must read (the configuration with the
     // library's reader, the analyzer file as a DOM), then replacing the
@@ -270,6 +291,59 @@ Measurement measureGenerate(const QString &config, const QString &analyzer, cons
     return m;
 }
 
+/**
+ * The probe map of the cores read from @p config, as zarn generate writes it
+ * after the generation, which has read the cores already.  Each run writes
+ * a new file, as zarn generate does into its fresh output: the previous
+ * map, and the copy a floor writes, are removed first, untimed.  @p floors
+ * are timed in turn with it.
+ */
+Measurement measureMapOf(const QString &config, const QString &analyzer, const QString &scratch, int runs, Clock clock,
+                         const std::function<QVector<std::function<void()>>(const QString &map)> &floors)
+{
+    Measurement m;
+    const QList<ZARN::ZarnCore *> cores = ZARN::readZARNConfigFromXml(config);
+    const QString map = scratch + QLatin1String("/zarn_probes.json");
+    QString error;
+    const RunTimes times = timeRuns(
+        runs, clock, [&] { error = ZARN::writeProbeMap(cores, config, analyzer, map); }, floors(map), &m.peakKiB, &m.heldKiB,
+        [&] {
+            QFile::remove(map);
+            QFile::remove(scratch + QLatin1String("/plain.json"));
+        });
+    takeTimes(times, &m);
+    m.bytes = QFileInfo(map).size();
+    if (!error.isEmpty())
+        QTextStream(stderr) << "zarn-bench: " << map << ": " << error << '\n';
+    qDeleteAll(cores);
+    return m;
+}
+
+// The map against the generation it completes: what the map adds to zarn generate.
+Measurement measureMap(const QString &config, const QString &analyzer, const QString &scratch, int runs, Clock clock)
+{
+    const ZARN::ZarnArg arg = generationArg(config, analyzer, scratch);
+    return measureMapOf(config, analyzer, scratch, runs, clock, [&arg](const QString &) {
+        return QVector<std::function<void()>>{[&arg] { ZARN::ZarnPrepare().prepare(arg); }};
+    });
+}
+
+// The map of one core with very many output probes, against one QFile::write
+// of its bytes: the physical floor, whose own growth from one size to the
+// next shows what the machine adds to the map's.
+Measurement measureMapProbes(const QString &config, const QString &scratch, int runs, Clock clock)
+{
+    QByteArray bytes;
+    const QString plain = scratch + QLatin1String("/plain.json");
+    return measureMapOf(config, QString(), scratch, runs, clock, [&bytes, plain](const QString &map) {
+        return QVector<std::function<void()>>{[&bytes, plain, map] {
+            if (bytes.isEmpty())
+                bytes = readAll(map);
+            writeAll(plain, bytes);
+        }};
+    });
+}
+
 } // namespace
 
 int runWorker(const QString &test, const QString &config, const QString &analyzer, const QString &scratch, int runs, Clock clock)
@@ -281,6 +355,10 @@ int runWorker(const QString &test, const QString &config, const QString &analyze
         m = measureWrite(config, scratch, runs, clock);
     else if (test == QLatin1String("generate"))
         m = measureGenerate(config, analyzer, scratch, runs, clock);
+    else if (test == QLatin1String("map"))
+        m = measureMap(config, analyzer, scratch, runs, clock);
+    else if (test == QLatin1String("map-probes"))
+        m = measureMapProbes(config, scratch, runs, clock);
     else
         return 2;
     printMeasurement(m);
@@ -290,13 +368,13 @@ int runWorker(const QString &test, const QString &config, const QString &analyze
 void printMeasurement(const Measurement &m)
 {
     QTextStream(stdout) << "measurement " << m.time << ' ' << m.floor << ' ' << m.floor2 << ' ' << m.peakKiB << ' ' << m.bytes << ' ' << m.fastestTime << ' '
-                        << m.fastestFloor << '\n';
+                        << m.fastestFloor << ' ' << m.heldKiB << '\n';
 }
 
 bool parseMeasurement(const QByteArray &line, Measurement *m)
 {
     const QList<QByteArray> fields = line.trimmed().split(' ');
-    if (fields.size() != 8 || fields.first() != "measurement")
+    if (fields.size() != 9 || fields.first() != "measurement")
         return false;
     m->time = fields.at(1).toDouble();
     m->floor = fields.at(2).toDouble();
@@ -305,5 +383,6 @@ bool parseMeasurement(const QByteArray &line, Measurement *m)
     m->bytes = fields.at(5).toLongLong();
     m->fastestTime = fields.at(6).toDouble();
     m->fastestFloor = fields.at(7).toDouble();
+    m->heldKiB = fields.at(8).toLongLong();
     return true;
 }

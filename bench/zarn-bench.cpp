@@ -1,7 +1,8 @@
-// zarn-bench: times the configuration reader, the writer and a whole
-// generation run on seeded synthetic designs, each against its floor, at a
-// size N and at 4N, with the peak memory of each; and zarn's commands that
-// read a Verilog design through Yosys, against Yosys's own elaboration.
+// zarn-bench: times the configuration reader, the writer, a whole
+// generation run and the probe map on seeded synthetic designs, each against
+// its floor, at a size N and at 4N, with the peak memory of each; and zarn's
+// commands that read a Verilog design through Yosys, against Yosys's own
+// elaboration.
 
 #include "netsworker.h"
 #include "syntheticdesign.h"
@@ -197,6 +198,43 @@ bool measureNets(const VerilogSize &size, const NetsCommands &commands, int runs
     return true;
 }
 
+/**
+ * The map test's case of one core with @p outputs output probes of one net
+ * each: builds the core, writes its configuration into its own directory
+ * under @p scratch, and times the map of the cores read from it in a
+ * worker.  The map's cost must grow with the probes alone, however many
+ * one core holds.
+ */
+bool measureManyOutputs(int outputs, const QString &scratch, int runs, const QString &clock, Row *row)
+{
+    const QString dir = scratch + QStringLiteral("/outputs-%1").arg(outputs);
+    QDir().mkpath(dir);
+    const QString config = dir + QLatin1String("/config.xml");
+    ZARN::ZarnCore *core = makeManyOutputsCore(outputs);
+    const bool written = ZARN::writeZARNConfigToXml({core}, config);
+    delete core;
+    if (!written) {
+        QTextStream(stderr) << "zarn-bench: cannot write " << config << '\n';
+        return false;
+    }
+    Measurement m;
+    if (!measure(QStringLiteral("map-probes"), config, QString(), dir, runs, clock, &m))
+        return false;
+    *row = {QStringLiteral("map"), QStringLiteral("1x%1 outputs").arg(outputs), QStringLiteral("one QFile::write"), QFileInfo(config).size() / 1e6, m,
+            m.floor};
+    return true;
+}
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(bytes / 1e6, 'f', 1);
+}
+
+QString mebibytes(qint64 kib)
+{
+    return QString::number(kib / 1024.0, 'f', 1);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -209,7 +247,8 @@ int main(int argc, char *argv[])
     });
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Measures read, write and generation of synthetic designs against their floors, and zarn nets and lint --design against Yosys."));
+    parser.setApplicationDescription(QStringLiteral("Measures read, write, generation and probe map of synthetic designs against their floors, and zarn nets and "
+                                                    "lint --design against Yosys."));
     parser.addHelpOption();
     const QCommandLineOption coresOption(QStringLiteral("cores"), QStringLiteral("Cores of size N (default 500)."), QStringLiteral("N"), QStringLiteral("500"));
     const QCommandLineOption probesOption(QStringLiteral("probes"), QStringLiteral("Probes per core (default 16)."), QStringLiteral("P"), QStringLiteral("16"));
@@ -224,10 +263,15 @@ int main(int argc, char *argv[])
     const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Runs per measurement; the median is reported (default 5)."),
                                         QStringLiteral("R"), QStringLiteral("5"));
     // nets runs Yosys a dozen times on a large design: minutes, so only on request.
-    const QCommandLineOption testsOption(QStringLiteral("tests"), QStringLiteral("Comma-separated tests of read, write, generate, nets (default read,write,generate)."),
-                                         QStringLiteral("LIST"), QStringLiteral("read,write,generate"));
+    const QCommandLineOption testsOption(QStringLiteral("tests"),
+                                         QStringLiteral("Comma-separated tests of read, write, generate, map, nets (default read,write,generate,map)."),
+                                         QStringLiteral("LIST"), QStringLiteral("read,write,generate,map"));
     const QCommandLineOption designNetsOption(QStringLiteral("design-nets"), QStringLiteral("Public wires of the nets test's Verilog design (default 100000)."),
                                               QStringLiteral("N"), QStringLiteral("100000"));
+    const QCommandLineOption mapProbesOption(QStringLiteral("map-probes"),
+                                             QStringLiteral("Output probes of the map test's one-core case, measured at N and 2N; 0 leaves it out "
+                                                            "(default 80000)."),
+                                             QStringLiteral("N"), QStringLiteral("80000"));
     const QCommandLineOption zarnOption(QStringLiteral("zarn"), QStringLiteral("The zarn program the nets test runs (default: the one built beside zarn-bench)."),
                                         QStringLiteral("PATH"));
     const QCommandLineOption noScalingOption(QStringLiteral("no-scaling"), QStringLiteral("Measure size N only, not 4N."));
@@ -243,8 +287,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption scratchOption(QStringLiteral("scratch"), QStringLiteral("(internal)"), QStringLiteral("DIR"));
     const QCommandLineOption nameOption(QStringLiteral("name"), QStringLiteral("(internal)"), QStringLiteral("NAME"));
     parser.addOptions({coresOption, probesOption, netsOption, busOption, escapedOption, analyzerCoresOption, seedOption, runsOption, testsOption,
-                       designNetsOption, zarnOption, noScalingOption, clockOption, keepOption, csvOption, workerOption, configOption, analyzerOption,
-                       scratchOption, nameOption});
+                       designNetsOption, mapProbesOption, zarnOption, noScalingOption, clockOption, keepOption, csvOption, workerOption, configOption,
+                       analyzerOption, scratchOption, nameOption});
     parser.process(app);
     const QString zarn = parser.isSet(zarnOption) ? parser.value(zarnOption)
                                                   : QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1String("/../tools/zarn/zarn"));
@@ -277,6 +321,7 @@ int main(int argc, char *argv[])
     VerilogSize verilogSize;
     verilogSize.nets = qMax(1, parser.value(designNetsOption).toInt());
     verilogSize.seed = base.seed;
+    const int mapProbes = qMax(0, parser.value(mapProbesOption).toInt());
     if (tests.contains(QLatin1String("nets"))) {
         if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty()) {
             QTextStream(stderr) << "zarn-bench: the nets test needs yosys on the PATH\n";
@@ -358,9 +403,45 @@ int main(int argc, char *argv[])
             } else if (test == QLatin1String("write")) {
                 rows.append({test, design.label, QStringLiteral("bare stream writer"), design.fileMB, m, m.floor});
                 rows.append({test, design.label, QStringLiteral("one QFile::write"), design.fileMB, m, m.floor2});
+            } else if (test == QLatin1String("map")) {
+                rows.append({test, design.label, QStringLiteral("generation"), design.fileMB, m, m.floor});
+                // The goal: the map is a small part of zarn generate, which
+                // writes it right after the generation.
+                const double ratio = m.floor > 0 ? m.time / m.floor : 0;
+                notes.append(QStringLiteral("goal map %1: map / generation = %2, fastest runs %3 (goal <= 0.20: the map adds at most 20% to a "
+                                            "generation): %4")
+                                 .arg(design.label)
+                                 .arg(ratio, 0, 'f', 2)
+                                 .arg(m.fastestFloor > 0 ? m.fastestTime / m.fastestFloor : 0, 0, 'f', 2)
+                                 .arg(ratio <= 0.2 ? QStringLiteral("pass") : QStringLiteral("fail")));
+                notes.append(QStringLiteral("map %1: %2 MB; peak %3 MB, of which %4 MB the cores read before it")
+                                 .arg(design.label, megabytes(m.bytes), mebibytes(m.peakKiB), mebibytes(m.heldKiB)));
             } else {
                 rows.append({test, design.label, QStringLiteral("read + write output"), design.fileMB, m, m.floor});
             }
+        }
+        if (test == QLatin1String("map") && mapProbes > 0) {
+            QList<Row> many;
+            for (const int outputs : sizes.size() == 2 ? QVector<int>{mapProbes, 2 * mapProbes} : QVector<int>{mapProbes}) {
+                Row row;
+                if (!measureManyOutputs(outputs, scratch, runs, clock, &row)) {
+                    QTextStream(stderr) << "zarn-bench: the map measurement of " << outputs << " output probes failed\n";
+                    return 1;
+                }
+                many.append(row);
+                rows.append(row);
+                notes.append(QStringLiteral("map %1: %2 ms, %3 MB; peak %4 MB, of which %5 MB the core read before it")
+                                 .arg(row.design)
+                                 .arg(row.m.time, 0, 'f', 1)
+                                 .arg(megabytes(row.m.bytes), mebibytes(row.m.peakKiB), mebibytes(row.m.heldKiB)));
+            }
+            // One core's output probes were once looked up one by one from
+            // the start of the list: twice the probes took five times as long.
+            if (many.size() == 2 && many.at(0).m.time > 0 && many.at(0).m.fastestTime > 0 && many.at(0).m.floor > 0)
+                notes.append(QStringLiteral("scaling map of one core's output probes: 2N/N time = %1, fastest runs %2 (linear: about 2); floor %3")
+                                 .arg(many.at(1).m.time / many.at(0).m.time, 0, 'f', 2)
+                                 .arg(many.at(1).m.fastestTime / many.at(0).m.fastestTime, 0, 'f', 2)
+                                 .arg(many.at(1).m.floor / many.at(0).m.floor, 0, 'f', 2));
         }
     }
 
@@ -371,7 +452,7 @@ int main(int argc, char *argv[])
 
     // file MB: the configuration (for nets and lint: Yosys's netlist, which
     // they read); io MB: what the operation reads (read, nets, lint) or
-    // writes (write, generate), the base of MB/s; peak/file: peak RSS over
+    // writes (write, generate, map), the base of MB/s; peak/file: peak RSS over
     // file MB.
     const QString header = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11")
                                .arg(QStringLiteral("test"), -9)
