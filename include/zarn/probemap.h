@@ -49,8 +49,8 @@ struct ProbeMapProbe
     /** Of an output probe: its value after configuration, "0x" and hexadecimal digits. */
     QString initialValue;
     /** One per bit, the most significant first. */
-    QList<ProbeMapNet> nets;
-    QList<ProbeMapBus> buses;
+    QVector<ProbeMapNet> nets;
+    QVector<ProbeMapBus> buses;
 };
 
 struct ProbeMapCore
@@ -69,7 +69,7 @@ struct ProbeMapCore
     /** The user clock as the configuration names it, synchronised or not. */
     QString clock;
     /** The input probes, then the output probes in the order the top module connects them. */
-    QList<ProbeMapProbe> probes;
+    QVector<ProbeMapProbe> probes;
 };
 
 /** An enabled trigger port of a full analyzer core (a disabled one is connected to nothing). */
@@ -165,6 +165,13 @@ ZARNUTILS_EXPORT QString writeProbeMap(const ProbeMap &map, const QString &path)
  */
 ZARNUTILS_EXPORT QString writeProbeMap(const QList<ZarnCore *> &cores, const QString &configurationFile, const QString &analyzerFile,
                                        const QString &path);
+
+/**
+ * As above, with the digests, top module and analyzer cores of @p header
+ * (ProbeMap::fromCores() without cores gives them), which a caller may have
+ * built while the generation ran, and the cores of @p cores.
+ */
+ZARNUTILS_EXPORT QString writeProbeMap(const ProbeMap &header, const QList<ZarnCore *> &cores, const QString &path);
 
 /**
  * A probe value as a number of @p width bits: "0x" and hexadecimal digits,

@@ -99,6 +99,8 @@ bool isEscapedAlready(const QString &name)
     return name.startsWith(QLatin1Char('\\'));
 }
 
+} // namespace
+
 bool needsEscape(const QString &name)
 {
     if (name.isEmpty() || isEscapedAlready(name))
@@ -106,8 +108,6 @@ bool needsEscape(const QString &name)
     const Composition made = composition(name.utf16(), name.size());
     return !(made.ascii && made.plain);
 }
-
-} // namespace
 
 QString escapeIdentifier(const QString &name)
 {

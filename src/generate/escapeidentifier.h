@@ -14,6 +14,9 @@ namespace ZARN {
  */
 QString escapeIdentifier(const QString &name);
 
+/** Whether escapeIdentifier() changes @p name: whether it is written escaped. */
+bool needsEscape(const QString &name);
+
 /** The most bytes that writeEscapedIdentifier() can write for @p name. */
 inline std::size_t escapedIdentifierRoom(const QString &name)
 {

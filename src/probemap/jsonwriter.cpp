@@ -1,12 +1,35 @@
 #include "jsonwriter.h"
 
+#include "generate/escapeidentifier.h"
+
 namespace ZARN {
 
 void JsonWriter::indent()
 {
+    static const char lines[] = "\n                                                                ";
+    const std::size_t depth = std::size_t(m_counts.size());
+    if (depth <= 16) {
+        m_text << std::string_view(lines, 1 + 4 * depth);
+        return;
+    }
     m_text << '\n';
-    for (int i = 0; i < m_counts.size(); ++i)
+    for (std::size_t i = 0; i < depth; ++i)
         m_text << "    ";
+}
+
+// Before a member or element of the open container: a comma after the
+// first, then a new line, or a blank on one line.
+void JsonWriter::separate()
+{
+    const bool first = m_counts.last()++ == 0;
+    if (!first)
+        m_text << ',';
+    if (m_oneLineDepth > 0) {
+        if (!first)
+            m_text << ' ';
+        return;
+    }
+    indent();
 }
 
 void JsonWriter::beforeValue()
@@ -15,75 +38,114 @@ void JsonWriter::beforeValue()
         m_afterKey = false;
         return;
     }
-    if (!m_counts.isEmpty()) {
-        if (m_counts.last()++ > 0)
-            m_text << ',';
-        indent();
-    }
+    if (!m_counts.isEmpty())
+        separate();
 }
 
 JsonWriter &JsonWriter::key(const char *name)
 {
-    if (m_counts.last()++ > 0)
-        m_text << ',';
-    indent();
+    separate();
     m_text << '"' << std::string_view(name) << "\": ";
     m_afterKey = true;
     return *this;
 }
 
-void JsonWriter::beginObject()
+void JsonWriter::open(char bracket, Layout layout)
 {
     beforeValue();
-    m_text << '{';
+    m_text << bracket;
     m_counts.append(0);
+    if (m_oneLineDepth > 0 || layout == OnOneLine)
+        ++m_oneLineDepth;
+}
+
+void JsonWriter::close(char bracket)
+{
+    const bool empty = m_counts.takeLast() == 0;
+    if (m_oneLineDepth > 0)
+        --m_oneLineDepth;
+    else if (!empty)
+        indent();
+    m_text << bracket;
+}
+
+void JsonWriter::beginObject(Layout layout)
+{
+    open('{', layout);
 }
 
 void JsonWriter::endObject()
 {
-    const bool empty = m_counts.takeLast() == 0;
-    if (!empty)
-        indent();
-    m_text << '}';
+    close('}');
 }
 
-void JsonWriter::beginArray()
+void JsonWriter::beginArray(Layout layout)
 {
-    beforeValue();
-    m_text << '[';
-    m_counts.append(0);
+    open('[', layout);
 }
 
 void JsonWriter::endArray()
 {
-    const bool empty = m_counts.takeLast() == 0;
-    if (!empty)
-        indent();
-    m_text << ']';
+    close(']');
 }
 
-void JsonWriter::string(const QString &text)
+void JsonWriter::string(const QString &text, bool escapedIdentifier)
 {
+    // UTF-8 with JSON's escapes, into bytes kept from string to string: a
+    // map is millions of short strings.
     static const char hex[] = "0123456789abcdef";
-    m_text << '"';
-    const QByteArray utf8 = text.toUtf8();
-    int plain = 0; // the start of the run of bytes that need no escape
-    for (int i = 0; i < utf8.size(); ++i) {
-        const uchar c = uchar(utf8.at(i));
-        if (c >= 0x20 && c != '"' && c != '\\')
-            continue;
-        m_text << std::string_view(utf8.constData() + plain, std::size_t(i - plain));
-        plain = i + 1;
-        switch (c) {
-        case '"': m_text << "\\\""; break;
-        case '\\': m_text << "\\\\"; break;
-        case '\n': m_text << "\\n"; break;
-        case '\r': m_text << "\\r"; break;
-        case '\t': m_text << "\\t"; break;
-        default: m_text << "\\u00" << hex[c >> 4] << hex[c & 15]; break;
+    if (m_utf8.size() < 6 * text.size() + 6)
+        m_utf8.resize(6 * text.size() + 6);
+    char *out = m_utf8.data();
+    *out++ = '"';
+    if (escapedIdentifier) {
+        *out++ = '\\';
+        *out++ = '\\';
+    }
+    const QChar *c = text.constData();
+    const QChar *end = c + text.size();
+    for (; c != end; ++c) {
+        uint u = c->unicode();
+        if (u >= 0x20 && u < 0x80 && u != '"' && u != '\\') {
+            *out++ = char(u);
+        } else if (u < 0x80) {
+            *out++ = '\\';
+            switch (u) {
+            case '"': *out++ = '"'; break;
+            case '\\': *out++ = '\\'; break;
+            case '\n': *out++ = 'n'; break;
+            case '\r': *out++ = 'r'; break;
+            case '\t': *out++ = 't'; break;
+            default:
+                *out++ = 'u';
+                *out++ = '0';
+                *out++ = '0';
+                *out++ = hex[u >> 4];
+                *out++ = hex[u & 15];
+            }
+        } else if (u < 0x800) {
+            *out++ = char(0xC0 | (u >> 6));
+            *out++ = char(0x80 | (u & 0x3F));
+        } else {
+            if (c->isHighSurrogate() && c + 1 != end && (c + 1)->isLowSurrogate()) {
+                u = QChar::surrogateToUcs4(*c, *(c + 1));
+                ++c;
+                *out++ = char(0xF0 | (u >> 18));
+                *out++ = char(0x80 | ((u >> 12) & 0x3F));
+            } else {
+                // A lone surrogate is no character: the replacement character stands in.
+                if (c->isSurrogate())
+                    u = 0xFFFD;
+                *out++ = char(0xE0 | (u >> 12));
+            }
+            *out++ = char(0x80 | ((u >> 6) & 0x3F));
+            *out++ = char(0x80 | (u & 0x3F));
         }
     }
-    m_text << std::string_view(utf8.constData() + plain, std::size_t(utf8.size() - plain)) << '"';
+    if (escapedIdentifier)
+        *out++ = ' ';
+    *out++ = '"';
+    m_text << std::string_view(m_utf8.constData(), std::size_t(out - m_utf8.constData()));
 }
 
 void JsonWriter::value(const QString &text)
@@ -98,6 +160,16 @@ void JsonWriter::valueOrNull(const QString &text)
         null();
     else
         value(text);
+}
+
+void JsonWriter::identifierOrNull(const QString &name)
+{
+    if (name.isEmpty()) {
+        null();
+        return;
+    }
+    beforeValue();
+    string(name, needsEscape(name));
 }
 
 void JsonWriter::value(int number)

@@ -1,13 +1,13 @@
 #include "external/qelutils.h"
 #include "generate/escapeidentifier.h"
-#include "generate/topmodulebuilder.h"
+#include "model/singlesignals.h"
+#include "probewalk.h"
 
 #include <zarn/probemap.h>
 #include <zarn/zarncore.h>
 
 #include <QCryptographicHash>
 #include <QFile>
-#include <QRegularExpression>
 #include <QScopeGuard>
 
 namespace ZARN {
@@ -24,45 +24,6 @@ QString sha256(const QString &path)
     return QString::fromLatin1(hash.result().toHex());
 }
 
-ProbeMapProbe probeEntry(const char *kind, int index, const QList<SignalItem> &signalNet)
-{
-    ProbeMapProbe probe;
-    probe.kind = QLatin1String(kind);
-    probe.index = index;
-    int width = 0;
-    for (const SignalItem &item : signalNet)
-        width += item.bits.isEmpty() ? 1 : item.bits.size();
-    probe.width = width;
-    if (width > 0)
-        probe.port = QStringLiteral("probe_%1%2").arg(probe.kind).arg(index);
-    // The first net is the most significant bit; a bus takes its bits in a row.
-    static const QRegularExpression range(QStringLiteral("^(.*)\\[(-?\\d+):(-?\\d+)\\]$"));
-    int bit = width;
-    const auto addNet = [&probe, &bit](const QString &name) {
-        probe.nets.append({--bit, name, name.isEmpty() ? QString() : escapeIdentifier(name)});
-    };
-    for (const SignalItem &item : signalNet) {
-        if (item.bits.isEmpty()) {
-            addNet(item.name);
-            continue;
-        }
-        ProbeMapBus bus;
-        const QRegularExpressionMatch match = range.match(item.name);
-        const int msb = match.captured(2).toInt();
-        const int lsb = match.captured(3).toInt();
-        if (match.hasMatch() && std::abs(msb - lsb) + 1 == item.bits.size())
-            bus = {match.captured(1), msb, lsb, {}};
-        else
-            bus = {item.name, int(item.bits.size()) - 1, 0, {}};
-        for (const SignalItem &busBit : item.bits) {
-            bus.bits.append(bit - 1);
-            addNet(busBit.name);
-        }
-        probe.buses.append(bus);
-    }
-    return probe;
-}
-
 } // namespace
 
 ProbeMapCore ProbeMap::coreEntry(const ZarnCore *core, int position)
@@ -75,14 +36,25 @@ ProbeMapCore ProbeMap::coreEntry(const ZarnCore *core, int position)
     entry.module = QStringLiteral("xq_zarn_top_%1").arg(position);
     entry.synchronised = core->isOutProbeSynwithUserClock();
     entry.clock = core->getUserClockName();
-    for (const ProbeIn *probe : core->getAllProbeIns())
-        entry.probes.append(probeEntry("in", probe->getIndex(), probe->getSignalNet()));
-    const QVector<const ProbeOut *> outputs = outputProbesByIndex(core->getAllProbeOuts());
-    for (int index = 0; index < outputs.size(); ++index) {
-        if (!outputs.at(index))
-            continue;
-        ProbeMapProbe probe = probeEntry("out", index, outputs.at(index)->getSignalNet());
-        probe.initialValue = outputs.at(index)->getValue();
+    for (const ProbeSource &source : probesOf(core)) {
+        ProbeMapProbe probe;
+        probe.kind = QLatin1String(source.kind);
+        probe.index = source.index;
+        probe.width = singleSignalCount(source.signalNet);
+        if (probe.width > 0)
+            probe.port = probePort(source.kind, source.index);
+        probe.initialValue = source.initialValue;
+        probe.nets.reserve(probe.width);
+        forEachProbeNet(source.signalNet, probe.width, [&probe](int bit, const QString &name) {
+            probe.nets.append({bit, name, name.isEmpty() ? QString() : escapeIdentifier(name)});
+        });
+        forEachProbeBus(source.signalNet, probe.width, [&probe](const SignalItem &item, int firstBit) {
+            ProbeMapBus bus;
+            busNameAndRange(item, &bus.name, &bus.msb, &bus.lsb);
+            for (int i = 0; i < item.bits.size(); ++i)
+                bus.bits.append(firstBit - i);
+            probe.buses.append(bus);
+        });
         entry.probes.append(probe);
     }
     return entry;

@@ -1,8 +1,11 @@
 #include "generate/generatedfile.h"
 #include "jsonreader.h"
 #include "jsonwriter.h"
+#include "model/singlesignals.h"
+#include "probewalk.h"
 
 #include <zarn/probemap.h>
+#include <zarn/zarncore.h>
 
 #include <QFile>
 
@@ -20,6 +23,19 @@ void writeStrings(JsonWriter &json, const QStringList &strings)
     json.endArray();
 }
 
+void writeBus(JsonWriter &json, const QString &name, int msb, int lsb, const QVector<int> &bits)
+{
+    json.beginObject();
+    json.key("name").value(name);
+    json.key("msb").value(msb);
+    json.key("lsb").value(lsb);
+    json.key("bits").beginArray(JsonWriter::OnOneLine);
+    for (const int bit : bits)
+        json.value(bit);
+    json.endArray();
+    json.endObject();
+}
+
 void writeProbe(JsonWriter &json, const ProbeMapProbe &probe)
 {
     json.beginObject();
@@ -29,9 +45,10 @@ void writeProbe(JsonWriter &json, const ProbeMapProbe &probe)
     json.key("port").valueOrNull(probe.port);
     if (probe.kind == QLatin1String("out"))
         json.key("initialValue").value(probe.initialValue);
+    // A net a line, and a bus's bits on one: most of a map is nets.
     json.key("nets").beginArray();
     for (const ProbeMapNet &net : probe.nets) {
-        json.beginObject();
+        json.beginObject(JsonWriter::OnOneLine);
         json.key("bit").value(net.bit);
         json.key("net").value(net.net);
         json.key("port").valueOrNull(net.port);
@@ -39,17 +56,8 @@ void writeProbe(JsonWriter &json, const ProbeMapProbe &probe)
     }
     json.endArray();
     json.key("buses").beginArray();
-    for (const ProbeMapBus &bus : probe.buses) {
-        json.beginObject();
-        json.key("name").value(bus.name);
-        json.key("msb").value(bus.msb);
-        json.key("lsb").value(bus.lsb);
-        json.key("bits").beginArray();
-        for (const int bit : bus.bits)
-            json.value(bit);
-        json.endArray();
-        json.endObject();
-    }
+    for (const ProbeMapBus &bus : probe.buses)
+        writeBus(json, bus.name, bus.msb, bus.lsb, bus.bits);
     json.endArray();
     json.endObject();
 }
@@ -67,6 +75,58 @@ void writeCore(JsonWriter &json, const ProbeMapCore &core)
     json.key("probes").beginArray();
     for (const ProbeMapProbe &probe : core.probes)
         writeProbe(json, probe);
+    json.endArray();
+    json.endObject();
+}
+
+/**
+ * A core's entry written straight from the core, as writeCore() writes
+ * ProbeMap::coreEntry() of it, without building the entry: the map of a
+ * generation is millions of nets.
+ */
+void writeCoreOf(JsonWriter &json, const ZarnCore *core, int position)
+{
+    json.beginObject();
+    json.key("position").value(position);
+    json.key("index").value(core->getIndex());
+    json.key("moduleName").value(const_cast<ZarnCore *>(core)->getModuleName());
+    json.key("instance").value(QStringLiteral("u_zarn%1_top").arg(position));
+    json.key("module").value(QStringLiteral("xq_zarn_top_%1").arg(position));
+    json.key("synchronised").value(core->isOutProbeSynwithUserClock());
+    json.key("clock").valueOrNull(core->getUserClockName());
+    json.key("probes").beginArray();
+    for (const ProbeSource &probe : probesOf(core)) {
+        const int width = singleSignalCount(probe.signalNet);
+        json.beginObject();
+        json.key("kind").value(QLatin1String(probe.kind));
+        json.key("index").value(probe.index);
+        json.key("width").value(width);
+        json.key("port").valueOrNull(width > 0 ? probePort(probe.kind, probe.index) : QString());
+        if (qstrcmp(probe.kind, "out") == 0)
+            json.key("initialValue").value(probe.initialValue);
+        json.key("nets").beginArray();
+        forEachProbeNet(probe.signalNet, width, [&json](int bit, const QString &name) {
+            json.beginObject(JsonWriter::OnOneLine);
+            json.key("bit").value(bit);
+            json.key("net").value(name);
+            json.key("port").identifierOrNull(name);
+            json.endObject();
+        });
+        json.endArray();
+        json.key("buses").beginArray();
+        forEachProbeBus(probe.signalNet, width, [&json](const SignalItem &item, int firstBit) {
+            QString name;
+            int msb = 0;
+            int lsb = 0;
+            busNameAndRange(item, &name, &msb, &lsb);
+            QVector<int> bits;
+            for (int i = 0; i < item.bits.size(); ++i)
+                bits.append(firstBit - i);
+            writeBus(json, name, msb, lsb, bits);
+        });
+        json.endArray();
+        json.endObject();
+    }
     json.endArray();
     json.endObject();
 }
@@ -149,13 +209,17 @@ QString writeProbeMap(const ProbeMap &map, const QString &path)
 
 QString writeProbeMap(const QList<ZarnCore *> &cores, const QString &configurationFile, const QString &analyzerFile, const QString &path)
 {
-    // The header and the analyzer cores of the whole map, the cores one at a time.
-    const ProbeMap header = ProbeMap::fromCores({}, configurationFile, analyzerFile);
+    return writeProbeMap(ProbeMap::fromCores({}, configurationFile, analyzerFile), cores, path);
+}
+
+QString writeProbeMap(const ProbeMap &header, const QList<ZarnCore *> &cores, const QString &path)
+{
+    // The cores one at a time, straight from the model: a map of any size needs little memory.
     int next = 0;
     return writeMap(header, path, [&cores, &next](JsonWriter &json) {
         if (next >= cores.size())
             return false;
-        writeCore(json, ProbeMap::coreEntry(cores.at(next), next));
+        writeCoreOf(json, cores.at(next), next);
         ++next;
         return true;
     });

@@ -177,6 +177,10 @@ private Q_SLOTS:
         QCOMPARE(built.configurationSha256, QStringLiteral("47ac3d2d4cfd10497afdec9fe8f2c0eecc9c69c8c0bbcae7ecd0051395533f89"));
         QCOMPARE(built.analyzers.size(), 1);
 
+        // The map written from the cores and the one written from their entries are one.
+        QCOMPARE(writeProbeMap(built, dir.filePath("entries.json")), QString());
+        QCOMPARE(fileBytes(dir.filePath("entries.json")), fileBytes(dir.filePath("map.json")));
+
         ProbeMap read;
         QString error;
         QVERIFY2(ProbeMap::read(dir.filePath("map.json"), &read, &error), qPrintable(error));
