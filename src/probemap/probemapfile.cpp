@@ -369,9 +369,16 @@ private:
 
     bool readCore(ProbeMapCore *core)
     {
+        // Another core's probes are read through, not kept: known by the
+        // position, which the writer puts first (a map written otherwise
+        // keeps the probes it meets before the position, and is filtered
+        // when the core ends).
+        bool positioned = false;
         return object([&](const QString &key) {
-            if (key == QLatin1String("position"))
+            if (key == QLatin1String("position")) {
+                positioned = true;
                 return integer(&core->position);
+            }
             if (key == QLatin1String("index"))
                 return integer(&core->index);
             if (key == QLatin1String("moduleName"))
@@ -389,8 +396,7 @@ private:
                     ProbeMapProbe probe;
                     if (!readProbe(&probe))
                         return false;
-                    // Another core's probes are read through, not kept.
-                    if (m_onlyCore < 0 || core->position == m_onlyCore)
+                    if (m_onlyCore < 0 || !positioned || core->position == m_onlyCore)
                         core->probes.append(probe);
                     return true;
                 });

@@ -191,6 +191,12 @@ private Q_SLOTS:
         QCOMPARE(read.cores.size(), 1);
         QCOMPARE(read.cores.first().clock, QStringLiteral("u/clk"));
         QCOMPARE(read.cores.first().probes.size(), 2);
+
+        // Members in another order, as another program may write them.
+        QByteArray moved = fileBytes(dir.filePath("map.json"));
+        moved.replace("\"position\": 1,", "").replace("\n        }\n    ],\n    \"analyzers\"", ",\n\"late\": {\"a\": [1, {}]}, \"position\": 1\n        }\n    ],\n    \"analyzers\"");
+        QVERIFY(ProbeMap::read(writeFile(dir.filePath("moved.json"), moved), &read, &error, 1));
+        QCOMPARE(read.cores.first().probes.size(), 2);
     }
 
     void brokenMaps_data()
