@@ -4,6 +4,7 @@
 // Everything the library exports.
 
 #include <zarn/zarnutils_export.h>
+#include <zarn/zarnutils_version.h>
 
 #include <zarn/signalitem.h>
 #include <zarn/probein.h>

@@ -5,6 +5,7 @@
 
 #include <zarn/probemap.h>
 #include <zarn/zarncore.h>
+#include <zarn/zarnutils_version.h>
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -63,7 +64,7 @@ ProbeMapCore ProbeMap::coreEntry(const ZarnCore *core, int position)
 ProbeMap ProbeMap::fromCores(const QList<ZarnCore *> &cores, const QString &configurationFile, const QString &analyzerFile)
 {
     ProbeMap map;
-    map.generator = QStringLiteral("ZarnUtils " ZARN_LIBRARY_VERSION);
+    map.generator = QStringLiteral("ZarnUtils " ZARNUTILS_VERSION_STRING);
     map.configurationSha256 = sha256(configurationFile);
     map.analyzerSha256 = sha256(analyzerFile);
     map.topModule = QLatin1String(analyzerFile.isEmpty() ? "xq_zarn" : "xq_qel_zarn");

@@ -1,6 +1,8 @@
 #include "commands.h"
 #include "console.h"
 
+#include <zarn/zarnutils_version.h>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -56,7 +58,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zarn"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(ZARN_VERSION_STRING));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZARNUTILS_VERSION_STRING));
     Console::installMessageHandler();
     // Past a file-size limit a write is to fail and be reported, not to kill us.
     std::signal(SIGXFSZ, SIG_IGN);
