@@ -4,6 +4,7 @@
 #include <zarn/zarnutils_export.h>
 
 #include <QList>
+#include <QMetaType>
 #include <QString>
 
 namespace ZARN {
@@ -20,9 +21,9 @@ class ZARNUTILS_EXPORT SignalItem
 public:
     SignalItem() = default;
 
-    explicit SignalItem(const QString &name, const QList<SignalItem> &bits = QList<SignalItem>())
-        : name(name)
-        , bits(bits)
+    explicit SignalItem(const QString &netName, const QList<SignalItem> &bitItems = QList<SignalItem>())
+        : name(netName)
+        , bits(bitItems)
     {
     }
 
@@ -38,8 +39,18 @@ public:
     bool auxFlagB = true;
     /** Carried and copied, never read by this library. */
     qint32 auxNumber = -1;
+
+    /** Equal in every member, the carried ones and the bits included. */
+    friend bool operator==(const SignalItem &a, const SignalItem &b)
+    {
+        return a.name == b.name && a.auxText == b.auxText && a.bits == b.bits && a.auxFlagA == b.auxFlagA && a.auxFlagB == b.auxFlagB
+            && a.auxNumber == b.auxNumber;
+    }
+    friend bool operator!=(const SignalItem &a, const SignalItem &b) { return !(a == b); }
 };
 
 } // namespace ZARN
+
+Q_DECLARE_METATYPE(ZARN::SignalItem)
 
 #endif

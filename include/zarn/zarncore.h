@@ -38,6 +38,8 @@ public:
     void setIndex(int index);
 
     QString getModuleName();
+    /** The same, for a const core. */
+    QString getModuleName() const;
     void setModuleName(QString moduleName);
 
     QString getUserClockName() const;

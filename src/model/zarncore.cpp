@@ -143,6 +143,11 @@ QString ZarnCore::getModuleName()
     return d->moduleName;
 }
 
+QString ZarnCore::getModuleName() const
+{
+    return d->moduleName;
+}
+
 void ZarnCore::setModuleName(QString moduleName)
 {
     d->moduleName = std::move(moduleName);

@@ -32,7 +32,7 @@ ProbeMapCore ProbeMap::coreEntry(const ZarnCore *core, int position)
     ProbeMapCore entry;
     entry.position = position;
     entry.index = core->getIndex();
-    entry.moduleName = const_cast<ZarnCore *>(core)->getModuleName();
+    entry.moduleName = core->getModuleName();
     entry.instance = QStringLiteral("u_zarn%1_top").arg(position);
     entry.module = QStringLiteral("xq_zarn_top_%1").arg(position);
     entry.synchronised = core->isOutProbeSynwithUserClock();

@@ -89,7 +89,7 @@ void writeCoreOf(JsonWriter &json, const ZarnCore *core, int position)
     json.beginObject();
     json.key("position").value(position);
     json.key("index").value(core->getIndex());
-    json.key("moduleName").value(const_cast<ZarnCore *>(core)->getModuleName());
+    json.key("moduleName").value(core->getModuleName());
     json.key("instance").value(QStringLiteral("u_zarn%1_top").arg(position));
     json.key("module").value(QStringLiteral("xq_zarn_top_%1").arg(position));
     json.key("synchronised").value(core->isOutProbeSynwithUserClock());

@@ -163,6 +163,46 @@ private Q_SLOTS:
         QCOMPARE(target.getZarnCore(), &core);
         QCOMPARE(target.getIndex(), 4);
     }
+
+    void signalItemEquality_data()
+    {
+        // Each member on its own makes two items differ.
+        QTest::addColumn<SignalItem>("other");
+        const SignalItem base(QStringLiteral("bus[1:0]"), {SignalItem(QStringLiteral("bus[1]")), SignalItem(QStringLiteral("bus[0]"))});
+        SignalItem item = base;
+        item.name = QStringLiteral("bus");
+        QTest::newRow("name") << item;
+        item = base;
+        item.auxText = QStringLiteral("x");
+        QTest::newRow("carried text") << item;
+        item = base;
+        item.bits.last().name = QStringLiteral("bus[2]");
+        QTest::newRow("a bit") << item;
+        item = base;
+        item.bits.removeLast();
+        QTest::newRow("one bit less") << item;
+        item = base;
+        item.auxFlagA = false;
+        QTest::newRow("flag A") << item;
+        item = base;
+        item.auxFlagB = false;
+        QTest::newRow("flag B") << item;
+        item = base;
+        item.auxNumber = 3;
+        QTest::newRow("carried number") << item;
+    }
+
+    void signalItemEquality()
+    {
+        QFETCH(SignalItem, other);
+        const SignalItem base(QStringLiteral("bus[1:0]"), {SignalItem(QStringLiteral("bus[1]")), SignalItem(QStringLiteral("bus[0]"))});
+        QVERIFY(base == SignalItem(base) && !(base != SignalItem(base)));
+        QVERIFY(base != other && !(base == other));
+        // And it travels in a QVariant.
+        QCOMPARE(QVariant::fromValue(other).value<SignalItem>(), other);
+        const ZarnCore core(2);
+        QCOMPARE(core.getModuleName(), QString());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestModel)
