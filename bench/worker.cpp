@@ -280,7 +280,7 @@ Measurement measureGenerate(const QString &config, const QString &analyzer, cons
                 document.setContent(readAll(analyzer));
             }
             QDir(floorDir).removeRecursively();
-            for (const auto &file : qAsConst(files)) {
+            for (const auto &file : std::as_const(files)) {
                 const QString path = floorDir + QLatin1Char('/') + file.first;
                 QDir().mkpath(QFileInfo(path).absolutePath());
                 writeAll(path, file.second);

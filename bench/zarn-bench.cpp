@@ -354,7 +354,7 @@ int main(int argc, char *argv[])
         double fileMB = 0;
     };
     QList<Design> designs;
-    for (const DesignSize &size : qAsConst(sizes)) {
+    for (const DesignSize &size : std::as_const(sizes)) {
         if (!configTests)
             break;
         Design design;
@@ -392,7 +392,7 @@ int main(int argc, char *argv[])
             }
             continue;
         }
-        for (const Design &design : qAsConst(designs)) {
+        for (const Design &design : std::as_const(designs)) {
             Measurement m;
             if (!measure(test, design.config, design.analyzer, design.dir, runs, clock, &m)) {
                 QTextStream(stderr) << "zarn-bench: the " << test << " measurement failed\n";
@@ -468,7 +468,7 @@ int main(int argc, char *argv[])
                                .arg(QStringLiteral("floor"), -1);
     out() << header << '\n';
     QStringList csv{QStringLiteral("test,design,file_mb,io_mb,time_ms,floor,floor_ms,ratio,io_mb_per_s,peak_rss_mb,peak_per_file,clock,runs")};
-    for (const Row &row : qAsConst(rows)) {
+    for (const Row &row : std::as_const(rows)) {
         const double ioMB = row.m.bytes / 1e6;
         const double ratio = row.floorTime > 0 ? row.m.time / row.floorTime : 0;
         const double rate = row.m.time > 0 ? ioMB / (row.m.time / 1000) : 0;
@@ -508,7 +508,7 @@ int main(int argc, char *argv[])
         for (const QString &test : tests) {
             const Row *small = nullptr;
             const Row *large = nullptr;
-            for (const Row &row : qAsConst(rows)) {
+            for (const Row &row : std::as_const(rows)) {
                 if (row.test == test && !small)
                     small = &row;
                 else if (row.test == test && row.design != small->design && !large)
@@ -526,10 +526,10 @@ int main(int argc, char *argv[])
                              .arg(large->m.fastestFloor / small->m.fastestFloor, 0, 'f', 2);
         }
     }
-    for (const DesignSize &size : qAsConst(sizes)) {
+    for (const DesignSize &size : std::as_const(sizes)) {
         const Row *read = nullptr;
         const Row *generate = nullptr;
-        for (const Row &row : qAsConst(rows)) {
+        for (const Row &row : std::as_const(rows)) {
             if (row.design != size.label())
                 continue;
             if (row.test == QLatin1String("read") && !read)
@@ -544,7 +544,7 @@ int main(int argc, char *argv[])
     }
     if (!notes.isEmpty() && sizes.size() != 2)
         out() << '\n';
-    for (const QString &note : qAsConst(notes))
+    for (const QString &note : std::as_const(notes))
         out() << note << '\n';
     out().flush();
 

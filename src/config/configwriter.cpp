@@ -135,11 +135,11 @@ private:
     void writeTextKeepingCarriageReturns(const QString &name, const QString &text)
     {
         m_xml.writeStartElement(name);
-        const QVector<QStringRef> pieces = text.splitRef(QLatin1Char('\r'));
+        const QStringList pieces = text.split(QLatin1Char('\r'));
         for (int i = 0; i < pieces.size(); ++i) {
             if (i > 0)
                 m_xml.writeEntityReference(QStringLiteral("#13"));
-            m_xml.writeCharacters(pieces.at(i).toString());
+            m_xml.writeCharacters(pieces.at(i));
         }
         m_xml.writeEndElement();
     }

@@ -81,11 +81,11 @@ public:
             switch (readNext()) {
             case QXmlStreamReader::Characters:
                 if (collected.isEmpty()) {
-                    // A copy of the characters alone: QStringRef::toString()
-                    // would share the reader's whole text buffer, hundreds
+                    // A copy of the characters alone: a string made from the
+                    // reader's view may share its whole text buffer, hundreds
                     // of bytes kept alive for every name of a configuration.
-                    const QStringRef characters = m_reader.text();
-                    collected = QString(characters.unicode(), characters.size());
+                    const QStringView characters = m_reader.text();
+                    collected = QString(characters.data(), int(characters.size()));
                 } else {
                     collected += m_reader.text();
                 }
@@ -123,7 +123,7 @@ public:
         }
     }
 
-    QStringRef name() const { return m_reader.name(); }
+    QStringView name() const { return m_reader.name(); }
     QXmlStreamAttributes attributes() const { return m_reader.attributes(); }
 
     bool hasError() const { return m_reader.hasError(); }

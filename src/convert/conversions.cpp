@@ -24,7 +24,7 @@ QString bintoHex4bit(QString bits)
     if (bits.isEmpty() || bits.size() > 4)
         return QString();
     int value = 0;
-    for (const QChar c : qAsConst(bits)) {
+    for (const QChar c : std::as_const(bits)) {
         if (c != QLatin1Char('0') && c != QLatin1Char('1'))
             return QString();
         value = value * 2 + (c == QLatin1Char('1'));

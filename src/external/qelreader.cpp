@@ -100,7 +100,7 @@ QList<AoCore *> readQELConfigFromXml(const QString &path, bool *ok, QString *err
             triggers.append(new TriggerPort(number, signalNames(port), enabled));
         });
         auto *core = new AoCore(data, sampleClock);
-        for (TriggerPort *trigger : qAsConst(triggers))
+        for (TriggerPort *trigger : std::as_const(triggers))
             core->addTriggerPort(trigger);
         return core;
     });

@@ -44,7 +44,7 @@ bool writeCoreFiles(const ZarnArg &arg, const QList<ZarnCore *> &cores, WriteFai
             // The value goes in as it stands behind its two-character prefix.
             const QString value = probe->getValue();
             if (value.size() > 2)
-                parameters << "parameter PROBE_OUT" << probe->getIndex() << "_INIT = " << width << "'h" << value.midRef(2).toUtf8() << ";\n";
+                parameters << "parameter PROBE_OUT" << probe->getIndex() << "_INIT = " << width << "'h" << QStringView(value).mid(2).toUtf8() << ";\n";
         }
         if (core->isOutProbeSynwithUserClock())
             defines << "`define ZARN" << coreIndex << "_DEF_PROBE_OUT_SYNC\n";

@@ -409,7 +409,7 @@ QList<LintFinding> lintReadFile(const QString &path, const QString &analyzerPath
 
     // What the walk found of a repeated index, it said better.
     QSet<QString> said;
-    for (const LintFinding &finding : qAsConst(walk.findings))
+    for (const LintFinding &finding : std::as_const(walk.findings))
         said.insert(finding.code + Positions::key(finding.corePosition, finding.probeKind, finding.probeIndex));
     for (LintFinding finding : coreFindings) {
         if (said.contains(finding.code + Positions::key(finding.corePosition, finding.probeKind, finding.probeIndex)))
@@ -442,7 +442,7 @@ QList<LintFinding> lintConfigFile(const QString &path, const QList<ZarnCore *> &
 void placeLintFindings(const QString &path, QList<LintFinding> *findings)
 {
     FileWalk walk;
-    for (const LintFinding &finding : qAsConst(*findings)) {
+    for (const LintFinding &finding : std::as_const(*findings)) {
         if (finding.line == 0 && !finding.net.isEmpty())
             walk.positions.wanted.insert(Positions::key(finding.corePosition, finding.probeKind, finding.probeIndex, finding.net));
     }

@@ -32,8 +32,8 @@ void busNameAndRange(const SignalItem &bus, QString *name, int *msb, int *lsb)
     bool msbOk = false;
     bool lsbOk = false;
     if (open > 0 && colon > open && text.endsWith(QLatin1Char(']'))) {
-        *msb = text.midRef(open + 1, colon - open - 1).toInt(&msbOk);
-        *lsb = text.midRef(colon + 1, text.size() - colon - 2).toInt(&lsbOk);
+        *msb = text.mid(open + 1, colon - open - 1).toInt(&msbOk);
+        *lsb = text.mid(colon + 1, text.size() - colon - 2).toInt(&lsbOk);
     }
     if (msbOk && lsbOk && std::abs(*msb - *lsb) + 1 == bus.bits.size()) {
         *name = text.left(open);

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Binary digits come back padded on the left to whole hexadecimal digits.
     const auto roundTrips = [](const QString &bits) {
         const QString back = stringHextoBinfor0x(QStringLiteral("0x") + stringBintoHex(bits));
-        return back.size() >= bits.size() && back.endsWith(bits) && !back.leftRef(back.size() - bits.size()).contains(QLatin1Char('1'));
+        return back.size() >= bits.size() && back.endsWith(bits) && !back.left(back.size() - bits.size()).contains(QLatin1Char('1'));
     };
     static const QRegularExpression notBinary(QStringLiteral("[^01]"));
     if (!text.contains(notBinary) && !roundTrips(text))

@@ -122,7 +122,7 @@ private Q_SLOTS:
         }
         QStringList ports = driven.keys() + probeDriven.values();
         ports.removeDuplicates();
-        for (const QString &port : qAsConst(ports)) {
+        for (const QString &port : std::as_const(ports)) {
             declarations += QStringLiteral("    %1 %2;\n").arg(QLatin1String(driven.contains(port) ? "reg" : "wire"), port);
             connections += QStringLiteral(",\n        .%1(%1)").arg(port);
             if (driven.contains(port))

@@ -28,7 +28,7 @@ QString missingAttribute(QIODevice *device)
         if (token != QXmlStreamReader::StartElement)
             continue;
         ++depth;
-        const QStringRef name = reader.name();
+        const QStringView name = reader.name();
         const QXmlStreamAttributes attributes = reader.attributes();
         QStringList required;
         if (depth == 2 && name == QLatin1String("ZarnCore")) {
@@ -45,7 +45,7 @@ QString missingAttribute(QIODevice *device)
         } else if (depth == 4 && inProbeList == 2 && name == QLatin1String("ProbeOut")) {
             required = QStringList{QStringLiteral("index"), QStringLiteral("value")};
         }
-        for (const QString &attribute : qAsConst(required)) {
+        for (const QString &attribute : std::as_const(required)) {
             if (!attributes.hasAttribute(attribute))
                 return QStringLiteral("%1 at line %2 has no %3 attribute").arg(name.toString()).arg(reader.lineNumber()).arg(attribute);
         }

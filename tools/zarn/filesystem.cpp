@@ -85,7 +85,7 @@ bool listInto(int directoryFd, const QByteArray &prefix, const QByteArray &shown
     if (!readNames(directoryFd, shownPath, &names, error))
         return false;
     bool ok = true;
-    for (const QByteArray &name : qAsConst(names)) {
+    for (const QByteArray &name : std::as_const(names)) {
         struct stat status;
         if (::fstatat(directoryFd, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
             ok = fail(error, joined(shownPath, name), errno);
@@ -114,7 +114,7 @@ bool removeContents(int directoryFd, const QByteArray &shownPath, QString *error
     if (!readNames(directoryFd, shownPath, &names, error))
         return false;
     bool ok = true;
-    for (const QByteArray &name : qAsConst(names)) {
+    for (const QByteArray &name : std::as_const(names)) {
         const QByteArray path = joined(shownPath, name);
         struct stat status;
         if (::fstatat(directoryFd, name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0) {

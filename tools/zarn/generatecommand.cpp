@@ -116,10 +116,10 @@ int runGenerate(const QStringList &arguments)
         return Console::Success;
     }
     // The files, a blank line, then the include directories.
-    for (const QString &file : qAsConst(fileList))
+    for (const QString &file : std::as_const(fileList))
         Console::out(file);
     Console::out(QString());
-    for (const QString &directory : qAsConst(includePath))
+    for (const QString &directory : std::as_const(includePath))
         Console::out(directory);
     return Console::Success;
 }

@@ -42,7 +42,7 @@ QStringList lines(const QString &file, const QString &analyzerFile, QList<ZARN::
     });
     QStringList lines;
     int errors = 0;
-    for (const ZARN::LintFinding &finding : qAsConst(findings)) {
+    for (const ZARN::LintFinding &finding : std::as_const(findings)) {
         const bool error = finding.severity == ZARN::LintFinding::Error;
         errors += error;
         QString place = isAnalyzer(finding) ? analyzerFile : file;

@@ -152,7 +152,7 @@ QString OutputDirectory::refusal(const QList<QByteArray> &inputs, const bool for
     if (!FileSystem::listTree(m_path, listed, &entries, &error))
         return error;
     QList<QByteArray> foreign;
-    for (const QByteArray &entry : qAsConst(entries)) {
+    for (const QByteArray &entry : std::as_const(entries)) {
         if (!listed(entry))
             foreign.append(entry);
     }
@@ -175,7 +175,7 @@ QString OutputDirectory::begin(const QList<QByteArray> &inputs, const bool force
     QList<QByteArray> missing;
     for (QByteArray parent = FileSystem::parentOf(m_path); ::access(parent.constData(), F_OK) != 0; parent = FileSystem::parentOf(parent))
         missing.prepend(parent);
-    for (const QByteArray &parent : qAsConst(missing)) {
+    for (const QByteArray &parent : std::as_const(missing)) {
         if (::mkdir(parent.constData(), 0777) != 0)
             return FileSystem::errorText(parent, errno);
         m_createdParents.append(parent);

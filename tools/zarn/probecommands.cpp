@@ -98,11 +98,11 @@ int runDecode(const QStringList &arguments)
     for (const ZARN::ProbeField &field : fields)
         rows.append({field.name, QString::number(field.binary.size()), hexOf(field.binary), ZARN::bitsToDecimal(field.binary), field.binary});
     QVector<int> widths(5, 0);
-    for (const QStringList &row : qAsConst(rows)) {
+    for (const QStringList &row : std::as_const(rows)) {
         for (int column = 0; column < 5; ++column)
             widths[column] = std::max(widths.at(column), int(row.at(column).size()));
     }
-    for (const QStringList &row : qAsConst(rows)) {
+    for (const QStringList &row : std::as_const(rows)) {
         QString line;
         for (int column = 0; column < 4; ++column)
             line += row.at(column).leftJustified(widths.at(column) + 2);

@@ -43,7 +43,7 @@ QString valueBits(const QString &hex, int width)
     QString bits = ZARN::stringHextoBinfor0x(hex.toUpper());
     const int extra = bits.size() - width;
     if (extra > 0) {
-        if (bits.leftRef(extra).contains(QLatin1Char('1')))
+        if (bits.left(extra).contains(QLatin1Char('1')))
             return QString();
         bits = bits.mid(extra);
     }
@@ -74,7 +74,7 @@ struct CoreMarks
 void numberProbes(QList<Marked> &marks)
 {
     QMap<QString, QList<int>> taken; // "core/kind" -> numbers
-    for (const Marked &mark : qAsConst(marks)) {
+    for (const Marked &mark : std::as_const(marks)) {
         if (mark.probe >= 0)
             taken[QStringLiteral("%1/%2").arg(mark.core).arg(mark.kind)].append(mark.probe);
     }
@@ -175,7 +175,7 @@ int runInit(const QStringList &arguments)
     numberProbes(marks);
 
     std::map<int, CoreMarks> cores;
-    for (const Marked &mark : qAsConst(marks)) {
+    for (const Marked &mark : std::as_const(marks)) {
         CoreMarks &core = cores[mark.core];
         if (mark.kind == Marked::Clock)
             core.clocks.append(&mark);
@@ -191,7 +191,7 @@ int runInit(const QStringList &arguments)
         problems.append({{std::numeric_limits<int>::max()}, QStringLiteral("%1: error: no net carries zarn_in, zarn_out or zarn_clock; mark the nets to probe in the RTL").arg(sources.top)});
     if (!problems.isEmpty()) {
         std::stable_sort(problems.begin(), problems.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-        for (const auto &problem : qAsConst(problems))
+        for (const auto &problem : std::as_const(problems))
             Console::error(problem.second);
         return Console::Finding;
     }

@@ -172,10 +172,10 @@ int runInsert(const QStringList &arguments)
     const QString base = output.stagingDirectory() + QLatin1Char('/') + sources.top + QLatin1String("_zarn");
     error = writeFile(base + QLatin1String(".v"), verilog, output);
     QByteArray commandFile;
-    for (const QString &directory : qAsConst(run.includePath))
+    for (const QString &directory : std::as_const(run.includePath))
         commandFile += "+incdir+" + QFile::encodeName(directory) + '\n';
     commandFile += QFile::encodeName(output.published(base + QLatin1String(".v"))) + '\n';
-    for (const QString &file : qAsConst(run.fileList))
+    for (const QString &file : std::as_const(run.fileList))
         commandFile += QFile::encodeName(file) + '\n';
     if (error.isEmpty())
         error = writeFile(base + QLatin1String(".f"), commandFile, output);

@@ -212,12 +212,12 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
         }
     }
     QSet<int> driven;
-    for (const int bit : qAsConst(drivers))
+    for (const int bit : std::as_const(drivers))
         driven.insert(groups.find(bit));
-    for (const int bit : qAsConst(constants))
+    for (const int bit : std::as_const(constants))
         driven.insert(groups.find(bit));
 
-    for (const Instance &instance : qAsConst(instances)) {
+    for (const Instance &instance : std::as_const(instances)) {
         const QJsonObject netnames = modules.value(instance.module).toObject().value(QLatin1String("netnames")).toObject();
         for (auto netname = netnames.begin(); netname != netnames.end(); ++netname) {
             const QJsonObject object = netname.value().toObject();
@@ -251,7 +251,7 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
     std::sort(order.begin(), order.end());
     QVector<Net> sorted;
     sorted.reserve(m_nets.size());
-    for (const auto &entry : qAsConst(order))
+    for (const auto &entry : std::as_const(order))
         sorted.append(std::move(m_nets[entry.second]));
     m_nets = std::move(sorted);
     for (int i = 0; i < m_nets.size(); ++i) {
@@ -343,7 +343,7 @@ QStringList Netlist::nearest(const QString &name, QChar separator, int count) co
 
     const QVector<QString> &names = separator == QLatin1Char('.') ? m_dotNames : m_slashNames;
     QStringList found;
-    for (const auto &candidate : qAsConst(best))
+    for (const auto &candidate : std::as_const(best))
         found.append(names.at(candidate.second) + (match.hasMatch() ? match.captured(2) : QString()));
     return found;
 }

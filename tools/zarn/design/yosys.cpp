@@ -83,16 +83,16 @@ QString readSourceOptions(const QCommandLineParser &parser, const QStringList &m
     if (!identifier.match(sources->top).hasMatch())
         return QStringLiteral("--top takes a module name, not '%1'").arg(sources->top);
     static const QRegularExpression define(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*(=\\S*)?$"));
-    for (const QString &macro : qAsConst(sources->defines)) {
+    for (const QString &macro : std::as_const(sources->defines)) {
         if (!define.match(macro).hasMatch())
             return QStringLiteral("--define takes NAME or NAME=VALUE without blanks, not '%1'").arg(macro);
     }
-    for (const QString &file : qAsConst(sources->files)) {
+    for (const QString &file : std::as_const(sources->files)) {
         QFile source(file);
         if (!source.open(QIODevice::ReadOnly) || QFileInfo(file).isDir())
             return QStringLiteral("%1: %2").arg(file, QFileInfo(file).isDir() ? QStringLiteral("is a directory") : source.errorString());
     }
-    for (const QString &dir : qAsConst(sources->includeDirs)) {
+    for (const QString &dir : std::as_const(sources->includeDirs)) {
         if (!QFileInfo(dir).isDir())
             return QStringLiteral("%1: no such directory").arg(dir);
     }
