@@ -14,31 +14,32 @@
 
 namespace {
 
-// The findings of the configuration's nets against the design (and what
-// synthesis makes of it, with @p synth); false with @p error where Yosys fails.
-bool lintDesign(const QString &path, const QString &analyzer, const Design::Sources &sources, bool synth, QList<ZARN::LintFinding> *findings,
-                QString *error)
+// The configuration's findings, and with a design its nets' against it (and
+// against what synthesis makes of it, with @p synth); the configuration is
+// read into cores once.  False with @p error where Yosys fails.
+bool lintAll(const QString &path, const QString &analyzer, const Design::Sources *sources, bool synth, QList<ZARN::LintFinding> *findings,
+             QString *error)
 {
     bool ok = false;
-    const QList<ZARN::ZarnCore *> cores = ZARN::readZARNConfigFromXml(path, &ok);
+    const QList<ZARN::ZarnCore *> cores = sources ? ZARN::readZARNConfigFromXml(path, &ok) : QList<ZARN::ZarnCore *>();
     const auto release = qScopeGuard([&cores] { qDeleteAll(cores); });
-    if (!ok)
-        return true; // the configuration's own findings say why
-    const QList<ZARN::ConnectedNet> nets = ZARN::connectedNets(cores, analyzer);
-    const QByteArray json = Design::elaborate(sources, QStringLiteral("lint --design"), QString(), error);
-    Design::Netlist netlist;
-    if (json.isEmpty() || !netlist.read(json, sources.top, error))
-        return false;
-    QList<ZARN::LintFinding> found = Design::lintAgainstDesign(nets, netlist, sources.separator);
-    if (synth) {
-        const QByteArray synthesized = Design::elaborate(sources, QStringLiteral("lint --synth"), QStringLiteral("synth -flatten -top ") + sources.top, error);
-        Design::Netlist afterSynthesis;
-        if (synthesized.isEmpty() || !afterSynthesis.read(synthesized, sources.top, error))
-            return false;
-        found += Design::lintAgainstSynthesis(nets, netlist, afterSynthesis, sources.separator);
+    if (!ok) {
+        // Without a design, or with a configuration whose own findings say why it cannot be read.
+        *findings = ZARN::lintConfigFile(path, analyzer);
+        return true;
     }
-    ZARN::placeLintFindings(path, &found);
-    *findings += found;
+    *findings = ZARN::lintConfigFile(path, cores, analyzer);
+    const QByteArray json = Design::elaborate(*sources, QStringLiteral("lint --design"), QString(), error);
+    Design::Netlist netlist;
+    if (json.isEmpty() || !netlist.read(json, sources->top, error))
+        return false;
+    Design::Netlist synthesized;
+    if (synth) {
+        const QByteArray text = Design::elaborate(*sources, QStringLiteral("lint --synth"), QStringLiteral("synth -flatten -top ") + sources->top, error);
+        if (text.isEmpty() || !synthesized.read(text, sources->top, error))
+            return false;
+    }
+    *findings += Design::lintConfigurationAgainstDesign(path, cores, analyzer, netlist, sources->separator, synth ? &synthesized : nullptr);
     return true;
 }
 
@@ -83,9 +84,9 @@ int runLint(const QStringList &arguments)
         return Console::fail(QStringLiteral("--synth needs the design: give --design FILE... --top MODULE"));
     }
 
-    QList<ZARN::LintFinding> findings = ZARN::lintConfigFile(path, analyzer);
+    QList<ZARN::LintFinding> findings;
     QString error;
-    if (withDesign && !lintDesign(path, analyzer, sources, parser.isSet(synthOption), &findings, &error))
+    if (!lintAll(path, analyzer, withDesign ? &sources : nullptr, parser.isSet(synthOption), &findings, &error))
         return Console::fail(error);
     if (parser.isSet(jsonOption))
         QTextStream(stdout) << LintReport::json(path, analyzer, findings);

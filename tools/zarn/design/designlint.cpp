@@ -100,4 +100,15 @@ QList<ZARN::LintFinding> lintAgainstSynthesis(const QList<ZARN::ConnectedNet> &n
     return findings;
 }
 
+QList<ZARN::LintFinding> lintConfigurationAgainstDesign(const QString &config, const QList<ZARN::ZarnCore *> &cores, const QString &analyzer,
+                                                        const Netlist &netlist, QChar separator, const Netlist *synthesized)
+{
+    const QList<ZARN::ConnectedNet> nets = ZARN::connectedNets(cores, analyzer);
+    QList<ZARN::LintFinding> findings = lintAgainstDesign(nets, netlist, separator);
+    if (synthesized)
+        findings += lintAgainstSynthesis(nets, netlist, *synthesized, separator);
+    ZARN::placeLintFindings(config, &findings);
+    return findings;
+}
+
 } // namespace Design

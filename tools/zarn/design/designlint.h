@@ -25,6 +25,15 @@ QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets
 QList<ZARN::LintFinding> lintAgainstSynthesis(const QList<ZARN::ConnectedNet> &nets, const Netlist &elaborated, const Netlist &synthesized,
                                               QChar separator);
 
+/**
+ * The nets a generation of @p cores (with the analyzer file @p analyzer)
+ * connects, against @p netlist and, when given, @p synthesized: the
+ * findings of lintAgainstDesign() and lintAgainstSynthesis(), placed in the
+ * configuration file @p config.
+ */
+QList<ZARN::LintFinding> lintConfigurationAgainstDesign(const QString &config, const QList<ZARN::ZarnCore *> &cores, const QString &analyzer,
+                                                        const Netlist &netlist, QChar separator, const Netlist *synthesized = nullptr);
+
 } // namespace Design
 
 #endif

@@ -143,9 +143,7 @@ int runInsert(const QStringList &arguments)
         return Console::fail(error);
     Generation run;
     const auto designLint = [&](const QString &config, const QList<ZARN::ZarnCore *> &cores, const QString &analyzer) {
-        QList<ZARN::LintFinding> findings = Design::lintAgainstDesign(ZARN::connectedNets(cores, analyzer), netlist, sources.separator);
-        ZARN::placeLintFindings(config, &findings);
-        return findings;
+        return Design::lintConfigurationAgainstDesign(config, cores, analyzer, netlist, sources.separator);
     };
     exitCode = run.run(output, {configFile, analyzerFile, parser.value(generation.analyzer), ipRoot, parser.value(generation.device),
                                 parser.value(generation.package), true, QStringLiteral("zarn")},
