@@ -42,6 +42,7 @@ struct LintFinding
  * Lints @p cores as the standalone top module would be generated from
  * them: net names, output values, indices, names the generated files take
  * for their own, nets with two drivers.  Findings in the order of the cores.
+ * The cores stay the caller's, unchanged.
  */
 ZARNUTILS_EXPORT QList<LintFinding> lintCores(const QList<ZarnCore *> &cores);
 
@@ -90,7 +91,8 @@ struct ConnectedNet
  * data, trigger and sample clock nets, as the generation takes them): the
  * nets of input probes, of output probes by the index the top module
  * connects, and the user clock of each synchronised core.  In the order of
- * the cores, analyzer nets first; repeats are listed each time.
+ * the cores, analyzer nets first; repeats are listed each time.  The cores
+ * stay the caller's, unchanged.
  */
 ZARNUTILS_EXPORT QList<ConnectedNet> connectedNets(const QList<ZarnCore *> &cores, const QString &analyzerPath = QString());
 

@@ -11,7 +11,8 @@ namespace ZARN {
 class ZarnCore;
 
 /**
- * Saves the cores to a configuration file at @p path.
+ * Saves the cores to a configuration file at @p path.  The cores stay the
+ * caller's, unchanged.
  *
  * Returns false when the file cannot be written in full; the file that was
  * there before is then left as it was.

@@ -28,7 +28,9 @@ public:
     int getIndex() const;
     void setIndex(int index);
 
+    /** The core that lists this probe, or null; the probe does not own it. */
     ZarnCore *getZarnCore() const;
+    /** Points the probe at @p core without taking ownership; no core's list changes. */
     void setZarnCore(ZarnCore *core);
 
     /** True when at least one SignalItem is bound to the probe. */

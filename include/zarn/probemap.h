@@ -134,7 +134,8 @@ public:
     /**
      * The map of a generation from @p configurationFile, read into
      * @p cores, with @p analyzerFile when one is given.  The files are
-     * read for their digests (and the analyzer file for its cores).
+     * read for their digests (and the analyzer file for its cores).  The
+     * cores stay the caller's; the map keeps no pointer to them.
      */
     static ProbeMap fromCores(const QList<ZarnCore *> &cores, const QString &configurationFile, const QString &analyzerFile = QString());
 
@@ -161,7 +162,8 @@ ZARNUTILS_EXPORT QString writeProbeMap(const ProbeMap &map, const QString &path)
 /**
  * Writes the map of a generation to @p path as fromCores() would build it,
  * a core at a time, so that the map of any design needs little memory;
- * the system's reason when it could not be written whole, else empty.
+ * the system's reason when it could not be written whole, else empty.  The
+ * cores stay the caller's, unchanged.
  */
 ZARNUTILS_EXPORT QString writeProbeMap(const QList<ZarnCore *> &cores, const QString &configurationFile, const QString &analyzerFile,
                                        const QString &path);

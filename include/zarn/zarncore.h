@@ -53,24 +53,38 @@ public:
     /** The output probes in list order; they stay owned by the core. */
     QList<ProbeOut *> getAllProbeOuts() const;
 
-    /** The input probes with at least one net, in list order. */
+    /** The input probes with at least one net, in list order; they stay owned by the core. */
     QList<ProbeIn *> getAvailableProbeIns() const;
-    /** The output probes with at least one net, in list order. */
+    /** The output probes with at least one net, in list order; they stay owned by the core. */
     QList<ProbeOut *> getAvailableProbeOuts() const;
 
-    /** The first input probe in list order with that index, or null. */
+    /**
+     * The first input probe in list order with that index, or null.  It
+     * stays owned by the core: the pointer is good until the probe is
+     * removed or the last core that lists it is destroyed.
+     */
     ProbeIn *getProbeIn(int index) const;
-    /** The first output probe in list order with that index, or null. */
+    /** The first output probe in list order with that index, or null; owned as getProbeIn() says. */
     ProbeOut *getProbeOut(int index) const;
 
-    /** Appends a new input probe with that index, bound to this core. */
+    /** Appends a new input probe with that index, bound to this core, which owns it. */
     void addProbeIn(int index);
-    /** Appends a new output probe with that index and value "0x0". */
+    /** Appends a new output probe with that index and value "0x0", bound to this core, which owns it. */
     void addProbeOut(int index);
 
-    /** Takes the input probe at list @p position out of the list, without destroying it. */
+    /**
+     * Takes the input probe at list @p position out of the list, without
+     * destroying it, and keeps no reference to it.  The probe still points
+     * to this core (getZarnCore()), a pointer that dangles once the core is
+     * gone.  Where no copy of this core lists the probe, it is the
+     * caller's from then on: delete it through a pointer taken before the
+     * call (getAllProbeIns(), getProbeIn()), or it is never freed.  Where
+     * copies still list it, they keep owning it and the last of them
+     * destroys it: the caller must not.  A position outside the list
+     * changes nothing.
+     */
     void removeProbeIn(int position);
-    /** Takes the output probe at list @p position out of the list, without destroying it. */
+    /** As removeProbeIn(), for the output probe at list @p position. */
     void removeProbeOut(int position);
 
     /** Numbers the input probes 0, 1, 2, ... in list order. */
