@@ -202,21 +202,21 @@ VerilogDesign makeVerilogDesign(const VerilogSize &size)
                         {QStringLiteral("in_a"), width, Drive::Driven}, {QStringLiteral("in_b"), width, Drive::Driven},
                         {QStringLiteral("sel"), 2, Drive::Driven},      {QStringLiteral("out"), width, Drive::Driven},
                         {QStringLiteral("flag"), 1, Drive::Driven},     {QStringLiteral("flags"), 0, Drive::Driven}};
-    const int flagsWire = wires.size() - 1;
+    const qsizetype flagsWire = wires.size() - 1;
 
     // Blocks of two to six lanes until the design has its wires; one at least.
     QVector<int> lanes;
     QVector<QVector<Wire>> shapes(7);
     while (wires.size() < size.nets || lanes.isEmpty()) {
-        const int block = lanes.size();
+        const qsizetype block = lanes.size();
         lanes.append(random.bounded(2, 7));
         if (shapes.at(lanes.last()).isEmpty())
             shapes[lanes.last()] = blockWires(lanes.last());
         wires.append({QStringLiteral("b%1_out").arg(block), width, Drive::Driven});
         addInstance(&wires, QStringLiteral("u_blk%1").arg(block), shapes.at(lanes.last()));
     }
-    wires[flagsWire].width = lanes.size();
-    design.wires = wires.size();
+    wires[flagsWire].width = int(lanes.size());
+    design.wires = int(wires.size());
 
     QByteArray &v = design.verilog;
     v += leafModules;

@@ -143,7 +143,7 @@ bool measureNets(const VerilogSize &size, const NetsCommands &commands, int runs
     const bool lintClean = lintText == "no findings";
     if (!lintClean)
         QTextStream(stderr) << "zarn-bench: zarn lint finds this in the nets test's configuration:\n" << QString::fromUtf8(lintText) << '\n';
-    const int netsListed = fileBytes(dir.filePath(QStringLiteral("nets.out"))).count('\n');
+    const qsizetype netsListed = fileBytes(dir.filePath(QStringLiteral("nets.out"))).count('\n');
     const QRegularExpressionMatch publicWires =
         QRegularExpression(QStringLiteral("Number of public wires:\\s+(\\d+)")).match(QString::fromUtf8(fileBytes(dir.filePath(stat))));
 

@@ -82,7 +82,7 @@ inline QStringList digests(const QString &path)
 {
     QStringList lines = tree(path);
     for (QString &line : lines) {
-        const int colon = line.indexOf(QLatin1String(": "));
+        const qsizetype colon = line.indexOf(QLatin1String(": "));
         const QString content = line.mid(colon + 2);
         if (content != QLatin1String("<directory>"))
             line = line.left(colon + 2) + QString::fromLatin1(QCryptographicHash::hash(content.toUtf8(), QCryptographicHash::Sha1).toHex());

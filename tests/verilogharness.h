@@ -177,7 +177,7 @@ inline Netlist elaborate(const QString &dir, const QString &script, const QStrin
     // Yosys 0.23 writes each byte of a non-ASCII name as a sign-extended
     // escape (\uFFFFFFC3); put the bytes back before the JSON is read.
     QByteArray json = file.readAll();
-    for (int at = json.indexOf("\\uFFFFFF"); at >= 0; at = json.indexOf("\\uFFFFFF", at + 1))
+    for (qsizetype at = json.indexOf("\\uFFFFFF"); at >= 0; at = json.indexOf("\\uFFFFFF", at + 1))
         json.replace(at, 10, QByteArray::fromHex(json.mid(at + 8, 2)));
     const QJsonObject module = QJsonDocument::fromJson(json).object().value(QLatin1String("modules")).toObject().value(top).toObject();
     Netlist netlist{true, module.value(QLatin1String("cells")).toObject(), {}};
@@ -215,7 +215,7 @@ inline QStringList wiring(const QString &dir)
             else
                 continue;
             const QJsonArray bits = connection.value().toArray();
-            for (int i = bits.size() - 1; i >= 0; --i)
+            for (auto i = bits.size() - 1; i >= 0; --i)
                 line += QLatin1Char(' ') + portOfBit.value(bits.at(i).toInt(), QStringLiteral("?"));
             lines.append(line);
         }

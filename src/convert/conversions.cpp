@@ -36,7 +36,7 @@ QString stringBintoHex(QString bits)
 {
     // Groups of four counted from the right end; the leftmost group takes
     // what is left over.
-    const int length = bits.size();
+    const qsizetype length = bits.size();
     const int head = length % 4;
     QString hex;
     hex.reserve(length / 4 + 1);

@@ -28,9 +28,9 @@ constexpr bool isPlainAscii(ushort u)
 // Calls @p take with the start of each block of eight of @p size (at least
 // eight) characters: whole blocks, then the last eight if some are left.
 template<typename Take>
-void forEachBlockOfEight(int size, Take take)
+void forEachBlockOfEight(qsizetype size, Take take)
 {
-    int at = 0;
+    qsizetype at = 0;
     for (; at + 8 <= size; at += 8)
         take(at);
     if (at < size)
@@ -45,14 +45,14 @@ struct Composition
     bool plain = true;
 };
 
-Composition composition(const ushort *chars, int size)
+Composition composition(const ushort *chars, qsizetype size)
 {
     Composition result;
 #if defined(__SSE2__)
     if (size >= 8) {
         __m128i allBits = _mm_setzero_si128();
         __m128i plainLanes = _mm_set1_epi16(-1);
-        forEachBlockOfEight(size, [&](int at) {
+        forEachBlockOfEight(size, [&](qsizetype at) {
             const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + at));
             allBits = _mm_or_si128(allBits, c);
             // The comparisons are signed: a character from 0x8000 up fails
@@ -70,7 +70,7 @@ Composition composition(const ushort *chars, int size)
     }
 #endif
     ushort allBits = 0;
-    for (int i = 0; i < size; ++i) {
+    for (qsizetype i = 0; i < size; ++i) {
         allBits |= chars[i];
         result.plain &= isPlainAscii(chars[i]);
     }
@@ -79,18 +79,18 @@ Composition composition(const ushort *chars, int size)
 }
 
 // Writes the ASCII characters @p chars as bytes.
-void narrow(const ushort *chars, int size, char *out)
+void narrow(const ushort *chars, qsizetype size, char *out)
 {
 #if defined(__SSE2__)
     if (size >= 8) {
-        forEachBlockOfEight(size, [&](int at) {
+        forEachBlockOfEight(size, [&](qsizetype at) {
             const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + at));
             _mm_storel_epi64(reinterpret_cast<__m128i *>(out + at), _mm_packus_epi16(c, c));
         });
         return;
     }
 #endif
-    for (int i = 0; i < size; ++i)
+    for (qsizetype i = 0; i < size; ++i)
         out[i] = char(chars[i]);
 }
 
@@ -116,24 +116,24 @@ QString escapeIdentifier(const QString &name)
     return name;
 }
 
-int writeEscapedIdentifier(char *out, const QString &name)
+std::size_t writeEscapedIdentifier(char *out, const QString &name)
 {
     const ushort *const chars = name.utf16();
-    const int size = name.size();
+    const qsizetype size = name.size();
     const Composition made = composition(chars, size);
     if (!made.ascii) {
         const QByteArray utf8 = escapeIdentifier(name).toUtf8();
         std::memcpy(out, utf8.constData(), size_t(utf8.size()));
-        return utf8.size();
+        return std::size_t(utf8.size());
     }
     if (made.plain || chars[0] == '\\') {
         narrow(chars, size, out);
-        return size;
+        return std::size_t(size);
     }
     out[0] = '\\';
     narrow(chars, size, out + 1);
     out[size + 1] = ' ';
-    return size + 2;
+    return std::size_t(size) + 2;
 }
 
 bool sameIdentifier(const QString &a, const QString &b)
@@ -153,9 +153,10 @@ uint identifierHash(const QString &name)
 {
     // An escaped identifier hashes by what stands between its backslash and
     // its blank, whether this escaping made it or it came so.
+    // Qt 6 hashes to size_t; the table needs no more than 32 bits of it.
     if (name.size() >= 2 && isEscapedAlready(name) && name.endsWith(QLatin1Char(' ')))
-        return qHash(QStringView(name).mid(1, name.size() - 2));
-    return qHash(QStringView(name));
+        return uint(qHash(QStringView(name).mid(1, name.size() - 2)));
+    return uint(qHash(QStringView(name)));
 }
 
 } // namespace ZARN

@@ -29,7 +29,7 @@ inline std::size_t escapedIdentifierRoom(const QString &name)
  * hold, to @p out, which has room for escapedIdentifierRoom() bytes, without
  * building the escaped name first.  Returns the number of bytes written.
  */
-int writeEscapedIdentifier(char *out, const QString &name);
+std::size_t writeEscapedIdentifier(char *out, const QString &name);
 
 /**
  * Whether @p a and @p b give the same identifier.  Different names can:

@@ -75,17 +75,10 @@ VerilogText::VerilogText(QIODevice *device)
     grow(pieceSize + pieceSize / 8);
 }
 
-VerilogText &VerilogText::operator<<(int number)
-{
-    char *const out = room(16);
-    m_size += std::size_t(std::to_chars(out, out + 16, number).ptr - out);
-    return wrote();
-}
-
 VerilogText &VerilogText::operator<<(Identifier identifier)
 {
     char *const out = room(escapedIdentifierRoom(identifier.name));
-    m_size += std::size_t(writeEscapedIdentifier(out, identifier.name));
+    m_size += writeEscapedIdentifier(out, identifier.name);
     return wrote();
 }
 

@@ -5,10 +5,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <charconv>
 #include <cstddef>
 #include <cstring>
 #include <memory>
 #include <string_view>
+#include <type_traits>
 
 class QFile;
 class QFileDevice;
@@ -87,8 +89,15 @@ public:
     VerilogText &operator<<(const QByteArray &bytes) { return append(bytes.constData(), std::size_t(bytes.size())); }
     VerilogText &operator<<(char character) { return append(&character, 1); }
 
-    /** In decimal, with a sign when negative. */
-    VerilogText &operator<<(int number);
+    /** In decimal, with a sign when negative; any integer (counts are qsizetype on Qt 6). */
+    template<typename Number,
+             std::enable_if_t<std::is_integral_v<Number> && !std::is_same_v<Number, char> && !std::is_same_v<Number, bool>, int> = 0>
+    VerilogText &operator<<(Number number)
+    {
+        char *const out = room(maxDigits);
+        m_size += std::size_t(std::to_chars(out, out + maxDigits, number).ptr - out);
+        return wrote();
+    }
 
     VerilogText &operator<<(Identifier identifier);
 
@@ -130,6 +139,7 @@ private:
     }
 
     static constexpr std::size_t pieceSize = 1 << 20;
+    static constexpr std::size_t maxDigits = 24; // a sign and the 20 digits of a 64-bit number
 
     QIODevice *m_device = nullptr;
     bool m_failed = false;

@@ -19,7 +19,7 @@ namespace {
  * @p forEachName hands each of the @p count names to a visitor, in order.
  */
 template<typename ForEachName, typename Placeholder>
-void appendConnectionValue(VerilogText &text, int count, ForEachName forEachName, Placeholder placeholder)
+void appendConnectionValue(VerilogText &text, qsizetype count, ForEachName forEachName, Placeholder placeholder)
 {
     if (count > 1)
         text << '{';

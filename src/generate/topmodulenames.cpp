@@ -4,7 +4,7 @@
 
 namespace ZARN {
 
-QSet<QString> topModuleOwnNames(TopModuleKind kind, int coreCount, int analyzerCount)
+QSet<QString> topModuleOwnNames(TopModuleKind kind, qsizetype coreCount, qsizetype analyzerCount)
 {
     // "wire [9:0] NAME;" and the like, "MODULE  INSTANCE(".  The module's
     // own name lives in another name space than its nets.

@@ -16,7 +16,7 @@ namespace ZARN {
  * change to them.  A user net that gives one of these identifiers is
  * declared twice.
  */
-QSet<QString> topModuleOwnNames(TopModuleKind kind, int coreCount, int analyzerCount);
+QSet<QString> topModuleOwnNames(TopModuleKind kind, qsizetype coreCount, qsizetype analyzerCount);
 
 } // namespace ZARN
 

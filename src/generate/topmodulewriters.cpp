@@ -111,10 +111,10 @@ void appendStandaloneTopModule(VerilogText &text, const TopModuleNets &nets, con
  * cores alike.
  */
 template<typename AppendAnalyzerInstances>
-void appendCombinedTopModule(VerilogText &text, const TopModuleNets &nets, const QList<ZarnCore *> &cores, int analyzerCount,
+void appendCombinedTopModule(VerilogText &text, const TopModuleNets &nets, const QList<ZarnCore *> &cores, qsizetype analyzerCount,
                              AppendAnalyzerInstances appendAnalyzerInstances)
 {
-    const int coreCount = cores.size();
+    const qsizetype coreCount = cores.size();
     text << "module xq_qel_zarn(\n";
     nets.appendPortNames(text);
     text << "    tms_pad_i,\n"
@@ -310,7 +310,7 @@ bool writeLiteAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cor
     });
 }
 
-QByteArray topModuleSkeleton(TopModuleKind kind, int coreCount, int analyzerCount)
+QByteArray topModuleSkeleton(TopModuleKind kind, qsizetype coreCount, qsizetype analyzerCount)
 {
     // The cores and analyzer cores of the skeleton bind no net: what the
     // writers then emit is theirs alone.

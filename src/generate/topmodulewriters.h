@@ -33,7 +33,7 @@ bool writeLiteAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cor
  * analyzer cores that bind no net: the names the writers declare of their
  * own, and nothing of a user's.
  */
-QByteArray topModuleSkeleton(TopModuleKind kind, int coreCount, int analyzerCount);
+QByteArray topModuleSkeleton(TopModuleKind kind, qsizetype coreCount, qsizetype analyzerCount);
 
 } // namespace ZARN
 

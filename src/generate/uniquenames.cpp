@@ -6,7 +6,7 @@ namespace ZARN {
 
 int UniqueNames::slotOf(const QString &name, uint hash) const
 {
-    const int mask = m_slots.size() - 1;
+    const int mask = int(m_slots.size()) - 1;
     for (int slot = int(hash & uint(mask));; slot = (slot + 1) & mask) {
         const int entry = m_slots.at(slot) - 1;
         if (entry < 0 || (m_hashes.at(entry) == hash && sameIdentifier(m_names.at(entry), name)))
@@ -16,11 +16,11 @@ int UniqueNames::slotOf(const QString &name, uint hash) const
 
 void UniqueNames::rebuildTable(int count)
 {
-    int slots = 64;
-    while (slots < 2 * count)
-        slots *= 2;
-    m_slots.fill(0, slots);
-    const int mask = slots - 1;
+    int tableSize = 64;
+    while (tableSize < 2 * count)
+        tableSize *= 2;
+    m_slots.fill(0, tableSize);
+    const int mask = tableSize - 1;
     for (int entry = 0; entry < size(); ++entry) {
         int slot = int(m_hashes.at(entry) & uint(mask));
         while (m_slots.at(slot) != 0)

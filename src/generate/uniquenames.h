@@ -29,7 +29,8 @@ public:
     /** Drops every name whose identifier @p other holds; the rest keep their order. */
     void removeAll(const UniqueNames &other);
 
-    int size() const { return m_names.size(); }
+    // Positions are int, as every count of the model is.
+    int size() const { return int(m_names.size()); }
     const QString &at(int i) const { return m_names.at(i); }
 
 private:

@@ -59,7 +59,7 @@ QStringList ZarnPrepare::failedFiles() const
 
 QString ZarnPrepare::failureReason(const QString &file) const
 {
-    const int at = m_failedFiles.indexOf(file);
+    const qsizetype at = m_failedFiles.indexOf(file);
     return at < 0 ? QString() : m_failureReasons.at(at);
 }
 

@@ -16,14 +16,14 @@ namespace ZARN {
 namespace {
 
 // The bits that a hexadecimal text needs, leading zeros not counted.
-int bitsNeeded(const QString &digits)
+qsizetype bitsNeeded(const QString &digits)
 {
-    int first = 0;
+    qsizetype first = 0;
     while (first < digits.size() && digits.at(first) == QLatin1Char('0'))
         ++first;
     if (first == digits.size())
         return 0;
-    int bits = 4 * (digits.size() - first - 1);
+    qsizetype bits = 4 * (digits.size() - first - 1);
     for (int top = digits.mid(first, 1).toInt(nullptr, 16); top > 0; top >>= 1)
         ++bits;
     return bits;
@@ -195,7 +195,7 @@ private:
                                                                   .arg(verilatorLineTokens)));
     }
 
-    void lintValue(const LintPlace &place, const QString &value, int width)
+    void lintValue(const LintPlace &place, const QString &value, qsizetype width)
     {
         static const QRegularExpression hexadecimal(QStringLiteral("^0x([0-9A-Fa-f]+)$"));
         const QRegularExpressionMatch match = hexadecimal.match(value);
@@ -206,7 +206,7 @@ private:
                                                                .arg(value)));
             return;
         }
-        const int bits = bitsNeeded(match.captured(1));
+        const qsizetype bits = bitsNeeded(match.captured(1));
         if (bits > width)
             m_findings.append(place.error("value-too-wide", QStringLiteral("the initial value %1 needs %2 bits, but the probe has %3; "
                                                                            "give a value that fits, or more nets")

@@ -229,7 +229,7 @@ private:
     }
 
     // The elements the reader looks for under @p parent at @p depth.
-    static const QStringList &childrenOf(const QString &parent, int depth)
+    static const QStringList &childrenOf(const QString &parent, qsizetype depth)
     {
         static const QStringList top{QStringLiteral("Version"), QStringLiteral("ZarnCore")};
         static const QStringList core{QStringLiteral("ProbeIns"), QStringLiteral("ProbeOuts")};

@@ -63,7 +63,7 @@ QString bitsToDecimal(const QString &binary)
     for (const QChar bit : binary) {
         // decimal = decimal * 2 + bit, on the digits from the right.
         int carry = bit == QLatin1Char('1') ? 1 : 0;
-        for (int i = decimal.size() - 1; i >= 0; --i) {
+        for (auto i = decimal.size() - 1; i >= 0; --i) {
             const int doubled = decimal.at(i).digitValue() * 2 + carry;
             decimal[i] = QChar('0' + doubled % 10);
             carry = doubled / 10;
@@ -132,7 +132,7 @@ QString encodeProbe(const ProbeMapProbe &probe, const QList<QPair<QString, QStri
             return QString();
         }
         QString valueError;
-        const QString field = probeValueBits(assignment.second, bus ? targets.size() : 1, &valueError);
+        const QString field = probeValueBits(assignment.second, bus ? int(targets.size()) : 1, &valueError);
         if (field.isEmpty()) {
             *error = QStringLiteral("%1: %2").arg(name, valueError);
             return QString();

@@ -27,8 +27,8 @@ QString probePort(const char *kind, int index)
 void busNameAndRange(const SignalItem &bus, QString *name, int *msb, int *lsb)
 {
     const QString &text = bus.name;
-    const int open = text.lastIndexOf(QLatin1Char('['));
-    const int colon = text.lastIndexOf(QLatin1Char(':'));
+    const qsizetype open = text.lastIndexOf(QLatin1Char('['));
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
     bool msbOk = false;
     bool lsbOk = false;
     if (open > 0 && colon > open && text.endsWith(QLatin1Char(']'))) {

@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray input(reinterpret_cast<const char *>(data), int(size));
     const QByteArray separator("\n--analyzer--\n");
-    const int split = input.indexOf(separator);
+    const qsizetype split = input.indexOf(separator);
 
     ZARN::ZarnArg arg;
     arg.configFile = FuzzInput::write(QStringLiteral("config.xml"), input.left(split));

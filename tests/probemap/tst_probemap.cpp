@@ -114,7 +114,7 @@ private Q_SLOTS:
                 expected.insert(name, kept);
                 if (random.bounded(2) == 0)
                     return;
-                const QString value = randomBits(random, bits.size());
+                const QString value = randomBits(random, int(bits.size()));
                 expected.insert(name, value);
                 // Each form a host may write a value in.
                 const int form = int(random.bounded(3));

@@ -205,7 +205,7 @@ bool isSameOrBelow(const QByteArray &path, const QByteArray &directory)
 
 QByteArray parentOf(const QByteArray &path)
 {
-    const int slash = path.lastIndexOf('/');
+    const qsizetype slash = path.lastIndexOf('/');
     return slash <= 0 ? QByteArray("/") : path.left(slash);
 }
 

@@ -50,7 +50,7 @@ QStringList lines(const QString &file, const QString &analyzerFile, QList<ZARN::
             place += QStringLiteral(":%1:%2").arg(finding.line).arg(finding.column);
         lines.append(QStringLiteral("%1: %2: %3%4").arg(place, QLatin1String(error ? "error" : "warning"), where(finding), finding.message));
     }
-    const int warnings = findings.size() - errors;
+    const qsizetype warnings = findings.size() - errors;
     if (findings.isEmpty())
         lines.append(QStringLiteral("no findings"));
     else

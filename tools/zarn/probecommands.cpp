@@ -127,7 +127,7 @@ int runEncode(const QStringList &arguments)
         return exitCode;
     QList<QPair<QString, QString>> assignments;
     for (const QString &argument : parser.positionalArguments()) {
-        const int equals = argument.lastIndexOf(QLatin1Char('='));
+        const qsizetype equals = argument.lastIndexOf(QLatin1Char('='));
         if (equals <= 0)
             return Console::fail(QStringLiteral("'%1' is no NAME=VALUE").arg(argument));
         assignments.append({argument.left(equals), argument.mid(equals + 1)});

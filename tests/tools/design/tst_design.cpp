@@ -193,7 +193,7 @@ private Q_SLOTS:
             const QJsonObject object = net.value().toObject();
             const QJsonArray bits = object.value("bits").toArray();
             for (int i = 0; i < bits.size(); ++i) {
-                const int index = object.value("upto").toInt() ? object.value("offset").toInt() + bits.size() - 1 - i : object.value("offset").toInt() + i;
+                const int index = object.value("upto").toInt() ? object.value("offset").toInt() + int(bits.size()) - 1 - i : object.value("offset").toInt() + i;
                 wiresOfBit.insert(bits.at(i).toInt(), bits.size() > 1 ? QStringLiteral("%1[%2]").arg(net.key()).arg(index) : net.key());
             }
         }

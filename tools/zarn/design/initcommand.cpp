@@ -41,7 +41,7 @@ bool attributeNumber(const QJsonObject &attributes, const char *name, int *numbe
 QString valueBits(const QString &hex, int width)
 {
     QString bits = ZARN::stringHextoBinfor0x(hex.toUpper());
-    const int extra = bits.size() - width;
+    const qsizetype extra = bits.size() - width;
     if (extra > 0) {
         if (bits.left(extra).contains(QLatin1Char('1')))
             return QString();

@@ -160,7 +160,7 @@ int runInsert(const QStringList &arguments)
         return Console::fail(QStringLiteral("%1: cannot read the generated top module's ports").arg(output.published(generated)));
     QByteArray instance;
     error = debugInstance(module, ports, netlist, sources.separator, &instance);
-    const int end = verilog.lastIndexOf("endmodule");
+    const qsizetype end = verilog.lastIndexOf("endmodule");
     if (error.isEmpty() && end < 0)
         error = QStringLiteral("Yosys wrote no module %1").arg(sources.top);
     if (!error.isEmpty())

@@ -15,7 +15,7 @@ namespace {
 // ("\uFFFFFFC3"); the bytes themselves are valid in a JSON string.
 void repairNonAscii(QByteArray &json)
 {
-    for (int at = json.indexOf("\\uFFFFFF"); at >= 0; at = json.indexOf("\\uFFFFFF", at + 1))
+    for (qsizetype at = json.indexOf("\\uFFFFFF"); at >= 0; at = json.indexOf("\\uFFFFFF", at + 1))
         json.replace(at, 10, QByteArray::fromHex(json.mid(at + 8, 2)));
 }
 
@@ -76,9 +76,10 @@ namespace {
 class BitGroups
 {
 public:
+    // Bits are numbered in int, as Yosys numbers them.
     int add(int count)
     {
-        const int first = m_parent.size();
+        const int first = int(m_parent.size());
         for (int i = 0; i < count; ++i)
             m_parent.append(first + i);
         return first;
@@ -232,7 +233,7 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
             net.offset = object.value(QLatin1String("offset")).toInt();
             net.upto = object.value(QLatin1String("upto")).toInt() != 0;
             const QJsonArray bits = object.value(QLatin1String("bits")).toArray();
-            net.width = bits.size();
+            net.width = int(bits.size());
             for (const QJsonValue bit : bits) {
                 const qint64 number = bitNumber(bit);
                 const bool constant = number == -1 || number == -2;
@@ -298,9 +299,10 @@ QVector<QPair<int, int>> Netlist::nearestAmong(const QString &base, bool bit, QC
     const QVector<QString> &names = separator == QLatin1Char('.') ? m_dotNames : m_slashNames;
     // The nearest so far, kept sorted; a candidate must beat the last of them.
     QVector<QPair<int, int>> best; // distance, net
-    const int total = candidates ? candidates->size() : names.size();
-    for (int k = 0; k < total; ++k) {
-        const int i = candidates ? candidates->at(k) : k;
+    using Size = decltype(names.size());
+    const Size total = candidates ? candidates->size() : names.size();
+    for (Size k = 0; k < total; ++k) {
+        const int i = candidates ? candidates->at(k) : int(k);
         // A bit is looked for among vectors.
         if (bit && !m_nets.at(i).isVector())
             continue;

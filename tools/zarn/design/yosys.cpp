@@ -40,7 +40,7 @@ QString yosysError(const QByteArray &output)
 {
     const QStringList lines = QString::fromUtf8(output).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
-        const int at = line->indexOf(QLatin1String("ERROR: "));
+        const qsizetype at = line->indexOf(QLatin1String("ERROR: "));
         if (at >= 0)
             return QString(*line).remove(at, 7);
     }
@@ -152,7 +152,7 @@ QByteArray elaborate(const Sources &sources, const QString &command, const QStri
     yosys.start(program, {QStringLiteral("-q"), QStringLiteral("-s"), QStringLiteral("design.ys")});
     if (!yosys.waitForFinished(-1) || yosys.exitStatus() != QProcess::NormalExit || yosys.exitCode() != 0) {
         QString said = yosysError(yosys.readAll());
-        for (int i = sources.files.size() - 1; i >= 0; --i)
+        for (auto i = sources.files.size() - 1; i >= 0; --i)
             said.replace(QStringLiteral("source%1.v").arg(i), sources.files.at(i));
         *error = QStringLiteral("Yosys could not read the design: %1").arg(said);
         return {};
