@@ -13,6 +13,7 @@ int main()
     static_assert(ZARNUTILS_VERSION >= ZARNUTILS_VERSION_CHECK(1, 0, 0), "the version header is installed");
     const bool ok = copy.getIndex() == 3 && copy.getProbeIn(0)->width() == 1
         && ZARN::stringBintoHex(QStringLiteral("11111")) == QStringLiteral("1F");
-    QTextStream(stdout) << (ok ? "consumer ok " : "consumer FAILED ") << ZARNUTILS_VERSION_STRING << '\n';
+    // The Qt it runs with, to show that it links the library of its own Qt.
+    QTextStream(stdout) << (ok ? "consumer ok " : "consumer FAILED ") << ZARNUTILS_VERSION_STRING << " Qt " << qVersion() << '\n';
     return ok ? 0 : 1;
 }
