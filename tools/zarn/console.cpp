@@ -45,9 +45,17 @@ bool parse(QCommandLineParser &parser, const QStringList &arguments, const QStri
 {
     const QCommandLineOption helpOption = parser.addHelpOption();
     if (!parser.parse(arguments)) {
-        *exitCode = fail(parser.errorText() + QStringLiteral("; run '%1 --help' for the options").arg(arguments.first()));
+        // Qt ends its sentence with a full stop; ours goes on after it.
+        QString said = parser.errorText();
+        if (said.endsWith(QLatin1Char('.')))
+            said.chop(1);
+        *exitCode = fail(said + QStringLiteral("; run '%1 --help' for the options").arg(arguments.first()));
         return false;
     }
+    // Only process() knows --help-all (the help with Qt's own options); it
+    // prints it and exits.
+    if (parser.isSet(QStringLiteral("help-all")))
+        parser.process(arguments);
     if (parser.isSet(helpOption)) {
         // Qt's usage line names the program only; name the command too.
         QString help = parser.helpText();

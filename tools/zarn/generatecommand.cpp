@@ -30,7 +30,7 @@ int runGenerate(const QStringList &arguments)
     const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print the lists as JSON."));
     const QCommandLineOption noLintOption(QStringLiteral("no-lint"),
                                           QStringLiteral("Generate without linting first, as the host tool does, even from a configuration "
-                                                         "whose Verilog tools would reject."));
+                                                         "that Verilog tools would reject."));
     parser.addOptions({configOption, outOption, fileListOption, jsonOption, noLintOption});
     generation.addTo(parser);
 

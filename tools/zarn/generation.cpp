@@ -155,7 +155,8 @@ int Generation::run(OutputDirectory &output, const Inputs &inputs, const MoreLin
         if (LintReport::fails(findings, false)) {
             for (const QString &line : LintReport::lines(inputs.config, inputs.analyzerGiven, findings))
                 Console::error(line);
-            Console::error(QStringLiteral("zarn: nothing generated; fix the errors, or pass --no-lint to generate anyway"));
+            Console::error(inputs.offersNoLint ? QStringLiteral("zarn: nothing generated; fix the errors, or pass --no-lint to generate anyway")
+                                               : QStringLiteral("zarn: nothing generated; fix the errors"));
             return Console::Finding;
         }
     }

@@ -38,6 +38,7 @@ public:
         QString package;
         bool lint = true;
         QString subdirectory;  ///< of the output directory to generate into; empty for the directory itself
+        bool offersNoLint = true; ///< whether the command has --no-lint to suggest when lint fails
     };
     /** More findings for the copied configuration @p config, read into @p cores, and analyzer file @p analyzer. */
     using MoreLint = std::function<QList<ZARN::LintFinding>(const QString &config, const QList<ZARN::ZarnCore *> &cores, const QString &analyzer)>;

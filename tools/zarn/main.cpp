@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 
 #include <QFile>
+#include <QTextStream>
 
 #include <csignal>
 #include <functional>
@@ -83,12 +84,20 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("Virtual I/O debug cores: generation, checks and conversions.\n\n") + commandList());
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
+    // The usage line names zarn as users call it, not by the path it was started from.
+    arguments[0] = QStringLiteral("zarn");
     if (!parser.parse(arguments))
         return Console::fail(parser.errorText());
     if (parser.isSet(versionOption))
         parser.showVersion();
-    if (parser.isSet(helpOption))
-        parser.showHelp(Console::Success);
-    Console::error(parser.helpText());
+    if (parser.isSet(QStringLiteral("help-all")))
+        parser.process(arguments);
+    QString help = parser.helpText();
+    help.replace(0, help.indexOf(QLatin1Char('\n')), QLatin1String("Usage: zarn COMMAND [options]"));
+    if (parser.isSet(helpOption)) {
+        QTextStream(stdout) << help;
+        return Console::Success;
+    }
+    Console::error(help.trimmed());
     return Console::fail(QStringLiteral("no command given"));
 }

@@ -160,13 +160,13 @@ QString OutputDirectory::refusal(const QList<QByteArray> &inputs, const bool for
         return QString();
     std::sort(foreign.begin(), foreign.end());
     if (FileSystem::parentOf(m_path) == "/")
-        return QStringLiteral("refusing to empty %1: it lies right below the file-system root and holds files that zarn generate did not write: %2")
+        return QStringLiteral("refusing to empty %1: it lies right below the file-system root and holds files that zarn did not write: %2")
                    .arg(shown, nameList(foreign))
             + advice;
     if (force)
         return QString();
-    return QStringLiteral("refusing to empty %1: it holds files that zarn generate did not write; pass --force to empty it anyway, "
-                          "or choose a new or empty directory; not written by zarn generate: %2")
+    return QStringLiteral("refusing to empty %1: it holds files that zarn did not write; pass --force to empty it anyway, "
+                          "or choose a new or empty directory; not written by zarn: %2")
         .arg(shown, nameList(foreign));
 }
 
@@ -271,7 +271,7 @@ QString OutputDirectory::lock()
         int locked = ::flock(fd, LOCK_EX | LOCK_NB);
         if (locked != 0 && errno == EWOULDBLOCK) {
             if (!announced)
-                Console::error(QStringLiteral("zarn: waiting for another zarn generate to finish with %1").arg(path()));
+                Console::error(QStringLiteral("zarn: waiting for another zarn run to finish with %1").arg(path()));
             announced = true;
             do
                 locked = ::flock(fd, LOCK_EX);

@@ -123,7 +123,7 @@ int runEncode(const QStringList &arguments)
     parser.addOptions({common.map, common.core, probeOption});
     parser.addPositionalArgument(QStringLiteral("NAME=VALUE"), QStringLiteral("A bus or net of the probe, and its value."));
     int exitCode = Console::Success;
-    if (!Console::parse(parser, arguments, QStringLiteral("zarn encode --map FILE --core N --probe-out I NAME=VALUE..."), &exitCode))
+    if (!Console::parse(parser, arguments, QStringLiteral("zarn encode --map FILE --core N --probe-out I [NAME=VALUE...]"), &exitCode))
         return exitCode;
     QList<QPair<QString, QString>> assignments;
     for (const QString &argument : parser.positionalArguments()) {

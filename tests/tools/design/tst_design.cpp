@@ -175,6 +175,13 @@ private Q_SLOTS:
         result = zarn(QStringList{"init", "--out", config} + cpuDesign());
         QCOMPARE(result.err, QStringLiteral("zarn: %1 exists; give --force to replace it\n").arg(config));
         QCOMPARE(result.exitCode, 2);
+        // A source of the design is no place for it, under whatever name, --force or not.
+        const QString source = QFileInfo(cpuDesign().at(1)).absoluteFilePath();
+        const QByteArray sourceBytes = fileBytes(source);
+        const QString sameSource = QFileInfo(source).path() + QStringLiteral("/./") + QFileInfo(source).fileName();
+        result = zarn(QStringList{"init", "--force", "--out", sameSource} + cpuDesign());
+        QCOMPARE(result.err, QStringLiteral("zarn: %1 is no place for the configuration\n").arg(sameSource));
+        QCOMPARE(fileBytes(source), sourceBytes);
 
         result = zarn(QStringList{"insert", "--config", config, "--out", dir.filePath("out"), "--ip-root", dir.filePath("ip")} + cpuDesign());
         QCOMPARE(result.err, QString());
@@ -229,7 +236,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lastLine");
         const QString config = testData("design/cpu-init.xml");
         QTest::newRow("lint errors against the design") << QStringList{"--config", testData("design/mistakes.xml")} + cpuDesign() << 1
-                                                        << QStringLiteral("zarn: nothing generated; fix the errors, or pass --no-lint to generate anyway");
+                                                        << QStringLiteral("zarn: nothing generated; fix the errors");
         QTest::newRow("a design net named like a JTAG pin")
             << QStringList{"--config", config, "--design", testData("design/pins.v"), "--top", "pins"} << 2
             << QStringLiteral("zarn: the design pins has a net tms_pad_i already, which the debug core's JTAG pin needs; rename it");

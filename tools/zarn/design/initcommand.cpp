@@ -116,7 +116,12 @@ int runInit(const QStringList &arguments)
         return Console::fail(QStringLiteral("init needs --out CONFIG, the configuration file to write"));
     if (QFileInfo::exists(out) && !parser.isSet(forceOption))
         return Console::fail(QStringLiteral("%1 exists; give --force to replace it").arg(out));
-    if (sources.files.contains(out) || QFileInfo(out).isDir())
+    // A source named another way (./a.v, a link to it) is the same file all the same.
+    const QString outFile = QFileInfo(out).canonicalFilePath();
+    const bool isSource = std::any_of(sources.files.cbegin(), sources.files.cend(), [&](const QString &file) {
+        return file == out || (!outFile.isEmpty() && QFileInfo(file).canonicalFilePath() == outFile);
+    });
+    if (isSource || QFileInfo(out).isDir())
         return Console::fail(QStringLiteral("%1 is no place for the configuration").arg(out));
 
     const QByteArray json = Design::elaborate(sources, QStringLiteral("init"), QString(), &error);
@@ -162,7 +167,7 @@ int runInit(const QStringList &arguments)
             if (!QRegularExpression(QStringLiteral("^0x[0-9A-Fa-f]+$")).match(mark.value).hasMatch())
                 problem(place + QStringLiteral("zarn_out = \"%1\" on %2 is no value; write it as 0x and hexadecimal digits").arg(value, name));
             else if (valueBits(mark.value, net.width).isEmpty())
-                problem(place + QStringLiteral("zarn_out = \"%1\" does not fit the %2 bits of %3").arg(value).arg(net.width).arg(name));
+                problem(place + QStringLiteral("zarn_out = \"%1\" does not fit %3, which is %2 bit(s) wide").arg(value).arg(net.width).arg(name));
             if (net.drivenBits() > 0)
                 problem(place + QStringLiteral("%1 is driven by the design, and an output probe would drive it too; mark a net nothing drives")
                                             .arg(name));

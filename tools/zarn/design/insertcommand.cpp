@@ -146,7 +146,7 @@ int runInsert(const QStringList &arguments)
         return Design::lintConfigurationAgainstDesign(config, cores, analyzer, netlist, sources.separator);
     };
     exitCode = run.run(output, {configFile, analyzerFile, parser.value(generation.analyzer), ipRoot, parser.value(generation.device),
-                                parser.value(generation.package), true, QStringLiteral("zarn")},
+                                parser.value(generation.package), true, QStringLiteral("zarn"), false},
                        designLint);
     if (exitCode != Console::Success)
         return exitCode;
