@@ -103,7 +103,8 @@ public:
     {
         QXmlStreamReader xml(device);
         QStringList path;
-        int core = -1;
+        int core = -1; // the position of the core being read; -1 outside every core
+        int cores = 0;
         int coreIndex = 0;
         QString probeKind;
         int probeIndex = -1;
@@ -115,6 +116,9 @@ public:
                 if (path.last() == QLatin1String("ProbeIn") || path.last() == QLatin1String("ProbeOut")) {
                     probeKind.clear();
                     probeIndex = -1;
+                } else if (path.last() == QLatin1String("ZarnCore") && path.size() == 2) {
+                    core = -1;
+                    coreIndex = 0;
                 }
                 path.removeLast();
                 childrenSeen.removeLast();
@@ -179,7 +183,7 @@ public:
             }
             const QXmlStreamAttributes attributes = xml.attributes();
             if (name == QLatin1String("ZarnCore")) {
-                ++core;
+                core = cores++;
                 coreIndex = number(attributes, QStringLiteral("index"), LintPlace{core, 0, QString(), -1, QString()}, xml);
                 probeKind.clear();
                 probeIndex = -1;
@@ -262,11 +266,16 @@ private:
                                         QStringLiteral("ProbeOuts"), QStringLiteral("ProbeIn"),    QStringLiteral("ProbeOut"),
                                         QStringLiteral("SignalList"), QStringLiteral("Signal"),    QStringLiteral("Bus")};
         const QString meant = nearMiss(name, known);
-        if (format.contains(name))
+        if (parent == QLatin1String("Signal"))
+            add(here.warning("element-unknown", QStringLiteral("the reader takes the text inside %1 into the net's name, without its tags; "
+                                                               "write the name as text alone")
+                                                    .arg(name)),
+                xml);
+        else if (format.contains(name))
             add(here.error("element-misplaced", QStringLiteral("the reader passes over %1 in %2, with all it holds; move it to its place").arg(name, parent)), xml);
         else if (!meant.isEmpty())
             add(here.error("element-misspelled", QStringLiteral("the reader passes over %1, with all it holds; did you mean %2?").arg(name, meant)), xml);
-        else if (!known.isEmpty() || parent == QLatin1String("Version") || parent == QLatin1String("Signal"))
+        else if (!known.isEmpty())
             add(here.warning("element-unknown", QStringLiteral("the reader passes over %1 in %2, with all it holds").arg(name, parent)), xml);
     }
 
