@@ -8,6 +8,7 @@
 #include <zarn/zarncore.h>
 
 #include <QFile>
+#include <QSaveFile>
 
 #include <functional>
 
@@ -137,7 +138,8 @@ void writeCoreOf(JsonWriter &json, const ZarnCore *core, int position)
  */
 QString writeMap(const ProbeMap &map, const QString &path, const std::function<bool(JsonWriter &)> &cores)
 {
-    QFile file(path);
+    // A map that cannot be written whole leaves the one before it as it was.
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
     {
@@ -188,7 +190,7 @@ QString writeMap(const ProbeMap &map, const QString &path, const std::function<b
         json.endObject();
         json.finish();
         text.flush();
-        if (text.failed() || !file.flush())
+        if (text.failed() || !file.commit())
             return file.errorString();
     }
     return QString();
@@ -491,6 +493,9 @@ private:
 
 bool ProbeMap::read(const QString &path, ProbeMap *map, QString *error, int onlyCore)
 {
+    QString ignored;
+    if (!error)
+        error = &ignored;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *error = file.errorString();

@@ -27,6 +27,9 @@ QString halve(const QString &decimal, bool *odd)
 
 QString probeValueBits(const QString &value, int width, QString *error)
 {
+    QString ignored;
+    if (!error)
+        error = &ignored;
     const QString text = value.trimmed();
     QString bits;
     static const QRegularExpression hex(QStringLiteral("^0[xX]([0-9A-Fa-f]+)$"));
@@ -76,6 +79,9 @@ QString bitsToDecimal(const QString &binary)
 
 QList<ProbeField> decodeProbe(const ProbeMapProbe &probe, const QString &value, QString *error)
 {
+    QString ignored;
+    if (!error)
+        error = &ignored;
     const QString bits = probeValueBits(value, probe.width, error);
     if (bits.isEmpty())
         return {};
@@ -100,6 +106,9 @@ QList<ProbeField> decodeProbe(const ProbeMapProbe &probe, const QString &value, 
 
 QString encodeProbe(const ProbeMapProbe &probe, const QList<QPair<QString, QString>> &assignments, QString *error)
 {
+    QString ignored;
+    if (!error)
+        error = &ignored;
     if (probe.width == 0) {
         *error = QStringLiteral("the probe has no nets");
         return QString();

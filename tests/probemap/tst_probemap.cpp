@@ -91,6 +91,8 @@ private Q_SLOTS:
         QString error;
         QCOMPARE(probeValueBits(field("value"), field("width").toInt(), &error), field("bits"));
         QCOMPARE(error, field("error"));
+        // A caller that needs no reason gives no place for it.
+        QCOMPARE(probeValueBits(field("value"), field("width").toInt(), nullptr), field("bits"));
         if (!field("bits").isEmpty())
             QCOMPARE(bitsToDecimal(field("bits")), field("decimal"));
     }
@@ -152,6 +154,8 @@ private Q_SLOTS:
         QString error;
         QCOMPARE(encodeProbe(probe, assignments, &error), field("value"));
         QCOMPARE(error, field("error"));
+        QCOMPARE(encodeProbe(probe, assignments, nullptr), field("value"));
+        QVERIFY(decodeProbe(probe, QStringLiteral("0xZZ"), nullptr).isEmpty());
     }
 
     void writtenAndReadBack()
@@ -211,6 +215,7 @@ private Q_SLOTS:
         QString error;
         QVERIFY(!ProbeMap::read(writeFile(dir.filePath("map.json"), field("text").toUtf8()), &map, &error));
         QCOMPARE(error, field("error"));
+        QVERIFY(!ProbeMap::read(dir.filePath("map.json"), &map, nullptr));
     }
 
 private:
