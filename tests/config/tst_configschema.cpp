@@ -1,0 +1,194 @@
+#include "testdata.h"
+
+#include <zarn/configcheck.h>
+#include <zarn/configreader.h>
+#include <zarn/configwriter.h>
+#include <zarn/zarncore.h>
+
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <climits>
+#include <utility>
+
+// schema/zarn_config.xsd describes the configuration file as the writer
+// writes it, for editors and for tools that validate a file before they
+// hand it over.  config/schema/cases.txt names every configuration of the
+// suites and what xmllint makes of it as it stands and once the writer has
+// written back what the reader read: "valid", or a piece of xmllint's
+// message that shows the file fails for the right reason.
+
+using namespace ZARN;
+
+namespace {
+
+const char cases[] = "config/schema/cases.txt";
+
+QString pathOf(const QString &row)
+{
+    return row.startsWith(QLatin1String("examples/")) ? QStringLiteral(ZARN_EXAMPLES_DIR "/") + row.mid(9) : testData(row);
+}
+
+// Empty when xmllint says of @p file what @p expected says, else what it says.
+QString mismatch(const QString &xmllint, const QString &file, const QString &expected)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(xmllint, {QStringLiteral("--noout"), QStringLiteral("--nonet"), QStringLiteral("--schema"),
+                            QStringLiteral(ZARN_SCHEMA_DIR "/zarn_config.xsd"), file});
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return QStringLiteral("xmllint did not finish");
+    const QString output = QString::fromUtf8(process.readAll());
+    // 1: the file is not well-formed, 3: it is not valid; 5 would be a schema that does not compile.
+    const int code = process.exitCode();
+    if (expected == QLatin1String("valid") ? code == 0 : (code == 1 || code == 3) && output.contains(expected))
+        return QString();
+    return QStringLiteral("xmllint was to find it %1, and exits with %2 saying:\n%3")
+        .arg(expected == QLatin1String("valid") ? expected : QLatin1String("invalid with \"") + expected + QLatin1Char('"'))
+        .arg(code)
+        .arg(output);
+}
+
+} // namespace
+
+class TestConfigSchema : public QObject
+{
+    Q_OBJECT
+
+    QString m_xmllint;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // The reader's progress lines, twice a file, say nothing here.
+        QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+        m_xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
+        const bool required = qEnvironmentVariableIntValue("ZARN_REQUIRE_VERILOG_TOOLS") == 1 || qEnvironmentVariableIntValue("ZARN_REQUIRE_DOC_TOOLS") == 1;
+        if (m_xmllint.isEmpty() && !required)
+            QSKIP("xmllint (libxml2-utils) is not installed");
+        QVERIFY2(!m_xmllint.isEmpty(), "xmllint (libxml2-utils) is not installed");
+    }
+
+    // A configuration added to the suites gets its row, so that the
+    // schema keeps up with the files the library is tested on.
+    void everyConfigurationHasARow()
+    {
+        QStringList rows;
+        for (const QString &line : QString::fromUtf8(fileBytes(testData(QLatin1String(cases)))).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            if (!line.startsWith(QLatin1Char('#')))
+                rows.append(line.section(QLatin1Char('\t'), 0, 0));
+        }
+        QStringList configurations;
+        for (const QString &dir : {QStringLiteral("examples/"), QString()}) {
+            for (const QString &name : filesBelow(pathOf(dir))) {
+                if (!name.endsWith(QLatin1String(".xml")))
+                    continue;
+                const QByteArray bytes = fileBytes(pathOf(dir + name));
+                if (name.startsWith(QLatin1String("config/")) || name.startsWith(QLatin1String("lint/corpus/")) || bytes.contains("<ZarnCore")
+                    || bytes.contains("<ZARN_CONFIG"))
+                    configurations.append(dir + name);
+            }
+        }
+        QVERIFY2(rows.removeDuplicates() == 0, "A file has two rows");
+        for (const QString &name : std::as_const(configurations))
+            QVERIFY2(rows.contains(name), qPrintable(name + QLatin1String(" has no row")));
+        for (const QString &row : std::as_const(rows))
+            QVERIFY2(configurations.contains(row), qPrintable(row + QLatin1String(" is no configuration of the suites")));
+    }
+
+    void configurationValidates_data() { addRowsFromTable(QLatin1String(cases), {"file", "asItStands", "writtenBack"}); }
+
+    void configurationValidates()
+    {
+        const QString file = pathOf(field("file"));
+        const QString asItStands = field("asItStands");
+        const QString writtenBack = field("writtenBack");
+        QString problem = mismatch(m_xmllint, file, asItStands);
+        QVERIFY2(problem.isEmpty(), qPrintable(QLatin1String("As it stands: ") + problem));
+
+        bool ok = false;
+        const QList<ZarnCore *> cores = readZARNConfigFromXml(file, &ok);
+        const auto release = qScopeGuard([&] { qDeleteAll(cores); });
+        // What the schema accepts, the library takes, but for a document
+        // type declaration: no schema sees one, and the reader refuses it.
+        if (asItStands == QLatin1String("valid") && !fileBytes(file).contains("<!DOCTYPE")) {
+            QVERIFY2(ok, "The reader refuses a file the schema accepts");
+            QVERIFY2(checkZARNFile(file), "The check refuses a file the schema accepts");
+        }
+        QVERIFY2(ok == (writtenBack != QLatin1String("unread")), ok ? "The reader reads the file, which the table says it refuses" : "The reader refuses the file");
+        if (!ok)
+            return;
+        QTemporaryDir dir;
+        const QString written = dir.filePath(QStringLiteral("written.xml"));
+        QVERIFY(writeZARNConfigToXml(cores, written));
+        problem = mismatch(m_xmllint, written, writtenBack);
+        QVERIFY2(problem.isEmpty(), qPrintable(QLatin1String("Written back: ") + problem + QLatin1String("\nof\n") + fileBytes(written)));
+    }
+
+    // Cores built here, in shapes no configuration of the suites holds: what
+    // the writer makes of them validates, but for the faults the schema is for.
+    void writtenCoresValidate_data()
+    {
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("core without probes") << "valid";
+        QTest::newRow("largest indexes") << "valid";
+        QTest::newRow("nets, a bus and an escaped name") << "valid";
+        QTest::newRow("two cores of one index") << "Duplicate key-sequence ['5'] in unique identity-constraint 'ZarnCoreIndex'";
+        QTest::newRow("two input probes of one index") << "unique identity-constraint 'ProbeInIndex'";
+        QTest::newRow("negative output probe index") << "attribute 'index': [facet 'minInclusive'] The value '-1'";
+        QTest::newRow("value in binary") << "attribute 'value': [facet 'pattern'] The value '0b1'";
+        QTest::newRow("net with a blank") << "Element 'Signal': [facet 'pattern'] The value 'a b'";
+        QTest::newRow("clock with a blank behind") << "attribute 'user_clock_name': [facet 'pattern'] The value 'clk '";
+    }
+
+    void writtenCoresValidate()
+    {
+        QFETCH(QString, expected);
+        const QByteArray change = QTest::currentDataTag();
+        QList<ZarnCore *> cores{new ZarnCore(5)};
+        const auto release = qScopeGuard([&] { qDeleteAll(cores); });
+        ZarnCore *core = cores.first();
+        if (change == "core without probes") {
+            const ProbeIn *in = core->getProbeIn(0);
+            const ProbeOut *out = core->getProbeOut(0);
+            core->removeProbeIn(0);
+            core->removeProbeOut(0);
+            delete in;
+            delete out;
+        } else if (change == "largest indexes") {
+            core->setIndex(INT_MAX);
+            core->addProbeIn(INT_MAX);
+            core->addProbeOut(INT_MAX);
+        } else if (change == "nets, a bus and an escaped name") {
+            core->setOutProbeSynwithUserClock(true);
+            core->setUserClockName(QStringLiteral("\\clk "));
+            core->getProbeIn(0)->setSignalNet({SignalItem(QStringLiteral("u.a")),
+                                               SignalItem(QStringLiteral("d"), {SignalItem(QStringLiteral("d[0]")), SignalItem(QStringLiteral("d[1]"))})});
+            core->getProbeOut(0)->setSignalNet({SignalItem(QStringLiteral("\\q+1 "))});
+            core->getProbeOut(0)->setValue(QStringLiteral("0xaF"));
+        } else if (change == "two cores of one index") {
+            cores.append(new ZarnCore(5));
+        } else if (change == "two input probes of one index") {
+            core->addProbeIn(0);
+        } else if (change == "negative output probe index") {
+            core->addProbeOut(-1);
+        } else if (change == "value in binary") {
+            core->getProbeOut(0)->setValue(QStringLiteral("0b1"));
+        } else if (change == "net with a blank") {
+            core->getProbeIn(0)->setSignalNet({SignalItem(QStringLiteral("a b"))});
+        } else if (change == "clock with a blank behind") {
+            core->setUserClockName(QStringLiteral("clk "));
+        }
+        QTemporaryDir dir;
+        const QString written = dir.filePath(QStringLiteral("written.xml"));
+        QVERIFY(writeZARNConfigToXml(cores, written));
+        const QString problem = mismatch(m_xmllint, written, expected);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem + QLatin1String("\nof\n") + fileBytes(written)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConfigSchema)
+#include "tst_configschema.moc"
