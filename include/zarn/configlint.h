@@ -6,6 +6,11 @@
 #include <QList>
 #include <QString>
 
+/**
+ * @file
+ * The lint of cores, configuration files and analyzer files.
+ */
+
 namespace ZARN {
 
 class ZarnCore;
@@ -17,13 +22,19 @@ class ZarnCore;
  */
 struct LintFinding
 {
-    enum Severity { Error, Warning };
+    /** How serious a finding is. */
+    enum Severity {
+        Error,  ///< Rejected by a Verilog tool, or generated other than the configuration says.
+        Warning ///< Legal, but probably not what was meant.
+    };
 
+    /** Whether the finding is an error or a warning. */
     Severity severity = Error;
     /** Stable across releases, for tools and scripts: "net-keyword", "value-too-wide", ... */
     QString code;
-    /** The core's position in the list, -1 where no core is concerned; and the core's own index. */
+    /** The core's position in the list, from 0; -1 where no core is concerned. */
     int corePosition = -1;
+    /** The core's own index (ZarnCore::getIndex()); 0 where no core is concerned. */
     int coreIndex = 0;
     /** "in", "out", "clock" or "analyzer", or empty where no probe is concerned. */
     QString probeKind;
@@ -31,8 +42,13 @@ struct LintFinding
     int probeIndex = -1;
     /** The net concerned, as the configuration names it; empty where none. */
     QString net;
-    /** Where in the file, from 1; 0 where the finding has no place in a file. */
+    /** The line in the file, from 1; 0 where the finding has no place in a file. */
     qint64 line = 0;
+    /**
+     * The column in that line, as Qt's XML reader counts it (for an
+     * element, the end of its start tag); 0 where the finding has no place
+     * in a file.
+     */
     qint64 column = 0;
     /** What is wrong and what to do about it, one sentence. */
     QString message;
@@ -43,6 +59,11 @@ struct LintFinding
  * them: net names, output values, indices, names the generated files take
  * for their own, nets with two drivers.  Findings in the order of the cores.
  * The cores stay the caller's, unchanged.
+ *
+ * @param cores the cores, in the order a generation takes them; each must
+ *        point to a valid core.
+ * @return the findings, without places in a file (see placeLintFindings());
+ *         empty when nothing was found.
  */
 ZARNUTILS_EXPORT QList<LintFinding> lintCores(const QList<ZarnCore *> &cores);
 
@@ -53,13 +74,26 @@ ZARNUTILS_EXPORT QList<LintFinding> lintCores(const QList<ZarnCore *> &cores);
  * it does not know or uses only once, numbers it reads as 0, spellings of
  * "true", repeated indices, the version text) and what the analyzer file
  * holds.  Findings carry their line and column where the file has them.
+ *
+ * Never fails: a file that cannot be read or parsed gives one error finding
+ * that says why.
+ *
+ * @param path the configuration file.
+ * @param analyzerPath the logic-analyzer configuration file; empty for none.
+ * @return the findings; empty when nothing was found.
  */
 ZARNUTILS_EXPORT QList<LintFinding> lintConfigFile(const QString &path, const QString &analyzerPath = QString());
 
 /**
- * As above, for a caller that has read the file already: @p cores are what
+ * As lintConfigFile(const QString &, const QString &), for a caller that
+ * has read the file already: @p cores are what
  * readZARNConfigFromXml() gave for @p path when it succeeded.  They stay
  * the caller's; the file is walked once more, but not read into cores again.
+ *
+ * @param path the configuration file the cores were read from.
+ * @param cores the cores read from @p path, unchanged since.
+ * @param analyzerPath the logic-analyzer configuration file; empty for none.
+ * @return the findings; empty when nothing was found.
  */
 ZARNUTILS_EXPORT QList<LintFinding> lintConfigFile(const QString &path, const QList<ZarnCore *> &cores, const QString &analyzerPath = QString());
 
@@ -68,16 +102,24 @@ ZARNUTILS_EXPORT QList<LintFinding> lintConfigFile(const QString &path, const QL
  * @p findings that names a core of it and has no place yet: the place of
  * its net where the finding names one, else of its probe, else of its core.
  * For findings made by the caller, for example against a design.
+ *
+ * A file that cannot be opened leaves the findings as they were.
+ *
+ * @param path the configuration file the findings are about.
+ * @param findings the findings to place, changed in place; must not be null.
  */
 ZARNUTILS_EXPORT void placeLintFindings(const QString &path, QList<LintFinding> *findings);
 
 /** One net that a generation connects, and where the configuration names it. */
 struct ConnectedNet
 {
-    /** As in LintFinding: the core, the probe kind ("in", "out", "clock", "analyzer") and index. */
+    /** As in LintFinding: the core's position in the list; -1 for an analyzer net. */
     int corePosition = -1;
+    /** The core's own index; 0 for an analyzer net. */
     int coreIndex = 0;
+    /** "in", "out", "clock" or "analyzer". */
     QString probeKind;
+    /** The probe's index, the analyzer core's position for "analyzer", -1 for "clock". */
     int probeIndex = -1;
     /** The net as the configuration names it. */
     QString net;
@@ -93,6 +135,12 @@ struct ConnectedNet
  * connects, and the user clock of each synchronised core.  In the order of
  * the cores, analyzer nets first; repeats are listed each time.  The cores
  * stay the caller's, unchanged.
+ *
+ * @param cores the cores, in the order a generation takes them; each must
+ *        point to a valid core.
+ * @param analyzerPath the logic-analyzer configuration file; empty for
+ *        none.  A file that cannot be read adds no net.
+ * @return the nets; empty when there are none.
  */
 ZARNUTILS_EXPORT QList<ConnectedNet> connectedNets(const QList<ZarnCore *> &cores, const QString &analyzerPath = QString());
 

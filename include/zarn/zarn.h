@@ -1,7 +1,19 @@
 #ifndef ZARN_ZARN_H
 #define ZARN_ZARN_H
 
-// Everything the library exports.
+/**
+ * @file
+ * Everything the library exports, in one header: the model, the
+ * configuration file, the lint, the conversions, the probe map, the
+ * generation run, the export macros and the version.
+ */
+
+/**
+ * @namespace ZARN
+ * Everything of the ZarnUtils library: the model of virtual I/O cores, their
+ * configuration file, the lint, the value conversions, the probe map and
+ * the generation run.
+ */
 
 #include <zarn/zarnutils_export.h>
 #include <zarn/zarnutils_version.h>
