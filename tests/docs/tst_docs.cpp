@@ -1,0 +1,305 @@
+// The documentation against what it documents: each man page's options
+// against the command's --help, both ways; every runnable example of the
+// guides and reference pages run on the bundled example; every lint code in
+// the messages page; every relative link to a file that exists.
+
+#include "testdata.h"
+
+#include <QDirIterator>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString sourceDir = QStringLiteral(ZARN_SOURCE_DIR);
+
+const QStringList commands{QString(),           QStringLiteral("generate"), QStringLiteral("check"),
+                           QStringLiteral("lint"), QStringLiteral("convert"), QStringLiteral("decode"),
+                           QStringLiteral("encode"), QStringLiteral("nets"),   QStringLiteral("init"),
+                           QStringLiteral("insert")};
+
+// One option or argument as a help text or a man page lists it.
+struct Entry
+{
+    QString term;        // "-h, --help <FILE>" in one spelling for both
+    QString description; // blanks collapsed
+};
+
+QString simplified(QString text)
+{
+    return text.simplified();
+}
+
+// The "Options:" and "Arguments:" entries of a QCommandLineParser help text.
+QList<Entry> helpEntries(const QString &help)
+{
+    QList<Entry> entries;
+    bool inList = false;
+    for (const QString &line : help.split(QLatin1Char('\n'))) {
+        if (line == QLatin1String("Options:") || line == QLatin1String("Arguments:")) {
+            inList = true;
+            continue;
+        }
+        if (!inList || line.trimmed().isEmpty())
+            continue;
+        static const QRegularExpression item(QStringLiteral("^  (\\S.*?)(?:  +(.*))?$"));
+        const QRegularExpressionMatch match = item.match(line);
+        if (match.hasMatch() && !line.startsWith(QLatin1String("    ")))
+            entries.append({match.captured(1), match.captured(2)});
+        else if (!entries.isEmpty())
+            entries.last().description += QLatin1Char(' ') + line.trimmed();
+    }
+    for (Entry &entry : entries)
+        entry.description = simplified(entry.description);
+    return entries;
+}
+
+// Roff as go-md2man writes it, as plain text.
+QString plain(QString roff)
+{
+    static const QRegularExpression fonts(QStringLiteral("\\\\f[BIRP]"));
+    roff.remove(fonts);
+    roff.replace(QLatin1String("\\-"), QLatin1String("-")).replace(QLatin1String("\\&"), QString());
+    roff.replace(QLatin1String("\\e"), QLatin1String("\\")).replace(QLatin1String("\\\\"), QLatin1String("\\"));
+    return roff;
+}
+
+// The OPTIONS and ARGUMENTS entries of a man page, terms spelt as --help spells them.
+QList<Entry> manEntries(const QString &man)
+{
+    QList<Entry> entries;
+    bool inList = false;
+    bool atTerm = false;
+    for (const QString &line : man.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String(".SH "))) {
+            inList = line == QLatin1String(".SH OPTIONS") || line == QLatin1String(".SH ARGUMENTS");
+            continue;
+        }
+        if (!inList)
+            continue;
+        if (line == QLatin1String(".TP")) {
+            atTerm = true;
+        } else if (atTerm) {
+            // "\fB--config\fP \fIFILE\fP" is "--config <FILE>"; an argument's "\fIFILE\fP" is "FILE".
+            static const QRegularExpression value(QStringLiteral(" \\\\fI([^\\\\]+)\\\\fP$"));
+            QString term = line;
+            term.replace(value, QStringLiteral(" <\\1>"));
+            entries.append({plain(term), QString()});
+            atTerm = false;
+        } else if (!entries.isEmpty() && !line.startsWith(QLatin1Char('.'))) {
+            entries.last().description += QLatin1Char(' ') + plain(line);
+        }
+    }
+    for (Entry &entry : entries)
+        entry.description = simplified(entry.description);
+    return entries;
+}
+
+QString readText(const QString &path)
+{
+    return QString::fromUtf8(fileBytes(path));
+}
+
+// The Markdown files of the project a user reads.
+QStringList markdownPages()
+{
+    QStringList pages{sourceDir + QLatin1String("/README.md")};
+    QDirIterator it(sourceDir + QLatin1String("/docs"), {QStringLiteral("*.md")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        pages.append(it.next());
+    pages.sort();
+    return pages;
+}
+
+struct Block
+{
+    int line;
+    QString script;
+};
+
+// The fenced blocks marked "```sh runnable", in page order.
+QList<Block> runnableBlocks(const QString &page)
+{
+    QList<Block> blocks;
+    const QStringList lines = readText(page).split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines.at(i).trimmed() != QLatin1String("```sh runnable"))
+            continue;
+        Block block{i + 1, QString()};
+        while (++i < lines.size() && lines.at(i).trimmed() != QLatin1String("```"))
+            block.script += lines.at(i) + QLatin1Char('\n');
+        blocks.append(block);
+    }
+    return blocks;
+}
+
+bool haveOrRequire(const char *program, const char *variable)
+{
+    if (!QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty())
+        return true;
+    if (qEnvironmentVariableIsSet(variable))
+        qFatal("%s is required (%s) but not found", program, variable);
+    return false;
+}
+
+} // namespace
+
+class TestDocs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void manPageAgreesWithHelp_data();
+    void manPageAgreesWithHelp();
+    void runnableExamples_data();
+    void runnableExamples();
+    void everyLintCodeExplained();
+    void relativeLinksLead_data();
+    void relativeLinksLead();
+};
+
+void TestDocs::manPageAgreesWithHelp_data()
+{
+    QTest::addColumn<QString>("command");
+    for (const QString &command : commands)
+        QTest::newRow(command.isEmpty() ? "zarn" : qPrintable(command)) << command;
+}
+
+void TestDocs::manPageAgreesWithHelp()
+{
+    QFETCH(QString, command);
+    const QString page = command.isEmpty() ? QStringLiteral("zarn") : QLatin1String("zarn-") + command;
+    const QString manPath = QStringLiteral(ZARN_MAN_DIR "/") + page + QLatin1String(".1");
+    if (!QFileInfo::exists(manPath)) {
+        if (qEnvironmentVariableIsSet("ZARN_REQUIRE_DOC_TOOLS"))
+            QFAIL(qPrintable(manPath + QLatin1String(" was not built")));
+        QSKIP("no man pages: go-md2man was not found");
+    }
+
+    QProcess zarn;
+    zarn.start(QStringLiteral(ZARN_TOOL), command.isEmpty() ? QStringList{QStringLiteral("--help")} : QStringList{command, QStringLiteral("--help")});
+    QVERIFY(zarn.waitForFinished());
+    const QList<Entry> help = helpEntries(QString::fromUtf8(zarn.readAllStandardOutput()));
+    QCOMPARE(zarn.exitCode(), 0);
+    // --help lists --help-all: it must work too, and say at least as much.
+    zarn.start(QStringLiteral(ZARN_TOOL), command.isEmpty() ? QStringList{QStringLiteral("--help-all")} : QStringList{command, QStringLiteral("--help-all")});
+    QVERIFY(zarn.waitForFinished());
+    QCOMPARE(zarn.exitCode(), 0);
+    const QString helpAll = QString::fromUtf8(zarn.readAllStandardOutput());
+    for (const Entry &entry : help)
+        QVERIFY2(helpAll.contains(entry.term), qPrintable(entry.term));
+    const QList<Entry> man = manEntries(readText(manPath));
+    QVERIFY(!help.isEmpty());
+
+    // Both ways: each option of --help in the page, in its order, and nothing else.
+    QStringList helpTerms, manTerms;
+    for (const Entry &entry : help)
+        helpTerms.append(entry.term);
+    for (const Entry &entry : man)
+        manTerms.append(entry.term);
+    QCOMPARE(manTerms, helpTerms);
+    // The page says at least what --help says of each.
+    for (int i = 0; i < help.size(); ++i) {
+        if (!man.at(i).description.startsWith(help.at(i).description))
+            QFAIL(qPrintable(QStringLiteral("%1 %2: the page says \"%3\", --help \"%4\"")
+                                 .arg(page, help.at(i).term, man.at(i).description, help.at(i).description)));
+    }
+}
+
+void TestDocs::runnableExamples_data()
+{
+    QTest::addColumn<QString>("page");
+    for (const QString &page : markdownPages()) {
+        if (!runnableBlocks(page).isEmpty())
+            QTest::newRow(qPrintable(QDir(sourceDir).relativeFilePath(page))) << page;
+    }
+}
+
+// The blocks of a page run in order in one scratch directory that holds a
+// copy of examples/, so that a later block may use what an earlier wrote.
+void TestDocs::runnableExamples()
+{
+    QFETCH(QString, page);
+    if (!haveOrRequire("yosys", "ZARN_REQUIRE_VERILOG_TOOLS") || !haveOrRequire("iverilog", "ZARN_REQUIRE_VERILOG_TOOLS"))
+        QSKIP("Yosys or Icarus Verilog not found");
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    QVERIFY(QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-R"), sourceDir + QLatin1String("/examples"), scratch.path()}) == 0);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(ZARN_TOOL)).path() + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
+    for (const Block &block : runnableBlocks(page)) {
+        QProcess shell;
+        shell.setWorkingDirectory(scratch.path());
+        shell.setProcessEnvironment(environment);
+        shell.setProcessChannelMode(QProcess::MergedChannels);
+        shell.start(QStringLiteral("bash"), {QStringLiteral("-e"), QStringLiteral("-o"), QStringLiteral("pipefail"), QStringLiteral("-c"), block.script});
+        const bool finished = shell.waitForFinished(120000);
+        if (!finished || shell.exitStatus() != QProcess::NormalExit || shell.exitCode() != 0)
+            QFAIL(qPrintable(QStringLiteral("the block at line %1 fails (exit %2):\n%3\n%4")
+                                 .arg(block.line)
+                                 .arg(finished ? shell.exitCode() : -1)
+                                 .arg(block.script, QString::fromUtf8(shell.readAll()))));
+    }
+}
+
+// A finding's code is what a user looks up: each must be on the messages page.
+void TestDocs::everyLintCodeExplained()
+{
+    QStringList codes;
+    // A code is made where a finding is: place.error("code", ...), a
+    // LintFinding{Severity, "code", ...}, a table row {"code", ...}, or a
+    // choice between two codes.
+    static const QRegularExpression code(QStringLiteral(
+        "\\b(?:warning|error)\\(\"([a-z0-9-]+)\"|LintFinding::(?:Error|Warning), \"([a-z0-9-]+)\"|\\{\"([a-z0-9]+-[a-z0-9-]+)\",|"
+        "\\? \"([a-z0-9]+-[a-z0-9-]+)\" : \"([a-z0-9]+-[a-z0-9-]+)\""));
+    for (const QString &folder : {QStringLiteral("/src"), QStringLiteral("/tools")}) {
+        QDirIterator it(sourceDir + folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QRegularExpressionMatchIterator matches = code.globalMatch(readText(it.next()));
+            while (matches.hasNext()) {
+                const QRegularExpressionMatch match = matches.next();
+                for (int group = 1; group <= code.captureCount(); ++group) {
+                    if (!match.captured(group).isEmpty())
+                        codes.append(match.captured(group));
+                }
+            }
+        }
+    }
+    codes.removeDuplicates();
+    // Fewer would mean the pattern no longer finds how findings are made.
+    QVERIFY2(codes.size() >= 49, qPrintable(codes.join(QLatin1Char(' '))));
+    const QString messages = readText(sourceDir + QLatin1String("/docs/messages.md"));
+    QStringList missing;
+    for (const QString &name : std::as_const(codes)) {
+        if (!messages.contains(QLatin1Char('`') + name + QLatin1Char('`')))
+            missing.append(name);
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(QLatin1String("not in docs/messages.md: ") + missing.join(QLatin1String(", "))));
+}
+
+void TestDocs::relativeLinksLead_data()
+{
+    QTest::addColumn<QString>("page");
+    for (const QString &page : markdownPages())
+        QTest::newRow(qPrintable(QDir(sourceDir).relativeFilePath(page))) << page;
+}
+
+void TestDocs::relativeLinksLead()
+{
+    QFETCH(QString, page);
+    static const QRegularExpression link(QStringLiteral("\\]\\(([^)#\\s]+)(?:#[^)]*)?\\)"));
+    QRegularExpressionMatchIterator links = link.globalMatch(readText(page));
+    while (links.hasNext()) {
+        const QString target = links.next().captured(1);
+        if (target.contains(QLatin1String("://")) || target.startsWith(QLatin1String("mailto:")))
+            continue;
+        const QString path = QFileInfo(page).dir().filePath(target);
+        QVERIFY2(QFileInfo::exists(path), qPrintable(QStringLiteral("%1 links to %2, which does not exist").arg(page, target)));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestDocs)
+#include "tst_docs.moc"
