@@ -56,6 +56,17 @@ inline QString field(const char *name)
 
 // Writes a configuration of @p cores cores, each with one input and one
 // output probe of @p nets nets named after @p tag, and gives its path back.
+// An IP root holding, as empty files, every source that a generation of up
+// to @p cores cores lists, whatever its device: a run has nothing to warn of.
+inline QString writeIpRoot(const QString &path, int cores)
+{
+    for (int core = 0; core < cores; ++core)
+        writeFile(path + QStringLiteral("/ZARN/XQ_ZARN_%1/xq_zarn_ao_top.v").arg(core), QByteArray());
+    for (const char *file : {"/ZARN/XQ_ZARN_CON/xq_zarn_con_top.v", "/ZARN/XQ_ZARN_CON/xq_zarn_con_top_138.v", "/xq_jtag.v"})
+        writeFile(path + QLatin1String(file), QByteArray());
+    return path;
+}
+
 inline QString writeDesign(const QString &path, int cores, int nets, const char *tag)
 {
     QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ZARN_CONFIG>\n<Version>1.0</Version>\n";

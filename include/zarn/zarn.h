@@ -33,5 +33,6 @@
 
 #include <zarn/zarnarg.h>
 #include <zarn/zarnprepare.h>
+#include <zarn/devices.h>
 
 #endif

@@ -39,10 +39,18 @@ DeviceDb *DeviceDb::instance()
 
 ChipInfo DeviceDb::find(const QString &deviceKey, const QString &deviceSubKey) const
 {
+    for (const ChipInfo &chip : all()) {
+        if (chip.deviceKey == deviceKey && chip.package == deviceSubKey)
+            return chip;
+    }
+    return ChipInfo();
+}
+
+QList<ChipInfo> DeviceDb::all() const
+{
+    QList<ChipInfo> chips;
     for (const Device &device : devices) {
-        if (deviceKey != QLatin1String(device.deviceKey) || deviceSubKey != QLatin1String(device.deviceSubKey))
-            continue;
-        return ChipInfo{
+        chips.append(ChipInfo{
             QLatin1String(device.family),
             QLatin1String(device.series),
             QLatin1String(device.deviceKey),
@@ -54,9 +62,9 @@ ChipInfo DeviceDb::find(const QString &deviceKey, const QString &deviceSubKey) c
             QLatin1String(device.lutCount),
             QLatin1String(device.description),
             QString::fromLatin1(device.ioStandards).split(QLatin1Char('/')),
-        };
+        });
     }
-    return ChipInfo();
+    return chips;
 }
 
 } // namespace DEV

@@ -36,6 +36,9 @@ public:
      */
     ChipInfo find(const QString &deviceKey, const QString &deviceSubKey) const;
 
+    /** Every device of the table, one record per device and package, in table order. */
+    QList<ChipInfo> all() const;
+
 private:
     DeviceDb() = default;
 };

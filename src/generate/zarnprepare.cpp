@@ -9,6 +9,7 @@
 #include "topmodulewriters.h"
 
 #include <zarn/configreader.h>
+#include <zarn/devices.h>
 #include <zarn/zarncore.h>
 
 #include <QDir>
@@ -16,13 +17,6 @@
 #include <QScopeGuard>
 
 namespace ZARN {
-
-namespace {
-
-// The parts whose control core is the "138" variant.
-const char devicesWithControlCore138[] = "XQ2A-1/XQ2A-2/XQ2A-4/XQ2A-4B/XQ2A-9/XQ2A-9C/XQ2AR-9/XQ2AR-9C/XQ2AN-1/XQ2AN-9";
-
-} // namespace
 
 bool ZarnPrepare::prepare(const ZarnArg &arg)
 {
@@ -102,11 +96,7 @@ bool ZarnPrepare::generate(const ZarnArg &arg)
         m_fileList.append(arg.ipRootDir + QStringLiteral("/ZARN/XQ_ZARN_%1/").arg(position) + QLatin1String("xq_zarn_ao_top.v"));
 
     const QString partName = DEV::DeviceDb::instance()->find(arg.deviceKey, arg.deviceSubKey).partName;
-    const QStringList partsWith138 = QString::fromLatin1(devicesWithControlCore138).split(QLatin1Char('/'));
-    if (partsWith138.contains(partName))
-        m_fileList.append(arg.ipRootDir + QLatin1String("/ZARN/XQ_ZARN_CON/xq_zarn_con_top_138.v"));
-    else
-        m_fileList.append(arg.ipRootDir + QLatin1String("/ZARN/XQ_ZARN_CON/xq_zarn_con_top.v"));
+    m_fileList.append(arg.ipRootDir + QLatin1Char('/') + controlCoreSource(partName));
 
     if (!withAnalyzer)
         m_fileList.append(arg.ipRootDir + QLatin1String("/xq_jtag.v"));

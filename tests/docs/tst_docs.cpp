@@ -18,7 +18,7 @@ const QString sourceDir = QStringLiteral(ZARN_SOURCE_DIR);
 const QStringList commands{QString(),           QStringLiteral("generate"), QStringLiteral("check"),
                            QStringLiteral("lint"), QStringLiteral("convert"), QStringLiteral("decode"),
                            QStringLiteral("encode"), QStringLiteral("nets"),   QStringLiteral("init"),
-                           QStringLiteral("insert")};
+                           QStringLiteral("insert"), QStringLiteral("devices")};
 
 // One option or argument as a help text or a man page lists it.
 struct Entry

@@ -89,7 +89,7 @@ private Q_SLOTS:
         QFETCH(QString, analyzer);
         QFETCH(QString, damage);
         QTemporaryDir dir;
-        QStringList arguments{"generate", "--config", config, "--out", dir.filePath("out"), "--ip-root", dir.filePath("ip"), "--no-lint"};
+        QStringList arguments{"generate", "--config", config, "--out", dir.filePath("out"), "--ip-root", writeIpRoot(dir.filePath("ip"), 4), "--no-lint"};
         if (!analyzer.isEmpty())
             arguments << QStringLiteral("--analyzer") << analyzer;
         QProcess zarn;

@@ -40,7 +40,7 @@ private Q_SLOTS:
     void generate()
     {
         QTemporaryDir dir;
-        const QStringList arguments{"generate", "--config", QStringLiteral(ZARN_EXAMPLES_DIR "/design.xml"), "--out", dir.filePath("out"), "--ip-root", dir.filePath("ip"),
+        const QStringList arguments{"generate", "--config", QStringLiteral(ZARN_EXAMPLES_DIR "/design.xml"), "--out", dir.filePath("out"), "--ip-root", writeIpRoot(dir.filePath("ip"), 4),
                                     "--json", "--analyzer", QStringLiteral(ZARN_EXAMPLES_DIR "/analyzer.xml")};
         auto expected = [&](const char *golden) {
             return QString::fromUtf8(fileBytes(testData(QLatin1String("tools/") + QLatin1String(golden))))
@@ -58,6 +58,59 @@ private Q_SLOTS:
         QCOMPARE(result.out, expected("generate.txt"));
         QCOMPARE(result.exitCode, 0);
         QVERIFY(!QFile::exists(dir.filePath("out/xq_qel_zarn_top.v")));
+    }
+
+    void ipRootChecked_data()
+    {
+        QTest::addColumn<QStringList>("missing");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        const QString warning = QStringLiteral("zarn: warning: @ip/%1 does not exist; the file list names it under the IP root @ip\n");
+        QTest::newRow("complete") << QStringList() << QStringList() << 0 << QString();
+        QTest::newRow("a core's source missing") << QStringList{"ZARN/XQ_ZARN_1/xq_zarn_ao_top.v"} << QStringList() << 0
+                                                 << warning.arg("ZARN/XQ_ZARN_1/xq_zarn_ao_top.v");
+        QTest::newRow("the device's control core missing")
+            << QStringList{"ZARN/XQ_ZARN_CON/xq_zarn_con_top_138.v"} << QStringList{"--device", "XQ2A-9", "--package", "QN48"} << 0
+            << warning.arg("ZARN/XQ_ZARN_CON/xq_zarn_con_top_138.v");
+        QTest::newRow("another device's control core missing")
+            << QStringList{"ZARN/XQ_ZARN_CON/xq_zarn_con_top_138.v"} << QStringList{"--device", "XQ5B-25", "--package", "UG324"} << 0 << QString();
+        QTest::newRow("strict") << QStringList{"xq_jtag.v", "ZARN/XQ_ZARN_0/xq_zarn_ao_top.v"} << QStringList{"--strict"} << 1
+                                << QStringLiteral("zarn: error: @ip/ZARN/XQ_ZARN_0/xq_zarn_ao_top.v does not exist; the file list names it under the IP root @ip\n"
+                                                  "zarn: error: @ip/xq_jtag.v does not exist; the file list names it under the IP root @ip\n"
+                                                  "zarn: nothing generated; the IP root lacks 2 of the sources (--strict)\n");
+        QTest::newRow("strict and complete") << QStringList() << QStringList{"--strict"} << 0 << QString();
+    }
+
+    void ipRootChecked()
+    {
+        // Every source the file list names under the IP root is looked for;
+        // under --strict, a missing one leaves the previous output in place.
+        QFETCH(QStringList, missing);
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        QTemporaryDir dir;
+        const QString ip = writeIpRoot(dir.filePath("ip"), 2);
+        for (const QString &file : missing)
+            QVERIFY(QFile::remove(ip + QLatin1Char('/') + file));
+        const QString out = writeFile(dir.filePath("out/.zarn-generated"), "# an earlier generation\n");
+        const Result result = zarn(QStringList{"generate", "--config", QStringLiteral(ZARN_EXAMPLES_DIR "/design.xml"), "--out", dir.filePath("out"), "--ip-root", ip} + options);
+        QCOMPARE(result.err, QString(err).replace(QLatin1String("@ip"), ip));
+        QCOMPARE(result.exitCode, exitCode);
+        QCOMPARE(QFileInfo::exists(dir.filePath("out/xq_zarn_top.v")), exitCode == 0);
+        QCOMPARE(fileBytes(out) == "# an earlier generation\n", exitCode != 0);
+    }
+
+    void ipRootByDefault()
+    {
+        // Left out, the IP root is the current directory, and zarn says so.
+        QTemporaryDir dir;
+        Setup setup;
+        setup.workingDirectory = writeIpRoot(dir.filePath("ip"), 2);
+        const Result result = zarn(QStringList{"generate", "--config", QStringLiteral(ZARN_EXAMPLES_DIR "/design.xml"), "--out", dir.filePath("out")}, setup);
+        QCOMPARE(result.err, QStringLiteral("zarn: note: no --ip-root given; the IP root is the current directory, %1\n").arg(setup.workingDirectory));
+        QCOMPARE(result.exitCode, 0);
     }
 
     void commandFileForIcarus()

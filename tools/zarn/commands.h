@@ -16,5 +16,6 @@ int runEncode(const QStringList &arguments);
 int runNets(const QStringList &arguments);
 int runInit(const QStringList &arguments);
 int runInsert(const QStringList &arguments);
+int runDevices(const QStringList &arguments);
 
 #endif

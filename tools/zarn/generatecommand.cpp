@@ -20,7 +20,11 @@ int runGenerate(const QStringList &arguments)
     parser.setApplicationDescription(QStringLiteral(
         "Writes the include files and the top module of the virtual I/O cores, and prints the source files and "
         "include directories of the generated design. The generation is written beside the output directory and "
-        "takes its place in one step once complete: a failed or killed run leaves the previous output as it was."));
+        "takes its place in one step once complete: a failed or killed run leaves the previous output as it was.\n\n"
+        "The file list names the cores' fixed sources under the IP root, which must hold ZARN/XQ_ZARN_<n>/xq_zarn_ao_top.v "
+        "for the core at position n, the control core ZARN/XQ_ZARN_CON/xq_zarn_con_top.v (xq_zarn_con_top_138.v for the "
+        "devices that 'zarn devices' says take it), and, without --analyzer, xq_jtag.v. A source it lacks is warned about "
+        "(--strict: refused). --device and --package name the target as 'zarn devices' lists it; an unknown one is refused."));
     const QCommandLineOption configOption(QStringLiteral("config"), QStringLiteral("The configuration file of the cores."), QStringLiteral("FILE"));
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("The output directory; replaced whole once the new generation is complete."), QStringLiteral("DIR"));
     const GenerationOptions generation;
@@ -87,8 +91,11 @@ int runGenerate(const QStringList &arguments)
         return Console::fail(error);
 
     Generation run;
-    exitCode = run.run(output, {configFile, analyzerFile, parser.value(generation.analyzer), ipRoot, parser.value(generation.device),
-                                parser.value(generation.package), !parser.isSet(noLintOption), QString()});
+    Generation::Inputs runInputs{configFile, analyzerFile, parser.value(generation.analyzer), ipRoot, parser.value(generation.device),
+                                 parser.value(generation.package), !parser.isSet(noLintOption), QString()};
+    runInputs.ipRootGiven = parser.isSet(generation.ipRoot);
+    runInputs.strict = parser.isSet(generation.strict);
+    exitCode = run.run(output, runInputs);
     if (exitCode != Console::Success)
         return exitCode;
     const QStringList &fileList = run.fileList;

@@ -46,16 +46,42 @@ QString copyInput(const QString &source, const QString &copy)
     return QString();
 }
 
+/**
+ * Why the device database has no @p device in @p package, with what it has
+ * instead; empty when it has it.  The library falls back to the generic
+ * control core for a device it does not know, which is the wrong source for
+ * the part: better refused before anything is written.
+ */
+QString unknownDevice(const QString &device, const QString &package)
+{
+    QStringList devices;
+    QStringList packages;
+    for (const ZARN::TargetDevice &known : ZARN::knownDevices()) {
+        if (known.device == device && known.package == package)
+            return QString();
+        if (!devices.contains(known.device))
+            devices.append(known.device);
+        if (known.device == device)
+            packages.append(known.package);
+    }
+    const QString unknown = QStringLiteral("unknown device %1 / %2; ").arg(device, package);
+    if (!packages.isEmpty())
+        return unknown + QStringLiteral("known packages of %1: %2").arg(device, packages.join(QLatin1String(", ")));
+    return unknown + QStringLiteral("known devices: %1 ('zarn devices' lists them with their packages)").arg(devices.join(QLatin1String(", ")));
+}
+
 } // namespace
 
 void GenerationOptions::addTo(QCommandLineParser &parser) const
 {
-    parser.addOptions({ipRoot, analyzer, device, package, force});
+    parser.addOptions({ipRoot, analyzer, device, package, force, strict});
 }
 
 QString GenerationOptions::problem(const QCommandLineParser &parser) const
 {
-    return parser.isSet(device) != parser.isSet(package) ? QStringLiteral("--device and --package go together") : QString();
+    if (parser.isSet(device) != parser.isSet(package))
+        return QStringLiteral("--device and --package go together");
+    return parser.isSet(device) ? unknownDevice(parser.value(device), parser.value(package)) : QString();
 }
 
 QString GenerationOptions::ipRootPath(const QCommandLineParser &parser) const
@@ -118,6 +144,8 @@ int Generation::run(OutputDirectory &output, const Inputs &inputs, const MoreLin
             return Console::fail(QStringLiteral("%1: cannot create it").arg(output.published(arg.outputDir)));
     }
     arg.ipRootDir = inputs.ipRoot;
+    if (!inputs.ipRootGiven)
+        Console::error(QStringLiteral("zarn: note: no --ip-root given; the IP root is the current directory, %1").arg(inputs.ipRoot));
     QString error = copyInput(inputs.config, arg.configFile);
     if (error.isEmpty() && !inputs.analyzer.isEmpty()) {
         arg.analyzerConfigFile = output.inputDirectory() + QLatin1String("/analyzer.xml");
@@ -169,6 +197,22 @@ int Generation::run(OutputDirectory &output, const Inputs &inputs, const MoreLin
         Console::error(QLatin1String("zarn: ") + output.published(file) + QLatin1String(": ") + run.failureReason(file));
     if (!failedFiles.isEmpty())
         return Console::Failure;
+
+    // The library lists the IP root's sources without reading them: a wrong
+    // IP root would first show as a failed synthesis.  All but the generated
+    // top module are the IP root's.
+    int missing = 0;
+    for (const QString &file : run.fileList()) {
+        if (file.startsWith(arg.outputDir + QLatin1Char('/')) || QFileInfo::exists(file))
+            continue;
+        ++missing;
+        Console::error(QStringLiteral("zarn: %1: %2 does not exist; the file list names it under the IP root %3")
+                           .arg(QLatin1String(inputs.strict ? "error" : "warning"), file, inputs.ipRoot));
+    }
+    if (missing > 0 && inputs.strict) {
+        Console::error(QStringLiteral("zarn: nothing generated; the IP root lacks %1 of the sources (--strict)").arg(missing));
+        return Console::Finding;
+    }
 
     const QString map = arg.outputDir + QLatin1String("/zarn_probes.json");
     digests.join();

@@ -39,6 +39,8 @@ public:
         bool lint = true;
         QString subdirectory;  ///< of the output directory to generate into; empty for the directory itself
         bool offersNoLint = true; ///< whether the command has --no-lint to suggest when lint fails
+        bool ipRootGiven = true;  ///< false: the IP root is the current directory by default, which is worth a note
+        bool strict = false;      ///< a source missing from the IP root fails the run
     };
     /** More findings for the copied configuration @p config, read into @p cores, and analyzer file @p analyzer. */
     using MoreLint = std::function<QList<ZARN::LintFinding>(const QString &config, const QList<ZARN::ZarnCore *> &cores, const QString &analyzer)>;
@@ -80,9 +82,12 @@ struct GenerationOptions
     QCommandLineOption package{QStringLiteral("package"), QStringLiteral("Package key of the target."), QStringLiteral("SUBKEY")};
     QCommandLineOption force{QStringLiteral("force"),
                              QStringLiteral("Replace the output directory even when it holds files that zarn did not write; they are deleted.")};
+    QCommandLineOption strict{QStringLiteral("strict"),
+                              QStringLiteral("Leave the output as it was (exit 1) when the IP root lacks a source that the file list names, "
+                                             "rather than warn.")};
 
     void addTo(QCommandLineParser &parser) const;
-    /** What is wrong with them as given, or empty. */
+    /** What is wrong with them as given (an unknown device or package among it), or empty. */
     QString problem(const QCommandLineParser &parser) const;
     /** The IP root, absolute: the option's, or the current directory. */
     QString ipRootPath(const QCommandLineParser &parser) const;

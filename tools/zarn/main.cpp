@@ -31,6 +31,7 @@ const Command commands[] = {
     {"nets", "List the nets of a design, as Yosys elaborates it.", runNets},
     {"init", "Write a configuration from the nets marked in a design's RTL.", runInit},
     {"insert", "Generate the cores and wire them into a design, as one flattened module.", runInsert},
+    {"devices", "List the devices and packages a generation knows, and the control core of each.", runDevices},
 };
 
 // Qt hands arguments over as text: bytes that are no valid text come out

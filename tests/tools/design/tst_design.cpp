@@ -183,7 +183,7 @@ private Q_SLOTS:
         QCOMPARE(result.err, QStringLiteral("zarn: %1 is no place for the configuration\n").arg(sameSource));
         QCOMPARE(fileBytes(source), sourceBytes);
 
-        result = zarn(QStringList{"insert", "--config", config, "--out", dir.filePath("out"), "--ip-root", dir.filePath("ip")} + cpuDesign());
+        result = zarn(QStringList{"insert", "--config", config, "--out", dir.filePath("out"), "--ip-root", writeIpRoot(dir.filePath("ip"), 4)} + cpuDesign());
         QCOMPARE(result.err, QString());
         QCOMPARE(result.exitCode, 0);
         QProcess yosys;
@@ -254,7 +254,7 @@ private Q_SLOTS:
         const QString out = lastLine == QLatin1String("source") ? testData("design/cpu") : dir.filePath("out");
         writeFile(dir.filePath("out/.zarn-generated"), "# zarn generate wrote this directory: these are its files. The next run replaces them\nkept.v\n");
         writeFile(dir.filePath("out/kept.v"), "previous");
-        const Output result = zarn(QStringList{"insert", "--out", out, "--ip-root", dir.filePath("ip")} + arguments);
+        const Output result = zarn(QStringList{"insert", "--out", out, "--ip-root", writeIpRoot(dir.filePath("ip"), 4)} + arguments);
         QCOMPARE(result.exitCode, exitCode);
         if (lastLine == QLatin1String("source"))
             QVERIFY2(result.err.contains(QLatin1String("refusing")), qPrintable(result.err));
@@ -273,7 +273,7 @@ private Q_SLOTS:
         // value changes what the design does.
         QTemporaryDir dir;
         const QString config = testData("design/cpu-init.xml");
-        const Output result = zarn(QStringList{"insert", "--config", config, "--out", dir.filePath("out"), "--ip-root", dir.filePath("ip")} + cpuDesign());
+        const Output result = zarn(QStringList{"insert", "--config", config, "--out", dir.filePath("out"), "--ip-root", writeIpRoot(dir.filePath("ip"), 4)} + cpuDesign());
         QCOMPARE(result.exitCode, 0);
         const QList<ZARN::ZarnCore *> cores = ZARN::readZARNConfigFromXml(config);
         writeFile(dir.filePath("stubs.v"), harness(cores).stubs.toUtf8());
@@ -371,7 +371,7 @@ private Q_SLOTS:
         QFETCH(QString, topFile);
         QTemporaryDir dir;
         const QString examples = QStringLiteral(ZARN_EXAMPLES_DIR);
-        QStringList arguments{"insert", "--config", examples + "/design.xml", "--out", dir.filePath("out"), "--ip-root", dir.filePath("ip"), "--top", "demo_top",
+        QStringList arguments{"insert", "--config", examples + "/design.xml", "--out", dir.filePath("out"), "--ip-root", writeIpRoot(dir.filePath("ip"), 4), "--top", "demo_top",
                               "--design", examples + "/rtl/demo_top.v", examples + "/rtl/counter.v", examples + "/rtl/uart_rx.v"};
         if (!analyzer.isEmpty())
             arguments << "--analyzer" << analyzer;

@@ -97,14 +97,14 @@ int runInsert(const QStringList &arguments)
     int exitCode = Console::Success;
     if (!Console::parse(parser, arguments, QStringLiteral("zarn insert --config FILE --design FILE... --top MODULE --out DIR [options]"), &exitCode))
         return exitCode;
+    if (!generation.problem(parser).isEmpty())
+        return Console::fail(generation.problem(parser));
     Design::Sources sources;
     QString error = Design::readSourceOptions(parser, parser.positionalArguments(), &sources);
     if (!error.isEmpty())
         return Console::fail(error);
     if (parser.value(configOption).isEmpty() || parser.value(outOption).isEmpty())
         return Console::fail(QStringLiteral("insert needs --config FILE and --out DIR; run 'zarn insert --help'"));
-    if (!generation.problem(parser).isEmpty())
-        return Console::fail(generation.problem(parser));
     const QString configFile = parser.value(configOption);
     const QString ipRoot = generation.ipRootPath(parser);
     const QString analyzerFile = generation.analyzerPath(parser);
@@ -145,9 +145,12 @@ int runInsert(const QStringList &arguments)
     const auto designLint = [&](const QString &config, const QList<ZARN::ZarnCore *> &cores, const QString &analyzer) {
         return Design::lintConfigurationAgainstDesign(config, cores, analyzer, netlist, sources.separator);
     };
-    exitCode = run.run(output, {configFile, analyzerFile, parser.value(generation.analyzer), ipRoot, parser.value(generation.device),
-                                parser.value(generation.package), true, QStringLiteral("zarn"), false},
-                       designLint);
+    Generation::Inputs runInputs{configFile, analyzerFile, parser.value(generation.analyzer), ipRoot, parser.value(generation.device),
+                                 parser.value(generation.package), true, QStringLiteral("zarn")};
+    runInputs.offersNoLint = false;
+    runInputs.ipRootGiven = parser.isSet(generation.ipRoot);
+    runInputs.strict = parser.isSet(generation.strict);
+    exitCode = run.run(output, runInputs, designLint);
     if (exitCode != Console::Success)
         return exitCode;
 
