@@ -116,6 +116,10 @@ QString OutputDirectory::refusal(const QList<QByteArray> &inputs, const bool for
     if (!cwd.isEmpty() && FileSystem::isSameOrBelow(cwd, m_path))
         return QStringLiteral("refusing to empty %1: it is the current directory or one above it").arg(shown) + advice;
     for (const QByteArray &input : inputs) {
+        // The input itself, a file: a directory beside it is the way out.
+        if (input == m_path)
+            return QStringLiteral("refusing to replace %1: it is an input of this run; give --out a directory of its own, such as %2")
+                .arg(shown, QDir::cleanPath(QFile::decodeName(FileSystem::parentOf(m_path)) + QLatin1String("/zarn_out")));
         if (contains(input))
             return QStringLiteral("refusing to replace %1: it holds %2, an input of this run").arg(shown, QFile::decodeName(input)) + advice;
     }
