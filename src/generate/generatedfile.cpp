@@ -36,7 +36,9 @@ void WriteFailures::add(const QFileDevice &file)
 
 bool openGeneratedFile(QFile &file, const QString &failureMessage, WriteFailures *failures)
 {
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+    // Unbuffered: the text comes in large pieces anyway, and Qt's flush of a
+    // buffer that the system takes only in part loses the reason.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text | QIODevice::Unbuffered))
         return true;
     QMessageLogger().critical("%s", qUtf8Printable(failureMessage));
     if (failures)

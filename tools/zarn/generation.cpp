@@ -29,7 +29,9 @@ QString copyInput(const QString &source, const QString &copy)
         return source + QLatin1String(": ") + in.errorString();
     QFile out(copy);
     const auto copyFailed = [&] { return QStringLiteral("%1: cannot copy it to %2: %3").arg(source, copy, out.errorString()); };
-    if (!out.open(QIODevice::WriteOnly))
+    // Unbuffered: Qt's flush of a buffer that the system takes only in part
+    // (a file-size limit) loses the reason, which a direct write keeps.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return copyFailed();
     QByteArray piece;
     for (;;) {
