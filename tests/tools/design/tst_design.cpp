@@ -157,6 +157,23 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(m_dir.filePath("never.xml")) && !QFile::exists(m_dir.filePath("never")));
     }
 
+    void temporaryDirectoryMissing_data()
+    {
+        yosysMissing_data();
+    }
+
+    void temporaryDirectoryMissing()
+    {
+        // Qt would make the working directory at the file-system root.
+        QFETCH(QStringList, arguments);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), m_dir.filePath("gone"));
+        const Output result = zarn(arguments, environment);
+        QCOMPARE(result.err, QStringLiteral("zarn: TMPDIR=%1 names no directory, where Yosys would work; set it to one, or unset it\n").arg(m_dir.filePath("gone")));
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY(!QFile::exists(m_dir.filePath("never.xml")) && !QFile::exists(m_dir.filePath("never")));
+    }
+
     void initRoundTrip()
     {
         // The marks of the RTL make the configuration, byte for byte; it is

@@ -107,7 +107,15 @@ QByteArray elaborate(const Sources &sources, const QString &command, const QStri
         *error = QStringLiteral("%1 needs Yosys 0.23 or later; install the Debian package yosys").arg(command);
         return {};
     }
-    QTemporaryDir work;
+    // Qt's temporary path is empty for a TMPDIR that names no directory, and
+    // its temporary directory would then be made at the file-system root.
+    const QString temporary = QDir::tempPath();
+    if (temporary.isEmpty() || !QFileInfo(temporary).isDir()) {
+        *error = QStringLiteral("TMPDIR=%1 names no directory, where Yosys would work; set it to one, or unset it")
+                     .arg(qEnvironmentVariable("TMPDIR"));
+        return {};
+    }
+    QTemporaryDir work(temporary + QLatin1String("/zarn-XXXXXX"));
     if (!work.isValid()) {
         *error = QStringLiteral("cannot make a working directory for Yosys: %1").arg(work.errorString());
         return {};
