@@ -98,6 +98,9 @@ class FileWalk
 public:
     QList<LintFinding> findings;
     Positions positions;
+    // Where the root element starts: the place of what it lacks.
+    qint64 rootLine = 0;
+    qint64 rootColumn = 0;
 
     void walk(QIODevice *device)
     {
@@ -150,6 +153,8 @@ public:
             const LintPlace here{core, coreIndex, probeKind, probeIndex, QString()};
             const QStringList &known = childrenOf(parent, path.size());
             if (path.size() == 1) {
+                rootLine = xml.lineNumber();
+                rootColumn = xml.columnNumber();
                 if (name != QLatin1String("ZARN_CONFIG"))
                     add(here.warning("root-name", QStringLiteral("the root element is \"%1\"; the reader takes any name, the writer writes "
                                                                 "ZARN_CONFIG")
@@ -407,8 +412,12 @@ QList<LintFinding> lintReadFile(const QString &path, const QString &analyzerPath
     if (device.open(QIODevice::ReadOnly))
         walk.walk(&device);
     QList<LintFinding> findings = walk.findings;
-    if (error == QLatin1String("Unknown Zarn version."))
-        findings.prepend(file.error("version", QStringLiteral("the root holds no Version element; write <Version>1.0</Version> into it")));
+    if (error == QLatin1String("Unknown Zarn version.")) {
+        LintFinding finding = file.error("version", QStringLiteral("the root holds no Version element; write <Version>1.0</Version> into it"));
+        finding.line = walk.rootLine;
+        finding.column = walk.rootColumn;
+        findings.prepend(finding);
+    }
     if (!ok)
         return findings;
     if (subject.cores.isEmpty())
