@@ -50,7 +50,8 @@ int runNets(const QStringList &arguments)
                                     {QStringLiteral("msb"), net.msb()},
                                     {QStringLiteral("lsb"), net.lsb()},
                                     {QStringLiteral("width"), net.width},
-                                    {QStringLiteral("driven"), driven == net.width}});
+                                    {QStringLiteral("driven"), driven == net.width},
+                                    {QStringLiteral("drivenBits"), driven}});
             continue;
         }
         out << net.declaredName(sources.separator) << "  " << net.width << "  "
