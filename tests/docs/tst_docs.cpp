@@ -27,11 +27,6 @@ struct Entry
     QString description; // blanks collapsed
 };
 
-QString simplified(QString text)
-{
-    return text.simplified();
-}
-
 // The "Options:" and "Arguments:" entries of a QCommandLineParser help text.
 QList<Entry> helpEntries(const QString &help)
 {
@@ -52,7 +47,7 @@ QList<Entry> helpEntries(const QString &help)
             entries.last().description += QLatin1Char(' ') + line.trimmed();
     }
     for (Entry &entry : entries)
-        entry.description = simplified(entry.description);
+        entry.description = entry.description.simplified();
     return entries;
 }
 
@@ -93,7 +88,7 @@ QList<Entry> manEntries(const QString &man)
         }
     }
     for (Entry &entry : entries)
-        entry.description = simplified(entry.description);
+        entry.description = entry.description.simplified();
     return entries;
 }
 
