@@ -45,8 +45,10 @@ int runGenerate(const QStringList &arguments)
         return Console::fail(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     if (!parser.isSet(configOption) || !parser.isSet(outOption))
         return Console::fail(QStringLiteral("generate needs --config FILE and --out DIR; run 'zarn generate --help'"));
-    if (!generation.problem(parser).isEmpty())
-        return Console::fail(generation.problem(parser));
+    // Looks the device up: once is enough.
+    const QString optionProblem = generation.problem(parser);
+    if (!optionProblem.isEmpty())
+        return Console::fail(optionProblem);
 
     const QString configFile = parser.value(configOption);
     const QString commandFile = parser.value(fileListOption);

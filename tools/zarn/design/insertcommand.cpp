@@ -97,8 +97,10 @@ int runInsert(const QStringList &arguments)
     int exitCode = Console::Success;
     if (!Console::parse(parser, arguments, QStringLiteral("zarn insert --config FILE --design FILE... --top MODULE --out DIR [options]"), &exitCode))
         return exitCode;
-    if (!generation.problem(parser).isEmpty())
-        return Console::fail(generation.problem(parser));
+    // Looks the device up: once is enough.
+    const QString optionProblem = generation.problem(parser);
+    if (!optionProblem.isEmpty())
+        return Console::fail(optionProblem);
     Design::Sources sources;
     QString error = Design::readSourceOptions(parser, parser.positionalArguments(), &sources);
     if (!error.isEmpty())
