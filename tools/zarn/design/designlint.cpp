@@ -25,6 +25,27 @@ QString reader(const ZARN::ConnectedNet &net)
     return net.probeKind == QLatin1String("analyzer") ? QStringLiteral("the analyzer core") : QStringLiteral("the probe");
 }
 
+// Which nets share the name, and whether the other separator tells them apart.
+QString ambiguity(const Netlist &netlist, const QString &name, QChar separator)
+{
+    const NetBit bit = netlist.find(name, separator);
+    const QVector<const Net *> nets = netlist.all(bit.net->name(separator), separator);
+    QStringList yosysNames;
+    QStringList otherNames;
+    const QChar other = separator == QLatin1Char('.') ? QLatin1Char('/') : QLatin1Char('.');
+    for (const Net *net : nets) {
+        yosysNames.append(net->yosysName);
+        otherNames.append(net->configurationName(other));
+    }
+    QString text = QStringLiteral("the design has %1 nets of this name (%2 in Yosys's netlist), and the probe would take one of them only; "
+                                  "rename one in the design")
+                       .arg(nets.size())
+                       .arg(quoted(yosysNames));
+    if (QSet<QString>(otherNames.cbegin(), otherNames.cend()).size() == otherNames.size())
+        text += QStringLiteral(", or name them with --hierarchy-separator %1: %2").arg(other).arg(quoted(otherNames));
+    return text;
+}
+
 } // namespace
 
 QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets, const Netlist &netlist, QChar separator)
@@ -67,6 +88,14 @@ QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets
                                         .arg(bit.net->width)
                                         .arg(reader(net), bit.net->name(separator))
                                         .arg(bit.net->lsb())));
+            break;
+        case NetBit::Ambiguous:
+            findings.append(finding(net, ZARN::LintFinding::Error, "design-net-ambiguous", ambiguity(netlist, net.net, separator)));
+            break;
+        case NetBit::Memory:
+            findings.append(finding(net, ZARN::LintFinding::Error, "design-net-memory",
+                                    QStringLiteral("the design declares this as a memory (an array of words), which has no net a probe can take; "
+                                                   "assign the word to a wire in the design, and probe the wire")));
             break;
         case NetBit::Found:
             if (net.driven && bit.net->driven.at(bit.bit))

@@ -142,7 +142,7 @@ int runInit(const QStringList &arguments)
         const QString src = attributes.value(QLatin1String("src")).toString();
         const QString place = Design::sourcePlace(sources, src) + QLatin1String(": error: ");
         const QString name = net.name(sources.separator);
-        const auto problem = [&problems, &src](const QString &text) { problems.append({Design::sourceOrder(src), text}); };
+        const auto problem = [&problems, &src, &sources](const QString &text) { problems.append({Design::sourceOrder(sources, src), text}); };
         if (int(in) + int(outMark) + int(clock) > 1) {
             problem(place + QStringLiteral("%1 carries more than one of zarn_in, zarn_out and zarn_clock; keep one").arg(name));
             continue;
@@ -150,7 +150,7 @@ int runInit(const QStringList &arguments)
         Marked mark;
         mark.net = &net;
         mark.kind = in ? Marked::In : outMark ? Marked::Out : Marked::Clock;
-        mark.order = Design::sourceOrder(attributes.value(QLatin1String("src")).toString());
+        mark.order = Design::sourceOrder(sources, attributes.value(QLatin1String("src")).toString());
         for (const char *attribute : {"zarn_core", "zarn_probe"}) {
             int number = 0;
             if (!attributes.contains(QLatin1String(attribute)))

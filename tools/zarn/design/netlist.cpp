@@ -12,20 +12,35 @@ namespace Design {
 namespace {
 
 // Yosys 0.23 writes each byte of a non-ASCII name as a sign-extended escape
-// ("\uFFFFFFC3"); the bytes themselves are valid in a JSON string.
+// ("\uFFFFFFC3"); the bytes themselves are valid in a JSON string.  One
+// pass, since a design may hold tens of thousands of such names.
 void repairNonAscii(QByteArray &json)
 {
-    for (qsizetype at = json.indexOf("\\uFFFFFF"); at >= 0; at = json.indexOf("\\uFFFFFF", at + 1))
-        json.replace(at, 10, QByteArray::fromHex(json.mid(at + 8, 2)));
-}
-
-// Bits as Yosys writes them: a number, or "0", "1", "x", "z".
-qint64 bitNumber(const QJsonValue &bit)
-{
-    if (bit.isDouble())
-        return bit.toVariant().toLongLong();
-    const QString constant = bit.toString();
-    return constant == QLatin1String("0") ? -1 : constant == QLatin1String("1") ? -2 : -3;
+    static const QByteArray escape("\\uFFFFFF");
+    qsizetype at = json.indexOf(escape);
+    if (at < 0)
+        return;
+    QByteArray repaired;
+    repaired.reserve(json.size());
+    qsizetype from = 0;
+    for (; at >= 0; at = json.indexOf(escape, from)) {
+        // An escaped backslash before it ("\\uFFFFFF") is text, not an escape.
+        qsizetype backslashes = 0;
+        while (at - backslashes - 1 >= from && json.at(at - backslashes - 1) == '\\')
+            ++backslashes;
+        const QByteArray hex = json.mid(at + 8, 2);
+        bool ok = false;
+        const int byte = hex.toInt(&ok, 16);
+        repaired.append(json.constData() + from, at - from);
+        if (backslashes % 2 == 0 && ok && hex.size() == 2) {
+            repaired.append(char(byte));
+        } else {
+            repaired.append(json.constData() + at, 10);
+        }
+        from = at + 10;
+    }
+    repaired.append(json.constData() + from, json.size() - from);
+    json = repaired;
 }
 
 // Levenshtein distance, or more than @p limit as soon as it is sure to be.
@@ -62,7 +77,7 @@ int Net::bitOf(int index) const
 
 QString Net::declaredName(QChar separator) const
 {
-    return isVector() ? QStringLiteral("%1[%2:%3]").arg(name(separator)).arg(msb()).arg(lsb()) : name(separator);
+    return isVector() ? QStringLiteral("%1[%2:%3]").arg(configurationName(separator)).arg(msb()).arg(lsb()) : configurationName(separator);
 }
 
 int Net::drivenBits() const
@@ -72,177 +87,164 @@ int Net::drivenBits() const
 
 namespace {
 
-// Union-find over the bits of every instance: the bits one wire joins.
-class BitGroups
-{
-public:
-    // Bits are numbered in int, as Yosys numbers them.
-    int add(int count)
-    {
-        const int first = int(m_parent.size());
-        for (int i = 0; i < count; ++i)
-            m_parent.append(first + i);
-        return first;
-    }
-    int find(int bit)
-    {
-        while (m_parent.at(bit) != bit) {
-            m_parent[bit] = m_parent.at(m_parent.at(bit));
-            bit = m_parent.at(bit);
-        }
-        return bit;
-    }
-    void join(int a, int b) { m_parent[find(a)] = find(b); }
+// Yosys numbers a design's bits from 2 up, in int.
+const qint64 highestBitNumber = 0x7FFFFFFF;
+// Constants as negative numbers.
+const qint64 constantZero = -1;
+const qint64 constantOne = -2;
+const qint64 constantOther = -3; // x or z
 
-private:
-    QVector<int> m_parent;
-};
-
-// The highest bit number a module uses, so that each instance gets a range of its own.
-int highestBit(const QJsonObject &module)
+// A bit as Yosys writes it: a number, or "0", "1", "x", "z"; 0 for anything else.
+qint64 bitNumber(const QJsonValue &bit)
 {
-    int highest = 0;
-    const auto scan = [&highest](const QJsonArray &bits) {
-        for (const QJsonValue bit : bits)
-            highest = std::max(highest, bit.toInt());
-    };
-    for (const QJsonValue net : module.value(QLatin1String("netnames")).toObject())
-        scan(net.toObject().value(QLatin1String("bits")).toArray());
-    for (const QJsonValue cell : module.value(QLatin1String("cells")).toObject()) {
-        for (const QJsonValue connection : cell.toObject().value(QLatin1String("connections")).toObject())
-            scan(connection.toArray());
+    if (bit.isDouble()) {
+        const double number = bit.toDouble();
+        return number >= 0 && number <= double(highestBitNumber) && number == double(qint64(number)) ? qint64(number) : 0;
     }
-    return highest;
+    const QString constant = bit.toString();
+    if (constant == QLatin1String("0"))
+        return constantZero;
+    if (constant == QLatin1String("1"))
+        return constantOne;
+    return constant == QLatin1String("x") || constant == QLatin1String("z") ? constantOther : 0;
 }
 
-// Yosys's flatten leaves these modules and cells as they are.
-bool staysWhole(const QJsonObject &module, const QJsonObject &cell)
+// A name as Yosys's JSON gives it: without the escape's backslash, which it
+// keeps only where the name would otherwise read as one of its own ("\1a", "\$a").
+QString unescaped(const QString &name)
 {
-    const QJsonObject attributes = module.value(QLatin1String("attributes")).toObject();
-    for (const char *name : {"blackbox", "whitebox", "keep_hierarchy"}) {
-        if (attributes.contains(QLatin1String(name)))
-            return true;
+    return name.startsWith(QLatin1Char('\\')) ? name.mid(1) : name;
+}
+
+// Names Yosys makes itself and leaves visible: the variables and result of
+// each call of a function or task it inlines ("f$func$cpu.v:371$95.x").
+bool madeByYosys(const QString &name)
+{
+    return name.startsWith(QLatin1Char('$')) || name.contains(QLatin1String("$func$")) || name.contains(QLatin1String("$task$"));
+}
+
+// Which cell ports drive their bits: a cell's own port_directions, else the
+// module's ports when the netlist has the module; an unknown port counts as
+// driving, so that an output probe is never put beside it.
+bool drives(const QJsonObject &cell, const QString &port, const QJsonObject &modules)
+{
+    const QJsonObject directions = cell.value(QLatin1String("port_directions")).toObject();
+    QString direction = directions.value(port).toString();
+    if (direction.isEmpty()) {
+        const QJsonObject ports = modules.value(cell.value(QLatin1String("type")).toString()).toObject().value(QLatin1String("ports")).toObject();
+        direction = ports.value(port).toObject().value(QLatin1String("direction")).toString();
     }
-    return cell.value(QLatin1String("attributes")).toObject().contains(QLatin1String("keep_hierarchy"));
+    return direction != QLatin1String("input");
+}
+
+bool isBitArray(const QJsonValue &value)
+{
+    if (!value.isArray())
+        return false;
+    const QJsonArray bits = value.toArray();
+    return std::all_of(bits.begin(), bits.end(), [](const QJsonValue &bit) { return bitNumber(bit) != 0; });
 }
 
 } // namespace
 
+QString Net::configurationName(QChar separator) const
+{
+    const QString joined = name(separator);
+    const bool plain = std::all_of(joined.cbegin(), joined.cend(), [](QChar c) {
+        const ushort u = c.unicode();
+        return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' || u == '$';
+    });
+    if (plain && !joined.isEmpty() && (joined.at(0).isDigit() || joined.at(0) == QLatin1Char('$')))
+        return QLatin1Char('\\') + joined + QLatin1Char(' ');
+    return joined;
+}
+
 bool Netlist::read(QByteArray json, const QString &top, QString *error)
 {
     repairNonAscii(json);
+    if (json.trimmed().isEmpty()) {
+        *error = QStringLiteral("Yosys's netlist is empty");
+        return false;
+    }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     const QJsonObject modules = document.object().value(QLatin1String("modules")).toObject();
-    if (document.isNull() || !modules.contains(top)) {
-        *error = document.isNull() ? QStringLiteral("Yosys's netlist cannot be read: %1").arg(parseError.errorString())
+    if (document.isNull() || !modules.value(top).isObject()) {
+        *error = document.isNull() ? QStringLiteral("Yosys's netlist cannot be read: %1 at byte %2").arg(parseError.errorString()).arg(parseError.offset)
                                    : QStringLiteral("Yosys's netlist holds no module %1").arg(top);
         return false;
     }
     m_top = top;
+    m_modules = modules.keys();
+    const QJsonObject module = modules.value(top).toObject();
+    const auto refuse = [error, &top](const QString &member, const QString &what) {
+        *error = QStringLiteral("Yosys's netlist of %1 is not as Yosys writes it: %2 %3").arg(top, member, what);
+        return false;
+    };
 
-    // The design flattened as Yosys's flatten would, without Yosys doing it:
-    // each instance's bits are numbered apart, the bits a port joins are one
-    // group, and a net's path is the instance names down to it.  Driven is a
-    // group holding an output of a cell left whole, a constant, or a bit that
-    // comes in at the top's ports.
-    struct Instance
-    {
-        QString module;
-        QStringList path;
-        int base;
-    };
-    QHash<QString, int> highest;
-    const auto bitsOf = [&](const QString &module) {
-        auto found = highest.find(module);
-        if (found == highest.end())
-            found = highest.insert(module, highestBit(modules.value(module).toObject()));
-        return *found + 1;
-    };
-    BitGroups groups;
-    QVector<int> drivers;
-    QVector<int> constants; // 0 or 1 held
-    QVector<Instance> instances{{top, {}, groups.add(bitsOf(top))}};
-    const QJsonObject topPorts = modules.value(top).toObject().value(QLatin1String("ports")).toObject();
-    for (const QJsonValue port : topPorts) {
-        if (port.toObject().value(QLatin1String("direction")).toString() == QLatin1String("output"))
+    // Driven: a constant, a bit that comes in at the top's ports, or one a cell's output drives.
+    QSet<qint64> driven;
+    const QJsonObject ports = module.value(QLatin1String("ports")).toObject();
+    for (auto port = ports.begin(); port != ports.end(); ++port) {
+        const QJsonValue bits = port.value().toObject().value(QLatin1String("bits"));
+        if (!isBitArray(bits))
+            return refuse(QStringLiteral("port \"%1\"").arg(port.key()), QStringLiteral("has bits that are no bit numbers"));
+        if (port.value().toObject().value(QLatin1String("direction")).toString() == QLatin1String("output"))
             continue;
-        for (const QJsonValue bit : port.toObject().value(QLatin1String("bits")).toArray())
-            drivers.append(bit.toInt());
+        for (const QJsonValue bit : bits.toArray())
+            driven.insert(bitNumber(bit));
     }
-    for (int i = 0; i < instances.size(); ++i) {
-        const Instance instance = instances.at(i);
-        const QJsonObject module = modules.value(instance.module).toObject();
-        const QJsonObject cells = module.value(QLatin1String("cells")).toObject();
-        for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
-            const QJsonObject object = cell.value().toObject();
-            const QString type = object.value(QLatin1String("type")).toString();
-            const QJsonObject connections = object.value(QLatin1String("connections")).toObject();
-            const QJsonObject child = modules.value(type).toObject();
-            if (child.isEmpty() || staysWhole(child, object)) {
-                const QJsonObject directions = object.value(QLatin1String("port_directions")).toObject();
-                const QJsonObject childPorts = child.value(QLatin1String("ports")).toObject();
-                for (auto connection = connections.begin(); connection != connections.end(); ++connection) {
-                    const QString direction = directions.contains(connection.key())
-                        ? directions.value(connection.key()).toString()
-                        : childPorts.value(connection.key()).toObject().value(QLatin1String("direction")).toString();
-                    if (direction == QLatin1String("input"))
-                        continue;
-                    for (const QJsonValue bit : connection.value().toArray()) {
-                        if (bit.isDouble())
-                            drivers.append(instance.base + bit.toInt());
-                    }
-                }
+    const QJsonObject cells = module.value(QLatin1String("cells")).toObject();
+    for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
+        m_cells.insert(unescaped(cell.key()));
+        const QJsonObject object = cell.value().toObject();
+        const QJsonObject connections = object.value(QLatin1String("connections")).toObject();
+        for (auto connection = connections.begin(); connection != connections.end(); ++connection) {
+            if (!isBitArray(connection.value()))
+                return refuse(QStringLiteral("cell \"%1\", port \"%2\"").arg(cell.key(), connection.key()), QStringLiteral("has bits that are no bit numbers"));
+            if (!drives(object, connection.key(), modules))
                 continue;
-            }
-            const int base = groups.add(bitsOf(type));
-            const QJsonObject childPorts = child.value(QLatin1String("ports")).toObject();
-            for (auto port = childPorts.begin(); port != childPorts.end(); ++port) {
-                const QJsonArray inner = port.value().toObject().value(QLatin1String("bits")).toArray();
-                const QJsonArray outer = connections.value(port.key()).toArray();
-                for (int bit = 0; bit < inner.size() && bit < outer.size(); ++bit) {
-                    if (!inner.at(bit).isDouble())
-                        continue;
-                    if (outer.at(bit).isDouble())
-                        groups.join(base + inner.at(bit).toInt(), instance.base + outer.at(bit).toInt());
-                    else if (bitNumber(outer.at(bit)) != -3)
-                        constants.append(base + inner.at(bit).toInt());
-                }
-            }
-            instances.append({type, instance.path + QStringList{cell.key()}, base});
+            for (const QJsonValue bit : connection.value().toArray())
+                driven.insert(bitNumber(bit));
         }
     }
-    QSet<int> driven;
-    for (const int bit : std::as_const(drivers))
-        driven.insert(groups.find(bit));
-    for (const int bit : std::as_const(constants))
-        driven.insert(groups.find(bit));
 
-    for (const Instance &instance : std::as_const(instances)) {
-        const QJsonObject netnames = modules.value(instance.module).toObject().value(QLatin1String("netnames")).toObject();
-        for (auto netname = netnames.begin(); netname != netnames.end(); ++netname) {
-            const QJsonObject object = netname.value().toObject();
-            if (object.value(QLatin1String("hide_name")).toInt() != 0)
-                continue;
-            Net net;
-            net.attributes = object.value(QLatin1String("attributes")).toObject();
-            // A net of a netlist flattened already keeps its path in "hdlname", one blank between names.
-            const QString hdlname = net.attributes.value(QLatin1String("hdlname")).toString();
-            net.path = instance.path + (hdlname.isEmpty() ? QStringList{netname.key()} : hdlname.split(QLatin1Char(' ')));
-            net.yosysName = net.path.join(QLatin1Char('.'));
-            net.offset = object.value(QLatin1String("offset")).toInt();
-            net.upto = object.value(QLatin1String("upto")).toInt() != 0;
-            const QJsonArray bits = object.value(QLatin1String("bits")).toArray();
-            net.width = int(bits.size());
-            for (const QJsonValue bit : bits) {
-                const qint64 number = bitNumber(bit);
-                const bool constant = number == -1 || number == -2;
-                net.bits.append(number < 0 ? number : instance.base + number);
-                net.driven.append(constant || (number >= 0 && driven.contains(groups.find(instance.base + int(number)))));
-            }
-            net.port = instance.path.isEmpty() && topPorts.contains(netname.key());
-            m_nets.append(net);
+    const QJsonObject memories = module.value(QLatin1String("memories")).toObject();
+    for (auto memory = memories.begin(); memory != memories.end(); ++memory) {
+        const QString hdlname = memory.value().toObject().value(QLatin1String("attributes")).toObject().value(QLatin1String("hdlname")).toString();
+        const QStringList path = hdlname.isEmpty() ? QStringList{unescaped(memory.key())} : hdlname.split(QLatin1Char(' '));
+        m_slashMemories.insert(path.join(QLatin1Char('/')));
+        m_dotMemories.insert(path.join(QLatin1Char('.')));
+    }
+
+    const QJsonObject netnames = module.value(QLatin1String("netnames")).toObject();
+    for (auto netname = netnames.begin(); netname != netnames.end(); ++netname) {
+        const QJsonObject object = netname.value().toObject();
+        if (object.value(QLatin1String("hide_name")).toInt() != 0 || madeByYosys(netname.key()))
+            continue;
+        const QJsonValue bits = object.value(QLatin1String("bits"));
+        const double offset = object.value(QLatin1String("offset")).toDouble();
+        if (!isBitArray(bits) || bits.toArray().isEmpty())
+            return refuse(QStringLiteral("net \"%1\"").arg(netname.key()), QStringLiteral("has bits that are no bit numbers"));
+        // Every index of its range fits in an int.
+        if (offset != double(int(offset)) || std::abs(offset) + double(bits.toArray().size()) > double(highestBitNumber))
+            return refuse(QStringLiteral("net \"%1\"").arg(netname.key()), QStringLiteral("has an offset of %1").arg(offset));
+        Net net;
+        net.attributes = object.value(QLatin1String("attributes")).toObject();
+        net.yosysName = unescaped(netname.key());
+        // The names of the instances down to it, one blank between them, as flatten keeps them.
+        const QString hdlname = net.attributes.value(QLatin1String("hdlname")).toString();
+        net.path = hdlname.isEmpty() ? QStringList{net.yosysName} : hdlname.split(QLatin1Char(' '));
+        net.offset = int(offset);
+        net.upto = object.value(QLatin1String("upto")).toInt() != 0;
+        net.width = int(bits.toArray().size());
+        for (const QJsonValue bit : bits.toArray()) {
+            const qint64 number = bitNumber(bit);
+            net.bits.append(number);
+            net.driven.append(number == constantZero || number == constantOne || (number > 0 && driven.contains(number)));
         }
+        net.port = hdlname.isEmpty() && ports.contains(netname.key());
+        m_nets.append(net);
     }
     // One key per net that sorts as its path does: \x01 sorts below every character of a name.
     QVector<QPair<QString, int>> order;
@@ -258,17 +260,31 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
     for (int i = 0; i < m_nets.size(); ++i) {
         m_slashNames.append(m_nets.at(i).name(QLatin1Char('/')));
         m_dotNames.append(m_nets.at(i).name(QLatin1Char('.')));
-        m_bySlash.insert(m_slashNames.last(), i);
-        m_byDot.insert(m_dotNames.last(), i);
+        for (auto names : {std::make_pair(&m_bySlash, m_slashNames.last()), std::make_pair(&m_byDot, m_dotNames.last())})
+            names.first->insert(names.second, names.first->contains(names.second) ? -1 : i);
     }
     return true;
 }
 
-const Net *Netlist::byName(const QString &name, QChar separator) const
+QVector<const Net *> Netlist::all(const QString &name, QChar separator) const
+{
+    const QVector<QString> &names = separator == QLatin1Char('.') ? m_dotNames : m_slashNames;
+    QVector<const Net *> found;
+    for (int i = 0; i < names.size(); ++i) {
+        if (names.at(i) == name)
+            found.append(&m_nets.at(i));
+    }
+    return found;
+}
+
+const Net *Netlist::byName(const QString &name, QChar separator, bool *ambiguous) const
 {
     const QHash<QString, int> &names = separator == QLatin1Char('.') ? m_byDot : m_bySlash;
     const auto found = names.constFind(name);
-    return found == names.constEnd() ? nullptr : &m_nets.at(*found);
+    *ambiguous = found != names.constEnd() && *found < 0;
+    if (found == names.constEnd())
+        return nullptr;
+    return *ambiguous ? all(name, separator).first() : &m_nets.at(*found);
 }
 
 NetBit Netlist::find(QString name, QChar separator) const
@@ -276,16 +292,24 @@ NetBit Netlist::find(QString name, QChar separator) const
     if (name.size() > 2 && name.startsWith(QLatin1Char('\\')) && name.endsWith(QLatin1Char(' ')))
         name = name.mid(1, name.size() - 2);
     // A whole name first: a net may itself be called "bus[0]".
-    if (const Net *net = byName(name, separator)) {
+    bool ambiguous = false;
+    if (const Net *net = byName(name, separator, &ambiguous)) {
+        if (ambiguous)
+            return {NetBit::Ambiguous, net, -1};
         if (net->width == 1)
             return {NetBit::Found, net, 0};
         return {NetBit::Vector, net, -1};
     }
     static const QRegularExpression bitSelect(QStringLiteral("^(.+)\\[(-?\\d+)\\]$"));
     const QRegularExpressionMatch match = bitSelect.match(name);
-    const Net *net = match.hasMatch() ? byName(match.captured(1), separator) : nullptr;
+    const Net *net = match.hasMatch() ? byName(match.captured(1), separator, &ambiguous) : nullptr;
+    const QSet<QString> &memories = separator == QLatin1Char('.') ? m_dotMemories : m_slashMemories;
+    if (!net && (memories.contains(name) || (match.hasMatch() && memories.contains(match.captured(1)))))
+        return {NetBit::Memory, nullptr, -1};
     if (!net)
         return {};
+    if (ambiguous)
+        return {NetBit::Ambiguous, net, -1};
     bool ok = false;
     const int index = match.captured(2).toInt(&ok);
     const int bit = ok ? net->bitOf(index) : -1;

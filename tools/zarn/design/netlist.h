@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QJsonObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -14,7 +15,7 @@ struct Net
 {
     /** The instance names down to it, then its own name. */
     QStringList path;
-    /** Its name once Yosys has flattened the design (and in the netlist Yosys writes then). */
+    /** Its name in the flattened netlist Yosys writes, without the escape's backslash and blank. */
     QString yosysName;
     int width = 1;
     /** The design's index of its least significant bit. */
@@ -30,6 +31,11 @@ struct Net
     QJsonObject attributes;
 
     QString name(QChar separator) const { return path.join(separator); }
+    /**
+     * Its name as a configuration writes it: name(), escaped as in Verilog
+     * where the plain name would be no identifier ("\\1digit ").
+     */
+    QString configurationName(QChar separator) const;
     int msb() const { return upto ? offset : offset + width - 1; }
     int lsb() const { return upto ? offset + width - 1 : offset; }
     /** Declared with a range: named with one, and its bits by index. */
@@ -38,7 +44,7 @@ struct Net
     int bitOf(int index) const;
     /** The design's index of the bit at @p position in bits. */
     int indexOf(int position) const { return upto ? offset + width - 1 - position : offset + position; }
-    /** "name" or "name[msb:lsb]". */
+    /** "name" or "name[msb:lsb]", named as configurationName() names it. */
     QString declaredName(QChar separator) const;
     /** How many of its bits are driven. */
     int drivenBits() const;
@@ -51,6 +57,8 @@ struct NetBit
         Found,      ///< net and bit are set
         Vector,     ///< the name is a whole vector of more than one bit: net is set
         OutOfRange, ///< a bit index outside the vector's range: net is set
+        Ambiguous,  ///< two or more nets have this name: net is the first of them
+        Memory,     ///< no net, but a memory (an array of words) of this name or a word of it
         Missing,    ///< no such net
     };
     Result result = Missing;
@@ -59,24 +67,31 @@ struct NetBit
 };
 
 /**
- * The named nets of a design as Yosys's flatten would leave them, read once
- * from Yosys's JSON of the design with its hierarchy, looked up by the
- * configuration's names.
+ * The named nets of a design as Yosys's flatten leaves them, read once from
+ * Yosys's JSON of the flattened design, looked up by the configuration's
+ * names.
  */
 class Netlist
 {
 public:
     /**
-     * Reads the netlist Yosys's write_json gave for the design whose top
-     * module is @p top, flattening it; false with @p error when it is not
-     * there.  Yosys's own nets (those it marks hidden) are left out, and
-     * modules that flatten keeps whole (black boxes, keep_hierarchy) stay
-     * closed.
+     * Reads the netlist Yosys's write_json gave for the flattened design
+     * whose top module is @p top; false with @p error when it is not there
+     * or not as Yosys writes it (each refusal names the member).  Yosys's
+     * own nets (those it marks hidden, and the temporaries of functions and
+     * tasks) are left out; the nets of modules that flatten keeps whole
+     * (black boxes, keep_hierarchy) are not the top's, and not listed.
      */
     bool read(QByteArray json, const QString &top, QString *error);
 
     QString top() const { return m_top; }
     const QVector<Net> &nets() const { return m_nets; }
+    /** The names of the modules in the netlist: the top, and those flatten keeps. */
+    const QStringList &modules() const { return m_modules; }
+    /** Whether the top module has a cell (an instance) named @p name, as Yosys names it. */
+    bool hasCell(const QString &name) const { return m_cells.contains(name); }
+    /** The nets that @p name names, when find() gives Ambiguous. */
+    QVector<const Net *> all(const QString &name, QChar separator) const;
 
     /**
      * The net or bit that @p name names, instance names separated by
@@ -89,14 +104,20 @@ public:
     QStringList nearest(const QString &name, QChar separator, int count) const;
 
 private:
-    const Net *byName(const QString &name, QChar separator) const;
+    // The net of the name, or null; the first of them, and @p ambiguous set, when more than one net has it.
+    const Net *byName(const QString &name, QChar separator, bool *ambiguous) const;
     /** The nearest among the nets @p candidates (all where null), as nearest() gives them. */
     QVector<QPair<int, int>> nearestAmong(const QString &base, bool bit, QChar separator, int count, const QVector<int> *candidates) const;
 
     QString m_top;
+    QStringList m_modules;
+    QSet<QString> m_cells;
+    QSet<QString> m_slashMemories; // the memories' names, as nets are named
+    QSet<QString> m_dotMemories;
     QVector<Net> m_nets;
     QVector<QString> m_slashNames; // of m_nets, in their order
     QVector<QString> m_dotNames;
+    // -1 for a name that more than one net has.
     QHash<QString, int> m_bySlash;
     QHash<QString, int> m_byDot;
     // The nets by their own name and by the path above them, for the few

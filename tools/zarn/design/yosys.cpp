@@ -1,37 +1,48 @@
 #include "yosys.h"
+#include "workdirectory.h"
+#include "yosysprocess.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 namespace Design {
 
 namespace {
 
 const char designOption[] = "design";
+const char paramOption[] = "param";
+const char timeoutOption[] = "yosys-timeout";
 
 // "Yosys 0.23 (git sha1 ...)" and later; 0.23 is what Debian 12 ships.
-bool recentEnough(const QString &program)
+bool recentEnough(const QString &program, WorkDirectory *work)
 {
-    QProcess yosys;
-    yosys.start(program, {QStringLiteral("-V")});
-    if (!yosys.waitForFinished(30000) || yosys.exitStatus() != QProcess::NormalExit || yosys.exitCode() != 0)
+    const YosysRun version = runYosys(program, {QStringLiteral("-V")}, 30, work);
+    if (version.outcome != YosysRun::Finished || version.exitCode != 0)
         return false;
-    const QRegularExpressionMatch version = QRegularExpression(QStringLiteral("^Yosys (\\d+)\\.(\\d+)")).match(QString::fromUtf8(yosys.readAllStandardOutput()));
-    return version.hasMatch() && (version.captured(1).toInt() > 0 || version.captured(2).toInt() >= 23);
+    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("^Yosys (\\d+)\\.(\\d+)")).match(QString::fromUtf8(version.output));
+    return match.hasMatch() && (match.captured(1).toInt() > 0 || match.captured(2).toInt() >= 23);
 }
 
-// A Yosys script splits its arguments at blanks and reads no quotes in
-// options, so every path goes in through a plain name in the working
-// directory: a link to the file or include directory.
-QString linkInto(const QDir &work, const QString &path, const QString &name)
+// A Yosys script reads a file name in double quotes, blanks and all, but
+// has no escape for a quote inside, and takes an option's value up to the
+// first blank.
+bool quotable(const QString &path)
 {
-    return QFile::link(QFileInfo(path).absoluteFilePath(), work.filePath(name)) ? name : QString();
+    return !std::any_of(path.cbegin(), path.cend(), [](QChar c) { return c == QLatin1Char('"') || c.category() == QChar::Other_Control; });
+}
+
+bool plain(const QString &text)
+{
+    return quotable(text) && !std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isSpace(); });
+}
+
+QString quoted(const QString &path)
+{
+    return QLatin1Char('"') + path + QLatin1Char('"');
 }
 
 // The last error Yosys printed ("ERROR: ...", or "FILE:LINE: ERROR: ..."
@@ -44,7 +55,35 @@ QString yosysError(const QByteArray &output)
         if (at >= 0)
             return QString(*line).remove(at, 7);
     }
-    return lines.isEmpty() ? QStringLiteral("Yosys stopped without a word") : lines.last();
+    return lines.isEmpty() ? QString() : lines.last();
+}
+
+// A parameter's value as chparam takes it: a number as Verilog writes one
+// (42, -3, 8'hFF, 'b101), a string in double quotes, or any other text,
+// which is a string.  Empty where the value cannot be given to Yosys.
+QString parameterValue(const QString &value)
+{
+    static const QRegularExpression number(QStringLiteral("^(-?[0-9]+|[0-9]*'[sS]?([bB][01xXzZ_]+|[oO][0-7xXzZ_]+|[dD][0-9_]+|[hH][0-9a-fA-FxXzZ_]+))$"));
+    if (number.match(value).hasMatch())
+        return value;
+    const bool inQuotes = value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'));
+    const QString text = inQuotes ? value.mid(1, value.size() - 2) : value;
+    const bool printable = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F && c != QLatin1Char('"') && c != QLatin1Char('\\'); });
+    return printable && !text.isEmpty() ? quoted(text) : QString();
+}
+
+QString readParameters(const QStringList &values, Sources *sources)
+{
+    static const QRegularExpression name(QStringLiteral("^[A-Za-z_][A-Za-z0-9_$]*$"));
+    for (const QString &parameter : values) {
+        const qsizetype equals = parameter.indexOf(QLatin1Char('='));
+        const QString value = equals < 0 ? QString() : parameterValue(parameter.mid(equals + 1));
+        if (equals < 0 || !name.match(parameter.left(equals)).hasMatch() || value.isEmpty())
+            return QStringLiteral("--param takes NAME=VALUE, a parameter name and a number (8, 'hFF) or printable ASCII text without "
+                                  "\\ or \", not '%1'").arg(parameter);
+        sources->parameters.append({parameter.left(equals), value});
+    }
+    return QString();
 }
 
 } // namespace
@@ -56,8 +95,12 @@ void addSourceOptions(QCommandLineParser &parser)
         {QStringLiteral("top"), QStringLiteral("The design's top module."), QStringLiteral("MODULE")},
         {QStringLiteral("define"), QStringLiteral("A macro for the design's sources (repeat for more)."), QStringLiteral("NAME[=VALUE]")},
         {QStringLiteral("include-dir"), QStringLiteral("A directory the design's sources include from (repeat for more)."), QStringLiteral("DIR")},
+        {QLatin1String(paramOption), QStringLiteral("A parameter of the top module: a number (8, 'hFF) or text, which is a string (repeat for more)."),
+         QStringLiteral("NAME=VALUE")},
         {QStringLiteral("hierarchy-separator"), QStringLiteral("What separates instance names in net names: / (the default) or ."),
          QStringLiteral("CHAR"), QStringLiteral("/")},
+        {QLatin1String(timeoutOption), QStringLiteral("Stop Yosys after SECONDS (3600 by default; 0: no limit)."), QStringLiteral("SECONDS"),
+         QStringLiteral("3600")},
     });
 }
 
@@ -79,131 +122,167 @@ QString readSourceOptions(const QCommandLineParser &parser, const QStringList &m
     if (separator != QLatin1String("/") && separator != QLatin1String("."))
         return QStringLiteral("--hierarchy-separator takes / or ., not '%1'").arg(separator);
     sources->separator = separator.at(0);
+    bool ok = false;
+    sources->yosysSeconds = parser.value(QLatin1String(timeoutOption)).toInt(&ok);
+    if (!ok || sources->yosysSeconds < 0)
+        return QStringLiteral("--yosys-timeout takes a number of seconds (0: no limit), not '%1'").arg(parser.value(QLatin1String(timeoutOption)));
     static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_$]*$"));
     if (!identifier.match(sources->top).hasMatch())
         return QStringLiteral("--top takes a module name, not '%1'").arg(sources->top);
     static const QRegularExpression define(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*(=\\S*)?$"));
     for (const QString &macro : std::as_const(sources->defines)) {
-        if (!define.match(macro).hasMatch())
+        if (!define.match(macro).hasMatch() || !plain(macro))
             return QStringLiteral("--define takes NAME or NAME=VALUE without blanks, not '%1'").arg(macro);
     }
+    const QString parameterProblem = readParameters(parser.values(QLatin1String(paramOption)), sources);
+    if (!parameterProblem.isEmpty())
+        return parameterProblem;
     for (const QString &file : std::as_const(sources->files)) {
         QFile source(file);
         if (!source.open(QIODevice::ReadOnly) || QFileInfo(file).isDir())
             return QStringLiteral("%1: %2").arg(file, QFileInfo(file).isDir() ? QStringLiteral("is a directory") : source.errorString());
+        if (!quotable(file))
+            return QStringLiteral("%1: a double quote or control character in the name, which Yosys cannot read; rename the file").arg(file);
     }
     for (const QString &dir : std::as_const(sources->includeDirs)) {
         if (!QFileInfo(dir).isDir())
             return QStringLiteral("%1: no such directory").arg(dir);
+        if (!plain(dir))
+            return QStringLiteral("%1: white space or a double quote in the name, which Yosys's -I cannot carry; use a path without them").arg(dir);
     }
     return QString();
 }
+
+namespace {
+
+// The Yosys script that reads, elaborates and flattens the design, and
+// writes what zarn reads back into @p work.
+QString script(const Sources &sources, const WorkDirectory &work, const QString &passes, const QString &verilogPasses, bool verilog)
+{
+    QString read = QStringLiteral("read_verilog -sv -defer");
+    for (const QString &macro : sources.defines)
+        read += QStringLiteral(" -D") + macro;
+    for (const QString &dir : sources.includeDirs)
+        read += QStringLiteral(" -I") + dir;
+    QString text;
+    for (const QString &file : sources.files)
+        text += read + QLatin1Char(' ') + quoted(file) + QLatin1Char('\n');
+    if (!sources.parameters.isEmpty()) {
+        text += QStringLiteral("chparam");
+        for (const auto &parameter : sources.parameters)
+            text += QStringLiteral(" -set %1 %2").arg(parameter.first, parameter.second);
+        text += QLatin1Char(' ') + sources.top + QLatin1Char('\n');
+    }
+    // Only the top module, and what flatten keeps whole, are left once flatten leaves the others unused.
+    text += QStringLiteral("hierarchy -check -top %1\nproc\nflatten\nhierarchy -top %1\n").arg(sources.top);
+    text += passes + QLatin1Char('\n');
+    text += QStringLiteral("write_json %1\n").arg(quoted(work.filePath(QStringLiteral("design.json"))));
+    if (verilog)
+        text += verilogPasses + QStringLiteral("\nattrmap -remove src\nattrmap -modattr -remove src\nwrite_verilog %1\n").arg(quoted(work.filePath(QStringLiteral("design.v"))));
+    return text;
+}
+
+QString outcome(const YosysRun &run, const Sources &sources)
+{
+    const QString said = yosysError(run.output);
+    switch (run.outcome) {
+    case YosysRun::NotStarted:
+        return QStringLiteral("Yosys could not be started");
+    case YosysRun::TimedOut:
+        return QStringLiteral("Yosys ran for longer than %1 s and was stopped; give --yosys-timeout more (0: no limit)").arg(sources.yosysSeconds);
+    case YosysRun::Crashed:
+        return QStringLiteral("Yosys crashed while reading the design%1").arg(said.isEmpty() ? QString() : QStringLiteral("; its last words: ") + said);
+    case YosysRun::Finished:
+        break;
+    }
+    if (run.exitCode == 0)
+        return QString();
+    return QStringLiteral("Yosys could not read the design: %1")
+        .arg(said.isEmpty() ? QStringLiteral("Yosys stopped with exit code %1 without a word").arg(run.exitCode) : said);
+}
+
+// What Yosys wrote, whole: Yosys may end with 0 having written a file only in
+// part (a full disk), so each is checked for its last line.
+QString readWritten(const QString &path, const char *ending, const char *what, QByteArray *text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("Yosys wrote no %1: %2").arg(QLatin1String(what), file.errorString());
+    *text = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("Yosys's %1 cannot be read: %2").arg(QLatin1String(what), file.errorString());
+    if (!text->endsWith(ending))
+        return QStringLiteral("Yosys's %1 is cut short (%2 bytes; is the disk of TMPDIR %3 full?)").arg(QLatin1String(what)).arg(text->size()).arg(QDir::tempPath());
+    return QString();
+}
+
+} // namespace
 
 QByteArray elaborate(const Sources &sources, const QString &command, const QString &passes, QString *error, const QString &verilogPasses,
                      QByteArray *verilog)
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("yosys"));
-    if (program.isEmpty() || !recentEnough(program)) {
-        *error = QStringLiteral("%1 needs Yosys 0.23 or later; install the Debian package yosys").arg(command);
-        return {};
-    }
     // Qt's temporary path is empty for a TMPDIR that names no directory, and
     // its temporary directory would then be made at the file-system root.
     const QString temporary = QDir::tempPath();
-    if (temporary.isEmpty() || !QFileInfo(temporary).isDir()) {
+    if (!program.isEmpty() && (temporary.isEmpty() || !QFileInfo(temporary).isDir())) {
         *error = QStringLiteral("TMPDIR=%1 names no directory, where Yosys would work; set it to one, or unset it")
                      .arg(qEnvironmentVariable("TMPDIR"));
         return {};
     }
-    QTemporaryDir work(temporary + QLatin1String("/zarn-XXXXXX"));
-    if (!work.isValid()) {
-        *error = QStringLiteral("cannot make a working directory for Yosys: %1").arg(work.errorString());
+    WorkDirectory work;
+    if (program.isEmpty() || (work.error().isEmpty() && !recentEnough(program, &work))) {
+        *error = QStringLiteral("%1 needs Yosys 0.23 or later; install the Debian package yosys").arg(command);
         return {};
     }
-    const QDir dir(work.path());
-    QString read = QStringLiteral("read_verilog -sv");
-    for (const QString &macro : sources.defines)
-        read += QStringLiteral(" -D") + macro;
-    for (int i = 0; i < sources.includeDirs.size(); ++i) {
-        const QString link = linkInto(dir, sources.includeDirs.at(i), QStringLiteral("include%1").arg(i));
-        if (!link.isEmpty())
-            read += QStringLiteral(" -I") + link;
+    if (!work.error().isEmpty()) {
+        *error = work.error();
+        return {};
     }
-    QString script;
-    for (int i = 0; i < sources.files.size(); ++i) {
-        // A source includes from its own directory: keep that one reachable.
-        const QFileInfo file(sources.files.at(i));
-        const QString directory = linkInto(dir, file.absolutePath(), QStringLiteral("directory%1").arg(i));
-        const QString source = linkInto(dir, file.absoluteFilePath(), QStringLiteral("source%1.v").arg(i));
-        if (directory.isEmpty() || source.isEmpty()) {
-            *error = QStringLiteral("cannot link %1 into Yosys's working directory").arg(sources.files.at(i));
-            return {};
-        }
-        script += read + QStringLiteral(" -I%1 %2\n").arg(directory, source);
+    if (!quotable(work.path())) {
+        *error = QStringLiteral("TMPDIR=%1 holds a double quote or control character, which Yosys cannot write to; set it to another directory").arg(temporary);
+        return {};
     }
-    // The netlist is written before flatten: a flattened one is many times
-    // the size, and Yosys takes longer to write it than to flatten.
-    script += QStringLiteral("hierarchy -check -top %1\nproc\n").arg(sources.top) + passes + QStringLiteral("\nwrite_json design.json\n");
-    // Only the top module is left once flatten leaves the others unused.
-    if (verilog)
-        script += QStringLiteral("flatten\nhierarchy -top %1\n").arg(sources.top) + verilogPasses + QStringLiteral("\nwrite_verilog -noattr design.v\n");
-    QFile scriptFile(dir.filePath(QStringLiteral("design.ys")));
-    if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script.toUtf8()) < 0 || !scriptFile.flush()) {
+    QFile scriptFile(work.filePath(QStringLiteral("design.ys")));
+    if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script(sources, work, passes, verilogPasses, verilog).toUtf8()) < 0 || !scriptFile.flush()) {
         *error = QStringLiteral("cannot write the Yosys script: %1").arg(scriptFile.errorString());
         return {};
     }
     scriptFile.close();
 
-    QProcess yosys;
-    yosys.setWorkingDirectory(work.path());
-    yosys.setProcessChannelMode(QProcess::MergedChannels);
-    yosys.start(program, {QStringLiteral("-q"), QStringLiteral("-s"), QStringLiteral("design.ys")});
-    if (!yosys.waitForFinished(-1) || yosys.exitStatus() != QProcess::NormalExit || yosys.exitCode() != 0) {
-        QString said = yosysError(yosys.readAll());
-        for (auto i = sources.files.size() - 1; i >= 0; --i)
-            said.replace(QStringLiteral("source%1.v").arg(i), sources.files.at(i));
-        *error = QStringLiteral("Yosys could not read the design: %1").arg(said);
+    const YosysRun run = runYosys(program, {QStringLiteral("-q"), QStringLiteral("-s"), scriptFile.fileName()}, sources.yosysSeconds, &work);
+    *error = outcome(run, sources);
+    if (!error->isEmpty())
         return {};
-    }
-    QFile json(dir.filePath(QStringLiteral("design.json")));
-    if (!json.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Yosys wrote no netlist: %1").arg(json.errorString());
-        return {};
-    }
-    if (verilog) {
-        QFile netlist(dir.filePath(QStringLiteral("design.v")));
-        if (!netlist.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("Yosys wrote no Verilog: %1").arg(netlist.errorString());
-            return {};
-        }
-        *verilog = netlist.readAll();
-    }
-    return json.readAll();
+    QByteArray json;
+    *error = readWritten(work.filePath(QStringLiteral("design.json")), "}\n", "netlist", &json);
+    if (error->isEmpty() && verilog)
+        *error = readWritten(work.filePath(QStringLiteral("design.v")), "endmodule\n", "Verilog", verilog);
+    return error->isEmpty() ? json : QByteArray();
 }
 
 namespace {
 
-// "source3.v:12.14-12.17": 3, 12, 14.
-const QRegularExpression placePattern(QStringLiteral("^source(\\d+)\\.v:(\\d+)\\.(\\d+)"));
+// "cpu/core.v:12.14-12.17": cpu/core.v, 12, 14; the file name may hold colons.
+const QRegularExpression placePattern(QStringLiteral("^(.*):(\\d+)\\.(\\d+)(-\\d+\\.\\d+)?$"));
 
 } // namespace
 
 QString sourcePlace(const Sources &sources, const QString &src)
 {
-    const QString last = src.section(QLatin1Char('|'), -1);
-    const QRegularExpressionMatch match = placePattern.match(last);
-    const int file = match.captured(1).toInt();
-    if (!match.hasMatch() || file >= sources.files.size())
+    const QRegularExpressionMatch match = placePattern.match(src.section(QLatin1Char('|'), -1));
+    if (!match.hasMatch())
         return sources.top;
-    return QStringLiteral("%1:%2:%3").arg(sources.files.at(file), match.captured(2), match.captured(3));
+    return QStringLiteral("%1:%2:%3").arg(match.captured(1), match.captured(2), match.captured(3));
 }
 
-QVector<int> sourceOrder(const QString &src)
+QVector<int> sourceOrder(const Sources &sources, const QString &src)
 {
     QVector<int> order;
     for (const QString &place : src.split(QLatin1Char('|'))) {
         const QRegularExpressionMatch match = placePattern.match(place);
-        order << match.captured(1).toInt() << match.captured(2).toInt() << match.captured(3).toInt();
+        const qsizetype file = sources.files.indexOf(match.captured(1));
+        order << int(file < 0 ? sources.files.size() : file) << match.captured(2).toInt() << match.captured(3).toInt();
     }
     return order;
 }

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QPair>
 #include <QVector>
 
 class QCommandLineParser;
@@ -17,10 +18,16 @@ struct Sources
     QString top;
     QStringList defines;     ///< NAME or NAME=VALUE
     QStringList includeDirs;
+    /** The top module's parameters: name, and value as Yosys's chparam takes it (a number, or a string in quotes). */
+    QVector<QPair<QString, QString>> parameters;
     QChar separator = QLatin1Char('/'); ///< between the instance names of a hierarchical net name
+    int yosysSeconds = 3600;            ///< how long a Yosys run may take; 0: no limit
 };
 
-/** Adds --design, --top, --define, --include-dir and --hierarchy-separator to @p parser. */
+/**
+ * Adds --design, --top, --define, --include-dir, --param,
+ * --hierarchy-separator and --yosys-timeout to @p parser.
+ */
 void addSourceOptions(QCommandLineParser &parser);
 
 /**
@@ -32,27 +39,36 @@ void addSourceOptions(QCommandLineParser &parser);
 QString readSourceOptions(const QCommandLineParser &parser, const QStringList &moreFiles, Sources *sources);
 
 /**
- * Runs Yosys on @p sources: reads them, elaborates the top module, runs
- * proc, then @p passes (more Yosys commands, may be empty), and returns the
- * design, its hierarchy kept, as write_json writes it.  With @p verilog,
- * then flattens the design, runs @p verilogPasses and writes the top module
- * alone as Verilog into it.
+ * Runs Yosys on @p sources from the current directory, as the user's own
+ * synthesis run would: reads them where they are (each deferred, so that
+ * the top's parameters apply before anything is elaborated), elaborates
+ * the top module with its parameters, runs proc and flatten, then
+ * @p passes (more Yosys commands, may be empty), and returns the design as
+ * write_json writes it: the top module flattened, and the modules flatten
+ * keeps whole.  With @p verilog, then runs @p verilogPasses and writes the
+ * design as Verilog into it, without Yosys's source attributes.
  * On failure an empty array and, in @p error, a line that says why: Yosys
- * missing or older than 0.23 (naming @p command, which needs it), or what
- * Yosys said.
+ * missing or older than 0.23 (naming @p command, which needs it), what
+ * Yosys said, that it crashed or ran out of time, or that what it wrote is
+ * not whole.
  */
 QByteArray elaborate(const Sources &sources, const QString &command, const QString &passes, QString *error,
                      const QString &verilogPasses = QString(), QByteArray *verilog = nullptr);
 
 /**
  * Where Yosys's "src" attribute @p src says a net is declared, as
- * "FILE:LINE:COLUMN" with the file as @p sources names it: the last place
- * of a chain, which is the declaration itself.
+ * "FILE:LINE:COLUMN" with the file as the user named it (or, for an
+ * included file, as Yosys found it): the last place of a chain, which is
+ * the declaration itself; the top module's name when @p src names no place.
  */
 QString sourcePlace(const Sources &sources, const QString &src);
 
-/** The places of @p src as numbers, (file, line, column) for each place of the chain, for sorting in source order. */
-QVector<int> sourceOrder(const QString &src);
+/**
+ * The places of @p src as numbers, (file, line, column) for each place of
+ * the chain, for sorting in source order: files in the order of
+ * @p sources, included files after them.
+ */
+QVector<int> sourceOrder(const Sources &sources, const QString &src);
 
 } // namespace Design
 
