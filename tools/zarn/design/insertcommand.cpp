@@ -12,17 +12,24 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 
 namespace {
 
 const char *const jtagPins[] = {"tms_pad_i", "tck_pad_i", "tdi_pad_i", "tdo_pad_o"};
 
-// The design's ports gain the JTAG pins the debug top module needs.
-const char jtagPorts[] = "add -input tms_pad_i 1\n"
-                         "add -input tck_pad_i 1\n"
-                         "add -input tdi_pad_i 1\n"
-                         "add -output tdo_pad_o 1\n";
+// The top module's ports gain the JTAG pins the debug top module needs
+// (and only the top's, where flatten keeps other modules).
+QString jtagPorts(const QString &top)
+{
+    return QStringLiteral("add -input tms_pad_i 1 %1\n"
+                          "add -input tck_pad_i 1 %1\n"
+                          "add -input tdi_pad_i 1 %1\n"
+                          "add -output tdo_pad_o 1 %1\n")
+        .arg(top);
+}
 
 // Every identifier can be written escaped, and "\a " is the same as "a".
 QString escaped(const QString &name)
@@ -66,6 +73,58 @@ QString debugInstance(const QString &module, const QStringList &ports, const Des
         *text += "        ." + port.toUtf8() + "(" + connection.toUtf8() + ")" + (i + 1 < ports.size() ? ",\n" : "\n");
     }
     *text += "    );\n";
+    return QString();
+}
+
+// The names the insertion adds must be new to the flattened design: the
+// debug module's (the design's own modules that flatten keeps are written
+// beside the top) and its instance's (a cell of the top).
+QString checkNames(const QString &module, const Design::Netlist &netlist, const Design::Sources &sources)
+{
+    if (netlist.modules().contains(module))
+        return QStringLiteral("the design has a module %1 already, the name of the debug top module; rename it").arg(module);
+    if (netlist.hasCell(QStringLiteral("u_zarn_debug")))
+        return QStringLiteral("the design %1 has an instance u_zarn_debug already, the name of the debug instance; rename it").arg(sources.top);
+    return QString();
+}
+
+// The names Yosys's Verilog declares in the module @p body: one declaration a
+// line ("  wire [3:0] \\u_core.pc ;", "  input clk;").
+QSet<QByteArray> declaredNames(const QByteArray &body)
+{
+    static const QRegularExpression declaration(QStringLiteral("^\\s*(?:wire|reg|input|output|inout)\\b(?:\\s*signed)?(?:\\s*\\[[^\\]]*\\])?\\s*(\\\\\\S+ |[A-Za-z_][A-Za-z0-9_$]*)"),
+                                                QRegularExpression::MultilineOption);
+    QSet<QByteArray> names;
+    const QString text = QString::fromUtf8(body);
+    for (auto match = declaration.globalMatch(text); match.hasNext();) {
+        QString name = match.next().captured(1);
+        if (name.startsWith(QLatin1Char('\\')))
+            name = name.mid(1, name.size() - 2);
+        names.insert(name.toUtf8());
+    }
+    return names;
+}
+
+// Puts the debug instance before the end of the top module, wherever Yosys
+// wrote it among the modules that flatten keeps, once every net it connects
+// is declared there.
+QString insertInstance(QByteArray *verilog, const QString &top, const QByteArray &instance)
+{
+    const QByteArray header = "\nmodule " + top.toUtf8() + "(";
+    const qsizetype start = verilog->indexOf(header);
+    const qsizetype end = start < 0 ? -1 : verilog->indexOf("\nendmodule\n", start);
+    if (end < 0)
+        return QStringLiteral("Yosys wrote no module %1").arg(top);
+    const QSet<QByteArray> declared = declaredNames(verilog->mid(start, end - start));
+    static const QRegularExpression connection(QStringLiteral("\\((\\\\\\S+ |[A-Za-z_][A-Za-z0-9_$]*)(\\[-?[0-9]+\\])?\\)"));
+    for (auto match = connection.globalMatch(QString::fromUtf8(instance)); match.hasNext();) {
+        QString name = match.next().captured(1);
+        if (name.startsWith(QLatin1Char('\\')))
+            name = name.mid(1, name.size() - 2);
+        if (!declared.contains(name.toUtf8()))
+            return QStringLiteral("the debug instance would connect %1, which Yosys's Verilog of %2 does not declare; nothing was written").arg(name, top);
+    }
+    verilog->insert(end + 1, instance);
     return QString();
 }
 
@@ -128,7 +187,7 @@ int runInsert(const QStringList &arguments)
     }
 
     QByteArray verilog;
-    const QByteArray json = Design::elaborate(sources, QStringLiteral("insert"), QString(), &error, QLatin1String(jtagPorts), &verilog);
+    const QByteArray json = Design::elaborate(sources, QStringLiteral("insert"), QString(), &error, jtagPorts(sources.top), &verilog);
     Design::Netlist netlist;
     if (json.isEmpty() || !netlist.read(json, sources.top, &error))
         return Console::fail(error);
@@ -156,7 +215,6 @@ int runInsert(const QStringList &arguments)
     if (exitCode != Console::Success)
         return exitCode;
 
-    // The debug top module goes in before the design's endmodule.
     const QString generated = output.stagingDirectory() + QLatin1String("/zarn/") + QLatin1String(analyzerFile.isEmpty() ? "xq_zarn_top.v" : "xq_qel_zarn_top.v");
     QFile topFile(generated);
     QString module;
@@ -165,12 +223,12 @@ int runInsert(const QStringList &arguments)
         return Console::fail(QStringLiteral("%1: cannot read the generated top module's ports").arg(output.published(generated)));
     QByteArray instance;
     error = debugInstance(module, ports, netlist, sources.separator, &instance);
-    const qsizetype end = verilog.lastIndexOf("endmodule");
-    if (error.isEmpty() && end < 0)
-        error = QStringLiteral("Yosys wrote no module %1").arg(sources.top);
+    if (error.isEmpty())
+        error = checkNames(module, netlist, sources);
+    if (error.isEmpty())
+        error = insertInstance(&verilog, sources.top, instance);
     if (!error.isEmpty())
         return Console::fail(error);
-    verilog.insert(end, instance);
 
     const QString base = output.stagingDirectory() + QLatin1Char('/') + sources.top + QLatin1String("_zarn");
     error = writeFile(base + QLatin1String(".v"), verilog, output);

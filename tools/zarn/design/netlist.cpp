@@ -85,6 +85,30 @@ int Net::drivenBits() const
     return int(std::count(driven.cbegin(), driven.cend(), true));
 }
 
+QVector<int> Net::drivenIndices() const
+{
+    QVector<int> indices;
+    for (int position = width - 1; position >= 0; --position) {
+        if (driven.at(position))
+            indices.append(indexOf(position));
+    }
+    return indices;
+}
+
+QString Net::drivenRanges() const
+{
+    const QVector<int> indices = drivenIndices();
+    QStringList runs;
+    for (int i = 0; i < indices.size();) {
+        int j = i;
+        while (j + 1 < indices.size() && std::abs(indices.at(j + 1) - indices.at(j)) == 1)
+            ++j;
+        runs.append(j == i ? QString::number(indices.at(i)) : QStringLiteral("%1:%2").arg(indices.at(i)).arg(indices.at(j)));
+        i = j + 1;
+    }
+    return runs.join(QLatin1Char(','));
+}
+
 namespace {
 
 // Yosys numbers a design's bits from 2 up, in int.
@@ -228,7 +252,7 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
             return refuse(QStringLiteral("net \"%1\"").arg(netname.key()), QStringLiteral("has bits that are no bit numbers"));
         // Every index of its range fits in an int.
         if (offset != double(int(offset)) || std::abs(offset) + double(bits.toArray().size()) > double(highestBitNumber))
-            return refuse(QStringLiteral("net \"%1\"").arg(netname.key()), QStringLiteral("has an offset of %1").arg(offset));
+            return refuse(QStringLiteral("net \"%1\"").arg(netname.key()), QStringLiteral("has an offset of %1").arg(QString::number(offset, 'g', 17)));
         Net net;
         net.attributes = object.value(QLatin1String("attributes")).toObject();
         net.yosysName = unescaped(netname.key());

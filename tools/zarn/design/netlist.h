@@ -48,6 +48,10 @@ struct Net
     QString declaredName(QChar separator) const;
     /** How many of its bits are driven. */
     int drivenBits() const;
+    /** The design's indices of its driven bits, most significant first. */
+    QVector<int> drivenIndices() const;
+    /** drivenIndices() as runs, most significant first: "7:4,1". */
+    QString drivenRanges() const;
 };
 
 /** What a configuration's net name is in the design. */

@@ -16,7 +16,7 @@ int runNets(const QStringList &arguments)
     parser.setApplicationDescription(QStringLiteral(
         "Lists every named net of the design, elaborated and flattened by Yosys, one per line: its name as a configuration "
         "names it (a vector with its range), its width, and whether the design drives it (driven, undriven, or how many "
-        "bits of it are)."));
+        "bits of it are, and which)."));
     Design::addSourceOptions(parser);
     const QCommandLineOption matchOption(QStringLiteral("match"), QStringLiteral("List only the nets whose name (without range) matches GLOB."),
                                          QStringLiteral("GLOB"));
@@ -46,16 +46,20 @@ int runNets(const QStringList &arguments)
             continue;
         const int driven = net.drivenBits();
         if (parser.isSet(jsonOption)) {
+            QJsonArray indices;
+            for (const int index : net.drivenIndices())
+                indices.append(index);
             nets.append(QJsonObject{{QStringLiteral("name"), name},
                                     {QStringLiteral("msb"), net.msb()},
                                     {QStringLiteral("lsb"), net.lsb()},
                                     {QStringLiteral("width"), net.width},
                                     {QStringLiteral("driven"), driven == net.width},
-                                    {QStringLiteral("drivenBits"), driven}});
+                                    {QStringLiteral("drivenBits"), driven},
+                                    {QStringLiteral("drivenIndices"), indices}});
             continue;
         }
         out << net.declaredName(sources.separator) << "  " << net.width << "  "
-            << (driven == net.width ? QStringLiteral("driven") : driven == 0 ? QStringLiteral("undriven") : QStringLiteral("%1 of %2 bits driven").arg(driven).arg(net.width))
+            << (driven == net.width ? QStringLiteral("driven") : driven == 0 ? QStringLiteral("undriven") : QStringLiteral("%1 of %2 bits driven: [%3]").arg(driven).arg(net.width).arg(net.drivenRanges()))
             << '\n';
     }
     if (parser.isSet(jsonOption))

@@ -35,7 +35,8 @@ void sweepStale(const QString &temporary)
             continue;
         }
         // A lock made a moment ago may not be taken yet by its live owner.
-        const bool old = QFileInfo(QFile::decodeName(lock)).lastModified().secsTo(QDateTime::currentDateTime()) > lockAgeSeconds;
+        const QDateTime made = QFileInfo(QFile::decodeName(lock)).lastModified();
+        const bool old = !made.isValid() || made.secsTo(QDateTime::currentDateTime()) > lockAgeSeconds;
         if (old && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
             QDir(entry.filePath()).removeRecursively();
         ::close(fd);

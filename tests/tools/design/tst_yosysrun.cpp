@@ -1,0 +1,235 @@
+// How the design commands take a Yosys that fails: broken or cut-short
+// netlists from a stand-in yosys on PATH, a Yosys that hangs, crashes or is
+// interrupted with zarn, and a TMPDIR that fills up under the real one.
+
+#include "filesystemfaults.h"
+#include "testdata.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <utime.h>
+
+namespace {
+
+// A yosys that answers -V as 0.23 does, then runs @p body with $json and
+// $verilog the files the script asks it to write.
+QString writeFakeYosys(const QString &dir, const QByteArray &body)
+{
+    const QString path = writeFile(dir + QLatin1String("/yosys"),
+                                   "#!/bin/sh\n"
+                                   "if [ \"$1\" = -V ]; then echo 'Yosys 0.23 (stand-in)'; exit 0; fi\n"
+                                   "json=$(sed -n 's/^write_json \"\\(.*\\)\"$/\\1/p' \"$3\")\n"
+                                   + body + "\n");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+QProcessEnvironment environmentWith(const QString &path, const QString &temporary)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!path.isEmpty())
+        environment.insert(QStringLiteral("PATH"), path + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
+    environment.insert(QStringLiteral("TMPDIR"), temporary);
+    return environment;
+}
+
+QStringList netsOf(const QString &design)
+{
+    return {QStringLiteral("nets"), QStringLiteral("--design"), design, QStringLiteral("--top"), QStringLiteral("top")};
+}
+
+QStringList workDirectories(const QString &temporary)
+{
+    return QDir(temporary).entryList({QStringLiteral("zarn-*")}, QDir::Dirs | QDir::Hidden);
+}
+
+bool gone(qint64 pid)
+{
+    // Reparented to init, a killed child is reaped soon after.
+    for (int i = 0; i < 50; ++i) {
+        if (::kill(pid_t(pid), 0) != 0)
+            return true;
+        QTest::qWait(100);
+    }
+    return false;
+}
+
+} // namespace
+
+class TestYosysRun : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_design = writeFile(m_dir.filePath(QStringLiteral("top.v")), "module top(input a, output y); assign y = a; endmodule\n");
+        QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("tmp"))));
+    }
+
+    void brokenYosys_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("message");
+        const QByteArray module = "{\"modules\": {\"top\": {\"ports\": {}, \"cells\": {}, \"netnames\": {\"a\": {\"hide_name\": 0, \"bits\": BITS, \"attributes\": {}OFFSET}}}}}";
+        const auto netlist = [&module](const char *bits, const char *offset = "") {
+            return "printf '%s\\n' '" + QByteArray(module).replace("BITS", bits).replace("OFFSET", offset) + "' > \"$json\"";
+        };
+        QTest::newRow("empty netlist") << QByteArray(": > \"$json\"") << QStringList() << QStringLiteral("Yosys's netlist is cut short (0 bytes; is the disk of TMPDIR @tmp full?)");
+        QTest::newRow("netlist cut short") << QByteArray("printf '{\"modules\": {\"top\"' > \"$json\"") << QStringList()
+                                           << QStringLiteral("Yosys's netlist is cut short (18 bytes; is the disk of TMPDIR @tmp full?)");
+        QTest::newRow("no netlist") << QByteArray("exit 0") << QStringList() << QStringLiteral("Yosys wrote no netlist: No such file or directory");
+        QTest::newRow("not JSON") << QByteArray("printf 'nonsense }\\n' > \"$json\"") << QStringList()
+                                  << QStringLiteral("Yosys's netlist cannot be read: illegal value at byte 1");
+        QTest::newRow("no top module") << QByteArray("printf '{\"modules\": {}}\\n' > \"$json\"") << QStringList() << QStringLiteral("Yosys's netlist holds no module top");
+        QTest::newRow("bit past 2^31") << netlist("[3000000000]") << QStringList()
+                                       << QStringLiteral("Yosys's netlist of top is not as Yosys writes it: net \"a\" has bits that are no bit numbers");
+        QTest::newRow("negative bit") << netlist("[-5]") << QStringList()
+                                      << QStringLiteral("Yosys's netlist of top is not as Yosys writes it: net \"a\" has bits that are no bit numbers");
+        QTest::newRow("no bits") << netlist("[]") << QStringList()
+                                 << QStringLiteral("Yosys's netlist of top is not as Yosys writes it: net \"a\" has bits that are no bit numbers");
+        QTest::newRow("offset past an int") << netlist("[2, 3]", ", \"offset\": 2147483647") << QStringList()
+                                            << QStringLiteral("Yosys's netlist of top is not as Yosys writes it: net \"a\" has an offset of 2147483647");
+        QTest::newRow("crash") << QByteArray("echo 'half a line'; kill -SEGV $$") << QStringList()
+                               << QStringLiteral("Yosys crashed while reading the design; its last words: half a line");
+        QTest::newRow("silent failure") << QByteArray("exit 3") << QStringList()
+                                        << QStringLiteral("Yosys could not read the design: Yosys stopped with exit code 3 without a word");
+        QTest::newRow("hang") << QByteArray("exec sleep 30") << QStringList{QStringLiteral("--yosys-timeout"), QStringLiteral("1")}
+                              << QStringLiteral("Yosys ran for longer than 1 s and was stopped; give --yosys-timeout more (0: no limit)");
+    }
+
+    void brokenYosys()
+    {
+        // Each a clear line and exit 2, never a crash; the working directory goes.
+        QFETCH(QByteArray, body);
+        QFETCH(QStringList, options);
+        QFETCH(QString, message);
+        QTemporaryDir bin;
+        writeFakeYosys(bin.path(), body);
+        const QString temporary = m_dir.filePath(QStringLiteral("tmp"));
+        QProcess zarn;
+        zarn.setProcessEnvironment(environmentWith(bin.path(), temporary));
+        zarn.start(QStringLiteral(ZARN_TOOL), netsOf(m_design) + options);
+        QVERIFY(zarn.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(zarn.readAllStandardError()), QStringLiteral("zarn: %1\n").arg(message).replace(QLatin1String("@tmp"), temporary));
+        QCOMPARE(zarn.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(zarn.exitCode(), 2);
+        QCOMPARE(zarn.readAllStandardOutput(), QByteArray());
+        QCOMPARE(workDirectories(temporary), QStringList());
+    }
+
+    void interrupted_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGKILL") << int(SIGKILL);
+    }
+
+    void interrupted()
+    {
+        // Yosys dies with zarn however zarn dies; SIGINT and SIGTERM also
+        // remove the working directory, and the next run sweeps away what
+        // SIGKILL left.
+        QFETCH(int, signal);
+        QTemporaryDir bin;
+        QTemporaryDir temporary;
+        const QString pidFile = bin.filePath(QStringLiteral("pid"));
+        writeFakeYosys(bin.path(), "echo $$ > " + QFile::encodeName(pidFile) + ".part; mv " + QFile::encodeName(pidFile) + ".part " + QFile::encodeName(pidFile)
+                                       + "; exec sleep 60");
+        QProcess zarn;
+        zarn.setProcessEnvironment(environmentWith(bin.path(), temporary.path()));
+        zarn.start(QStringLiteral(ZARN_TOOL), netsOf(m_design));
+        QVERIFY(zarn.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pidFile), 20000);
+        const qint64 yosys = fileBytes(pidFile).trimmed().toLongLong();
+        QCOMPARE(workDirectories(temporary.path()).size(), 1);
+        ::kill(pid_t(zarn.processId()), signal);
+        QVERIFY(zarn.waitForFinished(20000));
+        QCOMPARE(zarn.exitStatus(), QProcess::CrashExit);
+        QVERIFY2(gone(yosys), "Yosys outlived zarn");
+        if (signal != SIGKILL) {
+            QCOMPARE(workDirectories(temporary.path()), QStringList());
+            return;
+        }
+        // Left behind: the next run takes it for a dead run's once its lock is free and old.
+        const QStringList left = workDirectories(temporary.path());
+        QCOMPARE(left.size(), 1);
+        const QByteArray lock = QFile::encodeName(temporary.filePath(left.first() + QLatin1String("/.zarn-lock")));
+        const struct utimbuf old = {946684800, 946684800}; // 2000-01-01
+        QCOMPARE(::utime(lock.constData(), &old), 0);
+        QTemporaryDir otherBin;
+        writeFakeYosys(otherBin.path(), "exit 1");
+        QProcess next;
+        next.setProcessEnvironment(environmentWith(otherBin.path(), temporary.path()));
+        next.start(QStringLiteral(ZARN_TOOL), netsOf(m_design));
+        QVERIFY(next.waitForFinished(60000));
+        QCOMPARE(next.exitCode(), 2);
+        QCOMPARE(workDirectories(temporary.path()), QStringList());
+    }
+
+    void liveRunsKeepTheirDirectory()
+    {
+        // A run that sweeps leaves a live run's directory, however old its lock.
+        QTemporaryDir bin;
+        QTemporaryDir temporary;
+        const QString pidFile = bin.filePath(QStringLiteral("pid"));
+        writeFakeYosys(bin.path(), "echo $$ > " + QFile::encodeName(pidFile) + ".part; mv " + QFile::encodeName(pidFile) + ".part " + QFile::encodeName(pidFile)
+                                       + "; exec sleep 60");
+        QProcess live;
+        live.setProcessEnvironment(environmentWith(bin.path(), temporary.path()));
+        live.start(QStringLiteral(ZARN_TOOL), netsOf(m_design));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pidFile), 20000);
+        const QStringList running = workDirectories(temporary.path());
+        QCOMPARE(running.size(), 1);
+        const struct utimbuf old = {946684800, 946684800}; // 2000-01-01
+        QCOMPARE(::utime(QFile::encodeName(temporary.filePath(running.first() + QLatin1String("/.zarn-lock"))).constData(), &old), 0);
+        QTemporaryDir otherBin;
+        writeFakeYosys(otherBin.path(), "exit 1");
+        QProcess next;
+        next.setProcessEnvironment(environmentWith(otherBin.path(), temporary.path()));
+        next.start(QStringLiteral(ZARN_TOOL), netsOf(m_design));
+        QVERIFY(next.waitForFinished(60000));
+        QCOMPARE(workDirectories(temporary.path()), running);
+        live.terminate();
+        QVERIFY(live.waitForFinished(20000));
+        QCOMPARE(workDirectories(temporary.path()), QStringList());
+    }
+
+    void fullTemporaryDisk()
+    {
+        // Yosys's netlist does not fit: no answer and no output, and the previous output stays.
+        FileSystemFaults::Tmpfs tmpfs(1024 * 1024);
+        ZARN_REQUIRE_TMPFS(tmpfs);
+        if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty())
+            QSKIP("Yosys is needed");
+        QString design = QStringLiteral("module top(input clk, input [7:0] d, output [7:0] q);\n");
+        for (int i = 0; i < 200; ++i)
+            design += QStringLiteral("    reg [7:0] r%1; always @(posedge clk) r%1 <= %2;\n").arg(i).arg(i == 0 ? QStringLiteral("d") : QStringLiteral("r%1 ^ 8'd%1").arg(i - 1));
+        design += QStringLiteral("    assign q = r199;\nendmodule\n");
+        const QString source = writeFile(m_dir.filePath(QStringLiteral("big.v")), design.toUtf8());
+        QVERIFY(tmpfs.leaveFree(16 * 1024));
+        QProcess zarn;
+        zarn.setProcessEnvironment(environmentWith(QString(), tmpfs.path()));
+        zarn.start(QStringLiteral(ZARN_TOOL), netsOf(source));
+        QVERIFY(zarn.waitForFinished(120000));
+        const QString error = QString::fromUtf8(zarn.readAllStandardError());
+        QVERIFY2(error.startsWith(QLatin1String("zarn: Yosys")), qPrintable(error));
+        QCOMPARE(zarn.exitCode(), 2);
+        QCOMPARE(zarn.readAllStandardOutput(), QByteArray());
+        QCOMPARE(workDirectories(tmpfs.path()), QStringList());
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_design;
+};
+
+QTEST_GUILESS_MAIN(TestYosysRun)
+#include "tst_yosysrun.moc"
