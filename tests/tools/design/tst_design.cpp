@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -25,10 +26,12 @@ struct Output
     QString err;
 };
 
-Output zarn(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+Output zarn(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+            const QString &workingDirectory = QString())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(workingDirectory);
     process.start(QStringLiteral(ZARN_TOOL), arguments);
     process.waitForFinished(300000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
@@ -73,6 +76,88 @@ QString writeSyntheticDesign(const QString &dir, int blocks)
                            "endmodule\n")
                 .arg(blocks);
     return writeFile(dir + QLatin1String("/synthetic.v"), text.toUtf8());
+}
+
+QString answers(const QString &name)
+{
+    return testData(QStringLiteral("design/answers/") + name);
+}
+
+// A random hierarchy of @p levels modules, each instantiating the next:
+// every output bit of a module driven by an input bit, a constant, a bit of
+// the instance below or nothing, in whole and in part; each module's x
+// output reads every bit of its nets, so that Yosys sees each one used.
+QString randomHierarchy(QRandomGenerator &random, int levels)
+{
+    QString text;
+    for (int level = levels - 1; level >= 0; --level) {
+        const bool last = level == levels - 1;
+        const auto source = [&](const QString &own) {
+            switch (random.bounded(last ? 3 : 4)) {
+            case 0:
+                return QStringLiteral("i[%1]").arg(random.bounded(4));
+            case 1:
+                return QStringLiteral("1'b%1").arg(random.bounded(2));
+            case 2:
+                return QString(); // nothing drives it
+            default:
+                return QStringLiteral("%1[%2]").arg(own).arg(random.bounded(4));
+            }
+        };
+        text += QStringLiteral("module r%1(input [3:0] i, output [3:0] o, output [3:0] p, output x);\n    wire [3:0] w, so, sp;\n    wire sx;\n").arg(level);
+        for (int bit = 0; bit < 4; ++bit) {
+            for (const char *net : {"o", "p", "w"}) {
+                const QString from = source(QStringLiteral("so"));
+                if (!from.isEmpty())
+                    text += QStringLiteral("    assign %1[%2] = %3;\n").arg(QLatin1String(net)).arg(bit).arg(from);
+            }
+        }
+        if (!last) {
+            QStringList inputs;
+            for (int bit = 0; bit < 4; ++bit) {
+                const int kind = random.bounded(3);
+                inputs << (kind == 0 ? QStringLiteral("w[%1]").arg(bit) : kind == 1 ? QStringLiteral("1'b%1").arg(random.bounded(2)) : QStringLiteral("i[%1]").arg(bit));
+            }
+            text += QStringLiteral("    r%1 u(.i({%2}), .o(so), .p(sp), .x(sx));\n").arg(level + 1).arg(inputs.join(QLatin1String(", ")));
+        } else {
+            text += QStringLiteral("    assign sx = 1'b0;\n");
+        }
+        text += QStringLiteral("    assign x = ^{i, o, p, w, so, sp, sx};\nendmodule\n");
+    }
+    return text + QStringLiteral("module rtop(input [3:0] i, output x);\n    wire [3:0] o, p;\n    r0 u(.i(i), .o(o), .p(p), .x(x));\nendmodule\n");
+}
+
+// Yosys's own answer: with the design flattened, setundef -expose makes an
+// input port of every undriven bit that something reads.  The undriven bits
+// of each public net, by position.
+QHash<QString, QVector<bool>> undrivenAsYosysSays(const QString &dir, const QString &file)
+{
+    QProcess yosys;
+    yosys.setWorkingDirectory(dir);
+    yosys.start(QStringLiteral("yosys"), {"-q", "-p", "read_verilog " + file + "; hierarchy -top rtop; proc; flatten; setundef -undriven -expose; write_json exposed.json"});
+    yosys.waitForFinished(120000);
+    const QJsonObject module = QJsonDocument::fromJson(fileBytes(dir + QLatin1String("/exposed.json"))).object().value("modules").toObject().value("rtop").toObject();
+    QSet<int> exposed;
+    const QJsonObject ports = module.value("ports").toObject();
+    for (auto port = ports.begin(); port != ports.end(); ++port) {
+        if (port.key() != QLatin1String("i") && port.key() != QLatin1String("x")) {
+            for (const QJsonValue bit : port.value().toObject().value("bits").toArray())
+                exposed.insert(bit.toInt());
+        }
+    }
+    // The top's inputs drive their bits; setundef exposes some of them once
+    // more under names of their own ("i$[2:1]"), which is no answer.
+    for (const QJsonValue bit : ports.value("i").toObject().value("bits").toArray())
+        exposed.remove(bit.toInt());
+    QHash<QString, QVector<bool>> undriven;
+    const QJsonObject netnames = module.value("netnames").toObject();
+    for (auto net = netnames.begin(); net != netnames.end(); ++net) {
+        if (net.value().toObject().value("hide_name").toInt() != 0 || net.key().contains(QLatin1Char('$')))
+            continue;
+        for (const QJsonValue bit : net.value().toObject().value("bits").toArray())
+            undriven[net.key()].append(bit.isDouble() && exposed.contains(bit.toInt()));
+    }
+    return undriven;
 }
 
 } // namespace
@@ -400,6 +485,146 @@ private Q_SLOTS:
         const Tool simulation = run(dir.path(), {"vvp", "-n", "bench.vvp"});
         QVERIFY2(simulation.output.contains(QLatin1String("The input probe saw every value of the counter, and the output probes loaded it.")),
                  qPrintable(simulation.output));
+    }
+
+    void drivenBitsAsYosysSeesThem()
+    {
+        // Random hierarchies: each bit zarn calls undriven is one Yosys
+        // exposes as undriven, and the other way round.
+        QRandomGenerator random(20261206);
+        for (int design = 0; design < 12; ++design) {
+            QTemporaryDir dir;
+            const QString file = writeFile(dir.filePath("random.v"), randomHierarchy(random, 2 + design % 4).toUtf8());
+            const QHash<QString, QVector<bool>> theirs = undrivenAsYosysSays(dir.path(), file);
+            QVERIFY(theirs.size() > 8);
+            const Output nets = zarn({"nets", "--json", "--hierarchy-separator", ".", "--design", file, "--top", "rtop"});
+            QCOMPARE(nets.exitCode, 0);
+            int compared = 0;
+            for (const QJsonValue net : QJsonDocument::fromJson(nets.out.toUtf8()).object().value("nets").toArray()) {
+                const QString name = net.toObject().value("name").toString();
+                QVector<bool> ours(net.toObject().value("width").toInt(), true);
+                for (const QJsonValue index : net.toObject().value("drivenIndices").toArray())
+                    ours[index.toInt()] = false;
+                QVERIFY2(theirs.contains(name), qPrintable(name));
+                QVERIFY2(ours == theirs.value(name), qPrintable(name + QStringLiteral(" in design %1:\n").arg(design) + QString::fromUtf8(fileBytes(file))));
+                ++compared;
+            }
+            QCOMPARE(compared, theirs.size());
+        }
+    }
+
+    void sourcesReadAsTheUserReadsThem_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::newRow("from the sources' directory") << QStringLiteral("project/src");
+        QTest::newRow("from the project's directory") << QStringLiteral("project");
+    }
+
+    void sourcesReadAsTheUserReadsThem()
+    {
+        // A relative include is found beside the source, never beside
+        // Yosys's working directory, where anyone may plant one; a memory
+        // file beside the source is read.
+        QFETCH(QString, from);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("project/src") && QDir(dir.path()).mkpath("project/inc") && QDir(dir.path()).mkpath("tmp/work/inc"));
+        writeFile(dir.filePath("project/inc/answer.vh"), "`define ANSWER_WIDTH 6\n");
+        writeFile(dir.filePath("tmp/work/inc/answer.vh"), "`define ANSWER_WIDTH 13\n");
+        writeFile(dir.filePath("tmp/inc/answer.vh"), "`define ANSWER_WIDTH 13\n");
+        QFile::copy(answers("src/params.v"), dir.filePath("project/src/params.v"));
+        QFile::copy(answers("src/params.hex"), dir.filePath("project/src/params.hex"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TMPDIR", dir.filePath("tmp/work"));
+        const QString source = QDir(dir.filePath(from)).relativeFilePath(dir.filePath("project/src/params.v"));
+        const Output nets = zarn({"nets", "--design", source, "--top", "params", "--param", "W=6", "--param", "INIT=params.hex"}, environment, dir.filePath(from));
+        QCOMPARE(nets.err, QString());
+        QCOMPARE(nets.out, QStringLiteral("a[1:0]  2  driven\nentry[5:0]  6  driven\nq[5:0]  6  driven\n"));
+        // A source that fails is named as the user named it.
+        const Output broken = zarn({"nets", "--design", source, "--top", "params", "--param", "INIT=missing.hex"}, environment, dir.filePath(from));
+        QCOMPARE(broken.err, QStringLiteral("zarn: Yosys could not read the design: %1: Can not open file `missing.hex` for \\$readmemh.\n").arg(source));
+        QCOMPARE(broken.exitCode, 2);
+    }
+
+    void insertedNetlistHoldsUp_data()
+    {
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("config");
+        QTest::addColumn<bool>("lintClean"); // whether Verilator's lint takes the RTL
+        const QString examples = QStringLiteral(ZARN_EXAMPLES_DIR);
+        QTest::newRow("example") << "demo_top" << QStringList{examples + "/rtl/demo_top.v", examples + "/rtl/counter.v", examples + "/rtl/uart_rx.v"}
+                                 << examples + QStringLiteral("/design.xml") << true;
+        QTest::newRow("cpu") << "cpu_top" << cpuFiles() << testData("design/cpu-init.xml") << false;
+        QTest::newRow("names, a kept module") << "names" << QStringList{answers("names.v")} << answers("names-insert.xml") << true;
+    }
+
+    void insertedNetlistHoldsUp()
+    {
+        // Verilator's lint takes it with its default warnings, as it takes the
+        // RTL; the instance is the top's alone, on nets the top declares, and
+        // the design's attributes stay.
+        QFETCH(QString, top);
+        QFETCH(QStringList, files);
+        QFETCH(QString, config);
+        QFETCH(bool, lintClean);
+        QTemporaryDir dir;
+        const Output result = zarn(QStringList{"insert", "--config", config, "--out", dir.filePath("out"), "--ip-root", writeIpRoot(dir.filePath("ip"), 4), "--top", top, "--design"} + files);
+        QCOMPARE(result.err, QString());
+        QCOMPARE(result.exitCode, 0);
+        const QList<ZARN::ZarnCore *> cores = ZARN::readZARNConfigFromXml(config);
+        writeFile(dir.filePath("stubs.v"), harness(cores).stubs.toUtf8());
+        qDeleteAll(cores);
+        const QString inserted = dir.filePath("out/" + top + "_zarn.v");
+        const Tool original = run(dir.path(), QStringList{"verilator", "--lint-only", "--top-module", top} + files);
+        QVERIFY2(original.accepted == lintClean, qPrintable(original.output));
+        // The netlist is judged; the generated top and the stubs only stand beside it.
+        writeFile(dir.filePath("beside.vlt"), "`verilator_config\nlint_off -file \"*/out/zarn/*\"\nlint_off -file \"*/stubs.v\"\n");
+        const Tool lint = run(dir.path(), {"verilator", "--lint-only", "--top-module", top, "-Iout/zarn", "beside.vlt", inserted, dir.filePath("out/zarn/xq_zarn_top.v"), dir.filePath("stubs.v")});
+        QVERIFY2(lint.accepted || !lintClean, qPrintable(lint.output));
+
+        QProcess yosys;
+        yosys.setWorkingDirectory(dir.path());
+        yosys.setProcessChannelMode(QProcess::MergedChannels);
+        yosys.start("yosys", {"-q", "-p", "read_verilog " + inserted + " out/zarn/xq_zarn_top.v stubs.v; hierarchy -top " + top + "; proc; write_json inserted.json"});
+        QVERIFY(yosys.waitForFinished(120000));
+        QVERIFY2(yosys.exitCode() == 0, yosys.readAll().constData());
+        const QJsonObject modules = QJsonDocument::fromJson(fileBytes(dir.filePath("inserted.json"))).object().value("modules").toObject();
+        for (auto module = modules.begin(); module != modules.end(); ++module) {
+            const bool isTop = module.key() == top;
+            QCOMPARE(module.value().toObject().value("cells").toObject().contains("u_zarn_debug"), isTop);
+            if (!module.key().startsWith(QLatin1String("xq_")) && module.key() != QLatin1String("XQ_JTAG"))
+                QCOMPARE(module.value().toObject().value("ports").toObject().contains("tms_pad_i"), isTop);
+        }
+        if (modules.contains("names_kept"))
+            QVERIFY(modules.value("names_kept").toObject().value("attributes").toObject().contains("keep_hierarchy"));
+    }
+
+    void insertWiresWhatNetsNames()
+    {
+        // With "/", the register rw of instance u1 and the top's net \u1.rw
+        // are two nets, each wired to its own probe bit: the inserted design
+        // run with the probes stubbed shows which value each bit carries.
+        QTemporaryDir dir;
+        const QString config = answers("names-insert.xml");
+        const Output result = zarn({"insert", "--config", config, "--out", dir.filePath("out"), "--ip-root", writeIpRoot(dir.filePath("ip"), 4), "--top", "names", "--design", answers("names.v")});
+        QCOMPARE(result.exitCode, 0);
+        const QList<ZARN::ZarnCore *> cores = ZARN::readZARNConfigFromXml(config);
+        writeFile(dir.filePath("stubs.v"), harness(cores).stubs.toUtf8());
+        qDeleteAll(cores);
+        writeFile(dir.filePath("bench.v"),
+                  "module bench;\n"
+                  "    reg [1:0] a;\n"
+                  "    wire y;\n    wire [3:0] f;\n    wire [7:0] word;\n"
+                  "    names dut(.clk(1'b0), .a(a), .addr(2'b0), .y(y), .f(f), .word(word), .tms_pad_i(1'b0), .tck_pad_i(1'b0), .tdi_pad_i(1'b0), .tdo_pad_o());\n"
+                  "    initial begin\n"
+                  "        a = 2'b00; #1 $display(\"%b\", dut.u_zarn_debug.u_zarn0_top.probe_in0);\n"
+                  "        a = 2'b11; #1 $display(\"%b\", dut.u_zarn_debug.u_zarn0_top.probe_in0);\n"
+                  "    end\n"
+                  "endmodule\n");
+        const Tool compile = run(dir.path(), {"iverilog", "-g2005", "-s", "bench", "-o", "bench.vvp", "-Iout/zarn", "out/names_zarn.v", "out/zarn/xq_zarn_top.v", "stubs.v", "bench.v"});
+        QVERIFY2(compile.accepted, qPrintable(compile.output));
+        // u1/rw is ~a[1], \u1.rw is a[0].
+        QCOMPARE(run(dir.path(), {"vvp", "-n", "bench.vvp"}).output.split(QLatin1Char('\n')).mid(0, 2), QStringList({"10", "01"}));
     }
 
 private:

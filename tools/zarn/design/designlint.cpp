@@ -68,10 +68,16 @@ QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets
         const NetBit bit = netlist.find(net.net, separator);
         switch (bit.result) {
         case NetBit::Missing: {
-            const QStringList near = netlist.nearest(net.net, separator, 3);
+            const QString kept = netlist.keptModuleOn(net.net, separator);
+            const QStringList near = kept.isEmpty() ? netlist.nearest(net.net, separator, 3) : QStringList();
+            const QString why = !kept.isEmpty()
+                ? QStringLiteral(": %1 is an instance of %2, which flattening keeps whole (a black box, or keep_hierarchy), so its nets are not "
+                                 "the top's; probe a net of the top that it connects")
+                      .arg(net.net.section(separator, 0, 0), kept)
+                : near.isEmpty() ? QString()
+                                 : QStringLiteral("; did you mean %1?").arg(quoted(near));
             findings.append(finding(net, ZARN::LintFinding::Error, "design-net-missing",
-                                    QStringLiteral("the design %1 has no net of this name%2")
-                                        .arg(netlist.top(), near.isEmpty() ? QString() : QStringLiteral("; did you mean %1?").arg(quoted(near)))));
+                                    QStringLiteral("the design %1 has no net of this name%2").arg(netlist.top(), why)));
             break;
         }
         case NetBit::OutOfRange:

@@ -76,6 +76,18 @@ QString debugInstance(const QString &module, const QStringList &ports, const Des
     return QString();
 }
 
+// Yosys writes expressions that Verilator's lint questions where the RTL
+// gave it nothing to question: a logical not of a vector (WIDTH), the
+// cases of a multiplexer it built (CASEOVERLAP).  They are Yosys's and mean
+// what the design means, so the netlist says so to Verilator itself (no
+// comment line of it may begin with "verilator", which Verilator reads as
+// one of its own).
+const char verilatorWaivers[] =
+    "// The expressions below are Yosys's and mean what the design means; the\n"
+    "// WIDTH and CASEOVERLAP warnings of a lint would be about their spelling.\n"
+    "/* verilator lint_off WIDTH */\n"
+    "/* verilator lint_off CASEOVERLAP */\n";
+
 // The names the insertion adds must be new to the flattened design: the
 // debug module's (the design's own modules that flatten keeps are written
 // beside the top) and its instance's (a cell of the top).
@@ -125,6 +137,8 @@ QString insertInstance(QByteArray *verilog, const QString &top, const QByteArray
             return QStringLiteral("the debug instance would connect %1, which Yosys's Verilog of %2 does not declare; nothing was written").arg(name, top);
     }
     verilog->insert(end + 1, instance);
+    // After Yosys's first line, which says who wrote the file.
+    verilog->insert(verilog->indexOf('\n') + 1, verilatorWaivers);
     return QString();
 }
 

@@ -220,7 +220,7 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
     }
     const QJsonObject cells = module.value(QLatin1String("cells")).toObject();
     for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
-        m_cells.insert(unescaped(cell.key()));
+        m_cells.insert(unescaped(cell.key()), cell.value().toObject().value(QLatin1String("type")).toString());
         const QJsonObject object = cell.value().toObject();
         const QJsonObject connections = object.value(QLatin1String("connections")).toObject();
         for (auto connection = connections.begin(); connection != connections.end(); ++connection) {
@@ -288,6 +288,12 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
             names.first->insert(names.second, names.first->contains(names.second) ? -1 : i);
     }
     return true;
+}
+
+QString Netlist::keptModuleOn(const QString &name, QChar separator) const
+{
+    const QString type = m_cells.value(name.section(separator, 0, 0));
+    return m_modules.contains(type) ? type : QString();
 }
 
 QVector<const Net *> Netlist::all(const QString &name, QChar separator) const

@@ -94,6 +94,12 @@ public:
     const QStringList &modules() const { return m_modules; }
     /** Whether the top module has a cell (an instance) named @p name, as Yosys names it. */
     bool hasCell(const QString &name) const { return m_cells.contains(name); }
+    /**
+     * The module of the instance whose name begins @p name, where it is one
+     * that flattening kept whole (so that the nets below it are not the
+     * top's); empty otherwise.
+     */
+    QString keptModuleOn(const QString &name, QChar separator) const;
     /** The nets that @p name names, when find() gives Ambiguous. */
     QVector<const Net *> all(const QString &name, QChar separator) const;
 
@@ -115,7 +121,7 @@ private:
 
     QString m_top;
     QStringList m_modules;
-    QSet<QString> m_cells;
+    QHash<QString, QString> m_cells; // name: type
     QSet<QString> m_slashMemories; // the memories' names, as nets are named
     QSet<QString> m_dotMemories;
     QVector<Net> m_nets;

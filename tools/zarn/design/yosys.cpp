@@ -182,9 +182,22 @@ QString script(const Sources &sources, const WorkDirectory &work, const QString 
     return text;
 }
 
+// Yosys's error in the user's terms: chparam's "defparam" is --param, and
+// what Yosys elaborates after reading (with -defer, everything) it places at
+// line 0 of the file, which is no line.
+QString inUserTerms(QString said, const Sources &sources)
+{
+    static const QRegularExpression noParameter(QStringLiteral("^input:0: Can't find object for defparam `(.*)`!$"));
+    const QRegularExpressionMatch match = noParameter.match(said);
+    if (match.hasMatch())
+        return QStringLiteral("the top module %1 has no parameter %2 (--param)").arg(sources.top, match.captured(1));
+    static const QRegularExpression lineZero(QStringLiteral("^(.*):0: "));
+    return said.replace(lineZero, QStringLiteral("\\1: "));
+}
+
 QString outcome(const YosysRun &run, const Sources &sources)
 {
-    const QString said = yosysError(run.output);
+    const QString said = inUserTerms(yosysError(run.output), sources);
     switch (run.outcome) {
     case YosysRun::NotStarted:
         return QStringLiteral("Yosys could not be started");

@@ -1,0 +1,1 @@
+`define ANSWER_WIDTH 6
