@@ -16,14 +16,15 @@
 
 namespace {
 
-// A yosys that answers -V as 0.23 does, then runs @p body with $json and
-// $verilog the files the script asks it to write.
+// A yosys that answers -V as 0.23 does, then runs @p body with $json the
+// netlist its script (the last argument) asks it to write.
 QString writeFakeYosys(const QString &dir, const QByteArray &body)
 {
     const QString path = writeFile(dir + QLatin1String("/yosys"),
                                    "#!/bin/sh\n"
                                    "if [ \"$1\" = -V ]; then echo 'Yosys 0.23 (stand-in)'; exit 0; fi\n"
-                                   "json=$(sed -n 's/^write_json \"\\(.*\\)\"$/\\1/p' \"$3\")\n"
+                                   "for argument; do script=$argument; done\n"
+                                   "json=$(sed -n 's/^write_json \"\\(.*\\)\"$/\\1/p' \"$script\")\n"
                                    + body + "\n");
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
@@ -122,6 +123,32 @@ private Q_SLOTS:
         QCOMPARE(zarn.exitCode(), 2);
         QCOMPARE(zarn.readAllStandardOutput(), QByteArray());
         QCOMPARE(workDirectories(temporary), QStringList());
+    }
+
+    void insertRefusesVerilogCutShort()
+    {
+        // Whole-looking Verilog that lacks a module the netlist has: nothing is written.
+        QTemporaryDir bin;
+        writeFakeYosys(bin.path(),
+                       "verilog=$(sed -n 's/^write_verilog \"\\(.*\\)\"$/\\1/p' \"$script\")\n"
+                       "printf '%s\\n' '{\"modules\": {\"kept\": {\"ports\": {}, \"cells\": {}, \"netnames\": {}}, \"top\": {\"ports\": {\"a\": "
+                       "{\"direction\": \"input\", \"bits\": [2]}}, \"cells\": {}, \"netnames\": {\"a\": {\"hide_name\": 0, \"bits\": [2], "
+                       "\"attributes\": {}}}}}}' > \"$json\"\n"
+                       "printf 'module top(a);\\n  input a;\\n  wire a;\\nendmodule\\n' > \"$verilog\"");
+        const QString config = writeFile(m_dir.filePath(QStringLiteral("top.xml")),
+                                         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ZARN_CONFIG>\n    <Version>1.0</Version>\n"
+                                         "    <ZarnCore index=\"0\" module_name=\"top\" output_probe_synchronizes_with_user_clock=\"false\" user_clock_name=\"a\">\n"
+                                         "        <ProbeIns>\n            <ProbeIn index=\"0\">\n                <SignalList>\n"
+                                         "                    <Signal>a</Signal>\n                </SignalList>\n            </ProbeIn>\n        </ProbeIns>\n"
+                                         "        <ProbeOuts/>\n    </ZarnCore>\n</ZARN_CONFIG>\n");
+        const QString out = m_dir.filePath(QStringLiteral("inserted"));
+        QProcess zarn;
+        zarn.setProcessEnvironment(environmentWith(bin.path(), m_dir.filePath(QStringLiteral("tmp"))));
+        zarn.start(QStringLiteral(ZARN_TOOL), {"insert", "--config", config, "--out", out, "--ip-root", writeIpRoot(m_dir.filePath("ip"), 1), "--design", m_design, "--top", "top"});
+        QVERIFY(zarn.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(zarn.readAllStandardError()), QStringLiteral("zarn: Yosys's Verilog is cut short: it lacks the module kept; nothing was written\n"));
+        QCOMPARE(zarn.exitCode(), 2);
+        QVERIFY(!QFileInfo::exists(out));
     }
 
     void interrupted_data()
@@ -224,6 +251,84 @@ private Q_SLOTS:
         QCOMPARE(zarn.exitCode(), 2);
         QCOMPARE(zarn.readAllStandardOutput(), QByteArray());
         QCOMPARE(workDirectories(tmpfs.path()), QStringList());
+    }
+
+    void cachedAnswers()
+    {
+        // The second command on an unchanged design runs no Yosys; a change
+        // to a source or to a file it includes, or --no-cache, does; an
+        // entry cut short is no answer.
+        if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty())
+            QSKIP("Yosys is needed");
+        QTemporaryDir dir;
+        const QString runs = dir.filePath(QStringLiteral("runs"));
+        writeFakeYosys(dir.path(), "[ -n \"$json\" ] && echo run >> " + QFile::encodeName(runs) + "\nexec " + QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("yosys"))) + " \"$@\"");
+        const QString header = writeFile(dir.filePath(QStringLiteral("width.vh")), "`define W 4\n");
+        const QString source = writeFile(dir.filePath(QStringLiteral("top.v")), "`include \"width.vh\"\nmodule top(input [`W-1:0] a, output [`W-1:0] y); assign y = a; endmodule\n");
+        QProcessEnvironment environment = environmentWith(dir.path(), dir.path());
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), dir.filePath(QStringLiteral("cache")));
+        const auto nets = [&](const QStringList &more = {}) {
+            QProcess zarn;
+            zarn.setProcessEnvironment(environment);
+            zarn.start(QStringLiteral(ZARN_TOOL), netsOf(source) + more);
+            zarn.waitForFinished(60000);
+            return QString::fromUtf8(zarn.readAllStandardOutput() + zarn.readAllStandardError());
+        };
+        const auto yosysRuns = [&runs] { return fileBytes(runs).count('\n'); };
+        const QString four = QStringLiteral("a[3:0]  4  driven\ny[3:0]  4  driven\n");
+        QCOMPARE(nets(), four);
+        QCOMPARE(yosysRuns(), 1);
+        QCOMPARE(nets(), four);
+        QCOMPARE(yosysRuns(), 1);
+        QCOMPARE(nets({QStringLiteral("--no-cache")}), four);
+        QCOMPARE(yosysRuns(), 2);
+        writeFile(header, "`define W 2\n");
+        const QString two = QStringLiteral("a[1:0]  2  driven\ny[1:0]  2  driven\n");
+        QCOMPARE(nets(), two);
+        QCOMPARE(yosysRuns(), 3);
+        QCOMPARE(nets(), two);
+        QCOMPARE(yosysRuns(), 3);
+        writeFile(header, "`define W 4\n");
+        QCOMPARE(nets(), four);
+        QCOMPARE(yosysRuns(), 4);
+        writeFile(source, fileBytes(source) + "// a comment\n");
+        QCOMPARE(nets(), four);
+        QCOMPARE(yosysRuns(), 5);
+        // Every entry's netlist cut short: each run answers anew.
+        for (const QFileInfo &entry : QDir(dir.filePath(QStringLiteral("cache/zarn/elaborations"))).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile json(entry.filePath() + QLatin1String("/design.json"));
+            QVERIFY(json.open(QIODevice::ReadWrite) && json.resize(json.size() / 2));
+        }
+        QCOMPARE(nets(), four);
+        QCOMPARE(yosysRuns(), 6);
+        QCOMPARE(nets(), four);
+        QCOMPARE(yosysRuns(), 6);
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("cache/zarn/elaborations"))).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
+    }
+
+    void cachedConcurrently()
+    {
+        // Runs at once each give the whole answer and leave whole entries.
+        if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty())
+            QSKIP("Yosys is needed");
+        QTemporaryDir dir;
+        QProcessEnvironment environment = environmentWith(QString(), dir.path());
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), dir.filePath(QStringLiteral("cache")));
+        QList<QProcess *> runs;
+        for (int i = 0; i < 4; ++i) {
+            runs.append(new QProcess);
+            runs.last()->setProcessEnvironment(environment);
+            runs.last()->start(QStringLiteral(ZARN_TOOL), netsOf(m_design));
+        }
+        for (QProcess *run : std::as_const(runs)) {
+            QVERIFY(run->waitForFinished(60000));
+            QCOMPARE(run->readAllStandardOutput(), QByteArray("a  1  driven\ny  1  driven\n"));
+            QCOMPARE(run->exitCode(), 0);
+        }
+        qDeleteAll(runs);
+        const QDir cache(dir.filePath(QStringLiteral("cache/zarn/elaborations")));
+        QCOMPARE(cache.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+        QCOMPARE(cache.entryList({QStringLiteral(".new-*")}, QDir::Dirs | QDir::Hidden).size(), 0);
     }
 
 private:

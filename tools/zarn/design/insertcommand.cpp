@@ -120,6 +120,20 @@ QSet<QByteArray> declaredNames(const QByteArray &body)
 // Puts the debug instance before the end of the top module, wherever Yosys
 // wrote it among the modules that flatten keeps, once every net it connects
 // is declared there.
+// Verilog that holds every module of the netlist: Yosys may end with 0
+// having written only some of them (a full disk that cut the file at the
+// end of one).
+QString checkWhole(const QByteArray &verilog, const Design::Netlist &netlist)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_$]*$"));
+    for (const QString &module : netlist.modules()) {
+        const QString name = plain.match(module).hasMatch() ? module : QLatin1Char('\\') + module + QLatin1Char(' ');
+        if (!verilog.contains("\nmodule " + name.toUtf8() + "("))
+            return QStringLiteral("Yosys's Verilog is cut short: it lacks the module %1; nothing was written").arg(module);
+    }
+    return QString();
+}
+
 QString insertInstance(QByteArray *verilog, const QString &top, const QByteArray &instance)
 {
     const QByteArray header = "\nmodule " + top.toUtf8() + "(";
@@ -239,6 +253,8 @@ int runInsert(const QStringList &arguments)
     error = debugInstance(module, ports, netlist, sources.separator, &instance);
     if (error.isEmpty())
         error = checkNames(module, netlist, sources);
+    if (error.isEmpty())
+        error = checkWhole(verilog, netlist);
     if (error.isEmpty())
         error = insertInstance(&verilog, sources.top, instance);
     if (!error.isEmpty())

@@ -1,8 +1,10 @@
 #include "yosys.h"
+#include "elaborationcache.h"
 #include "workdirectory.h"
 #include "yosysprocess.h"
 
 #include <QCommandLineParser>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,15 +18,17 @@ namespace {
 const char designOption[] = "design";
 const char paramOption[] = "param";
 const char timeoutOption[] = "yosys-timeout";
+const char noCacheOption[] = "no-cache";
 
-// "Yosys 0.23 (git sha1 ...)" and later; 0.23 is what Debian 12 ships.
-bool recentEnough(const QString &program, WorkDirectory *work)
+// "Yosys 0.23 (git sha1 ...)" and later, 0.23 being what Debian 12 ships:
+// its version line, or empty for an older one or none.
+QByteArray recentVersion(const QString &program, WorkDirectory *work)
 {
     const YosysRun version = runYosys(program, {QStringLiteral("-V")}, 30, work);
     if (version.outcome != YosysRun::Finished || version.exitCode != 0)
-        return false;
+        return {};
     const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("^Yosys (\\d+)\\.(\\d+)")).match(QString::fromUtf8(version.output));
-    return match.hasMatch() && (match.captured(1).toInt() > 0 || match.captured(2).toInt() >= 23);
+    return match.hasMatch() && (match.captured(1).toInt() > 0 || match.captured(2).toInt() >= 23) ? version.output.trimmed() : QByteArray();
 }
 
 // A Yosys script reads a file name in double quotes, blanks and all, but
@@ -101,6 +105,7 @@ void addSourceOptions(QCommandLineParser &parser)
          QStringLiteral("CHAR"), QStringLiteral("/")},
         {QLatin1String(timeoutOption), QStringLiteral("Stop Yosys after SECONDS (3600 by default; 0: no limit)."), QStringLiteral("SECONDS"),
          QStringLiteral("3600")},
+        {QLatin1String(noCacheOption), QStringLiteral("Run Yosys even where the cache holds its answer for the design as it stands.")},
     });
 }
 
@@ -122,6 +127,7 @@ QString readSourceOptions(const QCommandLineParser &parser, const QStringList &m
     if (separator != QLatin1String("/") && separator != QLatin1String("."))
         return QStringLiteral("--hierarchy-separator takes / or ., not '%1'").arg(separator);
     sources->separator = separator.at(0);
+    sources->useCache = !parser.isSet(QLatin1String(noCacheOption));
     bool ok = false;
     sources->yosysSeconds = parser.value(QLatin1String(timeoutOption)).toInt(&ok);
     if (!ok || sources->yosysSeconds < 0)
@@ -157,7 +163,7 @@ namespace {
 
 // The Yosys script that reads, elaborates and flattens the design, and
 // writes what zarn reads back into @p work.
-QString script(const Sources &sources, const WorkDirectory &work, const QString &passes, const QString &verilogPasses, bool verilog)
+QString script(const Sources &sources, const QString &work, const QString &passes, const QString &verilogPasses, bool verilog)
 {
     QString read = QStringLiteral("read_verilog -sv -defer");
     for (const QString &macro : sources.defines)
@@ -176,9 +182,9 @@ QString script(const Sources &sources, const WorkDirectory &work, const QString 
     // Only the top module, and what flatten keeps whole, are left once flatten leaves the others unused.
     text += QStringLiteral("hierarchy -check -top %1\nproc\nflatten\nhierarchy -top %1\n").arg(sources.top);
     text += passes + QLatin1Char('\n');
-    text += QStringLiteral("write_json %1\n").arg(quoted(work.filePath(QStringLiteral("design.json"))));
+    text += QStringLiteral("write_json %1\n").arg(quoted(work + QLatin1String("/design.json")));
     if (verilog)
-        text += verilogPasses + QStringLiteral("\nattrmap -remove src\nattrmap -modattr -remove src\nwrite_verilog %1\n").arg(quoted(work.filePath(QStringLiteral("design.v"))));
+        text += verilogPasses + QStringLiteral("\nattrmap -remove src\nattrmap -modattr -remove src\nwrite_verilog %1\n").arg(quoted(work + QLatin1String("/design.v")));
     return text;
 }
 
@@ -229,6 +235,29 @@ QString readWritten(const QString &path, const char *ending, const char *what, Q
     return QString();
 }
 
+// Everything given to Yosys that changes what it writes, less the files it
+// finds by itself (included and memory files), which the cache's entry
+// lists; empty where a source cannot be read.
+QByteArray cacheKey(const Sources &sources, const QByteArray &version, const QString &script)
+{
+    QCryptographicHash key(QCryptographicHash::Sha256);
+    key.addData("zarn elaboration 1\n" + version + '\n' + QFile::encodeName(QDir::currentPath()) + '\n' + script.toUtf8());
+    for (const QString &source : sources.files) {
+        QFile file(source);
+        QCryptographicHash bytes(QCryptographicHash::Sha256);
+        if (!file.open(QIODevice::ReadOnly) || !bytes.addData(&file))
+            return {};
+        key.addData(bytes.result());
+    }
+    return key.result().toHex();
+}
+
+// A cached entry as whole as a fresh run's files must be.
+bool wellFormed(const ElaborationCache::Entry &entry, bool verilog)
+{
+    return entry.json.endsWith("}\n") && (!verilog || entry.verilog.endsWith("endmodule\n"));
+}
+
 } // namespace
 
 QByteArray elaborate(const Sources &sources, const QString &command, const QString &passes, QString *error, const QString &verilogPasses,
@@ -244,7 +273,8 @@ QByteArray elaborate(const Sources &sources, const QString &command, const QStri
         return {};
     }
     WorkDirectory work;
-    if (program.isEmpty() || (work.error().isEmpty() && !recentEnough(program, &work))) {
+    const QByteArray version = program.isEmpty() || !work.error().isEmpty() ? QByteArray() : recentVersion(program, &work);
+    if (program.isEmpty() || (work.error().isEmpty() && version.isEmpty())) {
         *error = QStringLiteral("%1 needs Yosys 0.23 or later; install the Debian package yosys").arg(command);
         return {};
     }
@@ -256,22 +286,38 @@ QByteArray elaborate(const Sources &sources, const QString &command, const QStri
         *error = QStringLiteral("TMPDIR=%1 holds a double quote or control character, which Yosys cannot write to; set it to another directory").arg(temporary);
         return {};
     }
+
+    const QByteArray key = cacheKey(sources, version, script(sources, QStringLiteral("@work"), passes, verilogPasses, verilog));
+    ElaborationCache::Entry cached;
+    if (!key.isEmpty() && sources.useCache && ElaborationCache::find(key, verilog, &cached) && wellFormed(cached, verilog)) {
+        if (verilog)
+            *verilog = cached.verilog;
+        return cached.json;
+    }
+
     QFile scriptFile(work.filePath(QStringLiteral("design.ys")));
-    if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script(sources, work, passes, verilogPasses, verilog).toUtf8()) < 0 || !scriptFile.flush()) {
+    if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script(sources, work.path(), passes, verilogPasses, verilog).toUtf8()) < 0 || !scriptFile.flush()) {
         *error = QStringLiteral("cannot write the Yosys script: %1").arg(scriptFile.errorString());
         return {};
     }
     scriptFile.close();
-
-    const YosysRun run = runYosys(program, {QStringLiteral("-q"), QStringLiteral("-s"), scriptFile.fileName()}, sources.yosysSeconds, &work);
+    const QString dependencies = work.filePath(QStringLiteral("design.d"));
+    const YosysRun run = runYosys(program, {QStringLiteral("-q"), QStringLiteral("-E"), dependencies, QStringLiteral("-s"), scriptFile.fileName()},
+                                  sources.yosysSeconds, &work);
     *error = outcome(run, sources);
     if (!error->isEmpty())
         return {};
-    QByteArray json;
-    *error = readWritten(work.filePath(QStringLiteral("design.json")), "}\n", "netlist", &json);
+    ElaborationCache::Entry made;
+    *error = readWritten(work.filePath(QStringLiteral("design.json")), "}\n", "netlist", &made.json);
     if (error->isEmpty() && verilog)
-        *error = readWritten(work.filePath(QStringLiteral("design.v")), "endmodule\n", "Verilog", verilog);
-    return error->isEmpty() ? json : QByteArray();
+        *error = readWritten(work.filePath(QStringLiteral("design.v")), "endmodule\n", "Verilog", &made.verilog);
+    if (!error->isEmpty())
+        return {};
+    if (!key.isEmpty() && sources.useCache)
+        ElaborationCache::store(key, made, dependencies, scriptFile.fileName());
+    if (verilog)
+        *verilog = made.verilog;
+    return made.json;
 }
 
 namespace {

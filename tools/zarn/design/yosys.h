@@ -22,11 +22,12 @@ struct Sources
     QVector<QPair<QString, QString>> parameters;
     QChar separator = QLatin1Char('/'); ///< between the instance names of a hierarchical net name
     int yosysSeconds = 3600;            ///< how long a Yosys run may take; 0: no limit
+    bool useCache = true;               ///< whether Yosys's answer may come from the elaboration cache
 };
 
 /**
  * Adds --design, --top, --define, --include-dir, --param,
- * --hierarchy-separator and --yosys-timeout to @p parser.
+ * --hierarchy-separator, --yosys-timeout and --no-cache to @p parser.
  */
 void addSourceOptions(QCommandLineParser &parser);
 
@@ -46,7 +47,9 @@ QString readSourceOptions(const QCommandLineParser &parser, const QStringList &m
  * @p passes (more Yosys commands, may be empty), and returns the design as
  * write_json writes it: the top module flattened, and the modules flatten
  * keeps whole.  With @p verilog, then runs @p verilogPasses and writes the
- * design as Verilog into it, without Yosys's source attributes.
+ * design as Verilog into it, without Yosys's source attributes.  The
+ * answer comes from the elaboration cache where it holds one for the same
+ * script, sources, included files and Yosys.
  * On failure an empty array and, in @p error, a line that says why: Yosys
  * missing or older than 0.23 (naming @p command, which needs it), what
  * Yosys said, that it crashed or ran out of time, or that what it wrote is

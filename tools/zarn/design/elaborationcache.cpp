@@ -1,0 +1,169 @@
+#include "elaborationcache.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <utime.h>
+
+namespace Design {
+
+namespace ElaborationCache {
+
+namespace {
+
+const char inputsName[] = "inputs";
+const char jsonName[] = "design.json";
+const char verilogName[] = "design.v";
+// The newest entries kept; a design's next edit makes a new one.
+const int keptEntries = 16;
+// An entry still being made after this long belongs to a run that was killed.
+const int halfMadeSeconds = 3600;
+
+QString cacheDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QLatin1String("/zarn/elaborations");
+}
+
+QByteArray fileDigest(const QString &path, bool *ok)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    *ok = file.open(QIODevice::ReadOnly) && hash.addData(&file);
+    return hash.result().toHex();
+}
+
+// The files of a Make rule "target: a b\ c", less the target.
+QStringList dependencyFiles(const QByteArray &rule)
+{
+    QStringList files;
+    QByteArray current;
+    bool afterTarget = false;
+    for (qsizetype i = 0; i < rule.size(); ++i) {
+        const char c = rule.at(i);
+        if (c == '\\' && i + 1 < rule.size() && (rule.at(i + 1) == ' ' || rule.at(i + 1) == '\n')) {
+            if (rule.at(++i) == ' ')
+                current += ' ';
+            continue;
+        }
+        if (c == ' ' || c == '\n' || c == '\t') {
+            if (!current.isEmpty() && afterTarget)
+                files.append(QFile::decodeName(current));
+            if (!current.isEmpty() && current.endsWith(':'))
+                afterTarget = true;
+            current.clear();
+            continue;
+        }
+        current += c;
+    }
+    if (!current.isEmpty() && afterTarget)
+        files.append(QFile::decodeName(current));
+    return files;
+}
+
+bool writeWhole(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+// The oldest entries beyond the newest few, and what killed runs left half made.
+void pruneOld(const QDir &cache)
+{
+    const QFileInfoList entries = cache.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Time);
+    for (qsizetype i = keptEntries; i < entries.size(); ++i)
+        QDir(entries.at(i).filePath()).removeRecursively();
+    for (const QFileInfo &made : cache.entryInfoList({QStringLiteral(".new-*")}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        if (made.lastModified().secsTo(QDateTime::currentDateTime()) > halfMadeSeconds)
+            QDir(made.filePath()).removeRecursively();
+    }
+}
+
+} // namespace
+
+bool find(const QByteArray &key, bool wantVerilog, Entry *entry)
+{
+    const QDir dir(cacheDirectory() + QLatin1Char('/') + QString::fromLatin1(key));
+    QFile inputs(dir.filePath(QLatin1String(inputsName)));
+    if (!inputs.open(QIODevice::ReadOnly))
+        return false;
+    // "digest path" a line, then "made" and the digests of the entry's own
+    // files, then "end", which says the list is whole.
+    const QList<QByteArray> lines = inputs.readAll().split('\n');
+    if (lines.size() < 3 || lines.at(lines.size() - 2) != "end" || !lines.last().isEmpty()) {
+        QDir(dir).removeRecursively();
+        return false;
+    }
+    for (qsizetype i = 0; i + 3 < lines.size(); ++i) {
+        const QByteArray &line = lines.at(i);
+        bool ok = false;
+        if (line.size() < 66 || fileDigest(QFile::decodeName(line.mid(65)), &ok) != line.left(64) || !ok)
+            return false;
+    }
+    QFile json(dir.filePath(QLatin1String(jsonName)));
+    QFile verilog(dir.filePath(QLatin1String(verilogName)));
+    if (!json.open(QIODevice::ReadOnly) || (wantVerilog && !verilog.open(QIODevice::ReadOnly)))
+        return false;
+    entry->json = json.readAll();
+    entry->verilog = wantVerilog ? verilog.readAll() : QByteArray();
+    // The entry's own files as they were made: a disk may have lost a part since.
+    const QList<QByteArray> made = lines.at(lines.size() - 3).split(' ');
+    const auto digest = [](const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(); };
+    if (made.size() != 3 || made.at(0) != "made" || made.at(1) != digest(entry->json) || (wantVerilog && made.at(2) != digest(entry->verilog))) {
+        QDir(dir).removeRecursively();
+        return false;
+    }
+    // Used now: the last to be pruned.
+    ::utime(QFile::encodeName(dir.path()).constData(), nullptr);
+    return true;
+}
+
+void store(const QByteArray &key, const Entry &entry, const QString &dependencies, const QString &script)
+{
+    QFile rule(dependencies);
+    if (!rule.open(QIODevice::ReadOnly))
+        return;
+    QByteArray inputs;
+    for (const QString &file : dependencyFiles(rule.readAll())) {
+        if (QFileInfo(file).absoluteFilePath() == QFileInfo(script).absoluteFilePath())
+            continue;
+        bool ok = false;
+        const QByteArray digest = fileDigest(file, &ok);
+        if (!ok)
+            return;
+        inputs += digest + ' ' + QFile::encodeName(file) + '\n';
+    }
+    inputs += "made " + QCryptographicHash::hash(entry.json, QCryptographicHash::Sha256).toHex() + ' '
+        + QCryptographicHash::hash(entry.verilog, QCryptographicHash::Sha256).toHex() + "\nend\n";
+    const QDir cache(cacheDirectory());
+    if (!cache.mkpath(QStringLiteral(".")))
+        return;
+    QTemporaryDir made(cache.filePath(QStringLiteral(".new-XXXXXX")));
+    if (!made.isValid() || !writeWhole(made.filePath(QLatin1String(jsonName)), entry.json)
+        || (!entry.verilog.isEmpty() && !writeWhole(made.filePath(QLatin1String(verilogName)), entry.verilog))
+        || !writeWhole(made.filePath(QLatin1String(inputsName)), inputs))
+        return;
+    // Whole, or not there.  An entry of the same key that no longer serves
+    // (a file it was made from has changed) is moved aside first, since a
+    // directory cannot be renamed over one that holds files.
+    const QByteArray target = QFile::encodeName(cache.filePath(QString::fromLatin1(key)));
+    if (std::rename(QFile::encodeName(made.path()).constData(), target.constData()) != 0) {
+        QTemporaryDir old(cache.filePath(QStringLiteral(".old-XXXXXX")));
+        if (!old.isValid() || std::rename(target.constData(), QFile::encodeName(old.filePath(QStringLiteral("entry"))).constData()) != 0
+            || std::rename(QFile::encodeName(made.path()).constData(), target.constData()) != 0)
+            return;
+    }
+    made.setAutoRemove(false);
+    pruneOld(cache);
+}
+
+} // namespace ElaborationCache
+
+} // namespace Design
