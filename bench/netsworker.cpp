@@ -14,20 +14,22 @@
 
 QStringList NetsCommands::elaborate(const QString &more) const
 {
-    QString script = QStringLiteral("read_verilog -sv %1; hierarchy -check -top %2; proc; flatten").arg(design, top);
+    QString script = QStringLiteral("read_verilog -sv -defer %1; hierarchy -check -top %2; proc; flatten").arg(design, top);
     if (!more.isEmpty())
         script += QStringLiteral("; ") + more;
     return {yosys, QStringLiteral("-q"), QStringLiteral("-p"), script};
 }
 
-QStringList NetsCommands::nets() const
+QStringList NetsCommands::nets(bool cached) const
 {
-    return {zarn, QStringLiteral("nets"), QStringLiteral("--design"), design, QStringLiteral("--top"), top};
+    QStringList command{zarn, QStringLiteral("nets"), QStringLiteral("--design"), design, QStringLiteral("--top"), top};
+    return cached ? command : command << QStringLiteral("--no-cache");
 }
 
-QStringList NetsCommands::lint() const
+QStringList NetsCommands::lint(bool cached) const
 {
-    return {zarn, QStringLiteral("lint"), config, QStringLiteral("--design"), design, QStringLiteral("--top"), top};
+    QStringList command{zarn, QStringLiteral("lint"), config, QStringLiteral("--design"), design, QStringLiteral("--top"), top};
+    return cached ? command : command << QStringLiteral("--no-cache");
 }
 
 namespace {
@@ -99,7 +101,8 @@ double fastest(const QVector<double> &values)
 int runNetsWorker(const NetsCommands &commands, int runs, Clock clock)
 {
     const QString json = QStringLiteral("design.json");
-    const QList<QStringList> sequence{commands.nets(), commands.lint(), commands.elaborate(), commands.elaborate(QStringLiteral("write_json ") + json)};
+    const QList<QStringList> sequence{commands.nets(),       commands.lint(),       commands.elaborate(), commands.elaborate(QStringLiteral("write_json ") + json),
+                                      commands.nets(true), commands.lint(true)};
     QVector<QVector<double>> times(sequence.size());
     for (int run = 0; run < runs; ++run) {
         for (int i = 0; i < sequence.size(); ++i) {
@@ -109,9 +112,9 @@ int runNetsWorker(const NetsCommands &commands, int runs, Clock clock)
             times[i].append(time);
         }
     }
-    // Both operations against the same floors: elaboration, and
+    // Each operation against the same floors: elaboration, and
     // elaboration with the netlist written out, which zarn reads.
-    for (int operation = 0; operation < 2; ++operation) {
+    for (const int operation : {0, 1, 4, 5}) {
         Measurement m;
         m.time = median(times.at(operation));
         m.floor = median(times.at(2));

@@ -22,14 +22,16 @@ struct NetsCommands
 
     /** Yosys's elaboration as zarn runs it, then @p more commands (none, or "write_json FILE", ...). */
     QStringList elaborate(const QString &more = QString()) const;
-    QStringList nets() const;
-    QStringList lint() const;
+    /** zarn nets and lint --design; with @p cached, as they run by default (their answer from the cache). */
+    QStringList nets(bool cached = false) const;
+    QStringList lint(bool cached = false) const;
 };
 
 /**
- * Runs zarn nets, zarn lint and the floors, Yosys's elaboration alone
- * and with write_json, in turn, @p runs times, and prints the
- * measurements of nets and of lint, one line each.  The runs are timed
+ * Runs zarn nets and zarn lint with --no-cache and from the cache, and
+ * the floors, Yosys's elaboration alone and with write_json, in turn,
+ * @p runs times, and prints the measurements of nets, lint, cached nets
+ * and cached lint, one line each.  The runs are timed
  * by elapsed time or by the CPU time the children took; the peaks are
  * left to runPeakWorker().
  */

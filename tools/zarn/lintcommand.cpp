@@ -29,16 +29,12 @@ bool lintAll(const QString &path, const QString &analyzer, const Design::Sources
         return true;
     }
     *findings = ZARN::lintConfigFile(path, cores, analyzer);
-    const QByteArray json = Design::elaborate(*sources, QStringLiteral("lint --design"), QString(), error);
     Design::Netlist netlist;
-    if (json.isEmpty() || !netlist.read(json, sources->top, error))
+    if (!Design::elaborate(*sources, QStringLiteral("lint --design"), QString(), &netlist, error))
         return false;
     Design::Netlist synthesized;
-    if (synth) {
-        const QByteArray text = Design::elaborate(*sources, QStringLiteral("lint --synth"), QStringLiteral("synth -flatten -top ") + sources->top, error);
-        if (text.isEmpty() || !synthesized.read(text, sources->top, error))
-            return false;
-    }
+    if (synth && !Design::elaborate(*sources, QStringLiteral("lint --synth"), QStringLiteral("synth -flatten -top ") + sources->top, &synthesized, error))
+        return false;
     *findings += Design::lintConfigurationAgainstDesign(path, cores, analyzer, netlist, sources->separator, synth ? &synthesized : nullptr);
     return true;
 }

@@ -296,7 +296,7 @@ private Q_SLOTS:
         QCOMPARE(yosysRuns(), 5);
         // Every entry's netlist cut short: each run answers anew.
         for (const QFileInfo &entry : QDir(dir.filePath(QStringLiteral("cache/zarn/elaborations"))).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-            QFile json(entry.filePath() + QLatin1String("/design.json"));
+            QFile json(entry.filePath() + QLatin1String("/netlist.bin"));
             QVERIFY(json.open(QIODevice::ReadWrite) && json.resize(json.size() / 2));
         }
         QCOMPARE(nets(), four);

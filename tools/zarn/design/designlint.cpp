@@ -1,6 +1,8 @@
 #include "designlint.h"
 #include "netlist.h"
 
+#include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace Design {
@@ -46,6 +48,18 @@ QString ambiguity(const Netlist &netlist, const QString &name, QChar separator)
     return text;
 }
 
+// A range written where a net or bit goes ("adr[7:0]"): the bits to write instead.
+QString rangeAdvice(const Netlist &netlist, const QString &name, QChar separator)
+{
+    static const QRegularExpression range(QStringLiteral("^(.+)\\[(-?\\d+):(-?\\d+)\\]$"));
+    const QRegularExpressionMatch match = range.match(name);
+    const NetBit vector = match.hasMatch() ? netlist.find(match.captured(1), separator) : NetBit();
+    if (vector.result != NetBit::Vector && vector.result != NetBit::Found)
+        return QString();
+    return QStringLiteral("; a Signal names one net or bit, not a range: write %1[%2] to %1[%3], one a Signal (in a Bus named %4, as zarn init writes them)")
+        .arg(match.captured(1), match.captured(2), match.captured(3), name);
+}
+
 } // namespace
 
 QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets, const Netlist &netlist, QChar separator)
@@ -69,8 +83,10 @@ QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets
         switch (bit.result) {
         case NetBit::Missing: {
             const QString kept = netlist.keptModuleOn(net.net, separator);
-            const QStringList near = kept.isEmpty() ? netlist.nearest(net.net, separator, 3) : QStringList();
-            const QString why = !kept.isEmpty()
+            const QString range = rangeAdvice(netlist, net.net, separator);
+            const QStringList near = kept.isEmpty() && range.isEmpty() ? netlist.nearest(net.net, separator, 3) : QStringList();
+            const QString why = !range.isEmpty() ? range
+                : !kept.isEmpty()
                 ? QStringLiteral(": %1 is an instance of %2, which flattening keeps whole (a black box, or keep_hierarchy), so its nets are not "
                                  "the top's; probe a net of the top that it connects")
                       .arg(net.net.section(separator, 0, 0), kept)
@@ -120,17 +136,40 @@ QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets
 QList<ZARN::LintFinding> lintAgainstSynthesis(const QList<ZARN::ConnectedNet> &nets, const Netlist &elaborated, const Netlist &synthesized,
                                               QChar separator)
 {
-    QList<ZARN::LintFinding> findings;
+    // One finding per net of the design and probe, at its first bit the probe takes.
+    struct Removed
+    {
+        ZARN::ConnectedNet first;
+        const Net *net;
+        QVector<int> indices;
+    };
+    QList<Removed> removed;
+    QHash<QString, qsizetype> byProbeAndNet;
     QSet<QString> seen;
     for (const ZARN::ConnectedNet &net : nets) {
-        const QString key = QStringLiteral("%1/%2/%3/").arg(net.corePosition).arg(net.probeKind).arg(net.probeIndex) + net.net;
-        if (net.net.isEmpty() || seen.contains(key) || elaborated.find(net.net, separator).result != NetBit::Found)
+        const QString probe = QStringLiteral("%1/%2/%3/").arg(net.corePosition).arg(net.probeKind).arg(net.probeIndex);
+        const NetBit bit = elaborated.find(net.net, separator);
+        if (net.net.isEmpty() || seen.contains(probe + net.net) || bit.result != NetBit::Found)
             continue;
-        seen.insert(key);
-        if (synthesized.find(net.net, separator).result != NetBit::Found)
-            findings.append(finding(net, ZARN::LintFinding::Warning, "design-synth-removed",
-                                    QStringLiteral("synthesis removes or renames this net, and the probe would find it no longer; "
-                                                   "mark its declaration (* keep *) in the design")));
+        seen.insert(probe + net.net);
+        if (synthesized.find(net.net, separator).result == NetBit::Found)
+            continue;
+        const QString key = probe + bit.net->name(separator);
+        if (!byProbeAndNet.contains(key)) {
+            byProbeAndNet.insert(key, removed.size());
+            removed.append({net, bit.net, {}});
+        }
+        removed[byProbeAndNet.value(key)].indices.append(bit.net->indexOf(bit.bit));
+    }
+    QList<ZARN::LintFinding> findings;
+    for (const Removed &net : std::as_const(removed)) {
+        const QString what = net.indices.size() == 1
+            ? QStringLiteral("this net")
+            : QStringLiteral("%1, whose %2 bits the probe takes,").arg(net.net->configurationName(separator)).arg(net.indices.size());
+        findings.append(finding(net.first, ZARN::LintFinding::Warning, "design-synth-removed",
+                                QStringLiteral("synthesis removes or renames %1 and the probe would find %2 no longer; "
+                                               "mark its declaration (* keep *) in the design")
+                                    .arg(net.indices.size() == 1 ? what + QLatin1Char(',') : what, net.indices.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"))));
     }
     return findings;
 }

@@ -20,7 +20,7 @@ namespace ElaborationCache {
 namespace {
 
 const char inputsName[] = "inputs";
-const char jsonName[] = "design.json";
+const char netlistName[] = "netlist.bin";
 const char verilogName[] = "design.v";
 // The newest entries kept; a design's next edit makes a new one.
 const int keptEntries = 16;
@@ -107,16 +107,16 @@ bool find(const QByteArray &key, bool wantVerilog, Entry *entry)
         if (line.size() < 66 || fileDigest(QFile::decodeName(line.mid(65)), &ok) != line.left(64) || !ok)
             return false;
     }
-    QFile json(dir.filePath(QLatin1String(jsonName)));
+    QFile netlist(dir.filePath(QLatin1String(netlistName)));
     QFile verilog(dir.filePath(QLatin1String(verilogName)));
-    if (!json.open(QIODevice::ReadOnly) || (wantVerilog && !verilog.open(QIODevice::ReadOnly)))
+    if (!netlist.open(QIODevice::ReadOnly) || (wantVerilog && !verilog.open(QIODevice::ReadOnly)))
         return false;
-    entry->json = json.readAll();
+    entry->netlist = netlist.readAll();
     entry->verilog = wantVerilog ? verilog.readAll() : QByteArray();
     // The entry's own files as they were made: a disk may have lost a part since.
     const QList<QByteArray> made = lines.at(lines.size() - 3).split(' ');
     const auto digest = [](const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(); };
-    if (made.size() != 3 || made.at(0) != "made" || made.at(1) != digest(entry->json) || (wantVerilog && made.at(2) != digest(entry->verilog))) {
+    if (made.size() != 3 || made.at(0) != "made" || made.at(1) != digest(entry->netlist) || (wantVerilog && made.at(2) != digest(entry->verilog))) {
         QDir(dir).removeRecursively();
         return false;
     }
@@ -140,13 +140,13 @@ void store(const QByteArray &key, const Entry &entry, const QString &dependencie
             return;
         inputs += digest + ' ' + QFile::encodeName(file) + '\n';
     }
-    inputs += "made " + QCryptographicHash::hash(entry.json, QCryptographicHash::Sha256).toHex() + ' '
+    inputs += "made " + QCryptographicHash::hash(entry.netlist, QCryptographicHash::Sha256).toHex() + ' '
         + QCryptographicHash::hash(entry.verilog, QCryptographicHash::Sha256).toHex() + "\nend\n";
     const QDir cache(cacheDirectory());
     if (!cache.mkpath(QStringLiteral(".")))
         return;
     QTemporaryDir made(cache.filePath(QStringLiteral(".new-XXXXXX")));
-    if (!made.isValid() || !writeWhole(made.filePath(QLatin1String(jsonName)), entry.json)
+    if (!made.isValid() || !writeWhole(made.filePath(QLatin1String(netlistName)), entry.netlist)
         || (!entry.verilog.isEmpty() && !writeWhole(made.filePath(QLatin1String(verilogName)), entry.verilog))
         || !writeWhole(made.filePath(QLatin1String(inputsName)), inputs))
         return;

@@ -7,7 +7,7 @@
 namespace Design {
 
 /**
- * What Yosys wrote for a design, kept under the user's cache directory
+ * What Yosys made of a design, kept under the user's cache directory
  * ($XDG_CACHE_HOME/zarn/elaborations) so that a command on a design that
  * has not changed needs no Yosys run.  An entry is found by a key that the
  * caller makes of everything it gives Yosys (the script, the sources'
@@ -19,10 +19,10 @@ namespace Design {
  */
 namespace ElaborationCache {
 
-/** The entry's files, as Yosys wrote them. */
+/** The entry's files: the netlist read from Yosys's, and Yosys's Verilog. */
 struct Entry
 {
-    QByteArray json;
+    QByteArray netlist; ///< as Netlist::toBytes() writes it
     QByteArray verilog; ///< empty where the run wrote none
 };
 

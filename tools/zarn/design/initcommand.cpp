@@ -7,7 +7,8 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QMap>
+#include <QHash>
+#include <QSet>
 #include <QRegularExpression>
 #include <QScopeGuard>
 
@@ -70,24 +71,72 @@ struct CoreMarks
     QList<const Marked *> clocks;
 };
 
-// Gives each net without a probe number the lowest number no other probe of its kind takes.
+// Gives each net without a probe number the lowest number no other probe of
+// its kind takes.  The numbers handed out only grow, so each kind's search
+// goes on from where it stopped: linear in the marks.
 void numberProbes(QList<Marked> &marks)
 {
-    QMap<QString, QList<int>> taken; // "core/kind" -> numbers
+    struct Numbers
+    {
+        QSet<int> taken;
+        int next = 0;
+    };
+    QHash<QPair<int, int>, Numbers> kinds; // (core, kind)
     for (const Marked &mark : std::as_const(marks)) {
         if (mark.probe >= 0)
-            taken[QStringLiteral("%1/%2").arg(mark.core).arg(mark.kind)].append(mark.probe);
+            kinds[{mark.core, mark.kind}].taken.insert(mark.probe);
     }
     for (Marked &mark : marks) {
         if (mark.probe >= 0 || mark.kind == Marked::Clock)
             continue;
-        QList<int> &numbers = taken[QStringLiteral("%1/%2").arg(mark.core).arg(mark.kind)];
-        int number = 0;
-        while (numbers.contains(number))
-            ++number;
-        mark.probe = number;
-        numbers.append(number);
+        Numbers &numbers = kinds[{mark.core, mark.kind}];
+        while (numbers.taken.contains(numbers.next))
+            ++numbers.next;
+        mark.probe = numbers.next;
+        numbers.taken.insert(numbers.next);
     }
+}
+
+// A core takes one user clock: each source place of a zarn_clock mark past
+// the first is an error there, and so is a mark that flattening makes
+// into a net per instance of its module.
+QList<QPair<QVector<int>, QString>> clockProblems(int core, const QList<const Marked *> &clocks, const Design::Sources &sources)
+{
+    QList<QPair<QVector<int>, QString>> problems;
+    if (clocks.size() < 2)
+        return problems;
+    // By the place of the declaration, the last of a flattened net's chain:
+    // the nets of one mark in each instance of its module share it.
+    const auto declaredAt = [&sources](const Marked *mark) { return Design::sourcePlace(sources, mark->net->attributes.value(QLatin1String("src")).toString()); };
+    QList<QList<const Marked *>> byPlace; // in source order, as the marks are
+    QHash<QString, qsizetype> placeIndex;
+    for (const Marked *mark : clocks) {
+        const QString place = declaredAt(mark);
+        if (!placeIndex.contains(place)) {
+            placeIndex.insert(place, byPlace.size());
+            byPlace.append(QList<const Marked *>());
+        }
+        byPlace[placeIndex.value(place)].append(mark);
+    }
+    const Marked *first = byPlace.first().first();
+    const QString firstPlace = declaredAt(first);
+    for (const QList<const Marked *> &place : std::as_const(byPlace)) {
+        const Marked *mark = place.first();
+        const QString at = declaredAt(mark) + QLatin1String(": error: ");
+        if (place.size() > 1)
+            problems.append({mark->order, at + QStringLiteral("zarn_clock marks a net of each of %1 instances (%2 and more), and core %3 takes one user "
+                                                              "clock; mark the clock once, where it is one net")
+                                                   .arg(place.size())
+                                                   .arg(mark->net->name(sources.separator))
+                                                   .arg(core)});
+        else if (mark != first)
+            problems.append({mark->order, at + QStringLiteral("%1 is marked zarn_clock, and core %2 has its user clock already, %3 (marked at %4); "
+                                                              "a core takes one user clock")
+                                                   .arg(mark->net->name(sources.separator))
+                                                   .arg(core)
+                                                   .arg(first->net->name(sources.separator), firstPlace)});
+    }
+    return problems;
 }
 
 } // namespace
@@ -124,9 +173,8 @@ int runInit(const QStringList &arguments)
     if (isSource || QFileInfo(out).isDir())
         return Console::fail(QStringLiteral("%1 is no place for the configuration").arg(out));
 
-    const QByteArray json = Design::elaborate(sources, QStringLiteral("init"), QString(), &error);
     Design::Netlist netlist;
-    if (json.isEmpty() || !netlist.read(json, sources.top, &error))
+    if (!Design::elaborate(sources, QStringLiteral("init"), QString(), &netlist, &error))
         return Console::fail(error);
 
     // The marks, each checked; every problem is said before giving up.
@@ -187,11 +235,8 @@ int runInit(const QStringList &arguments)
         else
             (mark.kind == Marked::In ? core.in : core.out)[mark.probe].append(&mark);
     }
-    for (const auto &core : cores) {
-        if (core.second.clocks.size() > 1)
-            problems.append({{std::numeric_limits<int>::max()}, QStringLiteral("%1: error: core %2 has %3 nets marked zarn_clock; a core has one user clock")
-                                     .arg(sources.top).arg(core.first).arg(core.second.clocks.size())});
-    }
+    for (const auto &core : cores)
+        problems += clockProblems(core.first, core.second.clocks, sources);
     if (marks.isEmpty())
         problems.append({{std::numeric_limits<int>::max()}, QStringLiteral("%1: error: no net carries zarn_in, zarn_out or zarn_clock; mark the nets to probe in the RTL").arg(sources.top)});
     if (!problems.isEmpty()) {

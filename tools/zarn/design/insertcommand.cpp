@@ -215,9 +215,8 @@ int runInsert(const QStringList &arguments)
     }
 
     QByteArray verilog;
-    const QByteArray json = Design::elaborate(sources, QStringLiteral("insert"), QString(), &error, jtagPorts(sources.top), &verilog);
     Design::Netlist netlist;
-    if (json.isEmpty() || !netlist.read(json, sources.top, &error))
+    if (!Design::elaborate(sources, QStringLiteral("insert"), QString(), &netlist, &error, jtagPorts(sources.top), &verilog))
         return Console::fail(error);
     for (const char *pin : jtagPins) {
         if (netlist.find(QLatin1String(pin), sources.separator).result != Design::NetBit::Missing)

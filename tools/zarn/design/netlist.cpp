@@ -1,5 +1,6 @@
 #include "netlist.h"
 
+#include <QDataStream>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -161,6 +162,16 @@ bool drives(const QJsonObject &cell, const QString &port, const QJsonObject &mod
     return direction != QLatin1String("input");
 }
 
+// Whether a net carries one of the marks zarn init reads.
+bool marked(const QJsonObject &attributes)
+{
+    for (auto attribute = attributes.begin(); attribute != attributes.end(); ++attribute) {
+        if (attribute.key().startsWith(QLatin1String("zarn_")))
+            return true;
+    }
+    return false;
+}
+
 bool isBitArray(const QJsonValue &value)
 {
     if (!value.isArray())
@@ -254,22 +265,29 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
         if (offset != double(int(offset)) || std::abs(offset) + double(bits.toArray().size()) > double(highestBitNumber))
             return refuse(QStringLiteral("net \"%1\"").arg(netname.key()), QStringLiteral("has an offset of %1").arg(QString::number(offset, 'g', 17)));
         Net net;
-        net.attributes = object.value(QLatin1String("attributes")).toObject();
+        const QJsonObject attributes = object.value(QLatin1String("attributes")).toObject();
+        if (marked(attributes))
+            net.attributes = attributes;
         net.yosysName = unescaped(netname.key());
         // The names of the instances down to it, one blank between them, as flatten keeps them.
-        const QString hdlname = net.attributes.value(QLatin1String("hdlname")).toString();
+        const QString hdlname = attributes.value(QLatin1String("hdlname")).toString();
         net.path = hdlname.isEmpty() ? QStringList{net.yosysName} : hdlname.split(QLatin1Char(' '));
         net.offset = int(offset);
         net.upto = object.value(QLatin1String("upto")).toInt() != 0;
         net.width = int(bits.toArray().size());
         for (const QJsonValue bit : bits.toArray()) {
             const qint64 number = bitNumber(bit);
-            net.bits.append(number);
             net.driven.append(number == constantZero || number == constantOne || (number > 0 && driven.contains(number)));
         }
         net.port = hdlname.isEmpty() && ports.contains(netname.key());
         m_nets.append(net);
     }
+    sortNets();
+    return true;
+}
+
+void Netlist::sortNets()
+{
     // One key per net that sorts as its path does: \x01 sorts below every character of a name.
     QVector<QPair<QString, int>> order;
     order.reserve(m_nets.size());
@@ -281,12 +299,78 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
     for (const auto &entry : std::as_const(order))
         sorted.append(std::move(m_nets[entry.second]));
     m_nets = std::move(sorted);
-    for (int i = 0; i < m_nets.size(); ++i) {
-        m_slashNames.append(m_nets.at(i).name(QLatin1Char('/')));
-        m_dotNames.append(m_nets.at(i).name(QLatin1Char('.')));
-        for (auto names : {std::make_pair(&m_bySlash, m_slashNames.last()), std::make_pair(&m_byDot, m_dotNames.last())})
-            names.first->insert(names.second, names.first->contains(names.second) ? -1 : i);
+}
+
+const Netlist::Names &Netlist::namesFor(QChar separator) const
+{
+    Names &names = separator == QLatin1Char('.') ? m_dotNames : m_slashNames;
+    if (names.names.isEmpty() && !m_nets.isEmpty()) {
+        names.names.reserve(m_nets.size());
+        names.byName.reserve(int(m_nets.size()));
+        for (int i = 0; i < m_nets.size(); ++i) {
+            names.names.append(m_nets.at(i).name(separator));
+            auto found = names.byName.find(names.names.last());
+            if (found == names.byName.end())
+                names.byName.insert(names.names.last(), i);
+            else
+                *found = -1;
+        }
     }
+    return names;
+}
+
+namespace {
+
+// What toBytes() writes first; another layout is another version.
+const quint32 bytesMagic = 0x7A6E6C31; // "znl1"
+
+} // namespace
+
+QByteArray Netlist::toBytes() const
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_5_15);
+    out << bytesMagic << m_top << m_modules << m_cells << m_slashMemories << m_dotMemories << qint32(m_nets.size());
+    for (const Net &net : m_nets) {
+        out << net.path << net.yosysName << qint32(net.width) << qint32(net.offset) << net.upto << net.port << net.driven
+            << (net.attributes.isEmpty() ? QByteArray() : QJsonDocument(net.attributes).toJson(QJsonDocument::Compact));
+    }
+    return bytes;
+}
+
+bool Netlist::fromBytes(const QByteArray &bytes)
+{
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_5_15);
+    quint32 magic = 0;
+    qint32 count = 0;
+    in >> magic;
+    if (magic != bytesMagic)
+        return false;
+    in >> m_top >> m_modules >> m_cells >> m_slashMemories >> m_dotMemories >> count;
+    if (in.status() != QDataStream::Ok || count < 0)
+        return false;
+    m_nets.clear();
+    // Bounded by what the bytes can hold: a net takes at least a dozen of them.
+    m_nets.reserve(std::min(qsizetype(count), qsizetype(bytes.size() / 12)));
+    for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        Net net;
+        qint32 width = 0;
+        qint32 offset = 0;
+        QByteArray attributes;
+        in >> net.path >> net.yosysName >> width >> offset >> net.upto >> net.port >> net.driven >> attributes;
+        net.width = width;
+        net.offset = offset;
+        if (!attributes.isEmpty())
+            net.attributes = QJsonDocument::fromJson(attributes).object();
+        if (width < 1 || net.driven.size() != width || net.path.isEmpty())
+            return false;
+        m_nets.append(std::move(net));
+    }
+    if (in.status() != QDataStream::Ok || !in.atEnd())
+        return false;
+    sortNets();
     return true;
 }
 
@@ -298,7 +382,7 @@ QString Netlist::keptModuleOn(const QString &name, QChar separator) const
 
 QVector<const Net *> Netlist::all(const QString &name, QChar separator) const
 {
-    const QVector<QString> &names = separator == QLatin1Char('.') ? m_dotNames : m_slashNames;
+    const QVector<QString> &names = namesFor(separator).names;
     QVector<const Net *> found;
     for (int i = 0; i < names.size(); ++i) {
         if (names.at(i) == name)
@@ -309,7 +393,7 @@ QVector<const Net *> Netlist::all(const QString &name, QChar separator) const
 
 const Net *Netlist::byName(const QString &name, QChar separator, bool *ambiguous) const
 {
-    const QHash<QString, int> &names = separator == QLatin1Char('.') ? m_byDot : m_bySlash;
+    const QHash<QString, int> &names = namesFor(separator).byName;
     const auto found = names.constFind(name);
     *ambiguous = found != names.constEnd() && *found < 0;
     if (found == names.constEnd())
@@ -350,7 +434,7 @@ NetBit Netlist::find(QString name, QChar separator) const
 QVector<QPair<int, int>> Netlist::nearestAmong(const QString &base, bool bit, QChar separator, int count, const QVector<int> *candidates) const
 {
     const int limit = std::max(2, int(base.size()) / 3);
-    const QVector<QString> &names = separator == QLatin1Char('.') ? m_dotNames : m_slashNames;
+    const QVector<QString> &names = namesFor(separator).names;
     // The nearest so far, kept sorted; a candidate must beat the last of them.
     QVector<QPair<int, int>> best; // distance, net
     using Size = decltype(names.size());
@@ -371,6 +455,55 @@ QVector<QPair<int, int>> Netlist::nearestAmong(const QString &base, bool bit, QC
             best.removeLast();
     }
     return best;
+}
+
+namespace {
+
+quint32 bigram(QChar a, QChar b)
+{
+    return (quint32(a.unicode()) << 16) | b.unicode();
+}
+
+QHash<quint32, int> bigramCounts(const QString &name)
+{
+    QHash<quint32, int> counts;
+    for (qsizetype i = 0; i + 1 < name.size(); ++i)
+        ++counts[bigram(name.at(i), name.at(i + 1))];
+    return counts;
+}
+
+} // namespace
+
+QVector<int> Netlist::withinReach(const QString &base, int limit, QChar separator, bool *all) const
+{
+    // Each edit takes at most two of a name's bigrams away, so a name within
+    // @p limit edits shares at least this many of them: a filter that never
+    // drops a name the full search would find, far cheaper than the distances.
+    const qsizetype needed = base.size() - 1 - 2 * qsizetype(limit);
+    *all = needed <= 0;
+    if (*all)
+        return {};
+    const QVector<QString> &names = namesFor(separator).names;
+    QHash<quint32, QVector<QPair<int, int>>> &index = (separator == QLatin1Char('.') ? m_dotNames : m_slashNames).bigrams;
+    if (index.isEmpty()) {
+        for (int i = 0; i < names.size(); ++i) {
+            const QHash<quint32, int> counts = bigramCounts(names.at(i));
+            for (auto gram = counts.cbegin(); gram != counts.cend(); ++gram)
+                index[gram.key()].append({i, gram.value()});
+        }
+    }
+    QVector<int> shared(names.size(), 0);
+    const QHash<quint32, int> wanted = bigramCounts(base);
+    for (auto gram = wanted.cbegin(); gram != wanted.cend(); ++gram) {
+        for (const auto &posting : index.value(gram.key()))
+            shared[posting.first] += std::min(posting.second, gram.value());
+    }
+    QVector<int> reach;
+    for (int i = 0; i < shared.size(); ++i) {
+        if (shared.at(i) >= needed)
+            reach.append(i);
+    }
+    return reach;
 }
 
 QStringList Netlist::nearest(const QString &name, QChar separator, int count) const
@@ -394,10 +527,13 @@ QStringList Netlist::nearest(const QString &name, QChar separator, int count) co
     std::sort(likely.begin(), likely.end());
     likely.erase(std::unique(likely.begin(), likely.end()), likely.end());
     QVector<QPair<int, int>> best = nearestAmong(base, match.hasMatch(), separator, count, &likely);
-    if (best.size() < count)
-        best = nearestAmong(base, match.hasMatch(), separator, count, nullptr);
+    if (best.size() < count) {
+        bool all = false;
+        const QVector<int> reach = withinReach(base, std::max(2, int(base.size()) / 3), separator, &all);
+        best = nearestAmong(base, match.hasMatch(), separator, count, all ? nullptr : &reach);
+    }
 
-    const QVector<QString> &names = separator == QLatin1Char('.') ? m_dotNames : m_slashNames;
+    const QVector<QString> &names = namesFor(separator).names;
     QStringList found;
     for (const auto &candidate : std::as_const(best))
         found.append(names.at(candidate.second) + (match.hasMatch() ? match.captured(2) : QString()));

@@ -22,12 +22,11 @@ struct Net
     int offset = 0;
     /** Declared with the lower index first, as in [0:7]. */
     bool upto = false;
-    /** Yosys's bit numbers, least significant first; constants are negative. */
-    QVector<qint64> bits;
     /** Whether something drives each bit: a cell, a constant, or the top module's input. */
     QVector<bool> driven;
     /** Whether it is a port of the top module. */
     bool port = false;
+    /** Its attributes where it carries one of zarn's marks (zarn_in, ...), src among them; empty otherwise. */
     QJsonObject attributes;
 
     QString name(QChar separator) const { return path.join(separator); }
@@ -67,7 +66,7 @@ struct NetBit
     };
     Result result = Missing;
     const Net *net = nullptr;
-    int bit = -1; ///< the position in net->bits
+    int bit = -1; ///< the position of the bit in the net, least significant 0
 };
 
 /**
@@ -87,6 +86,11 @@ public:
      * (black boxes, keep_hierarchy) are not the top's, and not listed.
      */
     bool read(QByteArray json, const QString &top, QString *error);
+
+    /** The netlist as bytes that fromBytes() reads back, for the elaboration cache. */
+    QByteArray toBytes() const;
+    /** Reads what toBytes() wrote; false for anything else. */
+    bool fromBytes(const QByteArray &bytes);
 
     QString top() const { return m_top; }
     const QVector<Net> &nets() const { return m_nets; }
@@ -114,8 +118,16 @@ public:
     QStringList nearest(const QString &name, QChar separator, int count) const;
 
 private:
+    /** Sorts m_nets as their paths sort. */
+    void sortNets();
     // The net of the name, or null; the first of them, and @p ambiguous set, when more than one net has it.
     const Net *byName(const QString &name, QChar separator, bool *ambiguous) const;
+    /**
+     * The nets whose names may be within @p limit edits of @p base (all of
+     * those that are, and some others), in their order; @p all set instead
+     * where @p base is too short for the filter to leave any out.
+     */
+    QVector<int> withinReach(const QString &base, int limit, QChar separator, bool *all) const;
     /** The nearest among the nets @p candidates (all where null), as nearest() gives them. */
     QVector<QPair<int, int>> nearestAmong(const QString &base, bool bit, QChar separator, int count, const QVector<int> *candidates) const;
 
@@ -125,11 +137,17 @@ private:
     QSet<QString> m_slashMemories; // the memories' names, as nets are named
     QSet<QString> m_dotMemories;
     QVector<Net> m_nets;
-    QVector<QString> m_slashNames; // of m_nets, in their order
-    QVector<QString> m_dotNames;
-    // -1 for a name that more than one net has.
-    QHash<QString, int> m_bySlash;
-    QHash<QString, int> m_byDot;
+    // The nets' names with one separator, made when first looked up with it.
+    struct Names
+    {
+        QVector<QString> names; // of m_nets, in their order
+        QHash<QString, int> byName; // -1 for a name that more than one net has
+        // Each bigram of the names: (net, how often), made when a full search is first needed.
+        QHash<quint32, QVector<QPair<int, int>>> bigrams;
+    };
+    const Names &namesFor(QChar separator) const;
+    mutable Names m_slashNames;
+    mutable Names m_dotNames;
     // The nets by their own name and by the path above them, for the few
     // places where a misspelt name most likely belongs; made when first needed.
     mutable QHash<QString, QVector<int>> m_byOwnName;

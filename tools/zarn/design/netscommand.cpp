@@ -29,9 +29,8 @@ int runNets(const QStringList &arguments)
     QString error = Design::readSourceOptions(parser, parser.positionalArguments(), &sources);
     if (!error.isEmpty())
         return Console::fail(error);
-    const QByteArray json = Design::elaborate(sources, QStringLiteral("nets"), QString(), &error);
     Design::Netlist netlist;
-    if (json.isEmpty() || !netlist.read(json, sources.top, &error))
+    if (!Design::elaborate(sources, QStringLiteral("nets"), QString(), &netlist, &error))
         return Console::fail(error);
 
     // A glob's "*" stands for any text, "/" and "." included.

@@ -1,5 +1,6 @@
 #include "yosys.h"
 #include "elaborationcache.h"
+#include "netlist.h"
 #include "workdirectory.h"
 #include "yosysprocess.h"
 
@@ -241,7 +242,7 @@ QString readWritten(const QString &path, const char *ending, const char *what, Q
 QByteArray cacheKey(const Sources &sources, const QByteArray &version, const QString &script)
 {
     QCryptographicHash key(QCryptographicHash::Sha256);
-    key.addData("zarn elaboration 1\n" + version + '\n' + QFile::encodeName(QDir::currentPath()) + '\n' + script.toUtf8());
+    key.addData("zarn elaboration 2\n" + version + '\n' + QFile::encodeName(QDir::currentPath()) + '\n' + script.toUtf8());
     for (const QString &source : sources.files) {
         QFile file(source);
         QCryptographicHash bytes(QCryptographicHash::Sha256);
@@ -252,16 +253,10 @@ QByteArray cacheKey(const Sources &sources, const QByteArray &version, const QSt
     return key.result().toHex();
 }
 
-// A cached entry as whole as a fresh run's files must be.
-bool wellFormed(const ElaborationCache::Entry &entry, bool verilog)
-{
-    return entry.json.endsWith("}\n") && (!verilog || entry.verilog.endsWith("endmodule\n"));
-}
-
 } // namespace
 
-QByteArray elaborate(const Sources &sources, const QString &command, const QString &passes, QString *error, const QString &verilogPasses,
-                     QByteArray *verilog)
+bool elaborate(const Sources &sources, const QString &command, const QString &passes, Netlist *netlist, QString *error, const QString &verilogPasses,
+               QByteArray *verilog)
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("yosys"));
     // Qt's temporary path is empty for a TMPDIR that names no directory, and
@@ -270,35 +265,37 @@ QByteArray elaborate(const Sources &sources, const QString &command, const QStri
     if (!program.isEmpty() && (temporary.isEmpty() || !QFileInfo(temporary).isDir())) {
         *error = QStringLiteral("TMPDIR=%1 names no directory, where Yosys would work; set it to one, or unset it")
                      .arg(qEnvironmentVariable("TMPDIR"));
-        return {};
+        return false;
     }
     WorkDirectory work;
     const QByteArray version = program.isEmpty() || !work.error().isEmpty() ? QByteArray() : recentVersion(program, &work);
     if (program.isEmpty() || (work.error().isEmpty() && version.isEmpty())) {
         *error = QStringLiteral("%1 needs Yosys 0.23 or later; install the Debian package yosys").arg(command);
-        return {};
+        return false;
     }
     if (!work.error().isEmpty()) {
         *error = work.error();
-        return {};
+        return false;
     }
     if (!quotable(work.path())) {
         *error = QStringLiteral("TMPDIR=%1 holds a double quote or control character, which Yosys cannot write to; set it to another directory").arg(temporary);
-        return {};
+        return false;
     }
 
     const QByteArray key = cacheKey(sources, version, script(sources, QStringLiteral("@work"), passes, verilogPasses, verilog));
     ElaborationCache::Entry cached;
-    if (!key.isEmpty() && sources.useCache && ElaborationCache::find(key, verilog, &cached) && wellFormed(cached, verilog)) {
+    if (!key.isEmpty() && sources.useCache && ElaborationCache::find(key, verilog, &cached) && (!verilog || cached.verilog.endsWith("endmodule\n"))
+        && netlist->fromBytes(cached.netlist)) {
         if (verilog)
             *verilog = cached.verilog;
-        return cached.json;
+        return true;
     }
+    *netlist = Netlist();
 
     QFile scriptFile(work.filePath(QStringLiteral("design.ys")));
     if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script(sources, work.path(), passes, verilogPasses, verilog).toUtf8()) < 0 || !scriptFile.flush()) {
         *error = QStringLiteral("cannot write the Yosys script: %1").arg(scriptFile.errorString());
-        return {};
+        return false;
     }
     scriptFile.close();
     const QString dependencies = work.filePath(QStringLiteral("design.d"));
@@ -306,18 +303,20 @@ QByteArray elaborate(const Sources &sources, const QString &command, const QStri
                                   sources.yosysSeconds, &work);
     *error = outcome(run, sources);
     if (!error->isEmpty())
-        return {};
+        return false;
+    QByteArray json;
     ElaborationCache::Entry made;
-    *error = readWritten(work.filePath(QStringLiteral("design.json")), "}\n", "netlist", &made.json);
+    *error = readWritten(work.filePath(QStringLiteral("design.json")), "}\n", "netlist", &json);
     if (error->isEmpty() && verilog)
         *error = readWritten(work.filePath(QStringLiteral("design.v")), "endmodule\n", "Verilog", &made.verilog);
-    if (!error->isEmpty())
-        return {};
+    if (!error->isEmpty() || !netlist->read(json, sources.top, error))
+        return false;
+    made.netlist = netlist->toBytes();
     if (!key.isEmpty() && sources.useCache)
         ElaborationCache::store(key, made, dependencies, scriptFile.fileName());
     if (verilog)
         *verilog = made.verilog;
-    return made.json;
+    return true;
 }
 
 namespace {

@@ -11,6 +11,8 @@ class QCommandLineParser;
 
 namespace Design {
 
+class Netlist;
+
 /** What Yosys is to read of a user's design, from the options all design commands share. */
 struct Sources
 {
@@ -44,19 +46,19 @@ QString readSourceOptions(const QCommandLineParser &parser, const QStringList &m
  * synthesis run would: reads them where they are (each deferred, so that
  * the top's parameters apply before anything is elaborated), elaborates
  * the top module with its parameters, runs proc and flatten, then
- * @p passes (more Yosys commands, may be empty), and returns the design as
- * write_json writes it: the top module flattened, and the modules flatten
- * keeps whole.  With @p verilog, then runs @p verilogPasses and writes the
+ * @p passes (more Yosys commands, may be empty), and reads the design
+ * into @p netlist from the JSON Yosys writes of it: the top module
+ * flattened, and the modules flatten keeps whole.  With @p verilog, then runs @p verilogPasses and writes the
  * design as Verilog into it, without Yosys's source attributes.  The
  * answer comes from the elaboration cache where it holds one for the same
  * script, sources, included files and Yosys.
- * On failure an empty array and, in @p error, a line that says why: Yosys
+ * On failure false and, in @p error, a line that says why: Yosys
  * missing or older than 0.23 (naming @p command, which needs it), what
  * Yosys said, that it crashed or ran out of time, or that what it wrote is
  * not whole.
  */
-QByteArray elaborate(const Sources &sources, const QString &command, const QString &passes, QString *error,
-                     const QString &verilogPasses = QString(), QByteArray *verilog = nullptr);
+bool elaborate(const Sources &sources, const QString &command, const QString &passes, Netlist *netlist, QString *error,
+               const QString &verilogPasses = QString(), QByteArray *verilog = nullptr);
 
 /**
  * Where Yosys's "src" attribute @p src says a net is declared, as
