@@ -4,6 +4,7 @@
 // commands that read a Verilog design through Yosys, against Yosys's own
 // elaboration.
 
+#include "designcosts.h"
 #include "netsworker.h"
 #include "syntheticdesign.h"
 #include "syntheticverilog.h"
@@ -278,7 +279,7 @@ int main(int argc, char *argv[])
                                         QStringLiteral("R"), QStringLiteral("5"));
     // nets runs Yosys a dozen times on a large design: minutes, so only on request.
     const QCommandLineOption testsOption(QStringLiteral("tests"),
-                                         QStringLiteral("Comma-separated tests of read, write, generate, map, nets (default read,write,generate,map)."),
+                                         QStringLiteral("Comma-separated tests of read, write, generate, map, nets, costs (default read,write,generate,map)."),
                                          QStringLiteral("LIST"), QStringLiteral("read,write,generate,map"));
     const QCommandLineOption designNetsOption(QStringLiteral("design-nets"), QStringLiteral("Public wires of the nets test's Verilog design (default 100000)."),
                                               QStringLiteral("N"), QStringLiteral("100000"));
@@ -336,7 +337,7 @@ int main(int argc, char *argv[])
     verilogSize.nets = qMax(1, parser.value(designNetsOption).toInt());
     verilogSize.seed = base.seed;
     const int mapProbes = qMax(0, parser.value(mapProbesOption).toInt());
-    if (tests.contains(QLatin1String("nets"))) {
+    if (tests.contains(QLatin1String("nets")) || tests.contains(QLatin1String("costs"))) {
         if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty()) {
             QTextStream(stderr) << "zarn-bench: the nets test needs yosys on the PATH\n";
             return 2;
@@ -347,7 +348,7 @@ int main(int argc, char *argv[])
         }
     }
     // The configurations are for the other tests only; the larger takes a while to write.
-    const bool configTests = std::any_of(tests.cbegin(), tests.cend(), [](const QString &test) { return test != QLatin1String("nets"); });
+    const bool configTests = std::any_of(tests.cbegin(), tests.cend(), [](const QString &test) { return test != QLatin1String("nets") && test != QLatin1String("costs"); });
 
     QList<DesignSize> sizes{base};
     if (!parser.isSet(noScalingOption)) {
@@ -397,6 +398,26 @@ int main(int argc, char *argv[])
     QList<Row> rows;
     QStringList notes;
     for (const QString &test : tests) {
+        if (test == QLatin1String("costs")) {
+            const QString dir = scratch + QLatin1String("/costs");
+            QList<DesignCost> costs;
+            if (!QDir().mkpath(dir) || !measureDesignCosts(zarn, QStandardPaths::findExecutable(QStringLiteral("yosys")), dir, runs, &costs)) {
+                QTextStream(stderr) << "zarn-bench: the costs measurement failed\n";
+                return 1;
+            }
+            for (const DesignCost &cost : std::as_const(costs)) {
+                Measurement m;
+                m.time = m.fastestTime = cost.time;
+                m.floor = m.fastestFloor = cost.floor;
+                rows.append({cost.command, cost.design, QStringLiteral("Yosys elaboration"), 0, m, m.floor});
+                notes.append(QStringLiteral("costs: zarn %1 --no-cache on %2: %3 ms, Yosys's elaboration %4 ms, zarn's own share %5 ms")
+                                 .arg(cost.command, cost.design)
+                                 .arg(cost.time, 0, 'f', 0)
+                                 .arg(cost.floor, 0, 'f', 0)
+                                 .arg(cost.time - cost.floor, 0, 'f', 0));
+            }
+            continue;
+        }
         if (test == QLatin1String("nets")) {
             const QString dir = scratch + QLatin1String("/verilog-") + QString::number(verilogSize.nets);
             QDir().mkpath(dir);

@@ -12,6 +12,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
+
+#include <numeric>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -76,6 +78,22 @@ QString writeSyntheticDesign(const QString &dir, int blocks)
                            "endmodule\n")
                 .arg(blocks);
     return writeFile(dir + QLatin1String("/synthetic.v"), text.toUtf8());
+}
+
+int editDistance(const QString &a, const QString &b)
+{
+    QVector<int> row(b.size() + 1);
+    std::iota(row.begin(), row.end(), 0);
+    for (int i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = i;
+        for (int j = 1; j <= b.size(); ++j) {
+            const int above = row[j];
+            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a.at(i - 1) == b.at(j - 1) ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
 }
 
 QString answers(const QString &name)
@@ -511,6 +529,51 @@ private Q_SLOTS:
             }
             QCOMPARE(compared, theirs.size());
         }
+    }
+
+    void suggestionsFromEveryNet_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("a bit, path and name misspelt") << QStringLiteral("g[12]/u_blck/u_a/mixd[0]");
+        QTest::newRow("a net, path and name misspelt") << QStringLiteral("gg[3]/u_bock/odd_aa");
+        QTest::newRow("far from every net") << QStringLiteral("zzzzzzzzzzzzzzzz/qqqqqqqq");
+    }
+
+    void suggestionsFromEveryNet()
+    {
+        // Where no net shares the name's path or own name, the suggestions
+        // are the three nearest of all the nets, nearest first and in the
+        // listing's order among equals, as a search of every net finds them.
+        QFETCH(QString, name);
+        const QString design = writeSyntheticDesign(m_dir.path(), 700);
+        const Output nets = zarn({"nets", "--json", "--design", design, "--top", "synthetic_top"});
+        const bool bit = name.endsWith(QLatin1Char(']'));
+        const QString base = bit ? name.left(name.lastIndexOf(QLatin1Char('['))) : name;
+        const int limit = std::max(2, int(base.size()) / 3);
+        QVector<QPair<int, int>> all;
+        QStringList names;
+        for (const QJsonValue net : QJsonDocument::fromJson(nets.out.toUtf8()).object().value("nets").toArray()) {
+            const QJsonObject object = net.toObject();
+            names.append(object.value("name").toString());
+            const bool vector = object.value("width").toInt() > 1 || object.value("lsb").toInt() != 0 || object.value("msb").toInt() < object.value("lsb").toInt();
+            const int d = editDistance(base, names.last());
+            if ((!bit || vector) && d <= limit && (d > 0 || bit))
+                all.append({d, int(names.size()) - 1});
+        }
+        std::sort(all.begin(), all.end());
+        QStringList expected;
+        for (int i = 0; i < 3 && i < all.size(); ++i)
+            expected.append(QLatin1Char('"') + names.at(all.at(i).second) + (bit ? QStringLiteral("[0]") : QString()) + QLatin1Char('"'));
+        QTemporaryDir dir;
+        auto *core = new ZARN::ZarnCore(0);
+        core->setModuleName(QStringLiteral("synthetic_top"));
+        core->getProbeIn(0)->setSignalNet({ZARN::SignalItem(name)});
+        QVERIFY(ZARN::writeZARNConfigToXml({core}, dir.filePath("config.xml")));
+        delete core;
+        const Output lint = zarn({"lint", dir.filePath("config.xml"), "--design", design, "--top", "synthetic_top"});
+        const QString said = lint.out.section(QLatin1String("did you mean "), 1).section(QLatin1Char('?'), 0, 0);
+        QCOMPARE(said, expected.join(QLatin1String(", ")));
+        QVERIFY(expected.size() == 3 || name.startsWith(QLatin1Char('z')));
     }
 
     void sourcesReadAsTheUserReadsThem_data()

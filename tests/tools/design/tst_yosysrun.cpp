@@ -97,6 +97,8 @@ private Q_SLOTS:
                                  << QStringLiteral("Yosys's netlist of top is not as Yosys writes it: net \"a\" has bits that are no bit numbers");
         QTest::newRow("offset past an int") << netlist("[2, 3]", ", \"offset\": 2147483647") << QStringList()
                                             << QStringLiteral("Yosys's netlist of top is not as Yosys writes it: net \"a\" has an offset of 2147483647");
+        QTest::newRow("netlist past a gigabyte") << QByteArray("truncate -s 1100M \"$json\"") << QStringList()
+                                                 << QStringLiteral("Yosys's netlist is 1153433600 bytes, more than zarn reads (1073741824)");
         QTest::newRow("crash") << QByteArray("echo 'half a line'; kill -SEGV $$") << QStringList()
                                << QStringLiteral("Yosys crashed while reading the design; its last words: half a line");
         QTest::newRow("silent failure") << QByteArray("exit 3") << QStringList()

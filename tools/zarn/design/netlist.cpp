@@ -431,16 +431,13 @@ NetBit Netlist::find(QString name, QChar separator) const
     return {bit < 0 ? NetBit::OutOfRange : NetBit::Found, net, bit};
 }
 
-QVector<QPair<int, int>> Netlist::nearestAmong(const QString &base, bool bit, QChar separator, int count, const QVector<int> *candidates) const
+QVector<QPair<int, int>> Netlist::nearestAmong(const QString &base, bool bit, QChar separator, int count, const QVector<int> &candidates) const
 {
     const int limit = std::max(2, int(base.size()) / 3);
     const QVector<QString> &names = namesFor(separator).names;
     // The nearest so far, kept sorted; a candidate must beat the last of them.
     QVector<QPair<int, int>> best; // distance, net
-    using Size = decltype(names.size());
-    const Size total = candidates ? candidates->size() : names.size();
-    for (Size k = 0; k < total; ++k) {
-        const int i = candidates ? candidates->at(k) : int(k);
+    for (const int i : candidates) {
         // A bit is looked for among vectors.
         if (bit && !m_nets.at(i).isVector())
             continue;
@@ -474,36 +471,56 @@ QHash<quint32, int> bigramCounts(const QString &name)
 
 } // namespace
 
-QVector<int> Netlist::withinReach(const QString &base, int limit, QChar separator, bool *all) const
+QVector<QPair<int, int>> Netlist::nearestOfAll(const QString &base, bool bit, QChar separator, int count) const
 {
-    // Each edit takes at most two of a name's bigrams away, so a name within
-    // @p limit edits shares at least this many of them: a filter that never
-    // drops a name the full search would find, far cheaper than the distances.
-    const qsizetype needed = base.size() - 1 - 2 * qsizetype(limit);
-    *all = needed <= 0;
-    if (*all)
-        return {};
-    const QVector<QString> &names = namesFor(separator).names;
+    const int limit = std::max(2, int(base.size()) / 3);
+    const Names &names = namesFor(separator);
     QHash<quint32, QVector<QPair<int, int>>> &index = (separator == QLatin1Char('.') ? m_dotNames : m_slashNames).bigrams;
     if (index.isEmpty()) {
-        for (int i = 0; i < names.size(); ++i) {
-            const QHash<quint32, int> counts = bigramCounts(names.at(i));
+        for (int i = 0; i < names.names.size(); ++i) {
+            const QHash<quint32, int> counts = bigramCounts(names.names.at(i));
             for (auto gram = counts.cbegin(); gram != counts.cend(); ++gram)
                 index[gram.key()].append({i, gram.value()});
         }
     }
-    QVector<int> shared(names.size(), 0);
+    QVector<int> shared(names.names.size(), 0);
     const QHash<quint32, int> wanted = bigramCounts(base);
     for (auto gram = wanted.cbegin(); gram != wanted.cend(); ++gram) {
         for (const auto &posting : index.value(gram.key()))
             shared[posting.first] += std::min(posting.second, gram.value());
     }
-    QVector<int> reach;
+    // Each edit takes at most two of a name's bigrams away, so a name within
+    // d edits shares at least this many of them with @p base.
+    const auto needed = [&base](int d) { return int(base.size()) - 1 - 2 * d; };
+    // The names by how many bigrams they share, most first, each count in
+    // net order: the nearest come early, and once a count is too low for
+    // the distance to beat, so are all after it.
+    QVector<QVector<int>> byShared(int(base.size()) + 1);
     for (int i = 0; i < shared.size(); ++i) {
-        if (shared.at(i) >= needed)
-            reach.append(i);
+        if (shared.at(i) >= needed(limit))
+            byShared[std::min(shared.at(i), int(base.size()))].append(i);
     }
-    return reach;
+    QVector<QPair<int, int>> best; // distance, net: the smallest pairs, sorted
+    for (auto bucket = byShared.size() - 1; bucket >= 0; --bucket) {
+        for (const int i : std::as_const(byShared.at(bucket))) {
+            const int bound = best.size() < count ? limit : best.last().first;
+            if (int(bucket) < needed(bound))
+                return best;
+            if (bit && !m_nets.at(i).isVector())
+                continue;
+            const QString &name = names.names.at(i);
+            if (std::abs(name.size() - base.size()) > bound)
+                continue;
+            const int d = distance(base, name, bound);
+            const QPair<int, int> candidate{d, i};
+            if (d > bound || (d == 0 && !bit) || (best.size() == count && !(candidate < best.last())))
+                continue;
+            best.insert(std::upper_bound(best.begin(), best.end(), candidate), candidate);
+            if (best.size() > count)
+                best.removeLast();
+        }
+    }
+    return best;
 }
 
 QStringList Netlist::nearest(const QString &name, QChar separator, int count) const
@@ -526,12 +543,9 @@ QStringList Netlist::nearest(const QString &name, QChar separator, int count) co
     QVector<int> likely = m_byOwnName.value(own) + m_byParent.value(path);
     std::sort(likely.begin(), likely.end());
     likely.erase(std::unique(likely.begin(), likely.end()), likely.end());
-    QVector<QPair<int, int>> best = nearestAmong(base, match.hasMatch(), separator, count, &likely);
-    if (best.size() < count) {
-        bool all = false;
-        const QVector<int> reach = withinReach(base, std::max(2, int(base.size()) / 3), separator, &all);
-        best = nearestAmong(base, match.hasMatch(), separator, count, all ? nullptr : &reach);
-    }
+    QVector<QPair<int, int>> best = nearestAmong(base, match.hasMatch(), separator, count, likely);
+    if (best.size() < count)
+        best = nearestOfAll(base, match.hasMatch(), separator, count);
 
     const QVector<QString> &names = namesFor(separator).names;
     QStringList found;

@@ -123,13 +123,12 @@ private:
     // The net of the name, or null; the first of them, and @p ambiguous set, when more than one net has it.
     const Net *byName(const QString &name, QChar separator, bool *ambiguous) const;
     /**
-     * The nets whose names may be within @p limit edits of @p base (all of
-     * those that are, and some others), in their order; @p all set instead
-     * where @p base is too short for the filter to leave any out.
+     * The nearest among all nets, as nearestAmong() over all of them gives
+     * them, found through the bigrams the names share with @p base.
      */
-    QVector<int> withinReach(const QString &base, int limit, QChar separator, bool *all) const;
-    /** The nearest among the nets @p candidates (all where null), as nearest() gives them. */
-    QVector<QPair<int, int>> nearestAmong(const QString &base, bool bit, QChar separator, int count, const QVector<int> *candidates) const;
+    QVector<QPair<int, int>> nearestOfAll(const QString &base, bool bit, QChar separator, int count) const;
+    /** The nearest among the nets @p candidates, in their order, as nearest() gives them. */
+    QVector<QPair<int, int>> nearestAmong(const QString &base, bool bit, QChar separator, int count, const QVector<int> &candidates) const;
 
     QString m_top;
     QStringList m_modules;

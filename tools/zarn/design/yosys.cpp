@@ -221,6 +221,10 @@ QString outcome(const YosysRun &run, const Sources &sources)
         .arg(said.isEmpty() ? QStringLiteral("Yosys stopped with exit code %1 without a word").arg(run.exitCode) : said);
 }
 
+// Far beyond the netlist of any design that fits a device, and within what
+// one Qt byte array holds.
+const qint64 largestWritten = qint64(1) << 30;
+
 // What Yosys wrote, whole: Yosys may end with 0 having written a file only in
 // part (a full disk), so each is checked for its last line.
 QString readWritten(const QString &path, const char *ending, const char *what, QByteArray *text)
@@ -228,6 +232,8 @@ QString readWritten(const QString &path, const char *ending, const char *what, Q
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("Yosys wrote no %1: %2").arg(QLatin1String(what), file.errorString());
+    if (file.size() > largestWritten)
+        return QStringLiteral("Yosys's %1 is %2 bytes, more than zarn reads (%3)").arg(QLatin1String(what)).arg(file.size()).arg(largestWritten);
     *text = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return QStringLiteral("Yosys's %1 cannot be read: %2").arg(QLatin1String(what), file.errorString());
