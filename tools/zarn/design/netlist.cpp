@@ -1,6 +1,7 @@
 #include "netlist.h"
 
 #include <QDataStream>
+#include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
