@@ -5,6 +5,7 @@
 #include "filesystemfaults.h"
 #include "testdata.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -165,66 +166,37 @@ private Q_SLOTS:
     {
         // Yosys dies with zarn however zarn dies; SIGINT and SIGTERM also
         // remove the working directory, and the next run sweeps away what
-        // SIGKILL left.
+        // SIGKILL left once its lock is free and old.
         QFETCH(int, signal);
-        QTemporaryDir bin;
         QTemporaryDir temporary;
-        const QString pidFile = bin.filePath(QStringLiteral("pid"));
-        writeFakeYosys(bin.path(), "echo $$ > " + QFile::encodeName(pidFile) + ".part; mv " + QFile::encodeName(pidFile) + ".part " + QFile::encodeName(pidFile)
-                                       + "; exec sleep 60");
         QProcess zarn;
-        zarn.setProcessEnvironment(environmentWith(bin.path(), temporary.path()));
-        zarn.start(QStringLiteral(ZARN_TOOL), netsOf(m_design));
-        QVERIFY(zarn.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pidFile), 20000);
-        const qint64 yosys = fileBytes(pidFile).trimmed().toLongLong();
+        qint64 yosys = 0;
+        QVERIFY(startHanging(&zarn, temporary.path(), &yosys));
         QCOMPARE(workDirectories(temporary.path()).size(), 1);
         ::kill(pid_t(zarn.processId()), signal);
         QVERIFY(zarn.waitForFinished(20000));
         QCOMPARE(zarn.exitStatus(), QProcess::CrashExit);
         QVERIFY2(gone(yosys), "Yosys outlived zarn");
-        if (signal != SIGKILL) {
-            QCOMPARE(workDirectories(temporary.path()), QStringList());
-            return;
-        }
-        // Left behind: the next run takes it for a dead run's once its lock is free and old.
         const QStringList left = workDirectories(temporary.path());
-        QCOMPARE(left.size(), 1);
-        const QByteArray lock = QFile::encodeName(temporary.filePath(left.first() + QLatin1String("/.zarn-lock")));
-        const struct utimbuf old = {946684800, 946684800}; // 2000-01-01
-        QCOMPARE(::utime(lock.constData(), &old), 0);
-        QTemporaryDir otherBin;
-        writeFakeYosys(otherBin.path(), "exit 1");
-        QProcess next;
-        next.setProcessEnvironment(environmentWith(otherBin.path(), temporary.path()));
-        next.start(QStringLiteral(ZARN_TOOL), netsOf(m_design));
-        QVERIFY(next.waitForFinished(60000));
-        QCOMPARE(next.exitCode(), 2);
-        QCOMPARE(workDirectories(temporary.path()), QStringList());
+        QCOMPARE(left.size(), signal == SIGKILL ? 1 : 0);
+        if (signal == SIGKILL) {
+            QVERIFY(ageLock(temporary.filePath(left.first())));
+            QCOMPARE(sweepingRun(temporary.path()), 2);
+            QCOMPARE(workDirectories(temporary.path()), QStringList());
+        }
     }
 
     void liveRunsKeepTheirDirectory()
     {
         // A run that sweeps leaves a live run's directory, however old its lock.
-        QTemporaryDir bin;
         QTemporaryDir temporary;
-        const QString pidFile = bin.filePath(QStringLiteral("pid"));
-        writeFakeYosys(bin.path(), "echo $$ > " + QFile::encodeName(pidFile) + ".part; mv " + QFile::encodeName(pidFile) + ".part " + QFile::encodeName(pidFile)
-                                       + "; exec sleep 60");
         QProcess live;
-        live.setProcessEnvironment(environmentWith(bin.path(), temporary.path()));
-        live.start(QStringLiteral(ZARN_TOOL), netsOf(m_design));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pidFile), 20000);
+        qint64 yosys = 0;
+        QVERIFY(startHanging(&live, temporary.path(), &yosys));
         const QStringList running = workDirectories(temporary.path());
         QCOMPARE(running.size(), 1);
-        const struct utimbuf old = {946684800, 946684800}; // 2000-01-01
-        QCOMPARE(::utime(QFile::encodeName(temporary.filePath(running.first() + QLatin1String("/.zarn-lock"))).constData(), &old), 0);
-        QTemporaryDir otherBin;
-        writeFakeYosys(otherBin.path(), "exit 1");
-        QProcess next;
-        next.setProcessEnvironment(environmentWith(otherBin.path(), temporary.path()));
-        next.start(QStringLiteral(ZARN_TOOL), netsOf(m_design));
-        QVERIFY(next.waitForFinished(60000));
+        QVERIFY(ageLock(temporary.filePath(running.first())));
+        sweepingRun(temporary.path());
         QCOMPARE(workDirectories(temporary.path()), running);
         live.terminate();
         QVERIFY(live.waitForFinished(20000));
@@ -334,7 +306,44 @@ private Q_SLOTS:
     }
 
 private:
+    // Starts @p zarn on nets with a yosys that hangs once it runs, and waits for it: its pid in @p yosys.
+    bool startHanging(QProcess *zarn, const QString &temporary, qint64 *yosys)
+    {
+        const QString pidFile = m_bin.filePath(QStringLiteral("pid"));
+        QFile::remove(pidFile);
+        writeFakeYosys(m_bin.path(), "echo $$ > " + QFile::encodeName(pidFile) + ".part; mv " + QFile::encodeName(pidFile) + ".part "
+                                         + QFile::encodeName(pidFile) + "; exec sleep 60");
+        zarn->setProcessEnvironment(environmentWith(m_bin.path(), temporary));
+        zarn->start(QStringLiteral(ZARN_TOOL), netsOf(m_design));
+        QElapsedTimer waited;
+        waited.start();
+        while (!QFile::exists(pidFile) && waited.elapsed() < 20000)
+            QTest::qWait(50);
+        *yosys = fileBytes(pidFile).trimmed().toLongLong();
+        return *yosys > 0;
+    }
+
+    // Makes the lock of the working directory @p dir look as old as a dead run's.
+    static bool ageLock(const QString &dir)
+    {
+        const struct utimbuf old = {946684800, 946684800}; // 2000-01-01
+        return ::utime(QFile::encodeName(dir + QLatin1String("/.zarn-lock")).constData(), &old) == 0;
+    }
+
+    // A run whose yosys fails at once, after its working directory has swept the others: its exit code.
+    int sweepingRun(const QString &temporary)
+    {
+        QTemporaryDir bin;
+        writeFakeYosys(bin.path(), "exit 1");
+        QProcess next;
+        next.setProcessEnvironment(environmentWith(bin.path(), temporary));
+        next.start(QStringLiteral(ZARN_TOOL), netsOf(m_design));
+        next.waitForFinished(60000);
+        return next.exitCode();
+    }
+
     QTemporaryDir m_dir;
+    QTemporaryDir m_bin;
     QString m_design;
 };
 
