@@ -36,7 +36,7 @@ QString ambiguity(const Netlist &netlist, const QString &name, QChar separator)
     QStringList otherNames;
     const QChar other = separator == QLatin1Char('.') ? QLatin1Char('/') : QLatin1Char('.');
     for (const Net *net : nets) {
-        yosysNames.append(net->yosysName);
+        yosysNames.append(net->yosysName());
         otherNames.append(net->configurationName(other));
     }
     QString text = QStringLiteral("the design has %1 nets of this name (%2 in Yosys's netlist), and the probe would take one of them only; "

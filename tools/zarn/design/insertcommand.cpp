@@ -66,7 +66,7 @@ QString debugInstance(const QString &module, const QStringList &ports, const Des
             const Design::NetBit bit = netlist.find(port, separator);
             if (bit.result != Design::NetBit::Found)
                 return QStringLiteral("the debug top module's port %1 names no one-bit net of the design").arg(port.trimmed());
-            connection = escaped(bit.net->yosysName);
+            connection = escaped(bit.net->yosysName());
             if (bit.net->isVector())
                 connection += QStringLiteral("[%1]").arg(bit.net->indexOf(bit.bit));
         }

@@ -269,10 +269,12 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
         const QJsonObject attributes = object.value(QLatin1String("attributes")).toObject();
         if (marked(attributes))
             net.attributes = attributes;
-        net.yosysName = unescaped(netname.key());
+        const QString yosysName = unescaped(netname.key());
         // The names of the instances down to it, one blank between them, as flatten keeps them.
         const QString hdlname = attributes.value(QLatin1String("hdlname")).toString();
-        net.path = hdlname.isEmpty() ? QStringList{net.yosysName} : hdlname.split(QLatin1Char(' '));
+        net.path = hdlname.isEmpty() ? QStringList{yosysName} : hdlname.split(QLatin1Char(' '));
+        if (net.path.join(QLatin1Char('.')) != yosysName)
+            net.renamed = yosysName;
         net.offset = int(offset);
         net.upto = object.value(QLatin1String("upto")).toInt() != 0;
         net.width = int(bits.toArray().size());
@@ -323,18 +325,35 @@ const Netlist::Names &Netlist::namesFor(QChar separator) const
 namespace {
 
 // What toBytes() writes first; another layout is another version.
-const quint32 bytesMagic = 0x7A6E6C31; // "znl1"
+const quint32 bytesMagic = 0x7A6E6C33; // "znl3"
 
 } // namespace
 
 QByteArray Netlist::toBytes() const
 {
+    // The instance names repeat from net to net: each is written once, and
+    // the nets' paths as indices into that table, so that reading them back
+    // shares one string per name.
+    QStringList table;
+    QHash<QString, qint32> numbers;
+    QVector<qint32> paths;
+    for (const Net &net : m_nets) {
+        paths.append(qint32(net.path.size()));
+        for (const QString &name : net.path) {
+            auto found = numbers.find(name);
+            if (found == numbers.end()) {
+                found = numbers.insert(name, qint32(table.size()));
+                table.append(name);
+            }
+            paths.append(*found);
+        }
+    }
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_5_15);
-    out << bytesMagic << m_top << m_modules << m_cells << m_slashMemories << m_dotMemories << qint32(m_nets.size());
+    out << bytesMagic << m_top << m_modules << m_cells << m_slashMemories << m_dotMemories << table << paths << qint32(m_nets.size());
     for (const Net &net : m_nets) {
-        out << net.path << net.yosysName << qint32(net.width) << qint32(net.offset) << net.upto << net.port << net.driven
+        out << net.renamed << qint32(net.width) << qint32(net.offset) << net.upto << net.port << net.driven
             << (net.attributes.isEmpty() ? QByteArray() : QJsonDocument(net.attributes).toJson(QJsonDocument::Compact));
     }
     return bytes;
@@ -346,33 +365,44 @@ bool Netlist::fromBytes(const QByteArray &bytes)
     in.setVersion(QDataStream::Qt_5_15);
     quint32 magic = 0;
     qint32 count = 0;
+    QStringList table;
+    QVector<qint32> paths;
     in >> magic;
     if (magic != bytesMagic)
         return false;
-    in >> m_top >> m_modules >> m_cells >> m_slashMemories >> m_dotMemories >> count;
+    in >> m_top >> m_modules >> m_cells >> m_slashMemories >> m_dotMemories >> table >> paths >> count;
     if (in.status() != QDataStream::Ok || count < 0)
         return false;
     m_nets.clear();
     // Bounded by what the bytes can hold: a net takes at least a dozen of them.
     m_nets.reserve(std::min(qsizetype(count), qsizetype(bytes.size() / 12)));
+    qsizetype at = 0;
     for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
         Net net;
         qint32 width = 0;
         qint32 offset = 0;
         QByteArray attributes;
-        in >> net.path >> net.yosysName >> width >> offset >> net.upto >> net.port >> net.driven >> attributes;
+        in >> net.renamed >> width >> offset >> net.upto >> net.port >> net.driven >> attributes;
+        const qint32 names = at < paths.size() ? paths.at(at++) : 0;
+        if (names < 1 || names > paths.size() - at)
+            return false;
+        net.path.reserve(names);
+        for (qint32 k = 0; k < names; ++k) {
+            const qint32 name = paths.at(at++);
+            if (name < 0 || name >= table.size())
+                return false;
+            net.path.append(table.at(name));
+        }
         net.width = width;
         net.offset = offset;
         if (!attributes.isEmpty())
             net.attributes = QJsonDocument::fromJson(attributes).object();
-        if (width < 1 || net.driven.size() != width || net.path.isEmpty())
+        if (width < 1 || net.driven.size() != width)
             return false;
         m_nets.append(std::move(net));
     }
-    if (in.status() != QDataStream::Ok || !in.atEnd())
-        return false;
-    sortNets();
-    return true;
+    // Written sorted.
+    return in.status() == QDataStream::Ok && in.atEnd() && at == paths.size();
 }
 
 QString Netlist::keptModuleOn(const QString &name, QChar separator) const

@@ -15,8 +15,12 @@ struct Net
 {
     /** The instance names down to it, then its own name. */
     QStringList path;
-    /** Its name in the flattened netlist Yosys writes, without the escape's backslash and blank. */
-    QString yosysName;
+    /**
+     * Its name in the flattened netlist Yosys writes where that is not its
+     * path joined with "." (flatten renamed it apart from another); empty
+     * otherwise.  See yosysName().
+     */
+    QString renamed;
     int width = 1;
     /** The design's index of its least significant bit. */
     int offset = 0;
@@ -30,6 +34,8 @@ struct Net
     QJsonObject attributes;
 
     QString name(QChar separator) const { return path.join(separator); }
+    /** Its name in the flattened netlist Yosys writes, without the escape's backslash and blank. */
+    QString yosysName() const { return renamed.isEmpty() ? path.join(QLatin1Char('.')) : renamed; }
     /**
      * Its name as a configuration writes it: name(), escaped as in Verilog
      * where the plain name would be no identifier ("\\1digit ").
