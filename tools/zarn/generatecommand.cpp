@@ -14,6 +14,52 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+namespace {
+
+// Why the command file @p commandFile cannot be written where it is: an
+// input of the run, inside the output it replaces, or beside paths that
+// hold blanks; empty where it can.
+QString commandFileRefusal(const QString &commandFile, const QList<QByteArray> &inputs, const OutputDirectory &output, const QString &ipRoot)
+{
+    QString error;
+    const QByteArray resolved = FileSystem::resolve(QFile::encodeName(commandFile), &error);
+    if (resolved.isEmpty())
+        return error;
+    if (inputs.contains(resolved))
+        return QStringLiteral("refusing to write %1: it is an input of this run").arg(commandFile);
+    if (output.contains(resolved))
+        return QStringLiteral("refusing to write %1: it lies in the output directory %2, which each run replaces; write the command file elsewhere")
+            .arg(commandFile, output.path());
+    // Icarus ends a +incdir+ path at the first blank and reads no quotes.
+    for (const QString &path : {output.path(), ipRoot}) {
+        if (holdsWhiteSpace(path))
+            return QStringLiteral("cannot write %1: the path %2 holds white space, which Verilog command files cannot carry; use paths without blanks")
+                .arg(commandFile, path);
+    }
+    return QString();
+}
+
+// The files, a blank line, then the include directories; or all as JSON, with the probe map.
+void printLists(const Generation &run, bool json)
+{
+    if (json) {
+        const QJsonObject result{
+            {QStringLiteral("fileList"), QJsonArray::fromStringList(run.fileList)},
+            {QStringLiteral("includePath"), QJsonArray::fromStringList(run.includePath)},
+            {QStringLiteral("probeMap"), run.probeMap},
+        };
+        Console::out(QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Indented)).trimmed());
+        return;
+    }
+    for (const QString &file : run.fileList)
+        Console::out(file);
+    Console::out(QString());
+    for (const QString &directory : run.includePath)
+        Console::out(directory);
+}
+
+} // namespace
+
 int runGenerate(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -69,23 +115,9 @@ int runGenerate(const QStringList &arguments)
     if (!refusal.isEmpty())
         return Console::fail(refusal);
     if (parser.isSet(fileListOption)) {
-        QString error;
-        const QByteArray resolved = FileSystem::resolve(QFile::encodeName(commandFile), &error);
-        if (resolved.isEmpty())
-            return Console::fail(error);
-        if (inputs.contains(resolved))
-            return Console::fail(QStringLiteral("refusing to write %1: it is an input of this run").arg(commandFile));
-        if (output.contains(resolved))
-            return Console::fail(QStringLiteral("refusing to write %1: it lies in the output directory %2, which each run replaces; "
-                                                "write the command file elsewhere")
-                                     .arg(commandFile, output.path()));
-        // Icarus ends a +incdir+ path at the first blank and reads no quotes.
-        for (const QString &path : {output.path(), ipRoot}) {
-            if (holdsWhiteSpace(path))
-                return Console::fail(QStringLiteral("cannot write %1: the path %2 holds white space, which Verilog command files "
-                                                    "cannot carry; use paths without blanks")
-                                         .arg(commandFile, path));
-        }
+        const QString problem = commandFileRefusal(commandFile, inputs, output, ipRoot);
+        if (!problem.isEmpty())
+            return Console::fail(problem);
     }
 
     QString error = output.begin(inputs, parser.isSet(generation.force));
@@ -100,12 +132,9 @@ int runGenerate(const QStringList &arguments)
     exitCode = run.run(output, runInputs);
     if (exitCode != Console::Success)
         return exitCode;
-    const QStringList &fileList = run.fileList;
-    const QStringList &includePath = run.includePath;
-
     QSaveFile commandFileWriter(commandFile);
     if (parser.isSet(fileListOption)) {
-        error = writeCommandFile(commandFileWriter, includePath, fileList);
+        error = writeCommandFile(commandFileWriter, run.includePath, run.fileList);
         if (!error.isEmpty())
             return Console::fail(error);
     }
@@ -115,20 +144,6 @@ int runGenerate(const QStringList &arguments)
     if (parser.isSet(fileListOption) && !commandFileWriter.commit())
         return Console::fail(QStringLiteral("%1: %2 (the generation itself is in place)").arg(commandFile, commandFileWriter.errorString()));
 
-    if (parser.isSet(jsonOption)) {
-        const QJsonObject result{
-            {QStringLiteral("fileList"), QJsonArray::fromStringList(fileList)},
-            {QStringLiteral("includePath"), QJsonArray::fromStringList(includePath)},
-            {QStringLiteral("probeMap"), run.probeMap},
-        };
-        Console::out(QString::fromUtf8(QJsonDocument(result).toJson(QJsonDocument::Indented)).trimmed());
-        return Console::Success;
-    }
-    // The files, a blank line, then the include directories.
-    for (const QString &file : std::as_const(fileList))
-        Console::out(file);
-    Console::out(QString());
-    for (const QString &directory : std::as_const(includePath))
-        Console::out(directory);
+    printLists(run, parser.isSet(jsonOption));
     return Console::Success;
 }

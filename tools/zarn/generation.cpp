@@ -128,6 +128,50 @@ QString writeCommandFile(QSaveFile &file, const QStringList &includePath, const 
     return file.fileName() + QLatin1String(": ") + file.errorString();
 }
 
+namespace {
+
+// The configuration's findings, and @p moreLint's: Success, or the findings
+// said and the run refused.
+int lintFirst(const Generation::Inputs &inputs, const ZARN::ZarnArg &arg, const QList<ZARN::ZarnCore *> &cores, const Generation::MoreLint &moreLint,
+              const QString &moreLintError)
+{
+    QList<ZARN::LintFinding> findings = ZARN::lintConfigFile(arg.configFile, cores, arg.analyzerConfigFile);
+    if (moreLint) {
+        findings += moreLint(arg.configFile, cores, arg.analyzerConfigFile);
+        if (!moreLintError.isEmpty())
+            return Console::fail(moreLintError);
+    }
+    if (!LintReport::fails(findings, false))
+        return Console::Success;
+    for (const QString &line : LintReport::lines(inputs.config, inputs.analyzerGiven, findings))
+        Console::error(line);
+    Console::error(inputs.offersNoLint ? QStringLiteral("zarn: nothing generated; fix the errors, or pass --no-lint to generate anyway")
+                                       : QStringLiteral("zarn: nothing generated; fix the errors"));
+    return Console::Finding;
+}
+
+// The library lists the IP root's sources without reading them: a wrong
+// IP root would first show as a failed synthesis.  All but the generated
+// top module (under @p outputDir) are the IP root's.
+int checkIpRoot(const QStringList &fileList, const QString &outputDir, const Generation::Inputs &inputs)
+{
+    int missing = 0;
+    for (const QString &file : fileList) {
+        if (file.startsWith(outputDir + QLatin1Char('/')) || QFileInfo::exists(file))
+            continue;
+        ++missing;
+        Console::error(QStringLiteral("zarn: %1: %2 does not exist; the file list names it under the IP root %3")
+                           .arg(QLatin1String(inputs.strict ? "error" : "warning"), file, inputs.ipRoot));
+    }
+    if (missing > 0 && inputs.strict) {
+        Console::error(QStringLiteral("zarn: nothing generated; the IP root lacks %1 of the sources (--strict)").arg(missing));
+        return Console::Finding;
+    }
+    return Console::Success;
+}
+
+} // namespace
+
 Generation::~Generation()
 {
     qDeleteAll(cores);
@@ -135,6 +179,7 @@ Generation::~Generation()
 
 int Generation::run(OutputDirectory &output, const Inputs &inputs, const MoreLint &moreLint)
 {
+    int exitCode = Console::Success;
     ZARN::ZarnArg arg;
     arg.configFile = output.inputDirectory() + QLatin1String("/configuration.xml");
     arg.deviceKey = inputs.device;
@@ -176,19 +221,9 @@ int Generation::run(OutputDirectory &output, const Inputs &inputs, const MoreLin
         return Console::fail(QStringLiteral("%1: the configuration holds no core; nothing to generate").arg(inputs.config));
 
     if (inputs.lint) {
-        QList<ZARN::LintFinding> findings = ZARN::lintConfigFile(arg.configFile, cores, arg.analyzerConfigFile);
-        if (moreLint) {
-            findings += moreLint(arg.configFile, cores, arg.analyzerConfigFile);
-            if (!moreLintError.isEmpty())
-                return Console::fail(moreLintError);
-        }
-        if (LintReport::fails(findings, false)) {
-            for (const QString &line : LintReport::lines(inputs.config, inputs.analyzerGiven, findings))
-                Console::error(line);
-            Console::error(inputs.offersNoLint ? QStringLiteral("zarn: nothing generated; fix the errors, or pass --no-lint to generate anyway")
-                                               : QStringLiteral("zarn: nothing generated; fix the errors"));
-            return Console::Finding;
-        }
+        exitCode = lintFirst(inputs, arg, cores, moreLint, moreLintError);
+        if (exitCode != Console::Success)
+            return exitCode;
     }
 
     ZARN::ZarnPrepare run;
@@ -200,21 +235,9 @@ int Generation::run(OutputDirectory &output, const Inputs &inputs, const MoreLin
     if (!failedFiles.isEmpty())
         return Console::Failure;
 
-    // The library lists the IP root's sources without reading them: a wrong
-    // IP root would first show as a failed synthesis.  All but the generated
-    // top module are the IP root's.
-    int missing = 0;
-    for (const QString &file : run.fileList()) {
-        if (file.startsWith(arg.outputDir + QLatin1Char('/')) || QFileInfo::exists(file))
-            continue;
-        ++missing;
-        Console::error(QStringLiteral("zarn: %1: %2 does not exist; the file list names it under the IP root %3")
-                           .arg(QLatin1String(inputs.strict ? "error" : "warning"), file, inputs.ipRoot));
-    }
-    if (missing > 0 && inputs.strict) {
-        Console::error(QStringLiteral("zarn: nothing generated; the IP root lacks %1 of the sources (--strict)").arg(missing));
-        return Console::Finding;
-    }
+    exitCode = checkIpRoot(run.fileList(), arg.outputDir, inputs);
+    if (exitCode != Console::Success)
+        return exitCode;
 
     const QString map = arg.outputDir + QLatin1String("/zarn_probes.json");
     digests.join();

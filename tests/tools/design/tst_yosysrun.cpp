@@ -196,7 +196,13 @@ private Q_SLOTS:
         const QStringList running = workDirectories(temporary.path());
         QCOMPARE(running.size(), 1);
         QVERIFY(ageLock(temporary.filePath(running.first())));
+        // Nor does it take a user's directory that only looks like one of ours.
+        const QString mine = writeFile(temporary.filePath(QStringLiteral("zarn-abcdef/notes.txt")), "mine");
+        const struct utimbuf old = {946684800, 946684800};
+        QCOMPARE(::utime(QFile::encodeName(temporary.filePath(QStringLiteral("zarn-abcdef"))).constData(), &old), 0);
         sweepingRun(temporary.path());
+        QCOMPARE(fileBytes(mine), QByteArray("mine"));
+        QDir(temporary.filePath(QStringLiteral("zarn-abcdef"))).removeRecursively();
         QCOMPARE(workDirectories(temporary.path()), running);
         live.terminate();
         QVERIFY(live.waitForFinished(20000));

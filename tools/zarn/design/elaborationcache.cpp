@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -77,7 +78,14 @@ bool writeWhole(const QString &path, const QByteArray &bytes)
 // The oldest entries beyond the newest few, and what killed runs left half made.
 void pruneOld(const QDir &cache)
 {
-    const QFileInfoList entries = cache.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Time);
+    // Only what bears an entry's name, a key's 64 hexadecimal digits: anything else is not ours.
+    QFileInfoList entries = cache.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Time);
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [](const QFileInfo &entry) {
+                                     static const QRegularExpression key(QStringLiteral("^[0-9a-f]{64}$"));
+                                     return !key.match(entry.fileName()).hasMatch();
+                                 }),
+                  entries.end());
     for (qsizetype i = keptEntries; i < entries.size(); ++i)
         QDir(entries.at(i).filePath()).removeRecursively();
     for (const QFileInfo &made : cache.entryInfoList({QStringLiteral(".new-*")}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {

@@ -97,12 +97,15 @@ void numberProbes(QList<Marked> &marks)
     }
 }
 
+// Problems with the place in source order they sort by.
+using Problems = QList<QPair<QVector<int>, QString>>;
+
 // A core takes one user clock: each source place of a zarn_clock mark past
 // the first is an error there, and so is a mark that flattening makes
 // into a net per instance of its module.
-QList<QPair<QVector<int>, QString>> clockProblems(int core, const QList<const Marked *> &clocks, const Design::Sources &sources)
+Problems clockProblems(int core, const QList<const Marked *> &clocks, const Design::Sources &sources)
 {
-    QList<QPair<QVector<int>, QString>> problems;
+    Problems problems;
     if (clocks.size() < 2)
         return problems;
     // By the place of the declaration, the last of a flattened net's chain:
@@ -137,6 +140,119 @@ QList<QPair<QVector<int>, QString>> clockProblems(int core, const QList<const Ma
                                                    .arg(first->net->name(sources.separator), firstPlace)});
     }
     return problems;
+}
+
+// The mark on @p net, checked: false where it is none; its problems into @p problems.
+bool readMark(const Design::Net &net, const Design::Sources &sources, Marked *mark, Problems *problems)
+{
+    const QJsonObject &attributes = net.attributes;
+    const bool in = attributes.contains(QLatin1String("zarn_in"));
+    const bool outMark = attributes.contains(QLatin1String("zarn_out"));
+    const bool clock = attributes.contains(QLatin1String("zarn_clock"));
+    if (!in && !outMark && !clock)
+        return false;
+    const QString src = attributes.value(QLatin1String("src")).toString();
+    const QString place = Design::sourcePlace(sources, src) + QLatin1String(": error: ");
+    const QString name = net.name(sources.separator);
+    const auto problem = [problems, &src, &sources](const QString &text) { problems->append({Design::sourceOrder(sources, src), text}); };
+    if (int(in) + int(outMark) + int(clock) > 1) {
+        problem(place + QStringLiteral("%1 carries more than one of zarn_in, zarn_out and zarn_clock; keep one").arg(name));
+        return false;
+    }
+    mark->net = &net;
+    mark->kind = in ? Marked::In : outMark ? Marked::Out : Marked::Clock;
+    mark->order = Design::sourceOrder(sources, src);
+    for (const char *attribute : {"zarn_core", "zarn_probe"}) {
+        int number = 0;
+        if (!attributes.contains(QLatin1String(attribute)))
+            continue;
+        if (!attributeNumber(attributes, attribute, &number))
+            problem(place + QStringLiteral("%1 = \"%2\" on %3 is no number from 0 up")
+                                .arg(QLatin1String(attribute), attributes.value(QLatin1String(attribute)).toString(), name));
+        (qstrcmp(attribute, "zarn_core") == 0 ? mark->core : mark->probe) = number;
+    }
+    if (mark->kind == Marked::Out) {
+        const QString value = attributes.value(QLatin1String("zarn_out")).toString().trimmed();
+        // A bare (* zarn_out *) is the number 1, given as 32 binary digits: no value.
+        mark->value = value.size() == 32 && !value.startsWith(QLatin1String("0x")) ? QStringLiteral("0x0") : value;
+        if (!QRegularExpression(QStringLiteral("^0x[0-9A-Fa-f]+$")).match(mark->value).hasMatch())
+            problem(place + QStringLiteral("zarn_out = \"%1\" on %2 is no value; write it as 0x and hexadecimal digits").arg(value, name));
+        else if (valueBits(mark->value, net.width).isEmpty())
+            problem(place + QStringLiteral("zarn_out = \"%1\" does not fit %3, which is %2 bit(s) wide").arg(value).arg(net.width).arg(name));
+        if (net.drivenBits() > 0)
+            problem(place + QStringLiteral("%1 is driven by the design, and an output probe would drive it too; mark a net nothing drives").arg(name));
+    }
+    if (mark->kind == Marked::Clock && net.width != 1)
+        problem(place + QStringLiteral("zarn_clock marks %1, which is %2 bits wide; a clock is one bit").arg(net.declaredName(sources.separator)).arg(net.width));
+    return true;
+}
+
+// Every net's mark, in the netlist's order.
+QList<Marked> readMarks(const Design::Netlist &netlist, const Design::Sources &sources, Problems *problems)
+{
+    QList<Marked> marks;
+    for (const Design::Net &net : netlist.nets()) {
+        Marked mark;
+        if (readMark(net, sources, &mark, problems))
+            marks.append(mark);
+    }
+    return marks;
+}
+
+// The marks by core, and in each core by probe; they point into @p marks.
+std::map<int, CoreMarks> groupMarks(const QList<Marked> &marks)
+{
+    std::map<int, CoreMarks> cores;
+    for (const Marked &mark : marks) {
+        CoreMarks &core = cores[mark.core];
+        if (mark.kind == Marked::Clock)
+            core.clocks.append(&mark);
+        else
+            (mark.kind == Marked::In ? core.in : core.out)[mark.probe].append(&mark);
+    }
+    return cores;
+}
+
+// The cores the marks describe, for the caller to delete; their probes counted into @p probes.
+QList<ZARN::ZarnCore *> makeCores(const std::map<int, CoreMarks> &cores, const Design::Sources &sources, int *probes)
+{
+    QList<ZARN::ZarnCore *> zarnCores;
+    for (const auto &marked : cores) {
+        auto *core = new ZARN::ZarnCore(marked.first);
+        zarnCores.append(core);
+        core->setModuleName(sources.top);
+        if (!marked.second.clocks.isEmpty()) {
+            core->setUserClockName(marked.second.clocks.first()->net->name(sources.separator));
+            core->setOutProbeSynwithUserClock(true);
+        }
+        for (const auto &probe : marked.second.in) {
+            if (!core->getProbeIn(probe.first))
+                core->addProbeIn(probe.first);
+            QList<ZARN::SignalItem> items;
+            for (const Marked *mark : probe.second)
+                items.append(signalItem(*mark->net, sources.separator));
+            core->getProbeIn(probe.first)->setSignalNet(items);
+            ++*probes;
+        }
+        for (const auto &probe : marked.second.out) {
+            if (!core->getProbeOut(probe.first))
+                core->addProbeOut(probe.first);
+            QList<ZARN::SignalItem> items;
+            QString bits;
+            for (const Marked *mark : probe.second) {
+                items.append(signalItem(*mark->net, sources.separator));
+                bits += valueBits(mark->value, mark->net->width);
+            }
+            ZARN::ProbeOut *probeOut = core->getProbeOut(probe.first);
+            probeOut->setSignalNet(items);
+            QString hex = ZARN::stringBintoHex(bits);
+            while (hex.startsWith(QLatin1Char('0')))
+                hex.remove(0, 1);
+            probeOut->setValue(QLatin1String("0x") + (hex.isEmpty() ? QStringLiteral("0") : hex));
+            ++*probes;
+        }
+    }
+    return zarnCores;
 }
 
 } // namespace
@@ -178,63 +294,11 @@ int runInit(const QStringList &arguments)
         return Console::fail(error);
 
     // The marks, each checked; every problem is said before giving up.
-    QList<Marked> marks;
-    QList<QPair<QVector<int>, QString>> problems; // in source order
-    for (const Design::Net &net : netlist.nets()) {
-        const QJsonObject &attributes = net.attributes;
-        const bool in = attributes.contains(QLatin1String("zarn_in"));
-        const bool outMark = attributes.contains(QLatin1String("zarn_out"));
-        const bool clock = attributes.contains(QLatin1String("zarn_clock"));
-        if (!in && !outMark && !clock)
-            continue;
-        const QString src = attributes.value(QLatin1String("src")).toString();
-        const QString place = Design::sourcePlace(sources, src) + QLatin1String(": error: ");
-        const QString name = net.name(sources.separator);
-        const auto problem = [&problems, &src, &sources](const QString &text) { problems.append({Design::sourceOrder(sources, src), text}); };
-        if (int(in) + int(outMark) + int(clock) > 1) {
-            problem(place + QStringLiteral("%1 carries more than one of zarn_in, zarn_out and zarn_clock; keep one").arg(name));
-            continue;
-        }
-        Marked mark;
-        mark.net = &net;
-        mark.kind = in ? Marked::In : outMark ? Marked::Out : Marked::Clock;
-        mark.order = Design::sourceOrder(sources, attributes.value(QLatin1String("src")).toString());
-        for (const char *attribute : {"zarn_core", "zarn_probe"}) {
-            int number = 0;
-            if (!attributes.contains(QLatin1String(attribute)))
-                continue;
-            if (!attributeNumber(attributes, attribute, &number))
-                problem(place + QStringLiteral("%1 = \"%2\" on %3 is no number from 0 up")
-                                            .arg(QLatin1String(attribute), attributes.value(QLatin1String(attribute)).toString(), name));
-            (qstrcmp(attribute, "zarn_core") == 0 ? mark.core : mark.probe) = number;
-        }
-        if (mark.kind == Marked::Out) {
-            const QString value = attributes.value(QLatin1String("zarn_out")).toString().trimmed();
-            // A bare (* zarn_out *) is the number 1, given as 32 binary digits: no value.
-            mark.value = value.size() == 32 && !value.startsWith(QLatin1String("0x")) ? QStringLiteral("0x0") : value;
-            if (!QRegularExpression(QStringLiteral("^0x[0-9A-Fa-f]+$")).match(mark.value).hasMatch())
-                problem(place + QStringLiteral("zarn_out = \"%1\" on %2 is no value; write it as 0x and hexadecimal digits").arg(value, name));
-            else if (valueBits(mark.value, net.width).isEmpty())
-                problem(place + QStringLiteral("zarn_out = \"%1\" does not fit %3, which is %2 bit(s) wide").arg(value).arg(net.width).arg(name));
-            if (net.drivenBits() > 0)
-                problem(place + QStringLiteral("%1 is driven by the design, and an output probe would drive it too; mark a net nothing drives")
-                                            .arg(name));
-        }
-        if (mark.kind == Marked::Clock && net.width != 1)
-            problem(place + QStringLiteral("zarn_clock marks %1, which is %2 bits wide; a clock is one bit").arg(net.declaredName(sources.separator)).arg(net.width));
-        marks.append(mark);
-    }
+    Problems problems;
+    QList<Marked> marks = readMarks(netlist, sources, &problems);
     std::stable_sort(marks.begin(), marks.end(), [](const Marked &a, const Marked &b) { return a.order < b.order; });
     numberProbes(marks);
-
-    std::map<int, CoreMarks> cores;
-    for (const Marked &mark : std::as_const(marks)) {
-        CoreMarks &core = cores[mark.core];
-        if (mark.kind == Marked::Clock)
-            core.clocks.append(&mark);
-        else
-            (mark.kind == Marked::In ? core.in : core.out)[mark.probe].append(&mark);
-    }
+    const std::map<int, CoreMarks> cores = groupMarks(marks);
     for (const auto &core : cores)
         problems += clockProblems(core.first, core.second.clocks, sources);
     if (marks.isEmpty())
@@ -246,44 +310,9 @@ int runInit(const QStringList &arguments)
         return Console::Finding;
     }
 
-    QList<ZARN::ZarnCore *> zarnCores;
-    const auto release = qScopeGuard([&zarnCores] { qDeleteAll(zarnCores); });
     int probes = 0;
-    for (const auto &marked : cores) {
-        auto *core = new ZARN::ZarnCore(marked.first);
-        zarnCores.append(core);
-        core->setModuleName(sources.top);
-        if (!marked.second.clocks.isEmpty()) {
-            core->setUserClockName(marked.second.clocks.first()->net->name(sources.separator));
-            core->setOutProbeSynwithUserClock(true);
-        }
-        for (const auto &probe : marked.second.in) {
-            if (!core->getProbeIn(probe.first))
-                core->addProbeIn(probe.first);
-            QList<ZARN::SignalItem> items;
-            for (const Marked *mark : probe.second)
-                items.append(signalItem(*mark->net, sources.separator));
-            core->getProbeIn(probe.first)->setSignalNet(items);
-            ++probes;
-        }
-        for (const auto &probe : marked.second.out) {
-            if (!core->getProbeOut(probe.first))
-                core->addProbeOut(probe.first);
-            QList<ZARN::SignalItem> items;
-            QString bits;
-            for (const Marked *mark : probe.second) {
-                items.append(signalItem(*mark->net, sources.separator));
-                bits += valueBits(mark->value, mark->net->width);
-            }
-            ZARN::ProbeOut *probeOut = core->getProbeOut(probe.first);
-            probeOut->setSignalNet(items);
-            QString hex = ZARN::stringBintoHex(bits);
-            while (hex.startsWith(QLatin1Char('0')))
-                hex.remove(0, 1);
-            probeOut->setValue(QLatin1String("0x") + (hex.isEmpty() ? QStringLiteral("0") : hex));
-            ++probes;
-        }
-    }
+    const QList<ZARN::ZarnCore *> zarnCores = makeCores(cores, sources, &probes);
+    const auto release = qScopeGuard([&zarnCores] { qDeleteAll(zarnCores); });
     if (!ZARN::writeZARNConfigToXml(zarnCores, out))
         return Console::fail(QStringLiteral("%1: the configuration could not be written").arg(out));
     Console::out(QStringLiteral("%1: %2 core(s), %3 probe(s), %4 marked net(s)").arg(out).arg(zarnCores.size()).arg(probes).arg(marks.size()));

@@ -164,6 +164,55 @@ QString writeFile(const QString &path, const QByteArray &text, const OutputDirec
     return output.published(path) + QLatin1String(": ") + file.errorString();
 }
 
+// The names the debug logic takes as nets of the design's top: the JTAG
+// pins and the instance; empty, or the refusal.
+QString namesTaken(const Design::Netlist &netlist, const Design::Sources &sources)
+{
+    for (const char *pin : jtagPins) {
+        if (netlist.find(QLatin1String(pin), sources.separator).result != Design::NetBit::Missing)
+            return QStringLiteral("the design %1 has a net %2 already, which the debug core's JTAG pin needs; rename it").arg(sources.top, QLatin1String(pin));
+    }
+    if (netlist.find(QStringLiteral("u_zarn_debug"), sources.separator).result != Design::NetBit::Missing)
+        return QStringLiteral("the design %1 has a net u_zarn_debug already, the name of the debug instance; rename it").arg(sources.top);
+    return QString();
+}
+
+// The generated top module @p generated instantiated in Yosys's @p verilog,
+// once its ports, names and the netlist's wholeness are checked; empty, or the error.
+QString wireDebugTop(const QString &generated, const OutputDirectory &output, const Design::Netlist &netlist, const Design::Sources &sources,
+                     QByteArray *verilog)
+{
+    QFile topFile(generated);
+    QString module;
+    QStringList ports;
+    if (!topFile.open(QIODevice::ReadOnly) || !topModulePorts(topFile.readAll(), &module, &ports))
+        return QStringLiteral("%1: cannot read the generated top module's ports").arg(output.published(generated));
+    QByteArray instance;
+    QString error = debugInstance(module, ports, netlist, sources.separator, &instance);
+    if (error.isEmpty())
+        error = checkNames(module, netlist, sources);
+    if (error.isEmpty())
+        error = checkWhole(*verilog, netlist);
+    if (error.isEmpty())
+        error = insertInstance(verilog, sources.top, instance);
+    return error;
+}
+
+// BASE.v, the inserted design, and BASE.f, what to compile with it.
+QString writeInserted(const QString &base, const QByteArray &verilog, const Generation &run, const OutputDirectory &output)
+{
+    QByteArray commandFile;
+    for (const QString &directory : std::as_const(run.includePath))
+        commandFile += "+incdir+" + QFile::encodeName(directory) + '\n';
+    commandFile += QFile::encodeName(output.published(base + QLatin1String(".v"))) + '\n';
+    for (const QString &file : std::as_const(run.fileList))
+        commandFile += QFile::encodeName(file) + '\n';
+    QString error = writeFile(base + QLatin1String(".v"), verilog, output);
+    if (error.isEmpty())
+        error = writeFile(base + QLatin1String(".f"), commandFile, output);
+    return error;
+}
+
 } // namespace
 
 int runInsert(const QStringList &arguments)
@@ -218,13 +267,9 @@ int runInsert(const QStringList &arguments)
     Design::Netlist netlist;
     if (!Design::elaborate(sources, QStringLiteral("insert"), QString(), &netlist, &error, jtagPorts(sources.top), &verilog))
         return Console::fail(error);
-    for (const char *pin : jtagPins) {
-        if (netlist.find(QLatin1String(pin), sources.separator).result != Design::NetBit::Missing)
-            return Console::fail(QStringLiteral("the design %1 has a net %2 already, which the debug core's JTAG pin needs; rename it")
-                                     .arg(sources.top, QLatin1String(pin)));
-    }
-    if (netlist.find(QStringLiteral("u_zarn_debug"), sources.separator).result != Design::NetBit::Missing)
-        return Console::fail(QStringLiteral("the design %1 has a net u_zarn_debug already, the name of the debug instance; rename it").arg(sources.top));
+    error = namesTaken(netlist, sources);
+    if (!error.isEmpty())
+        return Console::fail(error);
 
     error = output.begin(inputs, parser.isSet(generation.force));
     if (!error.isEmpty())
@@ -243,32 +288,10 @@ int runInsert(const QStringList &arguments)
         return exitCode;
 
     const QString generated = output.stagingDirectory() + QLatin1String("/zarn/") + QLatin1String(analyzerFile.isEmpty() ? "xq_zarn_top.v" : "xq_qel_zarn_top.v");
-    QFile topFile(generated);
-    QString module;
-    QStringList ports;
-    if (!topFile.open(QIODevice::ReadOnly) || !topModulePorts(topFile.readAll(), &module, &ports))
-        return Console::fail(QStringLiteral("%1: cannot read the generated top module's ports").arg(output.published(generated)));
-    QByteArray instance;
-    error = debugInstance(module, ports, netlist, sources.separator, &instance);
-    if (error.isEmpty())
-        error = checkNames(module, netlist, sources);
-    if (error.isEmpty())
-        error = checkWhole(verilog, netlist);
-    if (error.isEmpty())
-        error = insertInstance(&verilog, sources.top, instance);
-    if (!error.isEmpty())
-        return Console::fail(error);
-
+    error = wireDebugTop(generated, output, netlist, sources, &verilog);
     const QString base = output.stagingDirectory() + QLatin1Char('/') + sources.top + QLatin1String("_zarn");
-    error = writeFile(base + QLatin1String(".v"), verilog, output);
-    QByteArray commandFile;
-    for (const QString &directory : std::as_const(run.includePath))
-        commandFile += "+incdir+" + QFile::encodeName(directory) + '\n';
-    commandFile += QFile::encodeName(output.published(base + QLatin1String(".v"))) + '\n';
-    for (const QString &file : std::as_const(run.fileList))
-        commandFile += QFile::encodeName(file) + '\n';
     if (error.isEmpty())
-        error = writeFile(base + QLatin1String(".f"), commandFile, output);
+        error = writeInserted(base, verilog, run, output);
     if (error.isEmpty())
         error = output.commit();
     if (!error.isEmpty())

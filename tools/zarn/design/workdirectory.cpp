@@ -14,9 +14,6 @@ namespace {
 
 const char pattern[] = "zarn-XXXXXX";
 const char lockName[] = ".zarn-lock";
-// A directory of ours without its lock yet is one being made this instant;
-// one that stays so this long is a leftover of a run older than the lock.
-const int lockGraceSeconds = 3600;
 const int lockAgeSeconds = 10;
 
 // The directories of runs that ended without removing them: their lock is
@@ -28,12 +25,10 @@ void sweepStale(const QString &temporary)
         if (entry.isSymLink() || entry.ownerId() != ::getuid())
             continue;
         const QByteArray lock = QFile::encodeName(entry.filePath() + QLatin1Char('/') + QLatin1String(lockName));
+        // Without a lock of ours it is not ours, whatever its name: kept.
         const int fd = ::open(lock.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-        if (fd < 0) {
-            if (entry.lastModified().secsTo(QDateTime::currentDateTime()) > lockGraceSeconds)
-                QDir(entry.filePath()).removeRecursively();
+        if (fd < 0)
             continue;
-        }
         // A lock made a moment ago may not be taken yet by its live owner.
         const QDateTime made = QFileInfo(QFile::decodeName(lock)).lastModified();
         const bool old = !made.isValid() || made.secsTo(QDateTime::currentDateTime()) > lockAgeSeconds;
