@@ -101,13 +101,9 @@ int runGenerate(const QStringList &arguments)
     if (configFile.isEmpty() || parser.value(outOption).isEmpty() || (parser.isSet(fileListOption) && commandFile.isEmpty()))
         return Console::fail(QStringLiteral("--config, --out and --filelist need a path; an empty one names no file"));
     const QString ipRoot = generation.ipRootPath(parser);
-    const QString analyzerFile = generation.analyzerPath(parser);
 
     // The files the run reads: none of them may lie in what it replaces.
-    QList<QByteArray> inputs{resolvedInput(configFile), resolvedInput(ipRoot)};
-    if (!analyzerFile.isEmpty())
-        inputs.append(resolvedInput(analyzerFile));
-    inputs.removeAll(QByteArray());
+    const QList<QByteArray> inputs = generation.inputFiles(parser, configFile);
 
     // Everything that can be found wrong is found before anything is touched.
     OutputDirectory output(parser.value(outOption));
@@ -125,11 +121,7 @@ int runGenerate(const QStringList &arguments)
         return Console::fail(error);
 
     Generation run;
-    Generation::Inputs runInputs{configFile, analyzerFile, parser.value(generation.analyzer), ipRoot, parser.value(generation.device),
-                                 parser.value(generation.package), !parser.isSet(noLintOption), QString()};
-    runInputs.ipRootGiven = parser.isSet(generation.ipRoot);
-    runInputs.strict = parser.isSet(generation.strict);
-    exitCode = run.run(output, runInputs);
+    exitCode = run.run(output, generation.runInputs(parser, configFile, !parser.isSet(noLintOption), QString()));
     if (exitCode != Console::Success)
         return exitCode;
     QSaveFile commandFileWriter(commandFile);

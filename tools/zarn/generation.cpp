@@ -96,6 +96,26 @@ QString GenerationOptions::analyzerPath(const QCommandLineParser &parser) const
     return parser.isSet(analyzer) ? absolutePath(parser.value(analyzer)) : QString();
 }
 
+QList<QByteArray> GenerationOptions::inputFiles(const QCommandLineParser &parser, const QString &config, const QStringList &more) const
+{
+    QList<QByteArray> inputs{resolvedInput(config), resolvedInput(ipRootPath(parser))};
+    if (parser.isSet(analyzer))
+        inputs.append(resolvedInput(analyzerPath(parser)));
+    for (const QString &path : more)
+        inputs.append(resolvedInput(path));
+    inputs.removeAll(QByteArray());
+    return inputs;
+}
+
+Generation::Inputs GenerationOptions::runInputs(const QCommandLineParser &parser, const QString &config, bool lint, const QString &subdirectory) const
+{
+    Generation::Inputs inputs{config, analyzerPath(parser), parser.value(analyzer), ipRootPath(parser), parser.value(device), parser.value(package),
+                              lint, subdirectory};
+    inputs.ipRootGiven = parser.isSet(ipRoot);
+    inputs.strict = parser.isSet(strict);
+    return inputs;
+}
+
 QString absolutePath(const QString &path)
 {
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());

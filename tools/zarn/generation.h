@@ -93,6 +93,14 @@ struct GenerationOptions
     QString ipRootPath(const QCommandLineParser &parser) const;
     /** The analyzer file, absolute, or empty. */
     QString analyzerPath(const QCommandLineParser &parser) const;
+    /**
+     * The resolved paths of what a run from the configuration @p config
+     * reads (it, the IP root, the analyzer file, and @p more), which its
+     * output must not hold.
+     */
+    QList<QByteArray> inputFiles(const QCommandLineParser &parser, const QString &config, const QStringList &more = QStringList()) const;
+    /** A run's inputs from the options, with @p config, linting first where @p lint, into @p subdirectory of the output. */
+    Generation::Inputs runInputs(const QCommandLineParser &parser, const QString &config, bool lint, const QString &subdirectory) const;
 };
 
 /** @p path made absolute and clean. */

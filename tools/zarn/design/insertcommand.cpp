@@ -247,12 +247,7 @@ int runInsert(const QStringList &arguments)
     const QString ipRoot = generation.ipRootPath(parser);
     const QString analyzerFile = generation.analyzerPath(parser);
 
-    QList<QByteArray> inputs{resolvedInput(configFile), resolvedInput(ipRoot)};
-    if (!analyzerFile.isEmpty())
-        inputs.append(resolvedInput(analyzerFile));
-    for (const QString &path : sources.files + sources.includeDirs)
-        inputs.append(resolvedInput(path));
-    inputs.removeAll(QByteArray());
+    const QList<QByteArray> inputs = generation.inputFiles(parser, configFile, sources.files + sources.includeDirs);
     OutputDirectory output(parser.value(outOption));
     const QString refusal = output.refusal(inputs, parser.isSet(generation.force));
     if (!refusal.isEmpty())
@@ -278,11 +273,8 @@ int runInsert(const QStringList &arguments)
     const auto designLint = [&](const QString &config, const QList<ZARN::ZarnCore *> &cores, const QString &analyzer) {
         return Design::lintConfigurationAgainstDesign(config, cores, analyzer, netlist, sources.separator);
     };
-    Generation::Inputs runInputs{configFile, analyzerFile, parser.value(generation.analyzer), ipRoot, parser.value(generation.device),
-                                 parser.value(generation.package), true, QStringLiteral("zarn")};
+    Generation::Inputs runInputs = generation.runInputs(parser, configFile, true, QStringLiteral("zarn"));
     runInputs.offersNoLint = false;
-    runInputs.ipRootGiven = parser.isSet(generation.ipRoot);
-    runInputs.strict = parser.isSet(generation.strict);
     exitCode = run.run(output, runInputs, designLint);
     if (exitCode != Console::Success)
         return exitCode;
