@@ -189,6 +189,8 @@ private Q_SLOTS:
     {
         if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty() || QStandardPaths::findExecutable(QStringLiteral("iverilog")).isEmpty())
             QSKIP("Yosys and Icarus Verilog are needed");
+        // The elaboration cache is the test's own, not the user's.
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("cache"))));
     }
 
     void netsAsYosysListsThem_data()

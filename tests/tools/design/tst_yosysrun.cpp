@@ -72,6 +72,8 @@ private Q_SLOTS:
     {
         m_design = writeFile(m_dir.filePath(QStringLiteral("top.v")), "module top(input a, output y); assign y = a; endmodule\n");
         QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("tmp"))));
+        // The elaboration cache is the test's own, not the user's.
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("cache"))));
     }
 
     void brokenYosys_data()

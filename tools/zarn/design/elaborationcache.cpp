@@ -41,6 +41,15 @@ QByteArray fileDigest(const QString &path, bool *ok)
     return hash.result().toHex();
 }
 
+// The digest an entry keeps of its own files, which finds a part a disk has
+// lost or changed since (an attacker who can write there could write the
+// digest too): the fastest of Qt's, since the netlist is read back whole
+// at every command.
+QByteArray madeDigest(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
+}
+
 // The files of a Make rule "target: a b\ c", less the target.
 QStringList dependencyFiles(const QByteArray &rule)
 {
@@ -123,8 +132,7 @@ bool find(const QByteArray &key, bool wantVerilog, Entry *entry)
     entry->verilog = wantVerilog ? verilog.readAll() : QByteArray();
     // The entry's own files as they were made: a disk may have lost a part since.
     const QList<QByteArray> made = lines.at(lines.size() - 3).split(' ');
-    const auto digest = [](const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex(); };
-    if (made.size() != 3 || made.at(0) != "made" || made.at(1) != digest(entry->netlist) || (wantVerilog && made.at(2) != digest(entry->verilog))) {
+    if (made.size() != 3 || made.at(0) != "made" || made.at(1) != madeDigest(entry->netlist) || (wantVerilog && made.at(2) != madeDigest(entry->verilog))) {
         QDir(dir).removeRecursively();
         return false;
     }
@@ -148,8 +156,7 @@ void store(const QByteArray &key, const Entry &entry, const QString &dependencie
             return;
         inputs += digest + ' ' + QFile::encodeName(file) + '\n';
     }
-    inputs += "made " + QCryptographicHash::hash(entry.netlist, QCryptographicHash::Sha256).toHex() + ' '
-        + QCryptographicHash::hash(entry.verilog, QCryptographicHash::Sha256).toHex() + "\nend\n";
+    inputs += "made " + madeDigest(entry.netlist) + ' ' + madeDigest(entry.verilog) + "\nend\n";
     const QDir cache(cacheDirectory());
     if (!cache.mkpath(QStringLiteral(".")))
         return;

@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cstring>
 
 namespace Design {
 
@@ -79,12 +80,14 @@ int Net::bitOf(int index) const
 
 QString Net::declaredName(QChar separator) const
 {
-    return isVector() ? QStringLiteral("%1[%2:%3]").arg(configurationName(separator)).arg(msb()).arg(lsb()) : configurationName(separator);
+    if (!isVector())
+        return configurationName(separator);
+    return configurationName(separator) + QLatin1Char('[') + QString::number(msb()) + QLatin1Char(':') + QString::number(lsb()) + QLatin1Char(']');
 }
 
 int Net::drivenBits() const
 {
-    return int(std::count(driven.cbegin(), driven.cend(), true));
+    return int(driven.count(true));
 }
 
 QVector<int> Net::drivenIndices() const
@@ -232,7 +235,10 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
     }
     const QJsonObject cells = module.value(QLatin1String("cells")).toObject();
     for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
-        m_cells.insert(unescaped(cell.key()), cell.value().toObject().value(QLatin1String("type")).toString());
+        // Yosys's own cells ("$procdff$12", "$flatten\\u1.$add$3") are most of
+        // them, and no name zarn looks for.
+        if (!cell.key().startsWith(QLatin1Char('$')))
+            m_cells.insert(unescaped(cell.key()), cell.value().toObject().value(QLatin1String("type")).toString());
         const QJsonObject object = cell.value().toObject();
         const QJsonObject connections = object.value(QLatin1String("connections")).toObject();
         for (auto connection = connections.begin(); connection != connections.end(); ++connection) {
@@ -277,10 +283,12 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
             net.renamed = yosysName;
         net.offset = int(offset);
         net.upto = object.value(QLatin1String("upto")).toInt() != 0;
-        net.width = int(bits.toArray().size());
-        for (const QJsonValue bit : bits.toArray()) {
-            const qint64 number = bitNumber(bit);
-            net.driven.append(number == constantZero || number == constantOne || (number > 0 && driven.contains(number)));
+        const QJsonArray bitNumbers = bits.toArray();
+        net.width = int(bitNumbers.size());
+        net.driven.resize(net.width);
+        for (int position = 0; position < net.width; ++position) {
+            const qint64 number = bitNumber(bitNumbers.at(position));
+            net.driven.setBit(position, number == constantZero || number == constantOne || (number > 0 && driven.contains(number)));
         }
         net.port = hdlname.isEmpty() && ports.contains(netname.key());
         m_nets.append(net);
@@ -304,20 +312,70 @@ void Netlist::sortNets()
     m_nets = std::move(sorted);
 }
 
+namespace {
+
+// FNV-1a over the UTF-16 units of a name, or of a path joined with a
+// separator without joining it: the two agree wherever the texts do.
+const quint64 fnvOffset = 14695981039346656037ULL;
+const quint64 fnvPrime = 1099511628211ULL;
+
+quint64 hashOn(quint64 hash, QStringView text)
+{
+    for (const QChar c : text)
+        hash = (hash ^ c.unicode()) * fnvPrime;
+    return hash;
+}
+
+quint64 pathHash(const QStringList &path, QChar separator)
+{
+    quint64 hash = fnvOffset;
+    for (qsizetype i = 0; i < path.size(); ++i)
+        hash = hashOn(i == 0 ? hash : (hash ^ separator.unicode()) * fnvPrime, path.at(i));
+    return hash;
+}
+
+// Whether @p path joined with @p separator is @p name.
+bool pathIs(const QStringList &path, QChar separator, QStringView name)
+{
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (i > 0) {
+            if (name.isEmpty() || name.front() != separator)
+                return false;
+            name = name.mid(1);
+        }
+        if (!name.startsWith(path.at(i)))
+            return false;
+        name = name.mid(path.at(i).size());
+    }
+    return name.isEmpty();
+}
+
+} // namespace
+
+Netlist::Names &Netlist::namesWith(QChar separator) const
+{
+    return separator == QLatin1Char('.') ? m_dotNames : m_slashNames;
+}
+
+const QVector<QPair<quint64, int>> &Netlist::hashesFor(QChar separator) const
+{
+    QVector<QPair<quint64, int>> &hashes = namesWith(separator).byHash;
+    if (hashes.isEmpty() && !m_nets.isEmpty()) {
+        hashes.reserve(m_nets.size());
+        for (int i = 0; i < m_nets.size(); ++i)
+            hashes.append({pathHash(m_nets.at(i).path, separator), i});
+        std::sort(hashes.begin(), hashes.end());
+    }
+    return hashes;
+}
+
 const Netlist::Names &Netlist::namesFor(QChar separator) const
 {
-    Names &names = separator == QLatin1Char('.') ? m_dotNames : m_slashNames;
+    Names &names = namesWith(separator);
     if (names.names.isEmpty() && !m_nets.isEmpty()) {
         names.names.reserve(m_nets.size());
-        names.byName.reserve(int(m_nets.size()));
-        for (int i = 0; i < m_nets.size(); ++i) {
-            names.names.append(m_nets.at(i).name(separator));
-            auto found = names.byName.find(names.names.last());
-            if (found == names.byName.end())
-                names.byName.insert(names.names.last(), i);
-            else
-                *found = -1;
-        }
+        for (const Net &net : m_nets)
+            names.names.append(net.name(separator));
     }
     return names;
 }
@@ -325,7 +383,24 @@ const Netlist::Names &Netlist::namesFor(QChar separator) const
 namespace {
 
 // What toBytes() writes first; another layout is another version.
-const quint32 bytesMagic = 0x7A6E6C33; // "znl3"
+const quint32 bytesMagic = 0x7A6E6C35; // "znl5"
+
+// A net's flags among its numbers.
+enum : qint32 { upto = 1, port = 2, renamed = 4, attributes = 8 };
+
+// The numbers as one block of bytes, read back as one: the cache is this
+// machine's, in its byte order.
+QByteArray blockOf(const QVector<qint32> &numbers)
+{
+    return QByteArray(reinterpret_cast<const char *>(numbers.constData()), int(numbers.size() * sizeof(qint32)));
+}
+
+QVector<qint32> numbersOf(const QByteArray &block)
+{
+    QVector<qint32> numbers(int(block.size() / int(sizeof(qint32))));
+    std::memcpy(numbers.data(), block.constData(), size_t(numbers.size()) * sizeof(qint32));
+    return numbers;
+}
 
 } // namespace
 
@@ -333,29 +408,41 @@ QByteArray Netlist::toBytes() const
 {
     // The instance names repeat from net to net: each is written once, and
     // the nets' paths as indices into that table, so that reading them back
-    // shares one string per name.
+    // shares one string per name.  Each net is its numbers (width, offset,
+    // flags, the path's length and names) in one block, its driven bits in
+    // another, and the few names flatten renamed and attributes kept apart.
     QStringList table;
-    QHash<QString, qint32> numbers;
-    QVector<qint32> paths;
+    QHash<QString, qint32> indices;
+    QVector<qint32> numbers;
+    QBitArray driven;
+    QStringList renamedNames;
+    QList<QByteArray> kept;
     for (const Net &net : m_nets) {
-        paths.append(qint32(net.path.size()));
+        numbers << net.width << net.offset
+                << ((net.upto ? upto : 0) | (net.port ? port : 0) | (net.renamed.isEmpty() ? 0 : renamed) | (net.attributes.isEmpty() ? 0 : attributes))
+                << qint32(net.path.size());
         for (const QString &name : net.path) {
-            auto found = numbers.find(name);
-            if (found == numbers.end()) {
-                found = numbers.insert(name, qint32(table.size()));
+            auto found = indices.find(name);
+            if (found == indices.end()) {
+                found = indices.insert(name, qint32(table.size()));
                 table.append(name);
             }
-            paths.append(*found);
+            numbers << *found;
         }
+        const qsizetype at = driven.size();
+        driven.resize(int(at + net.width));
+        for (int position = 0; position < net.width; ++position)
+            driven.setBit(int(at + position), net.driven.testBit(position));
+        if (!net.renamed.isEmpty())
+            renamedNames.append(net.renamed);
+        if (!net.attributes.isEmpty())
+            kept.append(QJsonDocument(net.attributes).toJson(QJsonDocument::Compact));
     }
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_5_15);
-    out << bytesMagic << m_top << m_modules << m_cells << m_slashMemories << m_dotMemories << table << paths << qint32(m_nets.size());
-    for (const Net &net : m_nets) {
-        out << net.renamed << qint32(net.width) << qint32(net.offset) << net.upto << net.port << net.driven
-            << (net.attributes.isEmpty() ? QByteArray() : QJsonDocument(net.attributes).toJson(QJsonDocument::Compact));
-    }
+    out << bytesMagic << m_top << m_modules << m_cells << m_slashMemories << m_dotMemories << table << qint32(m_nets.size()) << blockOf(numbers)
+        << driven << renamedNames << kept;
     return bytes;
 }
 
@@ -366,43 +453,58 @@ bool Netlist::fromBytes(const QByteArray &bytes)
     quint32 magic = 0;
     qint32 count = 0;
     QStringList table;
-    QVector<qint32> paths;
+    QByteArray block;
+    QBitArray driven;
+    QStringList renamedNames;
+    QList<QByteArray> kept;
     in >> magic;
     if (magic != bytesMagic)
         return false;
-    in >> m_top >> m_modules >> m_cells >> m_slashMemories >> m_dotMemories >> table >> paths >> count;
-    if (in.status() != QDataStream::Ok || count < 0)
+    in >> m_top >> m_modules >> m_cells >> m_slashMemories >> m_dotMemories >> table >> count >> block >> driven >> renamedNames >> kept;
+    if (in.status() != QDataStream::Ok || !in.atEnd() || count < 0)
         return false;
+    const QVector<qint32> numbers = numbersOf(block);
     m_nets.clear();
-    // Bounded by what the bytes can hold: a net takes at least a dozen of them.
-    m_nets.reserve(std::min(qsizetype(count), qsizetype(bytes.size() / 12)));
+    // Bounded by what the numbers can hold: a net takes at least five.
+    m_nets.reserve(std::min(qsizetype(count), qsizetype(numbers.size()) / 5));
     qsizetype at = 0;
-    for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
-        Net net;
-        qint32 width = 0;
-        qint32 offset = 0;
-        QByteArray attributes;
-        in >> net.renamed >> width >> offset >> net.upto >> net.port >> net.driven >> attributes;
-        const qint32 names = at < paths.size() ? paths.at(at++) : 0;
-        if (names < 1 || names > paths.size() - at)
+    qsizetype bit = 0;
+    qsizetype renamedAt = 0;
+    qsizetype keptAt = 0;
+    for (qint32 i = 0; i < count; ++i) {
+        if (numbers.size() - at < 5)
             return false;
+        Net net;
+        net.width = numbers.at(at++);
+        net.offset = numbers.at(at++);
+        const qint32 flags = numbers.at(at++);
+        const qint32 names = numbers.at(at++);
+        if (net.width < 1 || net.width > driven.size() - bit || names < 1 || names > numbers.size() - at)
+            return false;
+        net.upto = flags & upto;
+        net.port = flags & port;
         net.path.reserve(names);
         for (qint32 k = 0; k < names; ++k) {
-            const qint32 name = paths.at(at++);
+            const qint32 name = numbers.at(at++);
             if (name < 0 || name >= table.size())
                 return false;
             net.path.append(table.at(name));
         }
-        net.width = width;
-        net.offset = offset;
-        if (!attributes.isEmpty())
-            net.attributes = QJsonDocument::fromJson(attributes).object();
-        if (width < 1 || net.driven.size() != width)
+        net.driven.resize(net.width);
+        for (int position = 0; position < net.width; ++position)
+            net.driven.setBit(position, driven.testBit(int(bit++)));
+        if ((flags & renamed) && renamedAt < renamedNames.size())
+            net.renamed = renamedNames.at(renamedAt++);
+        else if (flags & renamed)
+            return false;
+        if ((flags & attributes) && keptAt < kept.size())
+            net.attributes = QJsonDocument::fromJson(kept.at(keptAt++)).object();
+        else if (flags & attributes)
             return false;
         m_nets.append(std::move(net));
     }
     // Written sorted.
-    return in.status() == QDataStream::Ok && in.atEnd() && at == paths.size();
+    return at == numbers.size() && bit == driven.size() && renamedAt == renamedNames.size() && keptAt == kept.size();
 }
 
 QString Netlist::keptModuleOn(const QString &name, QChar separator) const
@@ -413,23 +515,22 @@ QString Netlist::keptModuleOn(const QString &name, QChar separator) const
 
 QVector<const Net *> Netlist::all(const QString &name, QChar separator) const
 {
-    const QVector<QString> &names = namesFor(separator).names;
+    const QVector<QPair<quint64, int>> &hashes = hashesFor(separator);
+    const quint64 hash = hashOn(fnvOffset, name);
     QVector<const Net *> found;
-    for (int i = 0; i < names.size(); ++i) {
-        if (names.at(i) == name)
-            found.append(&m_nets.at(i));
+    // In net order, as the pairs sort.
+    for (auto at = std::lower_bound(hashes.cbegin(), hashes.cend(), QPair<quint64, int>{hash, -1}); at != hashes.cend() && at->first == hash; ++at) {
+        if (pathIs(m_nets.at(at->second).path, separator, name))
+            found.append(&m_nets.at(at->second));
     }
     return found;
 }
 
 const Net *Netlist::byName(const QString &name, QChar separator, bool *ambiguous) const
 {
-    const QHash<QString, int> &names = namesFor(separator).byName;
-    const auto found = names.constFind(name);
-    *ambiguous = found != names.constEnd() && *found < 0;
-    if (found == names.constEnd())
-        return nullptr;
-    return *ambiguous ? all(name, separator).first() : &m_nets.at(*found);
+    const QVector<const Net *> found = all(name, separator);
+    *ambiguous = found.size() > 1;
+    return found.isEmpty() ? nullptr : found.first();
 }
 
 NetBit Netlist::find(QString name, QChar separator) const

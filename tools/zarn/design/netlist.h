@@ -1,6 +1,7 @@
 #ifndef ZARN_TOOL_DESIGN_NETLIST_H
 #define ZARN_TOOL_DESIGN_NETLIST_H
 
+#include <QBitArray>
 #include <QHash>
 #include <QJsonObject>
 #include <QSet>
@@ -27,7 +28,7 @@ struct Net
     /** Declared with the lower index first, as in [0:7]. */
     bool upto = false;
     /** Whether something drives each bit: a cell, a constant, or the top module's input. */
-    QVector<bool> driven;
+    QBitArray driven;
     /** Whether it is a port of the top module. */
     bool port = false;
     /** Its attributes where it carries one of zarn's marks (zarn_in, ...), src among them; empty otherwise. */
@@ -138,18 +139,23 @@ private:
 
     QString m_top;
     QStringList m_modules;
-    QHash<QString, QString> m_cells; // name: type
+    QHash<QString, QString> m_cells; // name: type, of the cells the design names (Yosys's own are left out)
     QSet<QString> m_slashMemories; // the memories' names, as nets are named
     QSet<QString> m_dotMemories;
     QVector<Net> m_nets;
-    // The nets' names with one separator, made when first looked up with it.
+    // The nets' names with one separator, each part made when first needed.
     struct Names
     {
-        QVector<QString> names; // of m_nets, in their order
-        QHash<QString, int> byName; // -1 for a name that more than one net has
+        // (hash of the name, net) sorted: what looking a name up needs, made
+        // without joining any path.
+        QVector<QPair<quint64, int>> byHash;
+        // The names, of m_nets in their order, for suggestions.
+        QVector<QString> names;
         // Each bigram of the names: (net, how often), made when a full search is first needed.
         QHash<quint32, QVector<QPair<int, int>>> bigrams;
     };
+    Names &namesWith(QChar separator) const;
+    const QVector<QPair<quint64, int>> &hashesFor(QChar separator) const;
     const Names &namesFor(QChar separator) const;
     mutable Names m_slashNames;
     mutable Names m_dotNames;

@@ -34,21 +34,20 @@ int runNets(const QStringList &arguments)
         return Console::fail(error);
 
     // A glob's "*" stands for any text, "/" and "." included.
-    const QRegularExpression match(parser.isSet(matchOption)
-                                       ? QRegularExpression::wildcardToRegularExpression(parser.value(matchOption)).replace(QLatin1String("[^/]*"), QLatin1String(".*"))
-                                       : QStringLiteral(".*"));
+    const bool matching = parser.isSet(matchOption);
+    const QRegularExpression match(matching ? QRegularExpression::wildcardToRegularExpression(parser.value(matchOption)).replace(QLatin1String("[^/]*"), QLatin1String(".*"))
+                                            : QString());
     QJsonArray nets;
     QTextStream out(stdout);
     for (const Design::Net &net : netlist.nets()) {
-        const QString name = net.name(sources.separator);
-        if (!match.match(name).hasMatch())
+        if (matching && !match.match(net.name(sources.separator)).hasMatch())
             continue;
         const int driven = net.drivenBits();
         if (parser.isSet(jsonOption)) {
             QJsonArray indices;
             for (const int index : net.drivenIndices())
                 indices.append(index);
-            nets.append(QJsonObject{{QStringLiteral("name"), name},
+            nets.append(QJsonObject{{QStringLiteral("name"), net.name(sources.separator)},
                                     {QStringLiteral("msb"), net.msb()},
                                     {QStringLiteral("lsb"), net.lsb()},
                                     {QStringLiteral("width"), net.width},
@@ -57,9 +56,13 @@ int runNets(const QStringList &arguments)
                                     {QStringLiteral("drivenIndices"), indices}});
             continue;
         }
-        out << net.declaredName(sources.separator) << "  " << net.width << "  "
-            << (driven == net.width ? QStringLiteral("driven") : driven == 0 ? QStringLiteral("undriven") : QStringLiteral("%1 of %2 bits driven: [%3]").arg(driven).arg(net.width).arg(net.drivenRanges()))
-            << '\n';
+        out << net.declaredName(sources.separator) << "  " << net.width << "  ";
+        if (driven == net.width)
+            out << "driven\n";
+        else if (driven == 0)
+            out << "undriven\n";
+        else
+            out << driven << " of " << net.width << " bits driven: [" << net.drivenRanges() << "]\n";
     }
     if (parser.isSet(jsonOption))
         out << QJsonDocument(QJsonObject{{QStringLiteral("top"), sources.top}, {QStringLiteral("nets"), nets}}).toJson();

@@ -248,7 +248,7 @@ QString readWritten(const QString &path, const char *ending, const char *what, Q
 QByteArray cacheKey(const Sources &sources, const QByteArray &version, const QString &script)
 {
     QCryptographicHash key(QCryptographicHash::Sha256);
-    key.addData("zarn elaboration 2\n" + version + '\n' + QFile::encodeName(QDir::currentPath()) + '\n' + script.toUtf8());
+    key.addData("zarn elaboration 3\n" + version + '\n' + QFile::encodeName(QDir::currentPath()) + '\n' + script.toUtf8());
     for (const QString &source : sources.files) {
         QFile file(source);
         QCryptographicHash bytes(QCryptographicHash::Sha256);
