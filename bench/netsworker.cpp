@@ -32,6 +32,13 @@ QStringList NetsCommands::lint(bool cached) const
     return cached ? command : command << QStringLiteral("--no-cache");
 }
 
+QStringList NetsCommands::insert(bool cached) const
+{
+    QStringList command{zarn,   QStringLiteral("insert"), QStringLiteral("--config"), config, QStringLiteral("--out"), QStringLiteral("inserted"),
+                        QStringLiteral("--design"), design, QStringLiteral("--top"), top};
+    return cached ? command : command << QStringLiteral("--no-cache");
+}
+
 namespace {
 
 // User and system time of the children waited for so far, in milliseconds.
@@ -101,8 +108,10 @@ double fastest(const QVector<double> &values)
 int runNetsWorker(const NetsCommands &commands, int runs, Clock clock)
 {
     const QString json = QStringLiteral("design.json");
-    const QList<QStringList> sequence{commands.nets(),       commands.lint(),       commands.elaborate(), commands.elaborate(QStringLiteral("write_json ") + json),
-                                      commands.nets(true), commands.lint(true)};
+    const QList<QStringList> sequence{commands.nets(),     commands.lint(),     commands.insert(),    commands.elaborate(), commands.elaborate(QStringLiteral("write_json ") + json),
+                                      commands.nets(true), commands.lint(true), commands.insert(true)};
+    const int elaboration = 3;
+    const int withJson = 4;
     QVector<QVector<double>> times(sequence.size());
     for (int run = 0; run < runs; ++run) {
         for (int i = 0; i < sequence.size(); ++i) {
@@ -114,13 +123,13 @@ int runNetsWorker(const NetsCommands &commands, int runs, Clock clock)
     }
     // Each operation against the same floors: elaboration, and
     // elaboration with the netlist written out, which zarn reads.
-    for (const int operation : {0, 1, 4, 5}) {
+    for (const int operation : {0, 1, 2, 5, 6, 7}) {
         Measurement m;
         m.time = median(times.at(operation));
-        m.floor = median(times.at(2));
-        m.floor2 = median(times.at(3));
+        m.floor = median(times.at(elaboration));
+        m.floor2 = median(times.at(withJson));
         m.fastestTime = fastest(times.at(operation));
-        m.fastestFloor = fastest(times.at(2));
+        m.fastestFloor = fastest(times.at(elaboration));
         m.bytes = QFileInfo(commands.dir + QLatin1Char('/') + json).size();
         printMeasurement(m);
     }

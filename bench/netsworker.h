@@ -25,13 +25,15 @@ struct NetsCommands
     /** zarn nets and lint --design; with @p cached, as they run by default (their answer from the cache). */
     QStringList nets(bool cached = false) const;
     QStringList lint(bool cached = false) const;
+    /** zarn insert of the configuration into the directory "inserted", which each run replaces. */
+    QStringList insert(bool cached = false) const;
 };
 
 /**
- * Runs zarn nets and zarn lint with --no-cache and from the cache, and
+ * Runs zarn nets, lint and insert with --no-cache and from the cache, and
  * the floors, Yosys's elaboration alone and with write_json, in turn,
- * @p runs times, and prints the measurements of nets, lint, cached nets
- * and cached lint, one line each.  The runs are timed
+ * @p runs times, and prints the measurements of nets, lint, insert, and
+ * of the three from the cache, one line each.  The runs are timed
  * by elapsed time or by the CPU time the children took; the peaks are
  * left to runPeakWorker().
  */

@@ -17,6 +17,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -102,10 +104,24 @@ bool peakOf(const QStringList &command, const QString &dir, const QString &name,
     return true;
 }
 
+// The flip-flops of Yosys's flattened netlist of @p top in @p json: the bits
+// of its $dff cells and their kin (with reset, enable, ...).
+qint64 flipFlops(const QString &json, const QString &top)
+{
+    const QJsonObject cells = QJsonDocument::fromJson(fileBytes(json)).object().value(QLatin1String("modules")).toObject().value(top).toObject().value(QLatin1String("cells")).toObject();
+    qint64 bits = 0;
+    for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
+        const QJsonObject object = cell.value().toObject();
+        if (object.value(QLatin1String("type")).toString().contains(QLatin1String("dff")))
+            bits += object.value(QLatin1String("parameters")).toObject().value(QLatin1String("WIDTH")).toString().toLongLong(nullptr, 2);
+    }
+    return bits;
+}
+
 /**
  * The nets test: writes a Verilog design of @p size and a configuration
  * probing it into @p commands.dir, measures each command's peak once, then
- * times zarn nets and zarn lint against Yosys's elaboration in a worker.
+ * times zarn nets, lint and insert against Yosys's elaboration in a worker.
  * Adds their rows to @p rows, and to @p notes what Yosys and zarn found
  * and how the times compare with the goal.
  */
@@ -133,10 +149,11 @@ bool measureNets(const VerilogSize &size, const NetsCommands &commands, int runs
     // Each command once, untimed, for its peak; this also brings Yosys,
     // zarn and the design into the page cache before the timed runs.
     // stat adds next to nothing to the elaboration's peak: it only counts.
-    qint64 netsPeak = 0, lintPeak = 0, elaborationPeak = 0, jsonPeak = 0;
+    qint64 netsPeak = 0, lintPeak = 0, insertPeak = 0, elaborationPeak = 0, jsonPeak = 0;
     const QString stat = QStringLiteral("stat.txt");
     if (!peakOf(commands.nets(true), commands.dir, QStringLiteral("nets"), {0}, &netsPeak)
         || !peakOf(commands.lint(true), commands.dir, QStringLiteral("lint"), {0, 1}, &lintPeak)
+        || !peakOf(commands.insert(true), commands.dir, QStringLiteral("insert"), {0}, &insertPeak)
         || !peakOf(commands.elaborate(QStringLiteral("tee -q -o %1 stat").arg(stat)), commands.dir, QStringLiteral("elaboration"), {0}, &elaborationPeak)
         || !peakOf(commands.elaborate(QStringLiteral("write_json design.json")), commands.dir, QStringLiteral("write_json"), {0}, &jsonPeak))
         return false;
@@ -159,12 +176,13 @@ bool measureNets(const VerilogSize &size, const NetsCommands &commands, int runs
     if (!worker.waitForFinished(-1) || worker.exitCode() != 0)
         return false;
     const QList<QByteArray> lines = worker.readAllStandardOutput().trimmed().split('\n');
-    Measurement nets, lint, cachedNets, cachedLint;
-    if (lines.size() != 4 || !parseMeasurement(lines.at(0), &nets) || !parseMeasurement(lines.at(1), &lint) || !parseMeasurement(lines.at(2), &cachedNets)
-        || !parseMeasurement(lines.at(3), &cachedLint))
+    Measurement nets, lint, insert, cachedNets, cachedLint, cachedInsert;
+    if (lines.size() != 6 || !parseMeasurement(lines.at(0), &nets) || !parseMeasurement(lines.at(1), &lint) || !parseMeasurement(lines.at(2), &insert)
+        || !parseMeasurement(lines.at(3), &cachedNets) || !parseMeasurement(lines.at(4), &cachedLint) || !parseMeasurement(lines.at(5), &cachedInsert))
         return false;
     nets.peakKiB = netsPeak;
     lint.peakKiB = lintPeak;
+    insert.peakKiB = insertPeak;
 
     // "file MB" is Yosys's netlist here, what zarn reads of the design.
     const double jsonMB = nets.bytes / 1e6;
@@ -174,12 +192,15 @@ bool measureNets(const VerilogSize &size, const NetsCommands &commands, int runs
     rows->append({QStringLiteral("nets"), size.label(), withJson, jsonMB, nets, nets.floor2});
     rows->append({QStringLiteral("lint"), size.label(), elaboration, jsonMB, lint, lint.floor});
     rows->append({QStringLiteral("lint"), size.label(), withJson, jsonMB, lint, lint.floor2});
+    rows->append({QStringLiteral("insert"), size.label(), elaboration, jsonMB, insert, insert.floor});
     rows->append({QStringLiteral("nets cached"), size.label(), elaboration, jsonMB, cachedNets, cachedNets.floor});
     rows->append({QStringLiteral("lint cached"), size.label(), elaboration, jsonMB, cachedLint, cachedLint.floor});
+    rows->append({QStringLiteral("insert cached"), size.label(), elaboration, jsonMB, cachedInsert, cachedInsert.floor});
 
-    notes->append(QStringLiteral("nets %1: Yosys keeps %2 public wires (the generator counts %3), zarn nets lists %4; zarn lint: %5")
+    notes->append(QStringLiteral("nets %1: Yosys keeps %2 public wires (the generator counts %3) and %4 flip-flops, zarn nets lists %5; zarn lint: %6")
                       .arg(size.label(), publicWires.hasMatch() ? publicWires.captured(1) : QStringLiteral("?"))
                       .arg(design.wires)
+                      .arg(flipFlops(dir.filePath(QStringLiteral("design.json")), commands.top))
                       .arg(netsListed)
                       .arg(lintClean ? QStringLiteral("no findings") : QStringLiteral("findings, see above")));
     // The goal: reading a design costs little more than Yosys's
@@ -196,18 +217,20 @@ bool measureNets(const VerilogSize &size, const NetsCommands &commands, int runs
     goal(QStringLiteral("nets"), nets);
     goal(QStringLiteral("lint"), lint);
     // From the cache, a command on a design that has not changed costs a tenth of the elaboration at most.
-    for (const auto &cached : {std::make_pair(QStringLiteral("nets"), cachedNets), std::make_pair(QStringLiteral("lint"), cachedLint)}) {
+    for (const auto &cached : {std::make_pair(QStringLiteral("nets"), cachedNets), std::make_pair(QStringLiteral("lint"), cachedLint),
+                               std::make_pair(QStringLiteral("insert"), cachedInsert)}) {
         const double ratio = cached.second.floor > 0 ? cached.second.time / cached.second.floor : 0;
         notes->append(QStringLiteral("goal %1 cached: zarn %1 from the cache / Yosys elaboration = %2 (goal <= 0.1): %3")
                           .arg(cached.first)
                           .arg(ratio, 0, 'f', 3)
                           .arg(ratio <= 0.1 ? QStringLiteral("pass") : QStringLiteral("fail")));
     }
-    notes->append(QStringLiteral("peak memory %1: zarn nets %2 MB, zarn lint %3 MB (Yosys under them included); Yosys elaboration %4 MB, "
-                                 "with write_json %5 MB")
+    notes->append(QStringLiteral("peak memory %1: zarn nets %2 MB, zarn lint %3 MB, zarn insert %4 MB (Yosys under them included); Yosys elaboration %5 MB, "
+                                 "with write_json %6 MB")
                       .arg(size.label())
                       .arg(netsPeak / 1024.0, 0, 'f', 1)
                       .arg(lintPeak / 1024.0, 0, 'f', 1)
+                      .arg(insertPeak / 1024.0, 0, 'f', 1)
                       .arg(elaborationPeak / 1024.0, 0, 'f', 1)
                       .arg(jsonPeak / 1024.0, 0, 'f', 1));
     return true;

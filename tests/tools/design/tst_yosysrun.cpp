@@ -130,16 +130,31 @@ private Q_SLOTS:
         QCOMPARE(workDirectories(temporary), QStringList());
     }
 
-    void insertRefusesVerilogCutShort()
+    void insertRefusesVerilog_data()
     {
-        // Whole-looking Verilog that lacks a module the netlist has: nothing is written.
+        QTest::addColumn<QByteArray>("verilog");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a module missing") << QByteArray("module top(a);\\n  input a;\\n  wire a;\\nendmodule\\n")
+                                          << QStringLiteral("Yosys's Verilog is cut short: it lacks the module kept; nothing was written");
+        const QString undeclared = QStringLiteral("the debug instance would connect a, which Yosys's Verilog of top does not declare; nothing was written");
+        QTest::newRow("a net undeclared") << QByteArray("/* Yosys */\\nmodule kept();\\nendmodule\\nmodule top(b);\\n  input b;\\n  // wire a;\\nendmodule\\n") << undeclared;
+        QTest::newRow("a net of another module") << QByteArray("/* Yosys */\\nmodule top(b);\\n  input b;\\nendmodule\\nmodule kept(a);\\n  input [1:0] a;\\nendmodule\\n")
+                                                 << undeclared;
+    }
+
+    void insertRefusesVerilog()
+    {
+        // Whole-looking Verilog that lacks a module the netlist has, or a
+        // net the instance connects: nothing is written.
+        QFETCH(QByteArray, verilog);
+        QFETCH(QString, message);
         QTemporaryDir bin;
         writeFakeYosys(bin.path(),
                        "verilog=$(sed -n 's/^write_verilog \"\\(.*\\)\"$/\\1/p' \"$script\")\n"
                        "printf '%s\\n' '{\"modules\": {\"kept\": {\"ports\": {}, \"cells\": {}, \"netnames\": {}}, \"top\": {\"ports\": {\"a\": "
                        "{\"direction\": \"input\", \"bits\": [2]}}, \"cells\": {}, \"netnames\": {\"a\": {\"hide_name\": 0, \"bits\": [2], "
                        "\"attributes\": {}}}}}}' > \"$json\"\n"
-                       "printf 'module top(a);\\n  input a;\\n  wire a;\\nendmodule\\n' > \"$verilog\"");
+                       "printf '" + verilog + "' > \"$verilog\"");
         const QString config = writeFile(m_dir.filePath(QStringLiteral("top.xml")),
                                          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ZARN_CONFIG>\n    <Version>1.0</Version>\n"
                                          "    <ZarnCore index=\"0\" module_name=\"top\" output_probe_synchronizes_with_user_clock=\"false\" user_clock_name=\"a\">\n"
@@ -149,9 +164,9 @@ private Q_SLOTS:
         const QString out = m_dir.filePath(QStringLiteral("inserted"));
         QProcess zarn;
         zarn.setProcessEnvironment(environmentWith(bin.path(), m_dir.filePath(QStringLiteral("tmp"))));
-        zarn.start(QStringLiteral(ZARN_TOOL), {"insert", "--config", config, "--out", out, "--ip-root", writeIpRoot(m_dir.filePath("ip"), 1), "--design", m_design, "--top", "top"});
+        zarn.start(QStringLiteral(ZARN_TOOL), {"insert", "--config", config, "--out", out, "--ip-root", writeIpRoot(m_dir.filePath("ip"), 1), "--design", m_design, "--top", "top", "--no-cache"});
         QVERIFY(zarn.waitForFinished(60000));
-        QCOMPARE(QString::fromUtf8(zarn.readAllStandardError()), QStringLiteral("zarn: Yosys's Verilog is cut short: it lacks the module kept; nothing was written\n"));
+        QCOMPARE(QString::fromUtf8(zarn.readAllStandardError()), QStringLiteral("zarn: %1\n").arg(message));
         QCOMPARE(zarn.exitCode(), 2);
         QVERIFY(!QFileInfo::exists(out));
     }

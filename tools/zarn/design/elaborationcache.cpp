@@ -12,6 +12,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
+#include <memory>
+#include <vector>
+#include <unistd.h>
 #include <utime.h>
 
 namespace Design {
@@ -41,13 +45,23 @@ QByteArray fileDigest(const QString &path, bool *ok)
     return hash.result().toHex();
 }
 
-// The digest an entry keeps of its own files, which finds a part a disk has
-// lost or changed since (an attacker who can write there could write the
-// digest too): the fastest of Qt's, since the netlist is read back whole
-// at every command.
-QByteArray madeDigest(const QByteArray &bytes)
+// The bytes of the file @p path, mapped for the rest of the run (read
+// where it cannot be mapped); false where it cannot be read.
+bool mapped(const QString &path, QByteArray *bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
+    static std::vector<std::unique_ptr<QFile>> files;
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file->size();
+    const uchar *data = size > 0 && size <= std::numeric_limits<int>::max() ? file->map(0, size) : nullptr;
+    if (!data) {
+        *bytes = file->readAll();
+        return file->error() == QFileDevice::NoError;
+    }
+    *bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
+    files.push_back(std::move(file));
+    return true;
 }
 
 // The files of a Make rule "target: a b\ c", less the target.
@@ -78,10 +92,12 @@ QStringList dependencyFiles(const QByteArray &rule)
     return files;
 }
 
+// On the disk before the entry is renamed into place: after a crash, an
+// entry is whole or not there, and its files need only their sizes checked.
 bool writeWhole(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
 }
 
 // The oldest entries beyond the newest few, and what killed runs left half made.
@@ -111,7 +127,7 @@ bool find(const QByteArray &key, bool wantVerilog, Entry *entry)
     QFile inputs(dir.filePath(QLatin1String(inputsName)));
     if (!inputs.open(QIODevice::ReadOnly))
         return false;
-    // "digest path" a line, then "made" and the digests of the entry's own
+    // "digest path" a line, then "made" and the sizes of the entry's own
     // files, then "end", which says the list is whole.
     const QList<QByteArray> lines = inputs.readAll().split('\n');
     if (lines.size() < 3 || lines.at(lines.size() - 2) != "end" || !lines.last().isEmpty()) {
@@ -124,15 +140,13 @@ bool find(const QByteArray &key, bool wantVerilog, Entry *entry)
         if (line.size() < 66 || fileDigest(QFile::decodeName(line.mid(65)), &ok) != line.left(64) || !ok)
             return false;
     }
-    QFile netlist(dir.filePath(QLatin1String(netlistName)));
-    QFile verilog(dir.filePath(QLatin1String(verilogName)));
-    if (!netlist.open(QIODevice::ReadOnly) || (wantVerilog && !verilog.open(QIODevice::ReadOnly)))
+    entry->verilog.clear();
+    if (!mapped(dir.filePath(QLatin1String(netlistName)), &entry->netlist) || (wantVerilog && !mapped(dir.filePath(QLatin1String(verilogName)), &entry->verilog)))
         return false;
-    entry->netlist = netlist.readAll();
-    entry->verilog = wantVerilog ? verilog.readAll() : QByteArray();
-    // The entry's own files as they were made: a disk may have lost a part since.
+    // The entry's own files as long as they were made: something may have cut one since.
     const QList<QByteArray> made = lines.at(lines.size() - 3).split(' ');
-    if (made.size() != 3 || made.at(0) != "made" || made.at(1) != madeDigest(entry->netlist) || (wantVerilog && made.at(2) != madeDigest(entry->verilog))) {
+    if (made.size() != 3 || made.at(0) != "made" || made.at(1) != QByteArray::number(entry->netlist.size())
+        || (wantVerilog && made.at(2) != QByteArray::number(entry->verilog.size()))) {
         QDir(dir).removeRecursively();
         return false;
     }
@@ -156,7 +170,7 @@ void store(const QByteArray &key, const Entry &entry, const QString &dependencie
             return;
         inputs += digest + ' ' + QFile::encodeName(file) + '\n';
     }
-    inputs += "made " + madeDigest(entry.netlist) + ' ' + madeDigest(entry.verilog) + "\nend\n";
+    inputs += "made " + QByteArray::number(entry.netlist.size()) + ' ' + QByteArray::number(entry.verilog.size()) + "\nend\n";
     const QDir cache(cacheDirectory());
     if (!cache.mkpath(QStringLiteral(".")))
         return;

@@ -19,7 +19,12 @@ namespace Design {
  */
 namespace ElaborationCache {
 
-/** The entry's files: the netlist read from Yosys's, and Yosys's Verilog. */
+/**
+ * The entry's files: the netlist read from Yosys's, and Yosys's Verilog.
+ * Those find() gives are the files mapped for the rest of the run, without
+ * a copy (the Verilog of a large design is tens of megabytes): an entry is
+ * never changed in place, only made whole, renamed and removed.
+ */
 struct Entry
 {
     QByteArray netlist; ///< as Netlist::toBytes() writes it

@@ -16,6 +16,9 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include <cctype>
+#include <cstring>
+
 namespace {
 
 const char *const jtagPins[] = {"tms_pad_i", "tck_pad_i", "tdi_pad_i", "tdo_pad_o"};
@@ -100,21 +103,59 @@ QString checkNames(const QString &module, const Design::Netlist &netlist, const 
     return QString();
 }
 
-// The names Yosys's Verilog declares in the module @p body: one declaration a
-// line ("  wire [3:0] \\u_core.pc ;", "  input clk;").
-QSet<QByteArray> declaredNames(const QByteArray &body)
+// Which of @p names Yosys's Verilog declares in the module between @p from
+// and @p to in @p body, one
+// declaration a line ("  wire [3:0] \\u_core.pc ;", "  input clk;"); read
+// as bytes, since the body is the whole flattened design.
+QSet<QByteArray> declaredAmong(const QByteArray &body, qsizetype from, qsizetype to, const QSet<QByteArray> &names)
 {
-    static const QRegularExpression declaration(QStringLiteral("^\\s*(?:wire|reg|input|output|inout)\\b(?:\\s*signed)?(?:\\s*\\[[^\\]]*\\])?\\s*(\\\\\\S+ |[A-Za-z_][A-Za-z0-9_$]*)"),
-                                                QRegularExpression::MultilineOption);
-    QSet<QByteArray> names;
-    const QString text = QString::fromUtf8(body);
-    for (auto match = declaration.globalMatch(text); match.hasNext();) {
-        QString name = match.next().captured(1);
-        if (name.startsWith(QLatin1Char('\\')))
-            name = name.mid(1, name.size() - 2);
-        names.insert(name.toUtf8());
+    QSet<QByteArray> declared;
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    const auto isIdentifier = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '$'; };
+    for (qsizetype at = from; at < to && declared.size() < names.size();) {
+        qsizetype end = body.indexOf('\n', at);
+        if (end < 0 || end > to)
+            end = to;
+        qsizetype i = at;
+        const auto skipBlanks = [&] {
+            while (i < end && isBlank(body.at(i)))
+                ++i;
+        };
+        const auto word = [&](const char *text) {
+            const qsizetype length = qsizetype(std::strlen(text));
+            if (end - i < length || std::memcmp(body.constData() + i, text, size_t(length)) != 0 || (i + length < end && isIdentifier(body.at(i + length))))
+                return false;
+            i += length;
+            return true;
+        };
+        skipBlanks();
+        if (word("wire") || word("reg") || word("input") || word("output") || word("inout")) {
+            skipBlanks();
+            if (word("signed"))
+                skipBlanks();
+            if (i < end && body.at(i) == '[') {
+                while (i < end && body.at(i) != ']')
+                    ++i;
+                ++i;
+                skipBlanks();
+            }
+            qsizetype nameEnd = i;
+            if (i < end && body.at(i) == '\\') {
+                nameEnd = body.indexOf(' ', i);
+                if (nameEnd < 0 || nameEnd > end)
+                    nameEnd = i;
+                ++i;
+            } else {
+                while (nameEnd < end && isIdentifier(body.at(nameEnd)))
+                    ++nameEnd;
+            }
+            const QByteArray name = body.mid(i, nameEnd - i);
+            if (!name.isEmpty() && names.contains(name))
+                declared.insert(name);
+        }
+        at = end + 1;
     }
-    return names;
+    return declared;
 }
 
 // Puts the debug instance before the end of the top module, wherever Yosys
@@ -134,32 +175,49 @@ QString checkWhole(const QByteArray &verilog, const Design::Netlist &netlist)
     return QString();
 }
 
-QString insertInstance(QByteArray *verilog, const QString &top, const QByteArray &instance)
+// Yosys's Verilog with the debug instance in the top module, as the pieces
+// to write one after the other: the Verilog itself stays as it is, the
+// cache's file mapped, or Yosys's output.
+struct Inserted
+{
+    QList<QByteArray> pieces;
+};
+
+QString insertInstance(const QByteArray &verilog, const QString &top, const QByteArray &instance, Inserted *inserted)
 {
     const QByteArray header = "\nmodule " + top.toUtf8() + "(";
-    const qsizetype start = verilog->indexOf(header);
-    const qsizetype end = start < 0 ? -1 : verilog->indexOf("\nendmodule\n", start);
+    const qsizetype start = verilog.indexOf(header);
+    const qsizetype end = start < 0 ? -1 : verilog.indexOf("\nendmodule\n", start);
     if (end < 0)
         return QStringLiteral("Yosys wrote no module %1").arg(top);
-    const QSet<QByteArray> declared = declaredNames(verilog->mid(start, end - start));
     static const QRegularExpression connection(QStringLiteral("\\((\\\\\\S+ |[A-Za-z_][A-Za-z0-9_$]*)(\\[-?[0-9]+\\])?\\)"));
+    QByteArrayList connected;
     for (auto match = connection.globalMatch(QString::fromUtf8(instance)); match.hasNext();) {
         QString name = match.next().captured(1);
         if (name.startsWith(QLatin1Char('\\')))
             name = name.mid(1, name.size() - 2);
-        if (!declared.contains(name.toUtf8()))
-            return QStringLiteral("the debug instance would connect %1, which Yosys's Verilog of %2 does not declare; nothing was written").arg(name, top);
+        connected.append(name.toUtf8());
     }
-    verilog->insert(end + 1, instance);
-    // After Yosys's first line, which says who wrote the file.
-    verilog->insert(verilog->indexOf('\n') + 1, verilatorWaivers);
+    const QSet<QByteArray> declared = declaredAmong(verilog, start, end, QSet<QByteArray>(connected.cbegin(), connected.cend()));
+    for (const QByteArray &name : std::as_const(connected)) {
+        if (!declared.contains(name))
+            return QStringLiteral("the debug instance would connect %1, which Yosys's Verilog of %2 does not declare; nothing was written").arg(QString::fromUtf8(name), top);
+    }
+    // The waivers after Yosys's first line, which says who wrote the file;
+    // the instance before the top module's endmodule.
+    const qsizetype firstLine = verilog.indexOf('\n') + 1;
+    const auto part = [&verilog](qsizetype from, qsizetype to) { return QByteArray::fromRawData(verilog.constData() + from, int(to - from)); };
+    inserted->pieces = {part(0, firstLine), QByteArray(verilatorWaivers), part(firstLine, end + 1), instance, part(end + 1, verilog.size())};
     return QString();
 }
 
-QString writeFile(const QString &path, const QByteArray &text, const OutputDirectory &output)
+QString writeFile(const QString &path, const QList<QByteArray> &pieces, const OutputDirectory &output)
 {
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly) && FileSystem::writeAll(file, text) && file.flush())
+    bool written = file.open(QIODevice::WriteOnly);
+    for (const QByteArray &piece : pieces)
+        written = written && FileSystem::writeAll(file, piece);
+    if (written && file.flush())
         return QString();
     return output.published(path) + QLatin1String(": ") + file.errorString();
 }
@@ -180,7 +238,7 @@ QString namesTaken(const Design::Netlist &netlist, const Design::Sources &source
 // The generated top module @p generated instantiated in Yosys's @p verilog,
 // once its ports, names and the netlist's wholeness are checked; empty, or the error.
 QString wireDebugTop(const QString &generated, const OutputDirectory &output, const Design::Netlist &netlist, const Design::Sources &sources,
-                     QByteArray *verilog)
+                     const QByteArray &verilog, Inserted *inserted)
 {
     QFile topFile(generated);
     QString module;
@@ -192,14 +250,14 @@ QString wireDebugTop(const QString &generated, const OutputDirectory &output, co
     if (error.isEmpty())
         error = checkNames(module, netlist, sources);
     if (error.isEmpty())
-        error = checkWhole(*verilog, netlist);
+        error = checkWhole(verilog, netlist);
     if (error.isEmpty())
-        error = insertInstance(verilog, sources.top, instance);
+        error = insertInstance(verilog, sources.top, instance, inserted);
     return error;
 }
 
 // BASE.v, the inserted design, and BASE.f, what to compile with it.
-QString writeInserted(const QString &base, const QByteArray &verilog, const Generation &run, const OutputDirectory &output)
+QString writeInserted(const QString &base, const Inserted &verilog, const Generation &run, const OutputDirectory &output)
 {
     QByteArray commandFile;
     for (const QString &directory : std::as_const(run.includePath))
@@ -207,9 +265,9 @@ QString writeInserted(const QString &base, const QByteArray &verilog, const Gene
     commandFile += QFile::encodeName(output.published(base + QLatin1String(".v"))) + '\n';
     for (const QString &file : std::as_const(run.fileList))
         commandFile += QFile::encodeName(file) + '\n';
-    QString error = writeFile(base + QLatin1String(".v"), verilog, output);
+    QString error = writeFile(base + QLatin1String(".v"), verilog.pieces, output);
     if (error.isEmpty())
-        error = writeFile(base + QLatin1String(".f"), commandFile, output);
+        error = writeFile(base + QLatin1String(".f"), {commandFile}, output);
     return error;
 }
 
@@ -280,10 +338,11 @@ int runInsert(const QStringList &arguments)
         return exitCode;
 
     const QString generated = output.stagingDirectory() + QLatin1String("/zarn/") + QLatin1String(analyzerFile.isEmpty() ? "xq_zarn_top.v" : "xq_qel_zarn_top.v");
-    error = wireDebugTop(generated, output, netlist, sources, &verilog);
+    Inserted inserted;
+    error = wireDebugTop(generated, output, netlist, sources, verilog, &inserted);
     const QString base = output.stagingDirectory() + QLatin1Char('/') + sources.top + QLatin1String("_zarn");
     if (error.isEmpty())
-        error = writeInserted(base, verilog, run, output);
+        error = writeInserted(base, inserted, run, output);
     if (error.isEmpty())
         error = output.commit();
     if (!error.isEmpty())
