@@ -88,8 +88,11 @@ QString debugInstance(const QString &module, const QStringList &ports, const Des
 const char verilatorWaivers[] =
     "// The expressions below are Yosys's and mean what the design means; the\n"
     "// WIDTH and CASEOVERLAP warnings of a lint would be about their spelling.\n"
+    "// Its latches are the design's own, as Yosys reads its blocks (a loop's\n"
+    "// variable that a block assigns on some paths only among them).\n"
     "/* verilator lint_off WIDTH */\n"
-    "/* verilator lint_off CASEOVERLAP */\n";
+    "/* verilator lint_off CASEOVERLAP */\n"
+    "/* verilator lint_off LATCH */\n";
 
 // The names the insertion adds must be new to the flattened design: the
 // debug module's (the design's own modules that flatten keeps are written
