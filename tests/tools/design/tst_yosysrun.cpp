@@ -253,8 +253,8 @@ private Q_SLOTS:
     void cachedAnswers()
     {
         // The second command on an unchanged design runs no Yosys; a change
-        // to a source or to a file it includes, or --no-cache, does; an
-        // entry cut short is no answer.
+        // to a source or to a file it includes, a header that would be read
+        // in its place, or --no-cache, does; an entry cut short is no answer.
         if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty())
             QSKIP("Yosys is needed");
         QTemporaryDir dir;
@@ -264,9 +264,12 @@ private Q_SLOTS:
         const QString source = writeFile(dir.filePath(QStringLiteral("top.v")), "`include \"width.vh\"\nmodule top(input [`W-1:0] a, output [`W-1:0] y); assign y = a; endmodule\n");
         QProcessEnvironment environment = environmentWith(dir.path(), dir.path());
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), dir.filePath(QStringLiteral("cache")));
+        const QString work = dir.filePath(QStringLiteral("work"));
+        QVERIFY(QDir().mkpath(work));
         const auto nets = [&](const QStringList &more = {}) {
             QProcess zarn;
             zarn.setProcessEnvironment(environment);
+            zarn.setWorkingDirectory(work);
             zarn.start(QStringLiteral(ZARN_TOOL), netsOf(source) + more);
             zarn.waitForFinished(60000);
             return QString::fromUtf8(zarn.readAllStandardOutput() + zarn.readAllStandardError());
@@ -300,6 +303,13 @@ private Q_SLOTS:
         QCOMPARE(yosysRuns(), 6);
         QCOMPARE(nets(), four);
         QCOMPARE(yosysRuns(), 6);
+        // A header where Yosys looks before the one it read makes another design.
+        writeFile(work + QLatin1String("/width.vh"), "`define W 2\n");
+        QCOMPARE(nets(), two);
+        QCOMPARE(yosysRuns(), 7);
+        QVERIFY(QFile::remove(work + QLatin1String("/width.vh")));
+        QCOMPARE(nets(), four);
+        QCOMPARE(yosysRuns(), 8);
         QCOMPARE(QDir(dir.filePath(QStringLiteral("cache/zarn/elaborations"))).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
     }
 

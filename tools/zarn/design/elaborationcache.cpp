@@ -45,6 +45,52 @@ QByteArray fileDigest(const QString &path, bool *ok)
     return hash.result().toHex();
 }
 
+bool exists(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// The files that would have been read in place of what @p file includes
+// and loads, had they been there: where Yosys looks for a relative
+// `include before the file it found (the current directory, the including
+// file's directory, each include directory), and for a $readmemh file
+// (the current directory, the source's).  One of them that appears makes
+// another design.  Names that a macro or parameter gives are not seen.
+QStringList shadowingCandidates(const QString &file, const QStringList &includeDirs)
+{
+    QFile source(file);
+    if (!source.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(source.readAll());
+    const QString here = QFileInfo(file).absolutePath();
+    QStringList absent;
+    const auto lookFor = [&absent](const QStringList &places) {
+        for (const QString &place : places) {
+            if (exists(place))
+                return;
+            absent.append(QDir::cleanPath(place));
+        }
+    };
+    static const QRegularExpression include(QStringLiteral("`include\\s*\"([^\"\\n]+)\""));
+    for (auto match = include.globalMatch(text); match.hasNext();) {
+        const QString name = match.next().captured(1);
+        if (QDir::isAbsolutePath(name))
+            continue;
+        QStringList places{QDir::current().absoluteFilePath(name), here + QLatin1Char('/') + name};
+        for (const QString &directory : includeDirs)
+            places.append(QDir(directory).absoluteFilePath(name));
+        lookFor(places);
+    }
+    static const QRegularExpression memory(QStringLiteral("\\$readmem[hb]\\s*\\(\\s*\"([^\"\\n]+)\""));
+    for (auto match = memory.globalMatch(text); match.hasNext();) {
+        const QString name = match.next().captured(1);
+        if (!QDir::isAbsolutePath(name))
+            lookFor({QDir::current().absoluteFilePath(name), here + QLatin1Char('/') + name});
+    }
+    return absent;
+}
+
 // The bytes of the file @p path, mapped for the rest of the run (read
 // where it cannot be mapped); false where it cannot be read.
 bool mapped(const QString &path, QByteArray *bytes)
@@ -127,8 +173,9 @@ bool find(const QByteArray &key, bool wantVerilog, Entry *entry)
     QFile inputs(dir.filePath(QLatin1String(inputsName)));
     if (!inputs.open(QIODevice::ReadOnly))
         return false;
-    // "digest path" a line, then "made" and the sizes of the entry's own
-    // files, then "end", which says the list is whole.
+    // "digest path" a line, "absent path" for a file that must not be
+    // there, then "made" and the sizes of the entry's own files, then
+    // "end", which says the list is whole.
     const QList<QByteArray> lines = inputs.readAll().split('\n');
     if (lines.size() < 3 || lines.at(lines.size() - 2) != "end" || !lines.last().isEmpty()) {
         QDir(dir).removeRecursively();
@@ -136,6 +183,11 @@ bool find(const QByteArray &key, bool wantVerilog, Entry *entry)
     }
     for (qsizetype i = 0; i + 3 < lines.size(); ++i) {
         const QByteArray &line = lines.at(i);
+        if (line.startsWith("absent ")) {
+            if (exists(QFile::decodeName(line.mid(7))))
+                return false;
+            continue;
+        }
         bool ok = false;
         if (line.size() < 66 || fileDigest(QFile::decodeName(line.mid(65)), &ok) != line.left(64) || !ok)
             return false;
@@ -155,12 +207,13 @@ bool find(const QByteArray &key, bool wantVerilog, Entry *entry)
     return true;
 }
 
-void store(const QByteArray &key, const Entry &entry, const QString &dependencies, const QString &script)
+void store(const QByteArray &key, const Entry &entry, const QString &dependencies, const QString &script, const QStringList &includeDirs)
 {
     QFile rule(dependencies);
     if (!rule.open(QIODevice::ReadOnly))
         return;
     QByteArray inputs;
+    QStringList absent;
     for (const QString &file : dependencyFiles(rule.readAll())) {
         if (QFileInfo(file).absoluteFilePath() == QFileInfo(script).absoluteFilePath())
             continue;
@@ -169,7 +222,11 @@ void store(const QByteArray &key, const Entry &entry, const QString &dependencie
         if (!ok)
             return;
         inputs += digest + ' ' + QFile::encodeName(file) + '\n';
+        absent += shadowingCandidates(file, includeDirs);
     }
+    absent.removeDuplicates();
+    for (const QString &file : std::as_const(absent))
+        inputs += "absent " + QFile::encodeName(file) + '\n';
     inputs += "made " + QByteArray::number(entry.netlist.size()) + ' ' + QByteArray::number(entry.verilog.size()) + "\nend\n";
     const QDir cache(cacheDirectory());
     if (!cache.mkpath(QStringLiteral(".")))

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace Design {
 
@@ -40,11 +41,13 @@ bool find(const QByteArray &key, bool wantVerilog, Entry *entry);
 
 /**
  * Keeps @p entry under @p key with the files that the Make dependency file
- * @p dependencies (Yosys's -E) names, less @p script; nothing is kept when
- * a file cannot be read or the cache cannot be written, which only costs
- * the next run its Yosys run.
+ * @p dependencies (Yosys's -E) names, less @p script, and the files that
+ * would have been read before them had they been there (Yosys looks for
+ * an include in the current directory, the including file's, then
+ * @p includeDirs); nothing is kept when a file cannot be read or the cache
+ * cannot be written, which only costs the next run its Yosys run.
  */
-void store(const QByteArray &key, const Entry &entry, const QString &dependencies, const QString &script);
+void store(const QByteArray &key, const Entry &entry, const QString &dependencies, const QString &script, const QStringList &includeDirs);
 
 } // namespace ElaborationCache
 

@@ -319,7 +319,7 @@ bool elaborate(const Sources &sources, const QString &command, const QString &pa
         return false;
     made.netlist = netlist->toBytes();
     if (!key.isEmpty() && sources.useCache)
-        ElaborationCache::store(key, made, dependencies, scriptFile.fileName());
+        ElaborationCache::store(key, made, dependencies, scriptFile.fileName(), sources.includeDirs);
     if (verilog)
         *verilog = made.verilog;
     return true;
