@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
 namespace Design {
@@ -201,7 +202,7 @@ QString Net::configurationName(QChar separator) const
 bool Netlist::read(QByteArray json, const QString &top, QString *error)
 {
     repairNonAscii(json);
-    if (json.trimmed().isEmpty()) {
+    if (std::all_of(json.cbegin(), json.cend(), [](char c) { return std::isspace(static_cast<unsigned char>(c)); })) {
         *error = QStringLiteral("Yosys's netlist is empty");
         return false;
     }
@@ -414,6 +415,7 @@ QByteArray Netlist::toBytes() const
     QStringList table;
     QHash<QString, qint32> indices;
     QVector<qint32> numbers;
+    numbers.reserve(m_nets.size() * 8);
     QBitArray driven;
     QStringList renamedNames;
     QList<QByteArray> kept;
