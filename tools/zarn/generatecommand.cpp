@@ -3,6 +3,7 @@
 #include "filesystem.h"
 #include "generation.h"
 #include "outputdirectory.h"
+#include "outputfile.h"
 
 #include <zarn/zarn.h>
 
@@ -16,17 +17,19 @@
 
 namespace {
 
-// Why the command file @p commandFile cannot be written where it is: an
-// input of the run, inside the output it replaces, or beside paths that
-// hold blanks; empty where it can.
-QString commandFileRefusal(const QString &commandFile, const QList<QByteArray> &inputs, const OutputDirectory &output, const QString &ipRoot)
+// Why the command file @p commandFile cannot be written where it is: no
+// regular file or new one, an input of the run, inside the output it
+// replaces, or beside paths that hold blanks; empty where it can.
+QString commandFileRefusal(const QString &commandFile, const QList<QByteArray> &inputs, bool force, const OutputDirectory &output, const QString &ipRoot)
 {
-    QString error;
-    const QByteArray resolved = FileSystem::resolve(QFile::encodeName(commandFile), &error);
+    QString error = OutputFile::refusal(commandFile, inputs, force, OutputFile::Existing::Replaced);
+    if (!error.isEmpty())
+        return error;
+    // A link to nothing, where --force lets it be, is written where it points.
+    const QFileInfo info(commandFile);
+    const QByteArray resolved = FileSystem::resolve(QFile::encodeName(info.isSymLink() && !info.exists() ? info.symLinkTarget() : commandFile), &error);
     if (resolved.isEmpty())
         return error;
-    if (inputs.contains(resolved))
-        return QStringLiteral("refusing to write %1: it is an input of this run").arg(commandFile);
     if (output.contains(resolved))
         return QStringLiteral("refusing to write %1: it lies in the output directory %2, which each run replaces; write the command file elsewhere")
             .arg(commandFile, output.path());
@@ -111,7 +114,7 @@ int runGenerate(const QStringList &arguments)
     if (!refusal.isEmpty())
         return Console::fail(refusal);
     if (parser.isSet(fileListOption)) {
-        const QString problem = commandFileRefusal(commandFile, inputs, output, ipRoot);
+        const QString problem = commandFileRefusal(commandFile, inputs, parser.isSet(generation.force), output, ipRoot);
         if (!problem.isEmpty())
             return Console::fail(problem);
     }

@@ -181,6 +181,7 @@ bool find(const QByteArray &key, bool wantVerilog, Entry *entry)
         QDir(dir).removeRecursively();
         return false;
     }
+    entry->read.clear();
     for (qsizetype i = 0; i + 3 < lines.size(); ++i) {
         const QByteArray &line = lines.at(i);
         if (line.startsWith("absent ")) {
@@ -191,6 +192,7 @@ bool find(const QByteArray &key, bool wantVerilog, Entry *entry)
         bool ok = false;
         if (line.size() < 66 || fileDigest(QFile::decodeName(line.mid(65)), &ok) != line.left(64) || !ok)
             return false;
+        entry->read.append(QFile::decodeName(line.mid(65)));
     }
     entry->verilog.clear();
     if (!mapped(dir.filePath(QLatin1String(netlistName)), &entry->netlist) || (wantVerilog && !mapped(dir.filePath(QLatin1String(verilogName)), &entry->verilog)))
@@ -207,16 +209,25 @@ bool find(const QByteArray &key, bool wantVerilog, Entry *entry)
     return true;
 }
 
-void store(const QByteArray &key, const Entry &entry, const QString &dependencies, const QString &script, const QStringList &includeDirs)
+QStringList filesRead(const QString &dependencies, const QString &script)
 {
     QFile rule(dependencies);
     if (!rule.open(QIODevice::ReadOnly))
+        return {};
+    QStringList files = dependencyFiles(rule.readAll());
+    files.erase(std::remove_if(files.begin(), files.end(),
+                               [&script](const QString &file) { return QFileInfo(file).absoluteFilePath() == QFileInfo(script).absoluteFilePath(); }),
+                files.end());
+    return files;
+}
+
+void store(const QByteArray &key, const Entry &entry, const QStringList &includeDirs)
+{
+    if (entry.read.isEmpty())
         return;
     QByteArray inputs;
     QStringList absent;
-    for (const QString &file : dependencyFiles(rule.readAll())) {
-        if (QFileInfo(file).absoluteFilePath() == QFileInfo(script).absoluteFilePath())
-            continue;
+    for (const QString &file : entry.read) {
         bool ok = false;
         const QByteArray digest = fileDigest(file, &ok);
         if (!ok)

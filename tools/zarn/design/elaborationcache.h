@@ -30,6 +30,7 @@ struct Entry
 {
     QByteArray netlist; ///< as Netlist::toBytes() writes it
     QByteArray verilog; ///< empty where the run wrote none
+    QStringList read;   ///< the files Yosys read: the sources, what they include, memory files
 };
 
 /**
@@ -39,15 +40,18 @@ struct Entry
  */
 bool find(const QByteArray &key, bool wantVerilog, Entry *entry);
 
+/** The files that the Make dependency file @p dependencies (Yosys's -E) names, less @p script. */
+QStringList filesRead(const QString &dependencies, const QString &script);
+
 /**
- * Keeps @p entry under @p key with the files that the Make dependency file
- * @p dependencies (Yosys's -E) names, less @p script, and the files that
- * would have been read before them had they been there (Yosys looks for
- * an include in the current directory, the including file's, then
- * @p includeDirs); nothing is kept when a file cannot be read or the cache
- * cannot be written, which only costs the next run its Yosys run.
+ * Keeps @p entry under @p key with the digests of the files it was read
+ * from, and the files that would have been read before them had they been
+ * there (Yosys looks for an include in the current directory, the
+ * including file's, then @p includeDirs); nothing is kept when a file
+ * cannot be read or the cache cannot be written, which only costs the next
+ * run its Yosys run.
  */
-void store(const QByteArray &key, const Entry &entry, const QString &dependencies, const QString &script, const QStringList &includeDirs);
+void store(const QByteArray &key, const Entry &entry, const QStringList &includeDirs);
 
 } // namespace ElaborationCache
 

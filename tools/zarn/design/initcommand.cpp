@@ -1,11 +1,14 @@
 #include "../commands.h"
 #include "../console.h"
+#include "../filesystem.h"
+#include "../outputfile.h"
 #include "netlist.h"
 #include "yosys.h"
 
 #include <zarn/zarn.h>
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -255,6 +258,19 @@ QList<ZARN::ZarnCore *> makeCores(const std::map<int, CoreMarks> &cores, const D
     return zarnCores;
 }
 
+// The files as the kernel finds them, for comparing paths however they are written.
+QList<QByteArray> resolvedFiles(const QStringList &files)
+{
+    QList<QByteArray> resolved;
+    for (const QString &file : files) {
+        QString error;
+        const QByteArray path = FileSystem::resolve(QFile::encodeName(file), &error);
+        if (!path.isEmpty())
+            resolved.append(path);
+    }
+    return resolved;
+}
+
 } // namespace
 
 int runInit(const QStringList &arguments)
@@ -279,18 +295,16 @@ int runInit(const QStringList &arguments)
     const QString out = parser.value(outOption);
     if (out.isEmpty())
         return Console::fail(QStringLiteral("init needs --out CONFIG, the configuration file to write"));
-    if (QFileInfo::exists(out) && !parser.isSet(forceOption))
-        return Console::fail(QStringLiteral("%1 exists; give --force to replace it").arg(out));
-    // A source named another way (./a.v, a link to it) is the same file all the same.
-    const QString outFile = QFileInfo(out).canonicalFilePath();
-    const bool isSource = std::any_of(sources.files.cbegin(), sources.files.cend(), [&](const QString &file) {
-        return file == out || (!outFile.isEmpty() && QFileInfo(file).canonicalFilePath() == outFile);
-    });
-    if (isSource || QFileInfo(out).isDir())
-        return Console::fail(QStringLiteral("%1 is no place for the configuration").arg(out));
-
+    // The sources first, before Yosys runs; then every file Yosys read for
+    // them, headers and memory files among them, once it has.
+    error = OutputFile::refusal(out, resolvedFiles(sources.files), parser.isSet(forceOption), OutputFile::Existing::NeedsForce);
+    if (!error.isEmpty())
+        return Console::fail(error);
     Design::Netlist netlist;
     if (!Design::elaborate(sources, QStringLiteral("init"), QString(), &netlist, &error))
+        return Console::fail(error);
+    error = OutputFile::refusal(out, resolvedFiles(netlist.filesRead()), parser.isSet(forceOption), OutputFile::Existing::NeedsForce);
+    if (!error.isEmpty())
         return Console::fail(error);
 
     // The marks, each checked; every problem is said before giving up.

@@ -100,6 +100,9 @@ public:
     bool fromBytes(const QByteArray &bytes);
 
     QString top() const { return m_top; }
+    /** The files Yosys read to make it: the sources, the files they include, memory files. */
+    const QStringList &filesRead() const { return m_filesRead; }
+    void setFilesRead(const QStringList &files) { m_filesRead = files; }
     const QVector<Net> &nets() const { return m_nets; }
     /** The names of the modules in the netlist: the top, and those flatten keeps. */
     const QStringList &modules() const { return m_modules; }
@@ -138,6 +141,7 @@ private:
     QVector<QPair<int, int>> nearestAmong(const QString &base, bool bit, QChar separator, int count, const QVector<int> &candidates) const;
 
     QString m_top;
+    QStringList m_filesRead;
     QStringList m_modules;
     QHash<QString, QString> m_cells; // name: type, of the cells the design names (Yosys's own are left out)
     QSet<QString> m_slashMemories; // the memories' names, as nets are named

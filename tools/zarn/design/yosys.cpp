@@ -292,6 +292,7 @@ bool elaborate(const Sources &sources, const QString &command, const QString &pa
     ElaborationCache::Entry cached;
     if (!key.isEmpty() && sources.useCache && ElaborationCache::find(key, verilog, &cached) && (!verilog || cached.verilog.endsWith("endmodule\n"))
         && netlist->fromBytes(cached.netlist)) {
+        netlist->setFilesRead(cached.read);
         if (verilog)
             *verilog = cached.verilog;
         return true;
@@ -318,8 +319,10 @@ bool elaborate(const Sources &sources, const QString &command, const QString &pa
     if (!error->isEmpty() || !netlist->read(json, sources.top, error))
         return false;
     made.netlist = netlist->toBytes();
+    made.read = ElaborationCache::filesRead(dependencies, scriptFile.fileName());
+    netlist->setFilesRead(made.read);
     if (!key.isEmpty() && sources.useCache)
-        ElaborationCache::store(key, made, dependencies, scriptFile.fileName(), sources.includeDirs);
+        ElaborationCache::store(key, made, sources.includeDirs);
     if (verilog)
         *verilog = made.verilog;
     return true;

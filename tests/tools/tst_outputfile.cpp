@@ -1,0 +1,134 @@
+// The single files commands write (init's configuration, generate's command
+// file) aimed at what is no regular file: private nodes made in the test's
+// directory, links to them, a link to nothing, a directory, and a header
+// the design includes.  Each is refused before anything is touched, and
+// is as it was afterwards.
+
+#include "testdata.h"
+#include "zarnrun.h"
+
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+namespace {
+
+// What lstat() says of @p path: its type, its device numbers, its size.
+QString described(const QString &path)
+{
+    struct stat info{};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return QStringLiteral("missing");
+    return QStringLiteral("%1 %2 %3").arg(info.st_mode & S_IFMT).arg(info.st_rdev).arg(S_ISREG(info.st_mode) || S_ISLNK(info.st_mode) ? info.st_size : 0);
+}
+
+} // namespace
+
+class TestOutputFile : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_config;
+    bool m_devices = false;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_config = writeDesign(m_dir.filePath(QStringLiteral("design.xml")), 1, 2, "a");
+        writeIpRoot(m_dir.filePath(QStringLiteral("ip")), 1);
+        writeFile(m_dir.filePath(QStringLiteral("top.v")), "module top(input a, output y); assign y = a; endmodule\n");
+        QVERIFY(::mkfifo(QFile::encodeName(m_dir.filePath(QStringLiteral("fifo"))).constData(), 0600) == 0);
+        // The machine's null device's numbers, on a node of the test's own.
+        m_devices = ::mknod(QFile::encodeName(m_dir.filePath(QStringLiteral("null"))).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("directory")));
+        QVERIFY(QFile::link(QStringLiteral("fifo"), m_dir.filePath(QStringLiteral("to-fifo"))));
+        QVERIFY(QFile::link(QStringLiteral("null"), m_dir.filePath(QStringLiteral("to-null"))));
+        QVERIFY(QFile::link(QStringLiteral("directory"), m_dir.filePath(QStringLiteral("to-directory"))));
+    }
+
+    void refused_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<QString>("what");
+        for (const char *command : {"init", "init --force", "generate", "generate --force"}) {
+            const auto row = [command](const char *node, const char *what) {
+                QTest::newRow(qPrintable(QStringLiteral("%1 on %2").arg(QLatin1String(command), QLatin1String(node)))) << command << node << what;
+            };
+            row("fifo", "a FIFO");
+            row("null", "a character device");
+            row("directory", "a directory");
+            row("to-fifo", "a link to a FIFO");
+            row("to-null", "a link to a character device");
+            row("to-directory", "a link to a directory");
+        }
+    }
+
+    void refused()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, node);
+        QFETCH(QString, what);
+        if (node.contains(QLatin1String("null")) && !m_devices)
+            QSKIP("making a device node needs CAP_MKNOD");
+        const QString path = m_dir.filePath(node);
+        const QString before = described(path);
+        const QStringList words = command.split(QLatin1Char(' '));
+        const QStringList arguments = words.first() == QLatin1String("init")
+            ? QStringList{"init", "--design", m_dir.filePath("top.v"), "--top", "top", "--out", path} + words.mid(1)
+            : QStringList{"generate", "--config", m_config, "--out", m_dir.filePath("out"), "--ip-root", m_dir.filePath("ip"), "--filelist", path} + words.mid(1);
+        const Result result = zarn(arguments);
+        QCOMPARE(result.err, QStringLiteral("zarn: refusing to write %1: it is %2; zarn writes only regular files\n").arg(path, what));
+        QCOMPARE(result.exitCode, 2);
+        QCOMPARE(described(path), before);
+        QVERIFY(!QFileInfo::exists(m_dir.filePath("out")));
+    }
+
+    void linkToNothing_data()
+    {
+        QTest::addColumn<bool>("force");
+        QTest::newRow("without --force") << false;
+        QTest::newRow("with --force") << true;
+    }
+
+    void linkToNothing()
+    {
+        // Refused, unless --force says to write the file the link names.
+        QFETCH(bool, force);
+        QTemporaryDir dir;
+        const QString link = dir.filePath(QStringLiteral("files.f"));
+        QVERIFY(QFile::link(QStringLiteral("named.f"), link));
+        QStringList arguments{"generate", "--config", m_config, "--out", dir.filePath("out"), "--ip-root", m_dir.filePath("ip"), "--filelist", link};
+        if (force)
+            arguments << QStringLiteral("--force");
+        const Result result = zarn(arguments);
+        QCOMPARE(result.err, force ? QString() : QStringLiteral("zarn: refusing to write %1: it is a link to nothing (%2); give --force to write the file it names\n")
+                                                     .arg(link, dir.filePath(QStringLiteral("named.f"))));
+        QCOMPARE(result.exitCode, force ? 0 : 2);
+        QCOMPARE(QFileInfo(link).isSymLink(), true);
+        QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("named.f"))).isFile(), force);
+    }
+
+    void initKeepsTheDesignsHeader()
+    {
+        // A header the design includes is an input, --force or not.
+        if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty())
+            QSKIP("Yosys is needed");
+        QTemporaryDir dir;
+        const QString header = writeFile(dir.filePath(QStringLiteral("defs.vh")), "`define W 2\n");
+        writeFile(dir.filePath(QStringLiteral("marked.v")),
+                  "`include \"defs.vh\"\nmodule marked(input [`W-1:0] a, output [`W-1:0] y);\n    (* zarn_in *) wire [`W-1:0] t = a;\n    assign y = t;\nendmodule\n");
+        Setup setup;
+        setup.workingDirectory = dir.path();
+        const Result result = zarn(QStringList{"init", "--design", "marked.v", "--top", "marked", "--out", "defs.vh", "--force"}, setup);
+        QCOMPARE(result.err, QStringLiteral("zarn: refusing to write defs.vh: it is an input of this run\n"));
+        QCOMPARE(result.exitCode, 2);
+        QCOMPARE(fileBytes(header), QByteArray("`define W 2\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOutputFile)
+#include "tst_outputfile.moc"
