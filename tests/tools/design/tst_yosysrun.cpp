@@ -18,7 +18,7 @@
 namespace {
 
 // A yosys that answers -V as 0.23 does, then runs @p body with $json the
-// netlist its script (the last argument) asks it to write.
+// netlist and $verilog the Verilog its script (the last argument) asks it to write.
 QString writeFakeYosys(const QString &dir, const QByteArray &body)
 {
     const QString path = writeFile(dir + QLatin1String("/yosys"),
@@ -26,6 +26,7 @@ QString writeFakeYosys(const QString &dir, const QByteArray &body)
                                    "if [ \"$1\" = -V ]; then echo 'Yosys 0.23 (stand-in)'; exit 0; fi\n"
                                    "for argument; do script=$argument; done\n"
                                    "json=$(sed -n 's/^write_json \"\\(.*\\)\"$/\\1/p' \"$script\")\n"
+                                   "verilog=$(sed -n 's/^write_verilog \"\\(.*\\)\"$/\\1/p' \"$script\")\n"
                                    + body + "\n");
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
@@ -76,98 +77,33 @@ private Q_SLOTS:
         qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("cache"))));
     }
 
-    void brokenYosys_data()
-    {
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<QString>("message");
-        const QByteArray module = "{\"modules\": {\"top\": {\"ports\": {}, \"cells\": {}, \"netnames\": {\"a\": {\"hide_name\": 0, \"bits\": BITS, \"attributes\": {}OFFSET}}}}}";
-        const auto netlist = [&module](const char *bits, const char *offset = "") {
-            return "printf '%s\\n' '" + QByteArray(module).replace("BITS", bits).replace("OFFSET", offset) + "' > \"$json\"";
-        };
-        QTest::newRow("empty netlist") << QByteArray(": > \"$json\"") << QStringList() << QStringLiteral("Yosys's netlist is cut short (0 bytes; is the disk of TMPDIR @tmp full?)");
-        QTest::newRow("netlist cut short") << QByteArray("printf '{\"modules\": {\"top\"' > \"$json\"") << QStringList()
-                                           << QStringLiteral("Yosys's netlist is cut short (18 bytes; is the disk of TMPDIR @tmp full?)");
-        QTest::newRow("no netlist") << QByteArray("exit 0") << QStringList() << QStringLiteral("Yosys wrote no netlist: No such file or directory");
-        QTest::newRow("not JSON") << QByteArray("printf 'nonsense }\\n' > \"$json\"") << QStringList()
-                                  << QStringLiteral("Yosys's netlist cannot be read: illegal value at byte 1");
-        QTest::newRow("no top module") << QByteArray("printf '{\"modules\": {}}\\n' > \"$json\"") << QStringList() << QStringLiteral("Yosys's netlist holds no module top");
-        QTest::newRow("bit past 2^31") << netlist("[3000000000]") << QStringList()
-                                       << QStringLiteral("Yosys's netlist of top is not as Yosys writes it: net \"a\" has bits that are no bit numbers");
-        QTest::newRow("negative bit") << netlist("[-5]") << QStringList()
-                                      << QStringLiteral("Yosys's netlist of top is not as Yosys writes it: net \"a\" has bits that are no bit numbers");
-        QTest::newRow("no bits") << netlist("[]") << QStringList()
-                                 << QStringLiteral("Yosys's netlist of top is not as Yosys writes it: net \"a\" has bits that are no bit numbers");
-        QTest::newRow("offset past an int") << netlist("[2, 3]", ", \"offset\": 2147483647") << QStringList()
-                                            << QStringLiteral("Yosys's netlist of top is not as Yosys writes it: net \"a\" has an offset of 2147483647");
-        QTest::newRow("netlist past a gigabyte") << QByteArray("truncate -s 1100M \"$json\"") << QStringList()
-                                                 << QStringLiteral("Yosys's netlist is 1153433600 bytes, more than zarn reads (1073741824)");
-        QTest::newRow("crash") << QByteArray("echo 'half a line'; kill -SEGV $$") << QStringList()
-                               << QStringLiteral("Yosys crashed while reading the design; its last words: half a line");
-        QTest::newRow("silent failure") << QByteArray("exit 3") << QStringList()
-                                        << QStringLiteral("Yosys could not read the design: Yosys stopped with exit code 3 without a word");
-        QTest::newRow("hang") << QByteArray("exec sleep 30") << QStringList{QStringLiteral("--yosys-timeout"), QStringLiteral("1")}
-                              << QStringLiteral("Yosys ran for longer than 1 s and was stopped; give --yosys-timeout more (0: no limit)");
-    }
+    void brokenYosys_data() { addRowsFromTable(QStringLiteral("design/yosysrun/broken.txt"), {"case", "arguments", "body", "message"}); }
 
     void brokenYosys()
     {
-        // Each a clear line and exit 2, never a crash; the working directory goes.
-        QFETCH(QByteArray, body);
-        QFETCH(QStringList, options);
-        QFETCH(QString, message);
-        QTemporaryDir bin;
-        writeFakeYosys(bin.path(), body);
+        // Each a clear line and exit 2, never a crash; the working directory
+        // goes, and an insertion writes nothing.
         const QString temporary = m_dir.filePath(QStringLiteral("tmp"));
+        const QString out = m_dir.filePath(QStringLiteral("inserted"));
+        const QString ip = writeIpRoot(m_dir.filePath(QStringLiteral("ip")), 1);
+        const auto filled = [&](QString text) {
+            return text.replace(QLatin1String("@design"), m_design).replace(QLatin1String("@data"), testData(QStringLiteral("design/yosysrun")))
+                .replace(QLatin1String("@out"), out).replace(QLatin1String("@ip"), ip).replace(QLatin1String("@tmp"), temporary);
+        };
+        QTemporaryDir bin;
+        writeFakeYosys(bin.path(), filled(field("body")).toUtf8());
+        QStringList arguments = field("arguments").split(QLatin1Char(' '));
+        for (QString &argument : arguments)
+            argument = filled(argument);
         QProcess zarn;
         zarn.setProcessEnvironment(environmentWith(bin.path(), temporary));
-        zarn.start(QStringLiteral(ZARN_TOOL), netsOf(m_design) + options);
+        zarn.start(QStringLiteral(ZARN_TOOL), arguments);
         QVERIFY(zarn.waitForFinished(60000));
-        QCOMPARE(QString::fromUtf8(zarn.readAllStandardError()), QStringLiteral("zarn: %1\n").arg(message).replace(QLatin1String("@tmp"), temporary));
+        QCOMPARE(QString::fromUtf8(zarn.readAllStandardError()), QStringLiteral("zarn: %1\n").arg(filled(field("message"))));
         QCOMPARE(zarn.exitStatus(), QProcess::NormalExit);
         QCOMPARE(zarn.exitCode(), 2);
         QCOMPARE(zarn.readAllStandardOutput(), QByteArray());
         QCOMPARE(workDirectories(temporary), QStringList());
-    }
-
-    void insertRefusesVerilog_data()
-    {
-        QTest::addColumn<QByteArray>("verilog");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("a module missing") << QByteArray("module top(a);\\n  input a;\\n  wire a;\\nendmodule\\n")
-                                          << QStringLiteral("Yosys's Verilog is cut short: it lacks the module kept; nothing was written");
-        const QString undeclared = QStringLiteral("the debug instance would connect a, which Yosys's Verilog of top does not declare; nothing was written");
-        QTest::newRow("a net undeclared") << QByteArray("/* Yosys */\\nmodule kept();\\nendmodule\\nmodule top(b);\\n  input b;\\n  // wire a;\\nendmodule\\n") << undeclared;
-        QTest::newRow("a net of another module") << QByteArray("/* Yosys */\\nmodule top(b);\\n  input b;\\nendmodule\\nmodule kept(a);\\n  input [1:0] a;\\nendmodule\\n")
-                                                 << undeclared;
-    }
-
-    void insertRefusesVerilog()
-    {
-        // Whole-looking Verilog that lacks a module the netlist has, or a
-        // net the instance connects: nothing is written.
-        QFETCH(QByteArray, verilog);
-        QFETCH(QString, message);
-        QTemporaryDir bin;
-        writeFakeYosys(bin.path(),
-                       "verilog=$(sed -n 's/^write_verilog \"\\(.*\\)\"$/\\1/p' \"$script\")\n"
-                       "printf '%s\\n' '{\"modules\": {\"kept\": {\"ports\": {}, \"cells\": {}, \"netnames\": {}}, \"top\": {\"ports\": {\"a\": "
-                       "{\"direction\": \"input\", \"bits\": [2]}}, \"cells\": {}, \"netnames\": {\"a\": {\"hide_name\": 0, \"bits\": [2], "
-                       "\"attributes\": {}}}}}}' > \"$json\"\n"
-                       "printf '" + verilog + "' > \"$verilog\"");
-        const QString config = writeFile(m_dir.filePath(QStringLiteral("top.xml")),
-                                         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ZARN_CONFIG>\n    <Version>1.0</Version>\n"
-                                         "    <ZarnCore index=\"0\" module_name=\"top\" output_probe_synchronizes_with_user_clock=\"false\" user_clock_name=\"a\">\n"
-                                         "        <ProbeIns>\n            <ProbeIn index=\"0\">\n                <SignalList>\n"
-                                         "                    <Signal>a</Signal>\n                </SignalList>\n            </ProbeIn>\n        </ProbeIns>\n"
-                                         "        <ProbeOuts/>\n    </ZarnCore>\n</ZARN_CONFIG>\n");
-        const QString out = m_dir.filePath(QStringLiteral("inserted"));
-        QProcess zarn;
-        zarn.setProcessEnvironment(environmentWith(bin.path(), m_dir.filePath(QStringLiteral("tmp"))));
-        zarn.start(QStringLiteral(ZARN_TOOL), {"insert", "--config", config, "--out", out, "--ip-root", writeIpRoot(m_dir.filePath("ip"), 1), "--design", m_design, "--top", "top", "--no-cache"});
-        QVERIFY(zarn.waitForFinished(60000));
-        QCOMPARE(QString::fromUtf8(zarn.readAllStandardError()), QStringLiteral("zarn: %1\n").arg(message));
-        QCOMPARE(zarn.exitCode(), 2);
         QVERIFY(!QFileInfo::exists(out));
     }
 
@@ -266,50 +202,40 @@ private Q_SLOTS:
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), dir.filePath(QStringLiteral("cache")));
         const QString work = dir.filePath(QStringLiteral("work"));
         QVERIFY(QDir().mkpath(work));
+        // What a command answers, and how many times Yosys has run by then.
         const auto nets = [&](const QStringList &more = {}) {
             QProcess zarn;
             zarn.setProcessEnvironment(environment);
             zarn.setWorkingDirectory(work);
             zarn.start(QStringLiteral(ZARN_TOOL), netsOf(source) + more);
             zarn.waitForFinished(60000);
-            return QString::fromUtf8(zarn.readAllStandardOutput() + zarn.readAllStandardError());
+            const QString answer = QString::fromUtf8(zarn.readAllStandardOutput() + zarn.readAllStandardError());
+            return std::make_pair(answer, int(fileBytes(runs).count('\n')));
         };
-        const auto yosysRuns = [&runs] { return fileBytes(runs).count('\n'); };
         const QString four = QStringLiteral("a[3:0]  4  driven\ny[3:0]  4  driven\n");
-        QCOMPARE(nets(), four);
-        QCOMPARE(yosysRuns(), 1);
-        QCOMPARE(nets(), four);
-        QCOMPARE(yosysRuns(), 1);
-        QCOMPARE(nets({QStringLiteral("--no-cache")}), four);
-        QCOMPARE(yosysRuns(), 2);
+        QCOMPARE(nets(), std::make_pair(four, 1));
+        QCOMPARE(nets(), std::make_pair(four, 1));
+        QCOMPARE(nets({QStringLiteral("--no-cache")}), std::make_pair(four, 2));
         writeFile(header, "`define W 2\n");
         const QString two = QStringLiteral("a[1:0]  2  driven\ny[1:0]  2  driven\n");
-        QCOMPARE(nets(), two);
-        QCOMPARE(yosysRuns(), 3);
-        QCOMPARE(nets(), two);
-        QCOMPARE(yosysRuns(), 3);
+        QCOMPARE(nets(), std::make_pair(two, 3));
+        QCOMPARE(nets(), std::make_pair(two, 3));
         writeFile(header, "`define W 4\n");
-        QCOMPARE(nets(), four);
-        QCOMPARE(yosysRuns(), 4);
+        QCOMPARE(nets(), std::make_pair(four, 4));
         writeFile(source, fileBytes(source) + "// a comment\n");
-        QCOMPARE(nets(), four);
-        QCOMPARE(yosysRuns(), 5);
+        QCOMPARE(nets(), std::make_pair(four, 5));
         // Every entry's netlist cut short: each run answers anew.
         for (const QFileInfo &entry : QDir(dir.filePath(QStringLiteral("cache/zarn/elaborations"))).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
             QFile json(entry.filePath() + QLatin1String("/netlist.bin"));
             QVERIFY(json.open(QIODevice::ReadWrite) && json.resize(json.size() / 2));
         }
-        QCOMPARE(nets(), four);
-        QCOMPARE(yosysRuns(), 6);
-        QCOMPARE(nets(), four);
-        QCOMPARE(yosysRuns(), 6);
+        QCOMPARE(nets(), std::make_pair(four, 6));
+        QCOMPARE(nets(), std::make_pair(four, 6));
         // A header where Yosys looks before the one it read makes another design.
         writeFile(work + QLatin1String("/width.vh"), "`define W 2\n");
-        QCOMPARE(nets(), two);
-        QCOMPARE(yosysRuns(), 7);
+        QCOMPARE(nets(), std::make_pair(two, 7));
         QVERIFY(QFile::remove(work + QLatin1String("/width.vh")));
-        QCOMPARE(nets(), four);
-        QCOMPARE(yosysRuns(), 8);
+        QCOMPARE(nets(), std::make_pair(four, 8));
         QCOMPARE(QDir(dir.filePath(QStringLiteral("cache/zarn/elaborations"))).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
     }
 
