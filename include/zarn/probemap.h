@@ -131,6 +131,8 @@ class ZARNUTILS_EXPORT ProbeMap
 public:
     /** The format of the maps this library writes, and the only one it reads. */
     static constexpr int format = 1;
+    /** The widest probe of a map, in bits: read() refuses a wider one. */
+    static constexpr int largestWidth = 1 << 20;
 
     /** The library that wrote the map: "ZarnUtils 1.0.0". */
     QString generator;

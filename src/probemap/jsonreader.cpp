@@ -70,6 +70,8 @@ JsonReader::Token JsonReader::readString(Token token)
             break;
         if (c < 0x20)
             return fail(QStringLiteral("a control character in a string"));
+        if (m_bytes.size() >= longestString)
+            return fail(QStringLiteral("a string longer than %1 bytes").arg(longestString));
         if (c != '\\') {
             m_bytes += char(c);
             continue;
@@ -176,6 +178,15 @@ JsonReader::Token JsonReader::next()
         // A value.
         switch (c) {
         case '{':
+        case '[':
+            if (m_open.size() >= deepest)
+                return fail(QStringLiteral("objects and arrays nested deeper than %1").arg(deepest));
+            break;
+        default:
+            break;
+        }
+        switch (c) {
+        case '{':
             ++m_at;
             m_open.append('{');
             m_expect = KeyOrEnd;
@@ -193,7 +204,11 @@ JsonReader::Token JsonReader::next()
             break;
         }
         m_bytes.clear();
+        // No number or word of JSON is this long; a longer one is no value.
+        const int longestNumber = 64;
         for (int d = peek(); d >= 0 && (std::isalnum(d) || d == '-' || d == '+' || d == '.'); d = peek()) {
+            if (m_bytes.size() >= longestNumber)
+                return fail(QStringLiteral("a number longer than %1 characters").arg(longestNumber));
             m_bytes += char(d);
             ++m_at;
         }

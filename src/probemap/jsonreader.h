@@ -13,7 +13,9 @@ namespace ZARN {
  * JSON read a token at a time from a device, in little memory whatever the
  * document's size: QJsonDocument takes at most 2 GiB, and all of it at once.
  * The structure is checked as it goes (keys where keys belong, commas,
- * closing brackets); the first fault ends the reading with Invalid.
+ * closing brackets), and so are the sizes (strings, numbers, nesting), so
+ * that no document costs more memory than its structure needs; the first
+ * fault ends the reading with Invalid.
  */
 class JsonReader
 {
@@ -31,6 +33,13 @@ public:
     /** Reads past the value that starts with the next token; false on a fault. */
     bool skipValue();
     QString errorString() const { return m_error; }
+    /** Where the reading is in the document, in bytes: just past the last token. */
+    qint64 offset() const { return m_offset + m_at; }
+
+    /** The longest string taken, in bytes of UTF-8: a longer one is a fault. */
+    static constexpr int longestString = 1 << 20;
+    /** The most objects and arrays open at once. */
+    static constexpr int deepest = 64;
 
 private:
     bool fill();

@@ -292,10 +292,20 @@ private:
         *error = message;
         return false;
     }
+    // "cores[0].probes[2].width": where the reading is.
+    QString place() const
+    {
+        QString text;
+        for (const QString &step : m_path)
+            text += step.startsWith(QLatin1Char('[')) || text.isEmpty() ? step : QLatin1Char('.') + step;
+        return text;
+    }
     bool wrong(const QString &message)
     {
-        if (m_error.isEmpty())
-            m_error = m_json.errorString().isEmpty() ? message : m_json.errorString();
+        if (m_error.isEmpty()) {
+            const QString what = m_json.errorString().isEmpty() ? QStringLiteral("%1 at byte %2").arg(message).arg(m_json.offset()) : m_json.errorString();
+            m_error = m_path.isEmpty() ? what : place() + QLatin1String(": ") + what;
+        }
         return false;
     }
     bool skip() { return m_json.skipValue() || wrong(QStringLiteral("the map is no JSON document")); }
@@ -320,20 +330,27 @@ private:
             const JsonReader::Token token = m_json.next();
             if (token == JsonReader::EndObject)
                 return true;
-            if (token != JsonReader::Key || !member(m_json.text()))
+            if (token != JsonReader::Key)
                 return wrong(QStringLiteral("a member is not as it should be"));
+            m_path.append(m_json.text());
+            const bool read = member(m_json.text());
+            if (!read)
+                return wrong(QStringLiteral("a member is not as it should be"));
+            m_path.removeLast();
         }
     }
     bool array(const std::function<bool()> &element)
     {
         if (m_json.next() != JsonReader::BeginArray)
             return wrong(QStringLiteral("an array is missing"));
-        for (;;) {
+        for (int i = 0;; ++i) {
             // An element is read by its reader, which takes its first token itself.
             if (m_json.peekEndArray())
                 return true;
+            m_path.append(QStringLiteral("[%1]").arg(i));
             if (!element())
                 return false;
+            m_path.removeLast();
         }
     }
     bool string(QString *text)
@@ -406,27 +423,80 @@ private:
         });
     }
 
+    // A refusal at @p at of what @p member of the element being read holds.
+    bool refuse(const QString &member, qint64 at, const QString &message)
+    {
+        if (!member.isEmpty())
+            m_path.append(member);
+        if (m_error.isEmpty())
+            m_error = QStringLiteral("%1: %2 at byte %3").arg(place(), message).arg(at);
+        if (!member.isEmpty())
+            m_path.removeLast();
+        return false;
+    }
+
+    // What a probe's numbers must be before anything uses them: its bits
+    // within its width, each net one bit of its own.
+    bool checkProbe(const ProbeMapProbe &probe, qint64 widthAt, const QVector<qint64> &netAt, const QVector<QVector<qint64>> &busAt)
+    {
+        if (probe.width < 0 || probe.width > ProbeMap::largestWidth)
+            return refuse(QStringLiteral("width"), widthAt, QStringLiteral("%1 is no width of a probe, which is 0 to %2 bits wide").arg(probe.width).arg(ProbeMap::largestWidth));
+        if (probe.nets.size() != probe.width)
+            return refuse(QStringLiteral("nets"), m_json.offset(), QStringLiteral("a probe of width %1 has %1 nets, one a bit, not %2").arg(probe.width).arg(probe.nets.size()));
+        QVector<bool> taken(probe.width, false);
+        for (int i = 0; i < probe.nets.size(); ++i) {
+            const int bit = probe.nets.at(i).bit;
+            const QString member = QStringLiteral("nets[%1].bit").arg(i);
+            if (bit < 0 || bit >= probe.width)
+                return refuse(member, netAt.at(i), QStringLiteral("bit %1 lies outside the probe's width of %2").arg(bit).arg(probe.width));
+            if (taken.at(bit))
+                return refuse(member, netAt.at(i), QStringLiteral("bit %1 is another net's already").arg(bit));
+            taken[bit] = true;
+        }
+        for (int b = 0; b < probe.buses.size(); ++b) {
+            for (int i = 0; i < probe.buses.at(b).bits.size(); ++i) {
+                const int bit = probe.buses.at(b).bits.at(i);
+                if (bit < 0 || bit >= probe.width)
+                    return refuse(QStringLiteral("buses[%1].bits[%2]").arg(b).arg(i), busAt.at(b).at(i),
+                                  QStringLiteral("bit %1 lies outside the probe's width of %2").arg(bit).arg(probe.width));
+            }
+        }
+        return true;
+    }
+
     bool readProbe(ProbeMapProbe *probe)
     {
+        qint64 widthAt = 0;
+        QVector<qint64> netAt;
+        QVector<QVector<qint64>> busAt;
         return object([&](const QString &key) {
             if (key == QLatin1String("kind"))
                 return string(&probe->kind);
             if (key == QLatin1String("index"))
                 return integer(&probe->index);
-            if (key == QLatin1String("width"))
-                return integer(&probe->width);
+            if (key == QLatin1String("width")) {
+                const bool read = integer(&probe->width);
+                widthAt = m_json.offset();
+                return read;
+            }
             if (key == QLatin1String("port"))
                 return string(&probe->port);
             if (key == QLatin1String("initialValue"))
                 return string(&probe->initialValue);
             if (key == QLatin1String("nets"))
                 return array([&] {
+                    if (probe->nets.size() >= ProbeMap::largestWidth)
+                        return refuse(QString(), m_json.offset(), QStringLiteral("more nets than the widest probe has bits (%1)").arg(ProbeMap::largestWidth));
                     ProbeMapNet net;
                     probe->nets.append(net);
+                    netAt.append(m_json.offset());
                     ProbeMapNet &last = probe->nets.last();
                     return object([&](const QString &member) {
-                        if (member == QLatin1String("bit"))
-                            return integer(&last.bit);
+                        if (member == QLatin1String("bit")) {
+                            const bool read = integer(&last.bit);
+                            netAt.last() = m_json.offset();
+                            return read;
+                        }
                         if (member == QLatin1String("net"))
                             return string(&last.net);
                         if (member == QLatin1String("port"))
@@ -436,7 +506,10 @@ private:
                 });
             if (key == QLatin1String("buses"))
                 return array([&] {
+                    if (probe->buses.size() >= ProbeMap::largestWidth)
+                        return refuse(QString(), m_json.offset(), QStringLiteral("more buses than the widest probe has bits (%1)").arg(ProbeMap::largestWidth));
                     probe->buses.append(ProbeMapBus());
+                    busAt.append(QVector<qint64>());
                     ProbeMapBus &bus = probe->buses.last();
                     return object([&](const QString &member) {
                         if (member == QLatin1String("name"))
@@ -447,14 +520,18 @@ private:
                             return integer(&bus.lsb);
                         if (member == QLatin1String("bits"))
                             return array([&] {
+                                if (bus.bits.size() >= ProbeMap::largestWidth)
+                                    return refuse(QString(), m_json.offset(), QStringLiteral("more bits than the widest probe has (%1)").arg(ProbeMap::largestWidth));
                                 bus.bits.append(0);
-                                return integer(&bus.bits.last());
+                                const bool read = integer(&bus.bits.last());
+                                busAt.last().append(m_json.offset());
+                                return read;
                             });
                         return skip();
                     });
                 });
             return skip();
-        });
+        }) && checkProbe(*probe, widthAt, netAt, busAt);
     }
 
     bool readAnalyzer(ProbeMapAnalyzer *analyzer)
@@ -487,6 +564,7 @@ private:
     JsonReader m_json;
     int m_onlyCore;
     QString m_error;
+    QStringList m_path;
 };
 
 } // namespace

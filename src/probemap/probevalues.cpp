@@ -4,23 +4,55 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
+#include <vector>
+
 namespace ZARN {
 
 namespace {
 
-// Decimal digits halved, with the remainder: long division on the text.
-QString halve(const QString &decimal, bool *odd)
+// A number as base-10^9 limbs, least significant first.
+using Limbs = std::vector<quint32>;
+const quint32 limbBase = 1000000000;
+
+// Decimal digits as binary digits, most significant first, without
+// leading zeros: nine digits at a time into a number of 32-bit limbs.
+QString decimalToBits(const QString &decimal)
 {
-    QString half;
-    int carry = 0;
-    for (const QChar digit : decimal) {
-        const int current = carry * 10 + digit.digitValue();
-        if (!half.isEmpty() || current / 2 > 0)
-            half += QChar('0' + current / 2);
-        carry = current % 2;
+    std::vector<quint32> number; // base 2^32, least significant first
+    for (qsizetype at = 0; at < decimal.size();) {
+        const qsizetype take = std::min<qsizetype>(9, decimal.size() - at);
+        quint64 chunk = 0;
+        quint64 scale = 1;
+        for (qsizetype i = 0; i < take; ++i, ++at) {
+            chunk = chunk * 10 + quint64(decimal.at(at).digitValue());
+            scale *= 10;
+        }
+        // number = number * scale + chunk
+        quint64 carry = chunk;
+        for (quint32 &limb : number) {
+            const quint64 value = quint64(limb) * scale + carry;
+            limb = quint32(value);
+            carry = value >> 32;
+        }
+        if (carry)
+            number.push_back(quint32(carry));
     }
-    *odd = carry == 1;
-    return half;
+    QString bits;
+    bits.reserve(qsizetype(number.size()) * 32);
+    for (auto limb = number.rbegin(); limb != number.rend(); ++limb) {
+        for (int bit = 31; bit >= 0; --bit)
+            bits += QLatin1Char((*limb >> bit) & 1 ? '1' : '0');
+    }
+    const qsizetype first = bits.indexOf(QLatin1Char('1'));
+    return first < 0 ? QString() : bits.mid(first);
+}
+
+// The fewest bits a number of @p digits decimal digits (the first not 0) can need.
+qint64 leastBitsOfDecimal(qsizetype digits)
+{
+    // 10^(d-1) needs more than (d-1) * log2(10) bits.
+    return digits <= 1 ? 1 : qint64(double(digits - 1) * 3.321928094887362) + 1;
 }
 
 } // namespace
@@ -31,57 +63,104 @@ QString probeValueBits(const QString &value, int width, QString *error)
     if (!error)
         error = &ignored;
     const QString text = value.trimmed();
-    QString bits;
-    static const QRegularExpression hex(QStringLiteral("^0[xX]([0-9A-Fa-f]+)$"));
-    static const QRegularExpression binary(QStringLiteral("^0[bB]([01]+)$"));
-    static const QRegularExpression decimal(QStringLiteral("^[0-9]+$"));
+    static const QRegularExpression hex(QStringLiteral("^0[xX]0*([0-9A-Fa-f]*)$"));
+    static const QRegularExpression binary(QStringLiteral("^0[bB]0*([01]*)$"));
+    static const QRegularExpression decimal(QStringLiteral("^0*([0-9]*)$"));
+    // A value of thousands of digits is named by its start and its length.
+    const QString shown = text.size() > 64 ? QStringLiteral("%1... (%2 characters)").arg(text.left(32)).arg(text.size()) : value;
+    const auto tooWide = [&](qint64 bits, bool atLeast = false) {
+        *error = QStringLiteral("%1 needs %2 bits%3, and there are %4").arg(shown).arg(bits).arg(atLeast ? QStringLiteral(" or more") : QString()).arg(width);
+        return QString();
+    };
     QRegularExpressionMatch match;
-    if ((match = hex.match(text)).hasMatch()) {
+    QString bits;
+    // Each form's size is checked against the width before it is converted.
+    if ((match = hex.match(text)).hasMatch() && text.size() > 2) {
+        const QString digits = match.captured(1);
+        const int first = digits.isEmpty() ? 0 : digits.at(0).toUpper().unicode();
+        const int firstBits = digits.isEmpty() ? 0 : first >= 'A' ? 4 : first >= '8' ? 4 : first >= '4' ? 3 : first >= '2' ? 2 : 1;
+        if (!digits.isEmpty() && qint64(digits.size() - 1) * 4 + firstBits > width)
+            return tooWide(qint64(digits.size() - 1) * 4 + firstBits);
         // Through the library's own conversion, which takes upper-case digits.
-        bits = stringHextoBinfor0x(QLatin1String("0x") + match.captured(1).toUpper());
-    } else if ((match = binary.match(text)).hasMatch()) {
+        bits = digits.isEmpty() ? QString() : stringHextoBinfor0x(QLatin1String("0x") + digits.toUpper());
+    } else if ((match = binary.match(text)).hasMatch() && text.size() > 2) {
         bits = match.captured(1);
-    } else if (decimal.match(text).hasMatch()) {
-        for (QString rest = text; !rest.isEmpty() && rest != QLatin1String("0");) {
-            bool odd = false;
-            rest = halve(rest, &odd);
-            bits.prepend(QLatin1Char(odd ? '1' : '0'));
-        }
+    } else if ((match = decimal.match(text)).hasMatch() && !text.isEmpty()) {
+        const QString digits = match.captured(1);
+        if (!digits.isEmpty() && leastBitsOfDecimal(digits.size()) > width)
+            return tooWide(leastBitsOfDecimal(digits.size()), true);
+        bits = decimalToBits(digits);
     } else {
-        *error = QStringLiteral("\"%1\" is no number: write 0x and hexadecimal digits, 0b and binary digits, or decimal digits").arg(value);
+        *error = QStringLiteral("\"%1\" is no number: write 0x and hexadecimal digits, 0b and binary digits, or decimal digits").arg(shown);
         return QString();
     }
     while (bits.startsWith(QLatin1Char('0')))
         bits.remove(0, 1);
-    if (bits.size() > width) {
-        *error = QStringLiteral("%1 needs %2 bits, and there are %3").arg(value).arg(bits.size()).arg(width);
-        return QString();
-    }
+    if (bits.size() > width)
+        return tooWide(bits.size());
     return bits.rightJustified(width, QLatin1Char('0'));
 }
 
 QString bitsToDecimal(const QString &binary)
 {
-    QString decimal = QStringLiteral("0");
-    for (const QChar bit : binary) {
-        // decimal = decimal * 2 + bit, on the digits from the right.
-        int carry = bit == QLatin1Char('1') ? 1 : 0;
-        for (auto i = decimal.size() - 1; i >= 0; --i) {
-            const int doubled = decimal.at(i).digitValue() * 2 + carry;
-            decimal[i] = QChar('0' + doubled % 10);
-            carry = doubled / 10;
+    // number = number * 2^29 + the next 29 bits, in base-10^9 limbs.
+    Limbs number;
+    const int step = 29;
+    for (qsizetype at = 0; at < binary.size();) {
+        const qsizetype take = std::min<qsizetype>(step, binary.size() - at);
+        quint64 chunk = 0;
+        for (qsizetype i = 0; i < take; ++i, ++at)
+            chunk = (chunk << 1) | (binary.at(at) == QLatin1Char('1') ? 1 : 0);
+        quint64 carry = chunk;
+        for (quint32 &limb : number) {
+            const quint64 value = (quint64(limb) << take) + carry;
+            limb = quint32(value % limbBase);
+            carry = value / limbBase;
         }
-        if (carry)
-            decimal.prepend(QChar('0' + carry));
+        while (carry) {
+            number.push_back(quint32(carry % limbBase));
+            carry /= limbBase;
+        }
     }
+    if (number.empty())
+        return QStringLiteral("0");
+    QString decimal = QString::number(number.back());
+    for (auto limb = number.rbegin() + 1; limb != number.rend(); ++limb)
+        decimal += QString::number(*limb).rightJustified(9, QLatin1Char('0'));
     return decimal;
 }
+
+namespace {
+
+// Where a probe of a map names a bit outside its width (a map read
+// elsewhere, or built by hand): empty where every bit is within it.
+QString bitsOutside(const ProbeMapProbe &probe)
+{
+    if (probe.width < 0 || probe.width > ProbeMap::largestWidth)
+        return QStringLiteral("the probe's width %1 is no width of a probe, which is 0 to %2 bits wide").arg(probe.width).arg(ProbeMap::largestWidth);
+    for (const ProbeMapNet &net : probe.nets) {
+        if (net.bit < 0 || net.bit >= probe.width)
+            return QStringLiteral("the probe's net \"%1\" is at bit %2, outside its width of %3").arg(net.net).arg(net.bit).arg(probe.width);
+    }
+    for (const ProbeMapBus &bus : probe.buses) {
+        for (const int bit : bus.bits) {
+            if (bit < 0 || bit >= probe.width)
+                return QStringLiteral("the probe's bus \"%1\" takes bit %2, outside its width of %3").arg(bus.name).arg(bit).arg(probe.width);
+        }
+    }
+    return QString();
+}
+
+} // namespace
 
 QList<ProbeField> decodeProbe(const ProbeMapProbe &probe, const QString &value, QString *error)
 {
     QString ignored;
     if (!error)
         error = &ignored;
+    *error = bitsOutside(probe);
+    if (!error->isEmpty())
+        return {};
     const QString bits = probeValueBits(value, probe.width, error);
     if (bits.isEmpty())
         return {};
@@ -113,6 +192,9 @@ QString encodeProbe(const ProbeMapProbe &probe, const QList<QPair<QString, QStri
         *error = QStringLiteral("the probe has no nets");
         return QString();
     }
+    *error = bitsOutside(probe);
+    if (!error->isEmpty())
+        return QString();
     QString initialError;
     QString bits = probeValueBits(probe.initialValue, probe.width, &initialError);
     if (bits.isEmpty()) {

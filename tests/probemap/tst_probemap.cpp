@@ -10,6 +10,13 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace ZARN;
 
 namespace {
@@ -95,6 +102,72 @@ private Q_SLOTS:
         QCOMPARE(probeValueBits(field("value"), field("width").toInt(), nullptr), field("bits"));
         if (!field("bits").isEmpty())
             QCOMPARE(bitsToDecimal(field("bits")), field("decimal"));
+    }
+
+    void decimalsBothWays()
+    {
+        // Random numbers of up to 4,000 bits through decimal and back.
+        QRandomGenerator random(20261207);
+        for (int i = 0; i < 50; ++i) {
+            const int width = 1 + int(random.bounded(4000));
+            const QString bits = randomBits(random, width);
+            QCOMPARE(probeValueBits(bitsToDecimal(bits), width, nullptr), bits);
+        }
+        // 131,000 digits on four bits: refused by their count, named by their start.
+        QString error;
+        QVERIFY(probeValueBits(QString(131000, QLatin1Char('7')), 4, &error).isEmpty());
+        QCOMPARE(error, QStringLiteral("77777777777777777777777777777777... (131000 characters) needs 435170 bits or more, and there are 4"));
+    }
+
+    void bitsOutsideTheWidth_data()
+    {
+        QTest::addColumn<int>("netBit");
+        QTest::addColumn<int>("busBit");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("a net past the width") << 5 << 0 << QStringLiteral("the probe's net \"a\" is at bit 5, outside its width of 2");
+        QTest::newRow("a net below bit 0") << -1000000 << 0 << QStringLiteral("the probe's net \"a\" is at bit -1000000, outside its width of 2");
+        QTest::newRow("a bus bit past the width") << 1 << 2 << QStringLiteral("the probe's bus \"a\" takes bit 2, outside its width of 2");
+    }
+
+    void bitsOutsideTheWidth()
+    {
+        // A probe built by hand is checked as a map's is: an error, never a write outside the value.
+        QFETCH(int, netBit);
+        QFETCH(int, busBit);
+        QFETCH(QString, error);
+        const ProbeMapProbe probe{QStringLiteral("out"), 0, 2, QStringLiteral("probe_out0"), QStringLiteral("0x0"),
+                                  {{netBit, QStringLiteral("a"), QString()}, {0, QStringLiteral("b"), QString()}},
+                                  {{QStringLiteral("a"), 0, 0, {busBit}}}};
+        QString said;
+        QVERIFY(decodeProbe(probe, QStringLiteral("0x3"), &said).isEmpty());
+        QCOMPARE(said, error);
+        said.clear();
+        QVERIFY(encodeProbe(probe, {{QStringLiteral("b"), QStringLiteral("1")}}, &said).isEmpty());
+        QCOMPARE(said, error);
+    }
+
+    void longStringThroughAPipe()
+    {
+        // A map that never ends its string: the reader stops at the longest
+        // string it takes, in little memory, and the writer sees the pipe close.
+        QTemporaryDir dir;
+        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("map.json")));
+        QVERIFY(::mkfifo(fifo.constData(), 0600) == 0);
+        ::signal(SIGPIPE, SIG_IGN);
+        std::thread writer([&fifo] {
+            const int fd = ::open(fifo.constData(), O_WRONLY);
+            const QByteArray start("{\"format\": 1, \"generator\": \"");
+            const QByteArray more(1 << 16, 'a');
+            bool open = ::write(fd, start.constData(), size_t(start.size())) == start.size();
+            for (int i = 0; open && i < (1 << 15); ++i) // up to 2 GiB
+                open = ::write(fd, more.constData(), size_t(more.size())) == more.size();
+            ::close(fd);
+        });
+        ProbeMap map;
+        QString error;
+        QVERIFY(!ProbeMap::read(dir.filePath(QStringLiteral("map.json")), &map, &error));
+        writer.join();
+        QCOMPARE(error, QStringLiteral("generator: a string longer than 1048576 bytes at byte 1048605"));
     }
 
     void encodeThenDecode()
