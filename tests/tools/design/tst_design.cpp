@@ -615,6 +615,34 @@ private Q_SLOTS:
         QCOMPARE(run(dir.path(), {"vvp", "-n", "bench.vvp"}).output.split(QLatin1Char('\n')).mid(0, 2), QStringList({"10", "01"}));
     }
 
+    void ascendingBusesAsDeclared()
+    {
+        // Nets declared [0:7] and [8:15], marked, inserted and run: what the
+        // probes read decodes to the values the design holds, and what
+        // encode gives drives the output bus to the value asked for.
+        QTemporaryDir dir;
+        const QString config = dir.filePath("ascending.xml");
+        QCOMPARE(zarn({"init", "--design", answers("ascending.v"), "--top", "ascending", "--out", config}).exitCode, 0);
+        const Output inserted = zarn({"insert", "--config", config, "--out", dir.filePath("out"), "--ip-root", writeIpRoot(dir.filePath("ip"), 4), "--top", "ascending", "--design", answers("ascending.v")});
+        QCOMPARE(inserted.exitCode, 0);
+        const QString map = dir.filePath("out/zarn/zarn_probes.json");
+        const Output encoded = zarn({"encode", "--map", map, "--core", "0", "--probe-out", "0", "ctl=0x8"});
+        QCOMPARE(encoded.exitCode, 0);
+        const QList<ZARN::ZarnCore *> cores = ZARN::readZARNConfigFromXml(config);
+        writeFile(dir.filePath("stubs.v"), harness(cores).stubs.toUtf8());
+        qDeleteAll(cores);
+        writeFile(dir.filePath("bench.v"), fileBytes(answers("ascending-bench.v")).replace("@ctl", "4'h" + encoded.out.trimmed().mid(2).toUtf8()));
+        const Tool compile = run(dir.path(), {"iverilog", "-g2005", "-s", "bench", "-o", "bench.vvp", "-Iout/zarn", "out/ascending_zarn.v", "out/zarn/xq_zarn_top.v", "stubs.v", "bench.v"});
+        QVERIFY2(compile.accepted, qPrintable(compile.output));
+        const QStringList read = run(dir.path(), {"vvp", "-n", "bench.vvp"}).output.split(QLatin1Char('\n')).first().split(QLatin1Char(' '));
+        QCOMPARE(read.size(), 3);
+        QCOMPARE(read.at(2), QStringLiteral("8"));
+        for (const auto &probe : {std::make_pair(0, QStringLiteral("k_data 8 0x96 150 10010110")), std::make_pair(1, QStringLiteral("off 8 0x3C 60 00111100"))}) {
+            const Output decoded = zarn({"decode", "--map", map, "--core", "0", "--probe-in", QString::number(probe.first), "0x" + read.at(probe.first)});
+            QCOMPARE(decoded.out.section(QLatin1Char('\n'), 1, 1).simplified(), probe.second);
+        }
+    }
+
 private:
     QTemporaryDir m_dir;
 };
