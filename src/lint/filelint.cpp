@@ -1,5 +1,6 @@
 #include "lintsubject.h"
 
+#include "config/configxml.h"
 #include "external/qelutils.h"
 
 #include <zarn/configreader.h>
@@ -325,6 +326,52 @@ private:
     }
 };
 
+// The analyzer cores' trigger inputs are trig0_i to trig15_i.
+const int triggerInputs = 16;
+
+// The number attribute of each enabled trigger port, as the file writes it,
+// of each full core in order: what the reader turns into a number (0 for
+// text it cannot read) is no ground to judge it on.
+QVector<QStringList> triggerNumberTexts(const QString &path)
+{
+    QVector<QStringList> cores;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return cores;
+    ConfigXml::Walker walker(&file);
+    if (!walker.nextChild())
+        return cores;
+    while (walker.nextChild()) {
+        if (walker.name() != QLatin1String("AoCore")) {
+            walker.skip();
+            continue;
+        }
+        cores.append(QStringList());
+        while (walker.nextChild()) {
+            const QXmlStreamAttributes attributes = walker.attributes();
+            if (walker.name() == QLatin1String("TriggerPort") && attributes.value(QLatin1String("enabled")) != QLatin1String("false"))
+                cores.last().append(attributes.value(QLatin1String("number")).toString());
+            walker.skip();
+        }
+    }
+    return cores;
+}
+
+// Why the trigger port number written @p text names no trigger input; empty where it names one.
+QString triggerNumberProblem(const QString &text)
+{
+    static const QRegularExpression decimal(QStringLiteral("^-?[0-9]+$"));
+    if (!decimal.match(text).hasMatch())
+        return QStringLiteral("the trigger port number \"%1\" is no decimal number; write one from 0 to %2").arg(text).arg(triggerInputs - 1);
+    if (text.startsWith(QLatin1Char('-')))
+        return QStringLiteral("the trigger port number %1 is negative; the analyzer's trigger inputs are trig0_i to trig%2_i").arg(text).arg(triggerInputs - 1);
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || number >= triggerInputs)
+        return QStringLiteral("the trigger port number %1 is past the analyzer's last trigger input, trig%2_i").arg(text).arg(triggerInputs - 1);
+    return QString();
+}
+
 } // namespace
 
 /** The analyzer file: what the stand-in reads of it, and what it would drop. */
@@ -364,10 +411,19 @@ QList<LintFinding> lintAnalyzerFile(const QString &path, LintSubject *subject)
                                                                    "generation takes the full ones and drops the %1 lite; keep one kind")
                                                          .arg(lite.size())));
     subject->kind = full.isEmpty() ? TopModuleKind::LiteAnalyzer : TopModuleKind::FullAnalyzer;
+    const QVector<QStringList> numberTexts = triggerNumberTexts(path);
     for (int j = 0; j < full.size(); ++j) {
         QStringList nets = full.at(j)->dataSignals();
         QSet<int> numbers;
-        for (const QEL::TriggerPort *trigger : full.at(j)->availableTriggers()) {
+        const QList<QEL::TriggerPort *> triggers = full.at(j)->availableTriggers();
+        for (int i = 0; i < triggers.size(); ++i) {
+            const QEL::TriggerPort *trigger = triggers.at(i);
+            const QString problem = triggerNumberProblem(numberTexts.value(j).value(i, QString::number(trigger->triggerNumber)));
+            if (!problem.isEmpty()) {
+                findings.append(file.probe("analyzer", j).error("analyzer-trigger-number", problem));
+                nets += trigger->singleSignals();
+                continue;
+            }
             if (numbers.contains(trigger->triggerNumber))
                 findings.append(file.probe("analyzer", j).error("analyzer-trigger-repeated",
                                                                 QStringLiteral("two trigger ports carry the number %1, and the top module "
