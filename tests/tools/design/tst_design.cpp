@@ -302,6 +302,15 @@ private Q_SLOTS:
         QCOMPARE(probed, marked);
     }
 
+    void initReadsMarkValuesAsVerilog()
+    {
+        // Numbers of any base and size, strings of a number, a bare mark: the configuration holds each as 0x and digits.
+        const QString config = m_dir.filePath("markvalues.xml");
+        const Output result = zarn({"init", "--design", testData("design/markvalues.v"), "--top", "markvalues", "--out", config});
+        QCOMPARE(result.err, QString());
+        QCOMPARE(fileBytes(config), fileBytes(testData("design/markvalues.xml")));
+    }
+
     void initRefusesBadMarks()
     {
         // Every bad mark is said, in source order, and nothing is written.

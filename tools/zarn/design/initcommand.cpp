@@ -32,13 +32,104 @@ struct Marked
     QVector<int> order;
 };
 
-// Integer attributes come as 32 binary digits, strings as they were written.
+// An attribute's value as Yosys's JSON gives it: a number as its binary
+// digits (32 of them unless the RTL sized it; x and z among them), a
+// string as it was written, with a blank after it where it would look like
+// digits.
+struct AttributeValue
+{
+    bool number = false;
+    QString text; // the digits of a number, or the string
+
+    // As the RTL would write it: 8'b00001010, or the string in quotes.
+    QString written() const { return number ? QStringLiteral("%1'b%2").arg(text.size()).arg(text) : QLatin1Char('"') + text + QLatin1Char('"'); }
+};
+
+AttributeValue attributeValue(const QJsonObject &attributes, const char *name)
+{
+    const QString text = attributes.value(QLatin1String(name)).toString();
+    static const QRegularExpression digits(QStringLiteral("^[01xz]+$"));
+    if (text.endsWith(QLatin1Char(' ')) && digits.match(text.chopped(1)).hasMatch())
+        return {false, text.chopped(1)};
+    if (digits.match(text).hasMatch())
+        return {true, text};
+    return {false, text.trimmed()};
+}
+
 bool attributeNumber(const QJsonObject &attributes, const char *name, int *number)
 {
-    const QString text = attributes.value(QLatin1String(name)).toString().trimmed();
+    const AttributeValue value = attributeValue(attributes, name);
     bool ok = false;
-    *number = text.size() == 32 ? text.toInt(&ok, 2) : text.toInt(&ok, 10);
+    *number = value.number ? value.text.toInt(&ok, 2) : value.text.toInt(&ok, 10);
     return ok && *number >= 0;
+}
+
+// The files of the design as text, read once each, for what Yosys's JSON
+// does not tell.
+class SourceTexts
+{
+public:
+    // Whether the attribute instance before the declaration at @p src gives
+    // @p attribute a value ("zarn_out = 1") or none ("zarn_out"): Yosys
+    // gives both as the number 1.
+    bool givesValue(const QString &src, const QString &attribute)
+    {
+        static const QRegularExpression place(QStringLiteral("^(.*):(\\d+)\\.(\\d+)(?:-\\d+\\.\\d+)?$"));
+        const QRegularExpressionMatch match = place.match(src.section(QLatin1Char('|'), -1));
+        if (!match.hasMatch())
+            return true;
+        const QStringList &lines = linesOf(match.captured(1));
+        QString before;
+        const int line = match.captured(2).toInt();
+        for (int i = 0; i < line && i < lines.size(); ++i)
+            before += i + 1 == line ? lines.at(i).left(match.captured(3).toInt() - 1) : lines.at(i) + QLatin1Char('\n');
+        // The last mention of the attribute inside the last "(* ... *)" before the name.
+        const qsizetype open = before.lastIndexOf(QLatin1String("(*"));
+        const qsizetype at = before.lastIndexOf(attribute);
+        if (open < 0 || at < open)
+            return true;
+        const QString rest = before.mid(at + attribute.size()).trimmed();
+        return rest.startsWith(QLatin1Char('='));
+    }
+
+private:
+    const QStringList &linesOf(const QString &file)
+    {
+        auto found = m_lines.find(file);
+        if (found == m_lines.end()) {
+            QFile source(file);
+            found = m_lines.insert(file, source.open(QIODevice::ReadOnly) ? QString::fromUtf8(source.readAll()).split(QLatin1Char('\n')) : QStringList());
+        }
+        return *found;
+    }
+    QHash<QString, QStringList> m_lines;
+};
+
+// The initial value that a zarn_out mark gives, as 0x and hexadecimal
+// digits, read as Verilog reads the attribute: a number (5, 'h1F,
+// 8'b1010), or a string of one ("0x1F", "0b101", "31"); a bare mark is 0.
+// Empty, with @p problem set, for anything else.
+QString markValue(const AttributeValue &value, bool bare, QString *problem)
+{
+    if (bare)
+        return QStringLiteral("0x0");
+    QString bits;
+    if (value.number) {
+        if (value.text.contains(QLatin1Char('x')) || value.text.contains(QLatin1Char('z'))) {
+            *problem = QStringLiteral("has x or z bits; give a number");
+            return QString();
+        }
+        bits = value.text;
+    } else {
+        QString error;
+        bits = ZARN::probeValueBits(value.text, ZARN::ProbeMap::largestWidth, &error);
+        if (bits.isEmpty()) {
+            *problem = QStringLiteral("is no value; write a number (5, 'h1F, 8'b1010) or a string of one (\"0x1F\")");
+            return QString();
+        }
+    }
+    const qsizetype first = bits.indexOf(QLatin1Char('1'));
+    return QLatin1String("0x") + (first < 0 ? QStringLiteral("0") : ZARN::stringBintoHex(bits.mid(first)));
 }
 
 // The value of @p width bits that @p hex gives, as binary digits; empty where it does not fit.
@@ -146,7 +237,7 @@ Problems clockProblems(int core, const QList<const Marked *> &clocks, const Desi
 }
 
 // The mark on @p net, checked: false where it is none; its problems into @p problems.
-bool readMark(const Design::Net &net, const Design::Sources &sources, Marked *mark, Problems *problems)
+bool readMark(const Design::Net &net, const Design::Sources &sources, SourceTexts *texts, Marked *mark, Problems *problems)
 {
     const QJsonObject &attributes = net.attributes;
     const bool in = attributes.contains(QLatin1String("zarn_in"));
@@ -170,18 +261,19 @@ bool readMark(const Design::Net &net, const Design::Sources &sources, Marked *ma
         if (!attributes.contains(QLatin1String(attribute)))
             continue;
         if (!attributeNumber(attributes, attribute, &number))
-            problem(place + QStringLiteral("%1 = \"%2\" on %3 is no number from 0 up")
-                                .arg(QLatin1String(attribute), attributes.value(QLatin1String(attribute)).toString(), name));
+            problem(place + QStringLiteral("%1 = %2 on %3 is no number from 0 up")
+                                .arg(QLatin1String(attribute), attributeValue(attributes, attribute).written(), name));
         (qstrcmp(attribute, "zarn_core") == 0 ? mark->core : mark->probe) = number;
     }
     if (mark->kind == Marked::Out) {
-        const QString value = attributes.value(QLatin1String("zarn_out")).toString().trimmed();
-        // A bare (* zarn_out *) is the number 1, given as 32 binary digits: no value.
-        mark->value = value.size() == 32 && !value.startsWith(QLatin1String("0x")) ? QStringLiteral("0x0") : value;
-        if (!QRegularExpression(QStringLiteral("^0x[0-9A-Fa-f]+$")).match(mark->value).hasMatch())
-            problem(place + QStringLiteral("zarn_out = \"%1\" on %2 is no value; write it as 0x and hexadecimal digits").arg(value, name));
+        const AttributeValue value = attributeValue(attributes, "zarn_out");
+        const bool bare = value.number && value.text == QString(31, QLatin1Char('0')) + QLatin1Char('1') && !texts->givesValue(src, QStringLiteral("zarn_out"));
+        QString wrong;
+        mark->value = markValue(value, bare, &wrong);
+        if (mark->value.isEmpty())
+            problem(place + QStringLiteral("zarn_out = %1 on %2 %3").arg(value.written(), name, wrong));
         else if (valueBits(mark->value, net.width).isEmpty())
-            problem(place + QStringLiteral("zarn_out = \"%1\" does not fit %3, which is %2 bit(s) wide").arg(value).arg(net.width).arg(name));
+            problem(place + QStringLiteral("zarn_out = %1 does not fit %3, which is %2 bit(s) wide").arg(value.written()).arg(net.width).arg(name));
         if (net.drivenBits() > 0)
             problem(place + QStringLiteral("%1 is driven by the design, and an output probe would drive it too; mark a net nothing drives").arg(name));
     }
@@ -194,9 +286,10 @@ bool readMark(const Design::Net &net, const Design::Sources &sources, Marked *ma
 QList<Marked> readMarks(const Design::Netlist &netlist, const Design::Sources &sources, Problems *problems)
 {
     QList<Marked> marks;
+    SourceTexts texts;
     for (const Design::Net &net : netlist.nets()) {
         Marked mark;
-        if (readMark(net, sources, &mark, problems))
+        if (readMark(net, sources, &texts, &mark, problems))
             marks.append(mark);
     }
     return marks;
@@ -256,6 +349,29 @@ QList<ZARN::ZarnCore *> makeCores(const std::map<int, CoreMarks> &cores, const D
         }
     }
     return zarnCores;
+}
+
+// The errors lint finds in the configuration made of @p marks, each at the
+// declaration of the net it concerns, in source order.
+Problems lintProblems(const QList<ZARN::ZarnCore *> &cores, const QList<Marked> &marks, const Design::Sources &sources)
+{
+    QHash<QString, const Marked *> byName;
+    for (const Marked &mark : marks) {
+        byName.insert(mark.net->configurationName(sources.separator), &mark);
+        for (int position = 0; position < mark.net->width; ++position)
+            byName.insert(QStringLiteral("%1[%2]").arg(mark.net->name(sources.separator)).arg(mark.net->indexOf(position)), &mark);
+    }
+    Problems problems;
+    for (const ZARN::LintFinding &finding : ZARN::lintCores(cores)) {
+        if (finding.severity != ZARN::LintFinding::Error)
+            continue;
+        const Marked *mark = byName.value(finding.net);
+        const QString src = mark ? mark->net->attributes.value(QLatin1String("src")).toString() : QString();
+        problems.append({mark ? mark->order : QVector<int>{std::numeric_limits<int>::max()},
+                         QStringLiteral("%1: error: %2%3").arg(Design::sourcePlace(sources, src), finding.net.isEmpty() ? QString() : finding.net + QLatin1String(": "), finding.message)});
+    }
+    std::stable_sort(problems.begin(), problems.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    return problems;
 }
 
 // The files as the kernel finds them, for comparing paths however they are written.
@@ -327,6 +443,14 @@ int runInit(const QStringList &arguments)
     int probes = 0;
     const QList<ZARN::ZarnCore *> zarnCores = makeCores(cores, sources, &probes);
     const auto release = qScopeGuard([&zarnCores] { qDeleteAll(zarnCores); });
+    // What lint would refuse in the configuration (a keyword for a name, a
+    // name the generated files take), said at the net's declaration.
+    problems = lintProblems(zarnCores, marks, sources);
+    if (!problems.isEmpty()) {
+        for (const auto &problem : std::as_const(problems))
+            Console::error(problem.second);
+        return Console::Finding;
+    }
     if (!ZARN::writeZARNConfigToXml(zarnCores, out))
         return Console::fail(QStringLiteral("%1: the configuration could not be written").arg(out));
     Console::out(QStringLiteral("%1: %2 core(s), %3 probe(s), %4 marked net(s)").arg(out).arg(zarnCores.size()).arg(probes).arg(marks.size()));
