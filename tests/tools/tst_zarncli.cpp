@@ -123,22 +123,38 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, 0);
     }
 
-    void commandFileForIcarus()
+    void commandFileForEachReader_data()
     {
-        // The command file lists a design that Icarus elaborates; the IP root's
-        // fixed sources are stubs.
-        const QString iverilog = QStandardPaths::findExecutable(QStringLiteral("iverilog"));
-        if (iverilog.isEmpty() && qgetenv("ZARN_REQUIRE_VERILOG_TOOLS") != "1")
-            QSKIP("iverilog is not installed");
-        QVERIFY(!iverilog.isEmpty());
+        QTest::addColumn<QStringList>("reader");
+        QTest::newRow("Icarus") << QStringList{"iverilog", "-g2005", "-s", "xq_zarn", "-o", "design.vvp", "-c"};
+        QTest::newRow("Verilator") << QStringList{"verilator", "--lint-only", "-Wno-fatal", "--top-module", "xq_zarn", "-f"};
+    }
+
+    void commandFileForEachReader()
+    {
+        // The command file lists a design that the reader elaborates, from
+        // an output directory and an IP root whose paths hold what neither
+        // reader takes specially; the IP root's fixed sources are stubs.
+        QFETCH(QStringList, reader);
+        const QString program = QStandardPaths::findExecutable(reader.first());
+        if (program.isEmpty() && qgetenv("ZARN_REQUIRE_VERILOG_TOOLS") != "1")
+            QSKIP("the reader is not installed");
+        QVERIFY(!program.isEmpty());
         QTemporaryDir dir;
+        const QString odd = QStringLiteral("#1,'a@b(c);=%~");
+        const QString ip = dir.filePath("ip" + odd);
+        QVERIFY(QDir().mkpath(ip + "/ZARN/XQ_ZARN_0") && QDir().mkpath(ip + "/ZARN/XQ_ZARN_CON"));
         const QString data = testData(QStringLiteral("tools/icarus/"));
-        const Result result = zarn({"generate", "--config", data + "design.xml", "--out", dir.filePath("out"), "--ip-root", data + "ip", "--filelist", dir.filePath("design.f")});
+        for (const char *file : {"/ZARN/XQ_ZARN_0/xq_zarn_ao_top.v", "/ZARN/XQ_ZARN_CON/xq_zarn_con_top.v", "/xq_jtag.v"})
+            QVERIFY(QFile::copy(data + "ip" + QLatin1String(file), ip + QLatin1String(file)));
+        const Result result = zarn({"generate", "--config", data + "design.xml", "--out", dir.filePath("out" + odd), "--ip-root", ip, "--filelist", dir.filePath("design.f")});
         QCOMPARE(result.err, QString());
-        QProcess icarus;
-        icarus.start(iverilog, {"-g2005", "-s", "xq_zarn", "-o", dir.filePath("design.vvp"), "-c", dir.filePath("design.f")});
-        QVERIFY(icarus.waitForFinished(60000));
-        QVERIFY2(icarus.exitCode() == 0, icarus.readAllStandardError().constData());
+        QProcess tool;
+        tool.setWorkingDirectory(dir.path());
+        tool.setProcessChannelMode(QProcess::MergedChannels);
+        tool.start(program, reader.mid(1) << dir.filePath("design.f"));
+        QVERIFY(tool.waitForFinished(60000));
+        QVERIFY2(tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0, tool.readAll().constData());
     }
 
 private:

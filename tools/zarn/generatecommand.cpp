@@ -33,11 +33,11 @@ QString commandFileRefusal(const QString &commandFile, const QList<QByteArray> &
     if (output.contains(resolved))
         return QStringLiteral("refusing to write %1: it lies in the output directory %2, which each run replaces; write the command file elsewhere")
             .arg(commandFile, output.path());
-    // Icarus ends a +incdir+ path at the first blank and reads no quotes.
+    // Both are include directories of the command file, and hold its files.
     for (const QString &path : {output.path(), ipRoot}) {
-        if (holdsWhiteSpace(path))
-            return QStringLiteral("cannot write %1: the path %2 holds white space, which Verilog command files cannot carry; use paths without blanks")
-                .arg(commandFile, path);
+        const QString problem = commandFileProblem(absolutePath(path), true);
+        if (!problem.isEmpty())
+            return QStringLiteral("cannot write %1: the path %2 holds %3").arg(commandFile, path, problem);
     }
     return QString();
 }

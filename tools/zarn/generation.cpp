@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <algorithm>
 #include <QScopeGuard>
 
 #include <thread>
@@ -121,13 +123,21 @@ QString absolutePath(const QString &path)
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
-bool holdsWhiteSpace(const QString &path)
+QString commandFileProblem(const QString &path, bool includeDirectory)
 {
-    for (const QChar c : path) {
-        if (c.isSpace())
-            return true;
+    if (std::any_of(path.cbegin(), path.cend(), [](QChar c) { return c.isSpace(); }))
+        return QStringLiteral("white space, which Verilog command files cannot carry; use paths without blanks");
+    if (path.contains(QLatin1Char('$')))
+        return QStringLiteral("a '$', which Icarus and Verilator expand in a command file ($HOME, ${HOME}); use a path without it");
+    for (const char *quoting : {"\"", "\\"}) {
+        if (path.contains(QLatin1String(quoting)))
+            return QStringLiteral("a '%1', which Verilator reads in a command file as quoting; use a path without it").arg(QLatin1String(quoting));
     }
-    return false;
+    if (path.contains(QLatin1String("/*")))
+        return QStringLiteral("a '/*', which Verilator reads in a command file as the start of a comment; use a path without it");
+    if (includeDirectory && path.contains(QLatin1Char('+')))
+        return QStringLiteral("a '+', where Icarus starts another include directory in a command file; use a path without it");
+    return QString();
 }
 
 QByteArray resolvedInput(const QString &path)

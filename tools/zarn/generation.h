@@ -106,8 +106,14 @@ struct GenerationOptions
 /** @p path made absolute and clean. */
 QString absolutePath(const QString &path);
 
-/** Whether @p path holds white space, which Verilog command files cannot carry. */
-bool holdsWhiteSpace(const QString &path);
+/**
+ * What in @p path a Verilog command file cannot carry as it stands, as
+ * Icarus (-c) and Verilator (-f) read one: "white space, which ...", a
+ * "$", which both expand, a quote or backslash, which Verilator reads as
+ * quoting, a slash and star, which it reads as a comment, and, in an include
+ * directory, a "+", where Icarus starts the next one.  Empty where nothing.
+ */
+QString commandFileProblem(const QString &path, bool includeDirectory);
 
 /** The resolved path of an input, or empty for one that is no file of a directory (a pipe) or does not exist. */
 QByteArray resolvedInput(const QString &path);

@@ -313,10 +313,11 @@ int runInsert(const QStringList &arguments)
     const QString refusal = output.refusal(inputs, parser.isSet(generation.force));
     if (!refusal.isEmpty())
         return Console::fail(refusal);
-    // Icarus ends a +incdir+ path at the first blank and reads no quotes.
+    // Both are include directories of the command file, and hold its files.
     for (const QString &path : {output.path(), ipRoot}) {
-        if (holdsWhiteSpace(path))
-            return Console::fail(QStringLiteral("the path %1 holds white space, which the command file cannot carry; use paths without blanks").arg(path));
+        const QString problem = commandFileProblem(absolutePath(path), true);
+        if (!problem.isEmpty())
+            return Console::fail(QStringLiteral("the path %1 holds %2").arg(path, problem));
     }
 
     QByteArray verilog;
