@@ -16,8 +16,10 @@ namespace Design {
 namespace {
 
 // Yosys 0.23 writes each byte of a non-ASCII name as a sign-extended escape
-// ("\uFFFFFFC3"); the bytes themselves are valid in a JSON string.  One
-// pass, since a design may hold tens of thousands of such names.
+// ("\uFFFFFFC3"); the bytes themselves are valid in a JSON string where
+// they are UTF-8.  A run of them that is not (a Latin-1 "\xE9" in an
+// attribute) becomes U+FFFD, so that it costs that text and not the
+// design.  One pass, since a design may hold tens of thousands of such names.
 void repairNonAscii(QByteArray &json)
 {
     static const QByteArray escape("\\uFFFFFF");
@@ -26,6 +28,12 @@ void repairNonAscii(QByteArray &json)
         return;
     QByteArray repaired;
     repaired.reserve(json.size());
+    QByteArray run; // the bytes of escapes one after the other
+    const auto endRun = [&repaired, &run] {
+        if (!run.isEmpty())
+            repaired += QString::fromUtf8(run).toUtf8();
+        run.clear();
+    };
     qsizetype from = 0;
     for (; at >= 0; at = json.indexOf(escape, from)) {
         // An escaped backslash before it ("\\uFFFFFF") is text, not an escape.
@@ -35,14 +43,18 @@ void repairNonAscii(QByteArray &json)
         const QByteArray hex = json.mid(at + 8, 2);
         bool ok = false;
         const int byte = hex.toInt(&ok, 16);
+        if (at > from)
+            endRun();
         repaired.append(json.constData() + from, at - from);
         if (backslashes % 2 == 0 && ok && hex.size() == 2) {
-            repaired.append(char(byte));
+            run.append(char(byte));
         } else {
+            endRun();
             repaired.append(json.constData() + at, 10);
         }
         from = at + 10;
     }
+    endRun();
     repaired.append(json.constData() + from, json.size() - from);
     json = repaired;
 }

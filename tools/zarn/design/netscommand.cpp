@@ -29,14 +29,16 @@ int runNets(const QStringList &arguments)
     QString error = Design::readSourceOptions(parser, parser.positionalArguments(), &sources);
     if (!error.isEmpty())
         return Console::fail(error);
+    // A glob's "*" stands for any text, "/" and "." included.
+    const bool matching = parser.isSet(matchOption);
+    const QString glob = parser.value(matchOption);
+    const QRegularExpression match(matching ? QRegularExpression::wildcardToRegularExpression(glob).replace(QLatin1String("[^/]*"), QLatin1String(".*")) : QString());
+    if (matching && !match.isValid())
+        return Console::fail(QStringLiteral("--match takes a glob (*, ?, [set]), and '%1' is none: %2")
+                                 .arg(glob, glob.lastIndexOf(QLatin1Char('[')) > glob.lastIndexOf(QLatin1Char(']')) ? QStringLiteral("a '[' without its ']'") : match.errorString()));
     Design::Netlist netlist;
     if (!Design::elaborate(sources, QStringLiteral("nets"), QString(), &netlist, &error))
         return Console::fail(error);
-
-    // A glob's "*" stands for any text, "/" and "." included.
-    const bool matching = parser.isSet(matchOption);
-    const QRegularExpression match(matching ? QRegularExpression::wildcardToRegularExpression(parser.value(matchOption)).replace(QLatin1String("[^/]*"), QLatin1String(".*"))
-                                            : QString());
     QJsonArray nets;
     QTextStream out(stdout);
     for (const Design::Net &net : netlist.nets()) {

@@ -63,12 +63,34 @@ QString yosysError(const QByteArray &output)
     return lines.isEmpty() ? QString() : lines.last();
 }
 
+// @p text as a message shows it: control characters as escapes ("\\n").
+QString shown(const QString &text)
+{
+    QString result;
+    for (const QChar c : text)
+        result += c.unicode() < 0x20 || c.unicode() == 0x7F ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0')) : QString(c);
+    return result;
+}
+
+// "; '\\n' is not allowed" for the first character of @p text that a
+// name or plain value cannot hold; empty where there is none.
+QString offending(const QString &text)
+{
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        const bool plainCharacter = (u > 0x20 && u < 0x7F && c != QLatin1Char('"') && c != QLatin1Char(';') && c != QLatin1Char('#'));
+        if (!plainCharacter)
+            return QStringLiteral(": '%1' is not allowed").arg(shown(QString(c)));
+    }
+    return QString();
+}
+
 // A parameter's value as chparam takes it: a number as Verilog writes one
 // (42, -3, 8'hFF, 'b101), a string in double quotes, or any other text,
 // which is a string.  Empty where the value cannot be given to Yosys.
 QString parameterValue(const QString &value)
 {
-    static const QRegularExpression number(QStringLiteral("^(-?[0-9]+|[0-9]*'[sS]?([bB][01xXzZ_]+|[oO][0-7xXzZ_]+|[dD][0-9_]+|[hH][0-9a-fA-FxXzZ_]+))$"));
+    static const QRegularExpression number(QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]+|[0-9]*'[sS]?([bB][01xXzZ_]+|[oO][0-7xXzZ_]+|[dD][0-9_]+|[hH][0-9a-fA-FxXzZ_]+)")));
     if (number.match(value).hasMatch())
         return value;
     const bool inQuotes = value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'));
@@ -79,13 +101,13 @@ QString parameterValue(const QString &value)
 
 QString readParameters(const QStringList &values, Sources *sources)
 {
-    static const QRegularExpression name(QStringLiteral("^[A-Za-z_][A-Za-z0-9_$]*$"));
+    static const QRegularExpression name(QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z_][A-Za-z0-9_$]*")));
     for (const QString &parameter : values) {
         const qsizetype equals = parameter.indexOf(QLatin1Char('='));
         const QString value = equals < 0 ? QString() : parameterValue(parameter.mid(equals + 1));
         if (equals < 0 || !name.match(parameter.left(equals)).hasMatch() || value.isEmpty())
             return QStringLiteral("--param takes NAME=VALUE, a parameter name and a number (8, 'hFF) or printable ASCII text without "
-                                  "\\ or \", not '%1'").arg(parameter);
+                                  "\\ or \", not '%1'").arg(shown(parameter));
         sources->parameters.append({parameter.left(equals), value});
     }
     return QString();
@@ -133,13 +155,15 @@ QString readSourceOptions(const QCommandLineParser &parser, const QStringList &m
     sources->yosysSeconds = parser.value(QLatin1String(timeoutOption)).toInt(&ok);
     if (!ok || sources->yosysSeconds < 0)
         return QStringLiteral("--yosys-timeout takes a number of seconds (0: no limit), not '%1'").arg(parser.value(QLatin1String(timeoutOption)));
-    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_$]*$"));
+    static const QRegularExpression identifier(QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z_][A-Za-z0-9_$]*")));
     if (!identifier.match(sources->top).hasMatch())
-        return QStringLiteral("--top takes a module name, not '%1'").arg(sources->top);
-    static const QRegularExpression define(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*(=\\S*)?$"));
+        return QStringLiteral("--top takes a module name (a letter or '_', then letters, digits, '_' and '$'), not '%1'%2").arg(shown(sources->top), offending(sources->top));
+    static const QRegularExpression define(QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z_][A-Za-z0-9_]*(=[^\\x00-\\x20\\x7F-\\x{10FFFF}\";#]*)?")));
     for (const QString &macro : std::as_const(sources->defines)) {
-        if (!define.match(macro).hasMatch() || !plain(macro))
-            return QStringLiteral("--define takes NAME or NAME=VALUE without blanks, not '%1'").arg(macro);
+        if (!define.match(macro).hasMatch())
+            return QStringLiteral("--define takes NAME or NAME=VALUE, the value printable ASCII without blanks, '\"', ';' or '#' (which Yosys's script "
+                                  "reads), not '%1'%2")
+                .arg(shown(macro), offending(macro.section(QLatin1Char('='), 1).isEmpty() ? macro : macro.section(QLatin1Char('='), 1)));
     }
     const QString parameterProblem = readParameters(parser.values(QLatin1String(paramOption)), sources);
     if (!parameterProblem.isEmpty())
