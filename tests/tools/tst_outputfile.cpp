@@ -112,6 +112,24 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("named.f"))).isFile(), force);
     }
 
+    void initSaysWhyItCannotWrite()
+    {
+        // Run as nobody into a directory of root's: the system's reason, and nothing written.
+        if (geteuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty())
+            QSKIP("needs root, to run zarn as the user nobody, and Yosys");
+        QTemporaryDir dir;
+        QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFileDevice::ExeOther | QFileDevice::ReadOther);
+        const QString design = writeFile(dir.filePath(QStringLiteral("marked.v")), "module marked(input a, output y);\n    (* zarn_in *) wire t = a;\n    assign y = t;\nendmodule\n");
+        QFile::setPermissions(design, QFile::permissions(design) | QFileDevice::ReadOther);
+        Setup setup;
+        setup.asNobody = true;
+        setup.home = dir.path();
+        const Result result = zarn(QStringList{"init", "--design", design, "--top", "marked", "--out", dir.filePath("marked.xml"), "--no-cache"}, setup);
+        QCOMPARE(result.err, QStringLiteral("zarn: %1: Permission denied\n").arg(dir.filePath("marked.xml")));
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY(!QFileInfo::exists(dir.filePath("marked.xml")));
+    }
+
     void initKeepsTheDesignsHeader()
     {
         // A header the design includes is an input, --force or not.

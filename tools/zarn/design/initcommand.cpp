@@ -8,7 +8,10 @@
 #include <zarn/zarn.h>
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -374,6 +377,23 @@ Problems lintProblems(const QList<ZARN::ZarnCore *> &cores, const QList<Marked> 
     return problems;
 }
 
+// Writes the configuration of @p cores to @p out, whole or not at all; the
+// reason where it could not be.  The library's writer makes the bytes
+// beside the temporary directory's other files, and they are put in place
+// here, where the system's reason for a failure can be had.
+QString writeConfiguration(const QList<ZARN::ZarnCore *> &cores, const QString &out)
+{
+    QTemporaryDir scratch;
+    QFile made(scratch.filePath(QStringLiteral("config.xml")));
+    if (!scratch.isValid() || !ZARN::writeZARNConfigToXml(cores, made.fileName()) || !made.open(QIODevice::ReadOnly))
+        return QStringLiteral("the configuration could not be made in TMPDIR %1; is its disk full?").arg(QDir::tempPath());
+    const QByteArray bytes = made.readAll();
+    QSaveFile file(out);
+    if (!file.open(QIODevice::WriteOnly) || !FileSystem::writeAll(file, bytes) || !file.commit())
+        return QStringLiteral("%1: %2").arg(out, file.errorString());
+    return QString();
+}
+
 // The files as the kernel finds them, for comparing paths however they are written.
 QList<QByteArray> resolvedFiles(const QStringList &files)
 {
@@ -451,8 +471,9 @@ int runInit(const QStringList &arguments)
             Console::error(problem.second);
         return Console::Finding;
     }
-    if (!ZARN::writeZARNConfigToXml(zarnCores, out))
-        return Console::fail(QStringLiteral("%1: the configuration could not be written").arg(out));
+    error = writeConfiguration(zarnCores, out);
+    if (!error.isEmpty())
+        return Console::fail(error);
     Console::out(QStringLiteral("%1: %2 core(s), %3 probe(s), %4 marked net(s)").arg(out).arg(zarnCores.size()).arg(probes).arg(marks.size()));
     return Console::Success;
 }
