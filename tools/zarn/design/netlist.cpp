@@ -35,7 +35,8 @@ void repairNonAscii(QByteArray &json)
         run.clear();
     };
     qsizetype from = 0;
-    for (; at >= 0; at = json.indexOf(escape, from)) {
+    // An escape is ten characters; one cut off by the end of the text is text.
+    for (; at >= 0 && at + 10 <= json.size(); at = json.indexOf(escape, from)) {
         // An escaped backslash before it ("\\uFFFFFF") is text, not an escape.
         qsizetype backslashes = 0;
         while (at - backslashes - 1 >= from && json.at(at - backslashes - 1) == '\\')
@@ -411,7 +412,9 @@ QByteArray blockOf(const QVector<qint32> &numbers)
 QVector<qint32> numbersOf(const QByteArray &block)
 {
     QVector<qint32> numbers(int(block.size() / int(sizeof(qint32))));
-    std::memcpy(numbers.data(), block.constData(), size_t(numbers.size()) * sizeof(qint32));
+    // A netlist without nets has no numbers, and no buffer to copy into.
+    if (!numbers.isEmpty())
+        std::memcpy(numbers.data(), block.constData(), size_t(numbers.size()) * sizeof(qint32));
     return numbers;
 }
 
