@@ -48,6 +48,15 @@ inline void addRowsFromTable(const QString &table, const QList<const char *> &co
     }
 }
 
+// One row per file of tests/data/@p dir that @p pattern ("*.xml") matches,
+// named by the file's name without the extension, which is its @p column.
+inline void addRowsForFiles(const char *column, const QString &dir, const QString &pattern)
+{
+    QTest::addColumn<QString>(column);
+    for (const QString &file : QDir(testData(dir)).entryList({pattern}))
+        QTest::newRow(qPrintable(file.chopped(pattern.size() - 1))) << file.chopped(pattern.size() - 1);
+}
+
 // The current row's QString column @p name, for tables whose fields are used once.
 inline QString field(const char *name)
 {

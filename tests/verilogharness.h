@@ -6,6 +6,8 @@
 // each core's define and parameter files and prints what they say, both
 // derived from the cores; and a runner for the tools.
 
+#include "testdata.h"
+
 #include <zarn/zarncore.h>
 
 #include <QDir>
@@ -36,11 +38,6 @@ struct Harness
 inline Harness harness(const QList<ZarnCore *> &cores)
 {
     Harness h;
-    h.stubs = QStringLiteral(
-        "module XQ_JTAG(input tms_pad_i, input tck_pad_i, input tdi_pad_i, output tdo_pad_o, output tck_o,\n"
-        "    output test_logic_reset_o, output run_test_idle_er1_o, output run_test_idle_er2_o,\n"
-        "    output shift_dr_capture_dr_o, output update_dr_o, output pause_dr_o, output enable_er1_o,\n"
-        "    output enable_er2_o, output tdi_o, input tdo_er1_i, input tdo_er2_i);\nendmodule\n");
     std::set<int> inIndices;
     std::set<int> outIndices;
     for (const ZarnCore *core : cores) {
@@ -93,9 +90,7 @@ inline Harness harness(const QList<ZarnCore *> &cores)
         controls += QStringLiteral("output [9:0] control%1, ").arg(p);
         instances += QStringLiteral("check_%1 c%1();\n").arg(p);
     }
-    h.stubs += QStringLiteral("module xq_zarn_con_top(input tck_i, input tdi_i, output tdo_o, input rst_i, %1"
-                              "input enable_i, input shift_dr_capture_dr_i, input update_dr_i, output tdo_select);\nendmodule\n")
-                   .arg(controls);
+    h.stubs.prepend(QString::fromUtf8(fileBytes(testData(QStringLiteral("lint/stubs.v")))).arg(controls));
     h.check += QStringLiteral("module check;\n%1endmodule\n").arg(instances);
     std::sort(h.expected.begin(), h.expected.end());
     return h;

@@ -17,10 +17,7 @@ class TestConfigReader : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void documents_data()
-    {
-        addRowsFromTable(QStringLiteral("config/reader/cases.txt"), {"file", "ok", "error", "dump", "rewrite"});
-    }
+    void documents_data() { addRowsFromTable(QStringLiteral("config/reader/cases.txt"), {"file", "ok", "error", "dump", "rewrite"}); }
 
     void documents()
     {

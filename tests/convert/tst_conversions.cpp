@@ -11,10 +11,7 @@ class TestConversions : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void conversions_data()
-    {
-        addRowsFromTable(QStringLiteral("convert/conversions.txt"), {"case", "function", "input", "expected"});
-    }
+    void conversions_data() { addRowsFromTable(QStringLiteral("convert/conversions.txt"), {"case", "function", "input", "expected"}); }
 
     void conversions()
     {

@@ -15,10 +15,8 @@ namespace {
 
 const QString sourceDir = QStringLiteral(ZARN_SOURCE_DIR);
 
-const QStringList commands{QString(),           QStringLiteral("generate"), QStringLiteral("check"),
-                           QStringLiteral("lint"), QStringLiteral("convert"), QStringLiteral("decode"),
-                           QStringLiteral("encode"), QStringLiteral("nets"),   QStringLiteral("init"),
-                           QStringLiteral("insert"), QStringLiteral("devices")};
+// zarn itself first, as the empty command.
+const QStringList commands = QStringLiteral(",generate,check,lint,convert,decode,encode,nets,init,insert,devices").split(QLatin1Char(','));
 
 // One option or argument as a help text or a man page lists it.
 struct Entry
@@ -145,156 +143,148 @@ class TestDocs : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void manPageAgreesWithHelp_data();
-    void manPageAgreesWithHelp();
-    void runnableExamples_data();
-    void runnableExamples();
-    void everyLintCodeExplained();
-    void relativeLinksLead_data();
-    void relativeLinksLead();
-};
-
-void TestDocs::manPageAgreesWithHelp_data()
-{
-    QTest::addColumn<QString>("command");
-    for (const QString &command : commands)
-        QTest::newRow(command.isEmpty() ? "zarn" : qPrintable(command)) << command;
-}
-
-void TestDocs::manPageAgreesWithHelp()
-{
-    QFETCH(QString, command);
-    const QString page = command.isEmpty() ? QStringLiteral("zarn") : QLatin1String("zarn-") + command;
-    const QString manPath = QStringLiteral(ZARN_MAN_DIR "/") + page + QLatin1String(".1");
-    if (!QFileInfo::exists(manPath)) {
-        if (qEnvironmentVariableIsSet("ZARN_REQUIRE_DOC_TOOLS"))
-            QFAIL(qPrintable(manPath + QLatin1String(" was not built")));
-        QSKIP("no man pages: go-md2man was not found");
+private Q_SLOTS:
+    void manPageAgreesWithHelp_data()
+    {
+        QTest::addColumn<QString>("command");
+        for (const QString &command : commands)
+            QTest::newRow(command.isEmpty() ? "zarn" : qPrintable(command)) << command;
     }
 
-    QProcess zarn;
-    zarn.start(QStringLiteral(ZARN_TOOL), command.isEmpty() ? QStringList{QStringLiteral("--help")} : QStringList{command, QStringLiteral("--help")});
-    QVERIFY(zarn.waitForFinished());
-    const QList<Entry> help = helpEntries(QString::fromUtf8(zarn.readAllStandardOutput()));
-    QCOMPARE(zarn.exitCode(), 0);
-    // --help lists --help-all: it must work too, and say at least as much.
-    zarn.start(QStringLiteral(ZARN_TOOL), command.isEmpty() ? QStringList{QStringLiteral("--help-all")} : QStringList{command, QStringLiteral("--help-all")});
-    QVERIFY(zarn.waitForFinished());
-    QCOMPARE(zarn.exitCode(), 0);
-    const QString helpAll = QString::fromUtf8(zarn.readAllStandardOutput());
-    for (const Entry &entry : help)
-        QVERIFY2(helpAll.contains(entry.term), qPrintable(entry.term));
-    const QList<Entry> man = manEntries(readText(manPath));
-    QVERIFY(!help.isEmpty());
+    void manPageAgreesWithHelp()
+    {
+        QFETCH(QString, command);
+        const QString page = command.isEmpty() ? QStringLiteral("zarn") : QLatin1String("zarn-") + command;
+        const QString manPath = QStringLiteral(ZARN_MAN_DIR "/") + page + QLatin1String(".1");
+        if (!QFileInfo::exists(manPath)) {
+            if (qEnvironmentVariableIsSet("ZARN_REQUIRE_DOC_TOOLS"))
+                QFAIL(qPrintable(manPath + QLatin1String(" was not built")));
+            QSKIP("no man pages: go-md2man was not found");
+        }
 
-    // Both ways: each option of --help in the page, in its order, and nothing else.
-    QStringList helpTerms, manTerms;
-    for (const Entry &entry : help)
-        helpTerms.append(entry.term);
-    for (const Entry &entry : man)
-        manTerms.append(entry.term);
-    QCOMPARE(manTerms, helpTerms);
-    // The page says at least what --help says of each.
-    for (int i = 0; i < help.size(); ++i) {
-        if (!man.at(i).description.startsWith(help.at(i).description))
-            QFAIL(qPrintable(QStringLiteral("%1 %2: the page says \"%3\", --help \"%4\"")
-                                 .arg(page, help.at(i).term, man.at(i).description, help.at(i).description)));
+        QProcess zarn;
+        zarn.start(QStringLiteral(ZARN_TOOL), command.isEmpty() ? QStringList{QStringLiteral("--help")} : QStringList{command, QStringLiteral("--help")});
+        QVERIFY(zarn.waitForFinished());
+        const QList<Entry> help = helpEntries(QString::fromUtf8(zarn.readAllStandardOutput()));
+        QCOMPARE(zarn.exitCode(), 0);
+        // --help lists --help-all: it must work too, and say at least as much.
+        zarn.start(QStringLiteral(ZARN_TOOL), command.isEmpty() ? QStringList{QStringLiteral("--help-all")} : QStringList{command, QStringLiteral("--help-all")});
+        QVERIFY(zarn.waitForFinished());
+        QCOMPARE(zarn.exitCode(), 0);
+        const QString helpAll = QString::fromUtf8(zarn.readAllStandardOutput());
+        for (const Entry &entry : help)
+            QVERIFY2(helpAll.contains(entry.term), qPrintable(entry.term));
+        const QList<Entry> man = manEntries(readText(manPath));
+        QVERIFY(!help.isEmpty());
+
+        // Both ways: each option of --help in the page, in its order, and nothing else.
+        QStringList helpTerms, manTerms;
+        for (const Entry &entry : help)
+            helpTerms.append(entry.term);
+        for (const Entry &entry : man)
+            manTerms.append(entry.term);
+        QCOMPARE(manTerms, helpTerms);
+        // The page says at least what --help says of each.
+        for (int i = 0; i < help.size(); ++i) {
+            if (!man.at(i).description.startsWith(help.at(i).description))
+                QFAIL(qPrintable(QStringLiteral("%1 %2: the page says \"%3\", --help \"%4\"")
+                                     .arg(page, help.at(i).term, man.at(i).description, help.at(i).description)));
+        }
     }
-}
 
-void TestDocs::runnableExamples_data()
-{
-    QTest::addColumn<QString>("page");
-    for (const QString &page : markdownPages()) {
-        if (!runnableBlocks(page).isEmpty())
-            QTest::newRow(qPrintable(QDir(sourceDir).relativeFilePath(page))) << page;
+    void runnableExamples_data()
+    {
+        QTest::addColumn<QString>("page");
+        for (const QString &page : markdownPages()) {
+            if (!runnableBlocks(page).isEmpty())
+                QTest::newRow(qPrintable(QDir(sourceDir).relativeFilePath(page))) << page;
+        }
     }
-}
 
-// The blocks of a page run in order in one scratch directory that holds a
-// copy of examples/, so that a later block may use what an earlier wrote.
-void TestDocs::runnableExamples()
-{
-    QFETCH(QString, page);
-    if (!haveOrRequire("yosys", "ZARN_REQUIRE_VERILOG_TOOLS") || !haveOrRequire("iverilog", "ZARN_REQUIRE_VERILOG_TOOLS"))
-        QSKIP("Yosys or Icarus Verilog not found");
-    QTemporaryDir scratch;
-    QVERIFY(scratch.isValid());
-    QVERIFY(QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-R"), sourceDir + QLatin1String("/examples"), scratch.path()}) == 0);
+    // The blocks of a page run in order in one scratch directory that holds a
+    // copy of examples/, so that a later block may use what an earlier wrote.
+    void runnableExamples()
+    {
+        QFETCH(QString, page);
+        if (!haveOrRequire("yosys", "ZARN_REQUIRE_VERILOG_TOOLS") || !haveOrRequire("iverilog", "ZARN_REQUIRE_VERILOG_TOOLS"))
+            QSKIP("Yosys or Icarus Verilog not found");
+        QTemporaryDir scratch;
+        QVERIFY(scratch.isValid());
+        QVERIFY(QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-R"), sourceDir + QLatin1String("/examples"), scratch.path()}) == 0);
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(ZARN_TOOL)).path() + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
-    for (const Block &block : runnableBlocks(page)) {
-        QProcess shell;
-        shell.setWorkingDirectory(scratch.path());
-        shell.setProcessEnvironment(environment);
-        shell.setProcessChannelMode(QProcess::MergedChannels);
-        shell.start(QStringLiteral("bash"), {QStringLiteral("-e"), QStringLiteral("-o"), QStringLiteral("pipefail"), QStringLiteral("-c"), block.script});
-        const bool finished = shell.waitForFinished(120000);
-        if (!finished || shell.exitStatus() != QProcess::NormalExit || shell.exitCode() != 0)
-            QFAIL(qPrintable(QStringLiteral("the block at line %1 fails (exit %2):\n%3\n%4")
-                                 .arg(block.line)
-                                 .arg(finished ? shell.exitCode() : -1)
-                                 .arg(block.script, QString::fromUtf8(shell.readAll()))));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(ZARN_TOOL)).path() + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
+        for (const Block &block : runnableBlocks(page)) {
+            QProcess shell;
+            shell.setWorkingDirectory(scratch.path());
+            shell.setProcessEnvironment(environment);
+            shell.setProcessChannelMode(QProcess::MergedChannels);
+            shell.start(QStringLiteral("bash"), {QStringLiteral("-e"), QStringLiteral("-o"), QStringLiteral("pipefail"), QStringLiteral("-c"), block.script});
+            const bool finished = shell.waitForFinished(120000);
+            if (!finished || shell.exitStatus() != QProcess::NormalExit || shell.exitCode() != 0)
+                QFAIL(qPrintable(QStringLiteral("the block at line %1 fails (exit %2):\n%3\n%4")
+                                     .arg(block.line)
+                                     .arg(finished ? shell.exitCode() : -1)
+                                     .arg(block.script, QString::fromUtf8(shell.readAll()))));
+        }
     }
-}
 
-// A finding's code is what a user looks up: each must be on the messages page.
-void TestDocs::everyLintCodeExplained()
-{
-    QStringList codes;
-    // A code is made where a finding is: place.error("code", ...), a
-    // LintFinding{Severity, "code", ...}, a table row {"code", ...}, or a
-    // choice between two codes.
-    static const QRegularExpression code(QStringLiteral(
-        "\\b(?:warning|error)\\(\"([a-z0-9-]+)\"|LintFinding::(?:Error|Warning), \"([a-z0-9-]+)\"|\\{\"([a-z0-9]+-[a-z0-9-]+)\",|"
-        "\\? \"([a-z0-9]+-[a-z0-9-]+)\" : \"([a-z0-9]+-[a-z0-9-]+)\""));
-    for (const QString &folder : {QStringLiteral("/src"), QStringLiteral("/tools")}) {
-        QDirIterator it(sourceDir + folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            QRegularExpressionMatchIterator matches = code.globalMatch(readText(it.next()));
-            while (matches.hasNext()) {
-                const QRegularExpressionMatch match = matches.next();
-                for (int group = 1; group <= code.captureCount(); ++group) {
-                    if (!match.captured(group).isEmpty())
-                        codes.append(match.captured(group));
+    // A finding's code is what a user looks up: each must be on the messages page.
+    void everyLintCodeExplained()
+    {
+        QStringList codes;
+        // A code is made where a finding is: place.error("code", ...), a
+        // LintFinding{Severity, "code", ...}, a table row {"code", ...}, or a
+        // choice between two codes.
+        static const QRegularExpression code(QStringLiteral(
+            "\\b(?:warning|error)\\(\"([a-z0-9-]+)\"|LintFinding::(?:Error|Warning), \"([a-z0-9-]+)\"|\\{\"([a-z0-9]+-[a-z0-9-]+)\",|"
+            "\\? \"([a-z0-9]+-[a-z0-9-]+)\" : \"([a-z0-9]+-[a-z0-9-]+)\""));
+        for (const QString &folder : {QStringLiteral("/src"), QStringLiteral("/tools")}) {
+            QDirIterator it(sourceDir + folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                QRegularExpressionMatchIterator matches = code.globalMatch(readText(it.next()));
+                while (matches.hasNext()) {
+                    const QRegularExpressionMatch match = matches.next();
+                    for (int group = 1; group <= code.captureCount(); ++group) {
+                        if (!match.captured(group).isEmpty())
+                            codes.append(match.captured(group));
+                    }
                 }
             }
         }
+        codes.removeDuplicates();
+        // Fewer would mean the pattern no longer finds how findings are made.
+        QVERIFY2(codes.size() >= 49, qPrintable(codes.join(QLatin1Char(' '))));
+        const QString messages = readText(sourceDir + QLatin1String("/docs/messages.md"));
+        QStringList missing;
+        for (const QString &name : std::as_const(codes)) {
+            if (!messages.contains(QLatin1Char('`') + name + QLatin1Char('`')))
+                missing.append(name);
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(QLatin1String("not in docs/messages.md: ") + missing.join(QLatin1String(", "))));
     }
-    codes.removeDuplicates();
-    // Fewer would mean the pattern no longer finds how findings are made.
-    QVERIFY2(codes.size() >= 49, qPrintable(codes.join(QLatin1Char(' '))));
-    const QString messages = readText(sourceDir + QLatin1String("/docs/messages.md"));
-    QStringList missing;
-    for (const QString &name : std::as_const(codes)) {
-        if (!messages.contains(QLatin1Char('`') + name + QLatin1Char('`')))
-            missing.append(name);
-    }
-    QVERIFY2(missing.isEmpty(), qPrintable(QLatin1String("not in docs/messages.md: ") + missing.join(QLatin1String(", "))));
-}
 
-void TestDocs::relativeLinksLead_data()
-{
-    QTest::addColumn<QString>("page");
-    for (const QString &page : markdownPages())
-        QTest::newRow(qPrintable(QDir(sourceDir).relativeFilePath(page))) << page;
-}
-
-void TestDocs::relativeLinksLead()
-{
-    QFETCH(QString, page);
-    static const QRegularExpression link(QStringLiteral("\\]\\(([^)#\\s]+)(?:#[^)]*)?\\)"));
-    QRegularExpressionMatchIterator links = link.globalMatch(readText(page));
-    while (links.hasNext()) {
-        const QString target = links.next().captured(1);
-        if (target.contains(QLatin1String("://")) || target.startsWith(QLatin1String("mailto:")))
-            continue;
-        const QString path = QFileInfo(page).dir().filePath(target);
-        QVERIFY2(QFileInfo::exists(path), qPrintable(QStringLiteral("%1 links to %2, which does not exist").arg(page, target)));
+    void relativeLinksLead_data()
+    {
+        QTest::addColumn<QString>("page");
+        for (const QString &page : markdownPages())
+            QTest::newRow(qPrintable(QDir(sourceDir).relativeFilePath(page))) << page;
     }
-}
+
+    void relativeLinksLead()
+    {
+        QFETCH(QString, page);
+        static const QRegularExpression link(QStringLiteral("\\]\\(([^)#\\s]+)(?:#[^)]*)?\\)"));
+        QRegularExpressionMatchIterator links = link.globalMatch(readText(page));
+        while (links.hasNext()) {
+            const QString target = links.next().captured(1);
+            if (target.contains(QLatin1String("://")) || target.startsWith(QLatin1String("mailto:")))
+                continue;
+            const QString path = QFileInfo(page).dir().filePath(target);
+            QVERIFY2(QFileInfo::exists(path), qPrintable(QStringLiteral("%1 links to %2, which does not exist").arg(page, target)));
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestDocs)
 #include "tst_docs.moc"

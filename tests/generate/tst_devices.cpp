@@ -15,10 +15,7 @@ class TestDevices : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void everyDeviceResolves_data()
-    {
-        addRowsFromTable(QStringLiteral("generate/devices.txt"), {"case", "device", "package", "part", "controlCore"});
-    }
+    void everyDeviceResolves_data() { addRowsFromTable(QStringLiteral("generate/devices.txt"), {"case", "device", "package", "part", "controlCore"}); }
 
     void everyDeviceResolves()
     {

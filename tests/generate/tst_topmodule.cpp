@@ -48,12 +48,7 @@ class TestTopModule : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void matchesGoldenFile_data()
-    {
-        QTest::addColumn<QString>("design");
-        for (const QString &file : QDir(testData(QStringLiteral("top"))).entryList({QStringLiteral("*.xml")}))
-            QTest::newRow(qPrintable(file.chopped(4))) << file.chopped(4);
-    }
+    void matchesGoldenFile_data() { addRowsForFiles("design", QStringLiteral("top"), QStringLiteral("*.xml")); }
 
     void matchesGoldenFile()
     {
@@ -88,10 +83,7 @@ private Q_SLOTS:
         }
     }
 
-    void escapeIdentifier_data()
-    {
-        addRowsFromTable(QStringLiteral("generate/escapeidentifier.txt"), {"case", "name", "expected"});
-    }
+    void escapeIdentifier_data() { addRowsFromTable(QStringLiteral("generate/escapeidentifier.txt"), {"case", "name", "expected"}); }
 
     void escapeIdentifier()
     {

@@ -21,12 +21,7 @@ class TestVerilogTools : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void toolsAcceptDesign_data()
-    {
-        QTest::addColumn<QString>("design");
-        for (const QString &file : QDir(testData(QStringLiteral("top"))).entryList({QStringLiteral("*.sim")}))
-            QTest::newRow(qPrintable(file.chopped(4))) << file.chopped(4);
-    }
+    void toolsAcceptDesign_data() { addRowsForFiles("design", QStringLiteral("top"), QStringLiteral("*.sim")); }
 
     void toolsAcceptDesign()
     {

@@ -104,12 +104,7 @@ private Q_SLOTS:
         }
     }
 
-    void includeFiles_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const QString &file : QDir(testData(QStringLiteral("generate/include"))).entryList({QStringLiteral("*.xml")}))
-            QTest::newRow(qPrintable(file.chopped(4))) << file.chopped(4);
-    }
+    void includeFiles_data() { addRowsForFiles("name", QStringLiteral("generate/include"), QStringLiteral("*.xml")); }
 
     void emptyOutputDirectory()
     {
@@ -127,17 +122,10 @@ private Q_SLOTS:
             QVERIFY(!QFileInfo::exists(QLatin1String(name)));
     }
 
-    void failedFiles_data()
-    {
-        QTest::addColumn<qint64>("free");
-        QTest::newRow("full disk") << qint64(0);
-        QTest::newRow("a page free") << qint64(4096);
-        QTest::newRow("some of the top module fits") << qint64(64 * 1024);
-    }
+    void failedFiles_data() { addRowsFromTable(QStringLiteral("generate/free.txt"), {"case", "free"}); }
 
     void failedFiles()
     {
-        QFETCH(qint64, free);
         QTemporaryDir scratch;
         ZarnArg arg;
         arg.configFile = writeDesign(scratch.filePath(QStringLiteral("design.xml")), 40, 40, "net");
@@ -150,7 +138,7 @@ private Q_SLOTS:
         MessageCapture capture;
         FileSystemFaults::Tmpfs disk(2 * 1024 * 1024);
         ZARN_REQUIRE_TMPFS(disk);
-        QVERIFY(disk.leaveFree(free));
+        QVERIFY(disk.leaveFree(field("free").toLongLong()));
         arg.outputDir = disk.filePath(QStringLiteral("out"));
         QVERIFY(run.prepare(arg));
         QCOMPARE(faultReport(run, arg.outputDir, reference, QStringLiteral("No space left on device")), QString());
@@ -181,10 +169,7 @@ private Q_SLOTS:
         compareWithGolden(arg.outputDir, testData(QLatin1String("generate/include/") + name));
     }
 
-    void includeFileOpenFailure_data()
-    {
-        addRowsFromTable(QStringLiteral("generate/include/failures.txt"), {"case", "writer", "blocker", "message", "written"});
-    }
+    void includeFileOpenFailure_data() { addRowsFromTable(QStringLiteral("generate/include/failures.txt"), {"case", "writer", "blocker", "message", "written"}); }
 
     void includeFileOpenFailure()
     {

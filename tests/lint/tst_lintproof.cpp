@@ -34,16 +34,12 @@ class TestLintProof : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void toolsAgree_data()
-    {
-        QTest::addColumn<QString>("file");
-        for (const QString &name : QDir(testData(QStringLiteral("lint/corpus"))).entryList({QStringLiteral("*.xml")}))
-            QTest::newRow(qPrintable(name.chopped(4))) << testData(QLatin1String("lint/corpus/") + name);
-    }
+    void toolsAgree_data() { addRowsForFiles("name", QStringLiteral("lint/corpus"), QStringLiteral("*.xml")); }
 
     void toolsAgree()
     {
-        QFETCH(QString, file);
+        QFETCH(QString, name);
+        const QString file = testData(QLatin1String("lint/corpus/") + name + QLatin1String(".xml"));
         const QRegularExpressionMatch expect = QRegularExpression(QStringLiteral("<!-- expect:([^>]*)-->")).match(QString::fromUtf8(fileBytes(file)));
         QVERIFY(expect.hasMatch());
         const QList<LintFinding> findings = lintConfigFile(file);
@@ -152,25 +148,15 @@ private Q_SLOTS:
         QVERIFY2(wired == QStringList{QStringLiteral("(Yosys failed)")} || !lost.isEmpty(), qPrintable(wired.join(QLatin1Char(' '))));
     }
 
-    void wideProbe_data()
-    {
-        QTest::addColumn<int>("nets");
-        QTest::addColumn<QString>("pattern");
-        QTest::newRow("19990 plain names") << 19990 << QStringLiteral("n%1");
-        QTest::newRow("20000 plain names") << 20000 << QStringLiteral("n%1");
-        QTest::newRow("13300 escaped names") << 13300 << QStringLiteral("n[%1]");
-        QTest::newRow("13400 escaped names") << 13400 << QStringLiteral("n[%1]");
-    }
+    void wideProbe_data() { addRowsFromTable(QStringLiteral("lint/wide.txt"), {"case", "nets", "pattern"}); }
 
     void wideProbe()
     {
         // The lint warns of a probe exactly where Verilator stops reading its line.
-        QFETCH(int, nets);
-        QFETCH(QString, pattern);
         ZarnCore core(0);
         QList<SignalItem> items;
-        for (int i = 0; i < nets; ++i)
-            items.append(SignalItem(pattern.arg(i)));
+        for (int i = 0; i < field("nets").toInt(); ++i)
+            items.append(SignalItem(field("pattern").arg(i)));
         core.getProbeIn(0)->setSignalNet(items);
         core.getProbeOut(0)->setSignalNet({SignalItem(QStringLiteral("q"))});
         QTemporaryDir dir;

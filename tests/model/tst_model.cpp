@@ -1,6 +1,7 @@
 #include <zarn/zarncore.h>
 
 #include "coredump.h"
+#include "testdata.h"
 
 #include <QTest>
 
@@ -25,6 +26,12 @@ QString indexes(const ZarnCore &core)
     return text;
 }
 
+// The item that signalItemEquality's rows each differ from in one member.
+SignalItem equalityBase()
+{
+    return SignalItem(QStringLiteral("bus[1:0]"), {SignalItem(QStringLiteral("bus[1]")), SignalItem(QStringLiteral("bus[0]"))});
+}
+
 } // namespace
 
 class TestModel : public QObject
@@ -45,42 +52,28 @@ private Q_SLOTS:
         QCOMPARE(core.getProbeOut(5), nullptr);
     }
 
-    void removeAndRenumber_data()
-    {
-        QTest::addColumn<QList<int>>("added");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("removed");
-        QTest::addColumn<QString>("renumbered");
-        QTest::newRow("middle") << QList<int>{3, 5} << 1 << "0 5" << "0 1";
-        QTest::newRow("negative") << QList<int>{3, 5} << -1 << "0 3 5" << "0 1 2";
-        QTest::newRow("past the end") << QList<int>{3, 5} << 3 << "0 3 5" << "0 1 2";
-        QTest::newRow("only probe") << QList<int>{} << 0 << "" << "";
-        QTest::newRow("repeats") << QList<int>{4, 4, 9} << 0 << "4 4 9" << "0 1 2";
-    }
+    void removeAndRenumber_data() { addRowsFromTable(QStringLiteral("model/removal.txt"), {"case", "added", "position", "removed", "renumbered"}); }
 
     void removeAndRenumber()
     {
-        QFETCH(QList<int>, added);
-        QFETCH(int, position);
-        QFETCH(QString, removed);
-        QFETCH(QString, renumbered);
         // A removed probe is the caller's: it outlives the core here, and the
         // sanitizer build fails on a double free or a leak.
         std::unique_ptr<ProbeIn> in;
         std::unique_ptr<ProbeOut> out;
         ZarnCore core;
-        for (int index : added) {
-            core.addProbeIn(index);
-            core.addProbeOut(index);
+        for (const QString &index : field("added").split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            core.addProbeIn(index.toInt());
+            core.addProbeOut(index.toInt());
         }
+        const int position = field("position").toInt();
         in.reset(core.getAllProbeIns().value(position));
         out.reset(core.getAllProbeOuts().value(position));
         core.removeProbeIn(position);
         core.removeProbeOut(position);
-        QCOMPARE(indexes(core), (removed + QLatin1String(" | ") + removed).trimmed());
+        QCOMPARE(indexes(core), (field("removed") + QLatin1String(" | ") + field("removed")).trimmed());
         core.updateProbeIn();
         core.updateProbeOut();
-        QCOMPARE(indexes(core), (renumbered + QLatin1String(" | ") + renumbered).trimmed());
+        QCOMPARE(indexes(core), (field("renumbered") + QLatin1String(" | ") + field("renumbered")).trimmed());
     }
 
     void sharedOwnership()
@@ -168,34 +161,24 @@ private Q_SLOTS:
     {
         // Each member on its own makes two items differ.
         QTest::addColumn<SignalItem>("other");
-        const SignalItem base(QStringLiteral("bus[1:0]"), {SignalItem(QStringLiteral("bus[1]")), SignalItem(QStringLiteral("bus[0]"))});
-        SignalItem item = base;
-        item.name = QStringLiteral("bus");
-        QTest::newRow("name") << item;
-        item = base;
-        item.auxText = QStringLiteral("x");
-        QTest::newRow("carried text") << item;
-        item = base;
-        item.bits.last().name = QStringLiteral("bus[2]");
-        QTest::newRow("a bit") << item;
-        item = base;
-        item.bits.removeLast();
-        QTest::newRow("one bit less") << item;
-        item = base;
-        item.auxFlagA = false;
-        QTest::newRow("flag A") << item;
-        item = base;
-        item.auxFlagB = false;
-        QTest::newRow("flag B") << item;
-        item = base;
-        item.auxNumber = 3;
-        QTest::newRow("carried number") << item;
+        const auto row = [](const char *name, void (*change)(SignalItem &)) {
+            SignalItem item = equalityBase();
+            change(item);
+            QTest::newRow(name) << item;
+        };
+        row("name", [](SignalItem &item) { item.name = QStringLiteral("bus"); });
+        row("carried text", [](SignalItem &item) { item.auxText = QStringLiteral("x"); });
+        row("a bit", [](SignalItem &item) { item.bits.last().name = QStringLiteral("bus[2]"); });
+        row("one bit less", [](SignalItem &item) { item.bits.removeLast(); });
+        row("flag A", [](SignalItem &item) { item.auxFlagA = false; });
+        row("flag B", [](SignalItem &item) { item.auxFlagB = false; });
+        row("carried number", [](SignalItem &item) { item.auxNumber = 3; });
     }
 
     void signalItemEquality()
     {
         QFETCH(SignalItem, other);
-        const SignalItem base(QStringLiteral("bus[1:0]"), {SignalItem(QStringLiteral("bus[1]")), SignalItem(QStringLiteral("bus[0]"))});
+        const SignalItem base = equalityBase();
         QVERIFY(base == SignalItem(base) && !(base != SignalItem(base)));
         QVERIFY(base != other && !(base == other));
         // And it travels in a QVariant.

@@ -76,6 +76,7 @@ private Q_SLOTS:
         }
         QString declarations, connections, stimulus, checks, forces;
         QHash<QString, QString> expected; // what the bench prints -> what the map says it must be
+        QHash<QString, const ProbeMapProbe *> inputs; // "IN ..." -> the input probe it reads
         for (const ProbeMapCore &core : map.cores) {
             for (const ProbeMapProbe &probe : core.probes) {
                 const QString probePort = QStringLiteral("dut.%1.%2").arg(core.instance, probe.port);
@@ -91,6 +92,7 @@ private Q_SLOTS:
                     // The host reads the probe as one number; the map takes it apart.
                     checks += QStringLiteral("        $display(\"IN %1 %b\", %2);\n").arg(probe.port + core.instance, probePort);
                     expected.insert(QStringLiteral("IN %1").arg(probe.port + core.instance), value);
+                    inputs.insert(QStringLiteral("IN %1").arg(probe.port + core.instance), &probe);
                     continue;
                 }
                 QList<QPair<QString, QString>> assignments;
@@ -128,10 +130,7 @@ private Q_SLOTS:
             if (driven.contains(port))
                 stimulus += QStringLiteral("        %1 = 1'b%2;\n").arg(port).arg(driven.value(port));
         }
-        const QString bench = QStringLiteral("module bench;\n") + declarations
-            + QStringLiteral("    %1 dut(.tms_pad_i(1'b0), .tck_pad_i(1'b0), .tdi_pad_i(1'b0), .tdo_pad_o()").arg(map.topModule) + connections
-            + QStringLiteral(");\n    initial begin\n") + stimulus + forces + QStringLiteral("        #1;\n") + checks
-            + QStringLiteral("    end\nendmodule\n");
+        const QString bench = QString::fromUtf8(fileBytes(testData("probemap/bench.v"))).arg(declarations, map.topModule, connections, stimulus, forces, checks);
         writeFile(dir.filePath("bench.v"), bench.toUtf8());
         const Tool compile = run(dir.path(), {"iverilog", "-g2005", "-s", "bench", "-o", "bench.vvp", "-I.", map.topFile, "stubs.v", "bench.v"});
         if (!compile.ran && qEnvironmentVariableIntValue("ZARN_REQUIRE_VERILOG_TOOLS") != 1)
@@ -148,13 +147,7 @@ private Q_SLOTS:
             ++seen;
             if (what.startsWith(QLatin1String("IN "))) {
                 // What the probe read, decoded by the map, is what each net was driven to.
-                const ProbeMapProbe *probe = nullptr;
-                for (const ProbeMapCore &core : map.cores) {
-                    for (const ProbeMapProbe &candidate : core.probes) {
-                        if (candidate.kind == QLatin1String("in") && what == QStringLiteral("IN %1").arg(candidate.port + core.instance))
-                            probe = &candidate;
-                    }
-                }
+                const ProbeMapProbe *probe = inputs.value(what);
                 QVERIFY(probe);
                 const QList<ProbeField> fields = decodeProbe(*probe, QLatin1String("0b") + bits, &error);
                 QVERIFY2(!fields.isEmpty(), qPrintable(error));

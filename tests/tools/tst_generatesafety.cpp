@@ -32,6 +32,23 @@ QStringList entries(const QString &directory)
     return QDir(directory).entryList(FileSystemFaults::everything, QDir::Name);
 }
 
+// Makes each of @p entries (blank-separated) below @p dir in place of what
+// is there: "a->b" a link a to b, a name with a trailing "/" a directory,
+// any other a file of @p bytes.
+bool makeEntries(const QDir &dir, const QString &entries, const QByteArray &bytes)
+{
+    for (const QString &entry : entries.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList link = entry.split(QLatin1String("->"));
+        QFile::remove(dir.filePath(link.first()));
+        const bool made = link.size() == 2 ? QFile::link(link.at(1), dir.filePath(link.first()))
+            : entry.endsWith(QLatin1Char('/')) ? dir.mkpath(entry)
+                                               : !writeFile(dir.filePath(entry), bytes).isEmpty();
+        if (!made)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class TestGenerateSafety : public QObject
@@ -95,37 +112,26 @@ private Q_SLOTS:
         QCOMPARE(entries(disk.path()), (QStringList{"filler", "out"}));
     }
 
-    void fileSizeLimit_data()
-    {
-        // Where the limit cuts a write, the system's reason is said: a write
-        // cut short says nothing of why by itself.
-        QTest::addColumn<int>("limit");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("a generated file") << 200 * 1024 << QStringLiteral("^zarn: @out/\\S+: File too large\n$");
-        QTest::newRow("the copy of the configuration") << 2 * 1024 << QStringLiteral("^zarn: @design: cannot copy it to \\S+: File too large\n$");
-    }
+    // Where the limit cuts a write, the system's reason is said: a write cut
+    // short says nothing of why by itself.
+    void fileSizeLimit_data() { addRowsFromTable(QStringLiteral("tools/filesize.txt"), {"case", "limit", "error"}); }
 
     void fileSizeLimit()
     {
-        QFETCH(int, limit);
-        QFETCH(QString, error);
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("out"));
         generated(m_design[0], out);
         Setup setup;
-        setup.fileSizeLimit = rlim_t(limit);
+        setup.fileSizeLimit = rlim_t(field("limit").toInt());
         const Result result = zarn(generate(m_design[1], out), setup);
         QCOMPARE(result.exitCode, 2);
-        QVERIFY2(QRegularExpression(error.replace(QLatin1String("@out"), out).replace(QLatin1String("@design"), m_design[1])).match(result.err).hasMatch(),
+        QVERIFY2(QRegularExpression(field("error").replace(QLatin1String("@out"), out).replace(QLatin1String("@design"), m_design[1])).match(result.err).hasMatch(),
                  qPrintable(result.err));
         QCOMPARE(digests(out), m_reference[0]);
         QCOMPARE(entries(dir.path()), QStringList{"out"});
     }
 
-    void asNobody_data()
-    {
-        addRowsFromTable(QStringLiteral("tools/nobody.txt"), {"case", "out", "force", "error"});
-    }
+    void asNobody_data() { addRowsFromTable(QStringLiteral("tools/nobody.txt"), {"case", "out", "force", "error"}); }
 
     void asNobody()
     {
@@ -138,13 +144,7 @@ private Q_SLOTS:
             QSKIP("/lib64 is no link here");
         QTemporaryDir dir;
         const QString base = dir.path();
-        writeFile(dir.filePath(QStringLiteral("elsewhere/sub/keep.txt")), "precious");
-        writeFile(dir.filePath(QStringLiteral("home/sub/.profile")), "precious");
-        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("work/sub"))));
-        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("ro"))));
-        QVERIFY(QFile::link(QStringLiteral("elsewhere/sub"), dir.filePath(QStringLiteral("link"))));
-        QVERIFY(QFile::link(QStringLiteral("home/sub"), dir.filePath(QStringLiteral("homelink"))));
-        QVERIFY(QFile::link(QStringLiteral("sub"), dir.filePath(QStringLiteral("work/cwdlink"))));
+        QVERIFY(makeEntries(base, QStringLiteral("elsewhere/sub/keep.txt home/sub/.profile work/sub/ ro/ link->elsewhere/sub homelink->home/sub work/cwdlink->sub"), "precious"));
         generated(m_design[0], dir.filePath(QStringLiteral("gen")));
         generated(m_design[0], dir.filePath(QStringLiteral("ro/out")));
         FileSystemFaults::giveToNobody(dir.filePath(QStringLiteral("work")));
@@ -250,10 +250,7 @@ private Q_SLOTS:
         QCOMPARE(entries(dir.path()), QStringList{"out"});
     }
 
-    void inputsAndUserFiles_data()
-    {
-        addRowsFromTable(QStringLiteral("tools/inputs.txt"), {"case", "files", "arguments", "exitCode", "error"});
-    }
+    void inputsAndUserFiles_data() { addRowsFromTable(QStringLiteral("tools/inputs.txt"), {"case", "files", "arguments", "exitCode", "error"}); }
 
     void inputsAndUserFiles()
     {
@@ -262,18 +259,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString out = dir.filePath(QStringLiteral("out"));
         generated(m_design[0], out);
-        writeFile(dir.filePath(QStringLiteral("home/.profile")), "precious");
-        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("work"))));
-        for (const QString &file : field("files").split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            const QStringList link = file.split(QLatin1String("->"));
-            QFile::remove(dir.filePath(file));
-            if (link.size() == 2)
-                QVERIFY(QFile::link(link.at(1), dir.filePath(link.at(0))));
-            else if (file.endsWith(QLatin1Char('/')))
-                QVERIFY(QDir().mkpath(dir.filePath(file)));
-            else
-                QVERIFY(QFile::copy(m_design[0], dir.filePath(file)));
-        }
+        QVERIFY(makeEntries(dir.path(), QStringLiteral("home/.profile work/"), "precious"));
+        QVERIFY(makeEntries(dir.path(), field("files"), fileBytes(m_design[0])));
         const auto placed = [&](QString text) {
             return text.replace(QLatin1String("@s"), dir.path()).replace(QLatin1String("@a"), m_design[0]).replace(QLatin1String("@data"), QStringLiteral(ZARN_TEST_DATA_DIR));
         };

@@ -25,10 +25,7 @@ private Q_SLOTS:
         qputenv("XDG_CACHE_HOME", QFile::encodeName(m_cache.path()));
     }
 
-    void commands_data()
-    {
-        addRowsFromTable(QStringLiteral("tools/commands.txt"), {"case", "arguments", "exitCode", "out", "err"});
-    }
+    void commands_data() { addRowsFromTable(QStringLiteral("tools/commands.txt"), {"case", "arguments", "exitCode", "out", "err"}); }
 
     void commands()
     {
@@ -70,43 +67,21 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(dir.filePath("out/xq_qel_zarn_top.v")));
     }
 
-    void ipRootChecked_data()
-    {
-        QTest::addColumn<QStringList>("missing");
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("err");
-        const QString warning = QStringLiteral("zarn: warning: @ip/%1 does not exist; the file list names it under the IP root @ip\n");
-        QTest::newRow("complete") << QStringList() << QStringList() << 0 << QString();
-        QTest::newRow("a core's source missing") << QStringList{"ZARN/XQ_ZARN_1/xq_zarn_ao_top.v"} << QStringList() << 0
-                                                 << warning.arg("ZARN/XQ_ZARN_1/xq_zarn_ao_top.v");
-        QTest::newRow("the device's control core missing")
-            << QStringList{"ZARN/XQ_ZARN_CON/xq_zarn_con_top_138.v"} << QStringList{"--device", "XQ2A-9", "--package", "QN48"} << 0
-            << warning.arg("ZARN/XQ_ZARN_CON/xq_zarn_con_top_138.v");
-        QTest::newRow("another device's control core missing")
-            << QStringList{"ZARN/XQ_ZARN_CON/xq_zarn_con_top_138.v"} << QStringList{"--device", "XQ5B-25", "--package", "UG324"} << 0 << QString();
-        QTest::newRow("strict") << QStringList{"xq_jtag.v", "ZARN/XQ_ZARN_0/xq_zarn_ao_top.v"} << QStringList{"--strict"} << 1
-                                << QStringLiteral("zarn: error: @ip/ZARN/XQ_ZARN_0/xq_zarn_ao_top.v does not exist; the file list names it under the IP root @ip\n"
-                                                  "zarn: error: @ip/xq_jtag.v does not exist; the file list names it under the IP root @ip\n"
-                                                  "zarn: nothing generated; the IP root lacks 2 of the sources (--strict)\n");
-        QTest::newRow("strict and complete") << QStringList() << QStringList{"--strict"} << 0 << QString();
-    }
+    void ipRootChecked_data() { addRowsFromTable(QStringLiteral("tools/iproot.txt"), {"case", "missing", "options", "exitCode", "err"}); }
 
     void ipRootChecked()
     {
         // Every source the file list names under the IP root is looked for;
         // under --strict, a missing one leaves the previous output in place.
-        QFETCH(QStringList, missing);
-        QFETCH(QStringList, options);
-        QFETCH(int, exitCode);
-        QFETCH(QString, err);
+        const int exitCode = field("exitCode").toInt();
         QTemporaryDir dir;
         const QString ip = writeIpRoot(dir.filePath("ip"), 2);
-        for (const QString &file : missing)
+        for (const QString &file : field("missing").split(QLatin1Char(' '), Qt::SkipEmptyParts))
             QVERIFY(QFile::remove(ip + QLatin1Char('/') + file));
         const QString out = writeFile(dir.filePath("out/.zarn-generated"), "# an earlier generation\n");
-        const Result result = zarn(QStringList{"generate", "--config", QStringLiteral(ZARN_EXAMPLES_DIR "/design.xml"), "--out", dir.filePath("out"), "--ip-root", ip} + options);
-        QCOMPARE(result.err, QString(err).replace(QLatin1String("@ip"), ip));
+        const Result result = zarn(QStringList{"generate", "--config", QStringLiteral(ZARN_EXAMPLES_DIR "/design.xml"), "--out", dir.filePath("out"), "--ip-root", ip}
+                                   + field("options").split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        QCOMPARE(result.err, field("err").replace(QLatin1String("@ip"), ip));
         QCOMPARE(result.exitCode, exitCode);
         QCOMPARE(QFileInfo::exists(dir.filePath("out/xq_zarn_top.v")), exitCode == 0);
         QCOMPARE(fileBytes(out) == "# an earlier generation\n", exitCode != 0);
@@ -123,19 +98,14 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, 0);
     }
 
-    void commandFileForEachReader_data()
-    {
-        QTest::addColumn<QStringList>("reader");
-        QTest::newRow("Icarus") << QStringList{"iverilog", "-g2005", "-s", "xq_zarn", "-o", "design.vvp", "-c"};
-        QTest::newRow("Verilator") << QStringList{"verilator", "--lint-only", "-Wno-fatal", "--top-module", "xq_zarn", "-f"};
-    }
+    void commandFileForEachReader_data() { addRowsFromTable(QStringLiteral("tools/readers.txt"), {"case", "reader"}); }
 
     void commandFileForEachReader()
     {
         // The command file lists a design that the reader elaborates, from
         // an output directory and an IP root whose paths hold what neither
         // reader takes specially; the IP root's fixed sources are stubs.
-        QFETCH(QStringList, reader);
+        const QStringList reader = field("reader").split(QLatin1Char(' '));
         const QString program = QStandardPaths::findExecutable(reader.first());
         if (program.isEmpty() && qgetenv("ZARN_REQUIRE_VERILOG_TOOLS") != "1")
             QSKIP("the reader is not installed");
