@@ -33,7 +33,7 @@ QString unescaped(QString text)
     const QRegularExpressionMatch match = repeated.match(text);
     if (match.hasMatch())
         return QString(match.captured(2).toInt(), match.captured(1).at(0));
-    for (int at; (at = text.indexOf(QLatin1String("\\u"))) >= 0;)
+    for (qsizetype at; (at = text.indexOf(QLatin1String("\\u"))) >= 0;)
         text.replace(at, 6, QChar(text.mid(at + 2, 4).toUShort(nullptr, 16)));
     return text;
 }
