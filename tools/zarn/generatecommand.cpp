@@ -22,13 +22,9 @@ namespace {
 // replaces, or beside paths that hold blanks; empty where it can.
 QString commandFileRefusal(const QString &commandFile, const QList<QByteArray> &inputs, bool force, const OutputDirectory &output, const QString &ipRoot)
 {
-    QString error = OutputFile::refusal(commandFile, inputs, force, OutputFile::Existing::Replaced);
+    QByteArray resolved;
+    const QString error = OutputFile::refusal(commandFile, inputs, force, OutputFile::Existing::Replaced, &resolved);
     if (!error.isEmpty())
-        return error;
-    // A link to nothing, where --force lets it be, is written where it points.
-    const QFileInfo info(commandFile);
-    const QByteArray resolved = FileSystem::resolve(QFile::encodeName(info.isSymLink() && !info.exists() ? info.symLinkTarget() : commandFile), &error);
-    if (resolved.isEmpty())
         return error;
     if (output.contains(resolved))
         return QStringLiteral("refusing to write %1: it lies in the output directory %2, which each run replaces; write the command file elsewhere")

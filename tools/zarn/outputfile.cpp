@@ -31,32 +31,38 @@ QString kindOf(mode_t mode)
 
 } // namespace
 
-QString refusal(const QString &path, const QList<QByteArray> &inputs, bool force, Existing existing)
+QString refusal(const QString &path, const QList<QByteArray> &inputs, bool force, Existing existing, QByteArray *target)
 {
+    QByteArray ignored;
+    if (!target)
+        target = &ignored;
     const QByteArray name = QFile::encodeName(path);
+    QString error;
     struct stat own{};
     if (::lstat(name.constData(), &own) != 0) {
-        if (errno == ENOENT)
-            return QString();
-        return FileSystem::errorText(name, errno);
+        if (errno != ENOENT)
+            return FileSystem::errorText(name, errno);
+        *target = FileSystem::resolve(name, &error);
+        return error;
     }
     const bool link = S_ISLNK(own.st_mode);
-    struct stat target{};
-    if (link && ::stat(name.constData(), &target) != 0) {
+    struct stat pointed{};
+    if (link && ::stat(name.constData(), &pointed) != 0) {
         if (errno != ENOENT)
             return FileSystem::errorText(name, errno);
         if (!force)
             return QStringLiteral("refusing to write %1: it is a link to nothing (%2); give --force to write the file it names")
                 .arg(path, QFile::symLinkTarget(path));
-        return QString();
+        *target = FileSystem::resolve(QFile::encodeName(QFile::symLinkTarget(path)), &error);
+        return error;
     }
-    const QString kind = kindOf(link ? target.st_mode : own.st_mode);
+    const QString kind = kindOf(link ? pointed.st_mode : own.st_mode);
     if (!kind.isEmpty())
         return QStringLiteral("refusing to write %1: it is %2%3; zarn writes only regular files").arg(path, link ? QStringLiteral("a link to ") : QString(), kind);
-    QString error;
     const QByteArray resolved = FileSystem::resolve(name, &error);
     if (resolved.isEmpty())
         return error;
+    *target = resolved;
     if (inputs.contains(resolved))
         return QStringLiteral("refusing to write %1: it is an input of this run").arg(path);
     if (existing == Existing::NeedsForce && !force)

@@ -20,9 +20,11 @@ enum class Existing { Replaced, NeedsForce };
  * to one of them, or a link to nothing without @p force (which writes the
  * file the link names); an existing file without @p force where
  * @p existing says so; and, @p force or not, a file that @p inputs (the
- * resolved paths of what the run reads) holds.
+ * resolved paths of what the run reads) holds.  @p target, where given,
+ * receives the resolved path the file is written at: where a link leads,
+ * a link to nothing included.
  */
-QString refusal(const QString &path, const QList<QByteArray> &inputs, bool force, Existing existing);
+QString refusal(const QString &path, const QList<QByteArray> &inputs, bool force, Existing existing, QByteArray *target = nullptr);
 
 } // namespace OutputFile
 

@@ -1,6 +1,7 @@
 #include "../commands.h"
 #include "../console.h"
 #include "../filesystem.h"
+#include "../generation.h"
 #include "../outputfile.h"
 #include "netlist.h"
 #include "yosys.h"
@@ -399,8 +400,7 @@ QList<QByteArray> resolvedFiles(const QStringList &files)
 {
     QList<QByteArray> resolved;
     for (const QString &file : files) {
-        QString error;
-        const QByteArray path = FileSystem::resolve(QFile::encodeName(file), &error);
+        const QByteArray path = resolvedInput(file);
         if (!path.isEmpty())
             resolved.append(path);
     }
