@@ -16,7 +16,7 @@ namespace {
 const QString sourceDir = QStringLiteral(ZARN_SOURCE_DIR);
 
 // zarn itself first, as the empty command.
-const QStringList commands = QStringLiteral(",generate,check,lint,convert,decode,encode,nets,init,insert,devices").split(QLatin1Char(','));
+const QStringList commands = QStringLiteral(",generate,check,lint,convert,decode,encode,nets,init,insert,devices,ip").split(QLatin1Char(','));
 
 // One option or argument as a help text or a man page lists it.
 struct Entry

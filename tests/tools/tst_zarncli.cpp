@@ -87,6 +87,23 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(out) == "# an earlier generation\n", exitCode != 0);
     }
 
+    void openIpRoot_data() { addRowsFromTable(QStringLiteral("tools/openip.txt"), {"case", "config", "marker", "exitCode", "err"}); }
+
+    void openIpRoot()
+    {
+        // The open cores refuse what they cannot serve, and cores of another zarn.
+        QTemporaryDir dir;
+        const QString ip = dir.filePath("ip");
+        QCOMPARE(zarn({"ip", "--out", ip}).exitCode, 0);
+        if (!field("marker").isEmpty())
+            writeFile(ip + QLatin1String("/zarn-ip.txt"), field("marker").toUtf8() + '\n');
+        const QStringList config = placed(field("config")).split(QLatin1Char(' '));
+        const Result result = zarn(QStringList{"generate", "--out", dir.filePath("out"), "--ip-root", ip, "--strict", "--config"} + config);
+        QCOMPARE(result.err.trimmed().section(QLatin1Char('\n'), -1), field("err").replace(QLatin1String("@ip"), ip));
+        QCOMPARE(QString::number(result.exitCode), field("exitCode"));
+        QCOMPARE(QFileInfo::exists(dir.filePath("out/xq_zarn_top.v")), result.exitCode == 0);
+    }
+
     void ipRootByDefault()
     {
         // Left out, the IP root is the current directory, and zarn says so.

@@ -17,5 +17,6 @@ int runNets(const QStringList &arguments);
 int runInit(const QStringList &arguments);
 int runInsert(const QStringList &arguments);
 int runDevices(const QStringList &arguments);
+int runIp(const QStringList &arguments);
 
 #endif

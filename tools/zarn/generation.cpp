@@ -3,6 +3,7 @@
 #include "console.h"
 #include "filesystem.h"
 #include "lintreport.h"
+#include "openip.h"
 #include "outputdirectory.h"
 
 #include <zarn/zarn.h>
@@ -249,6 +250,21 @@ int Generation::run(OutputDirectory &output, const Inputs &inputs, const MoreLin
         return Console::fail(QStringLiteral("%1: %2").arg(inputs.config, error));
     if (cores.isEmpty())
         return Console::fail(QStringLiteral("%1: the configuration holds no core; nothing to generate").arg(inputs.config));
+
+    // The open cores serve less than any configuration: refused even
+    // without lint, as the design would not elaborate or not work.
+    if (OpenIp::isOpenIpRoot(inputs.ipRoot)) {
+        const QString stale = OpenIp::staleness(inputs.ipRoot);
+        if (!stale.isEmpty())
+            return Console::fail(stale);
+        const QList<ZARN::LintFinding> findings = OpenIp::findings(cores);
+        if (!findings.isEmpty()) {
+            for (const QString &line : LintReport::lines(inputs.config, inputs.analyzerGiven, findings))
+                Console::error(line);
+            Console::error(QStringLiteral("zarn: nothing generated; the open cores of %1 cannot serve this configuration").arg(inputs.ipRoot));
+            return Console::Finding;
+        }
+    }
 
     if (inputs.lint) {
         exitCode = lintFirst(inputs, arg, cores, moreLint, moreLintError);

@@ -1,0 +1,101 @@
+#include "openip.h"
+
+#include <zarn/probein.h>
+#include <zarn/probeout.h>
+#include <zarn/zarncore.h>
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+ZARN::LintFinding error(const char *code, int position, const ZARN::ZarnCore *core, const QString &kind, int probe, const QString &message)
+{
+    ZARN::LintFinding finding;
+    finding.code = QLatin1String(code);
+    finding.corePosition = position;
+    finding.coreIndex = core->getIndex();
+    finding.probeKind = kind;
+    finding.probeIndex = probe;
+    finding.message = message;
+    return finding;
+}
+
+// A probe's limits, for @p kind "in" or "out".
+void probeFindings(QList<ZARN::LintFinding> &findings, int position, const ZARN::ZarnCore *core, const QString &kind, const ZARN::ProbeIn *probe)
+{
+    if (probe->getIndex() < 0 || probe->getIndex() >= OpenIp::maxProbes)
+        findings.append(error("open-ip-probe-index", position, core, kind, probe->getIndex(),
+                              QStringLiteral("the open cores take probe indices 0 to %1 only").arg(OpenIp::maxProbes - 1)));
+    if (probe->singleSignals().size() > OpenIp::maxWidth)
+        findings.append(error("open-ip-probe-width", position, core, kind, probe->getIndex(),
+                              QStringLiteral("%1 bits: the open cores take probes of up to %2 bits")
+                                  .arg(probe->singleSignals().size())
+                                  .arg(OpenIp::maxWidth)));
+}
+
+} // namespace
+
+QString OpenIp::markerName()
+{
+    return QStringLiteral("zarn-ip.txt");
+}
+
+QByteArray OpenIp::markerText()
+{
+    // The marker that zarn ip writes, as its resources hold it.
+    QFile marker(QStringLiteral(":/ip/") + markerName());
+    return marker.open(QIODevice::ReadOnly) ? marker.readAll() : QByteArray();
+}
+
+bool OpenIp::isOpenIpRoot(const QString &ipRoot)
+{
+    return QFile::exists(QDir(ipRoot).filePath(markerName()));
+}
+
+QString OpenIp::staleness(const QString &ipRoot)
+{
+    QFile marker(QDir(ipRoot).filePath(markerName()));
+    if (!marker.open(QIODevice::ReadOnly))
+        return QStringLiteral("%1: %2").arg(marker.fileName(), marker.errorString());
+    if (marker.read(1024) != markerText())
+        return QStringLiteral("%1: the open cores there are not this zarn's; write them again with 'zarn ip --out %2'")
+            .arg(marker.fileName(), ipRoot);
+    return QString();
+}
+
+QList<ZARN::LintFinding> OpenIp::findings(const QList<ZARN::ZarnCore *> &cores)
+{
+    QList<ZARN::LintFinding> found;
+    if (cores.size() > maxCores)
+        found.append(error("open-ip-cores", maxCores, cores.at(maxCores), QString(), -1,
+                           QStringLiteral("%1 cores: the open cores serve up to %2").arg(cores.size()).arg(maxCores)));
+    for (int position = 0; position < cores.size() && position < maxCores; ++position) {
+        const ZARN::ZarnCore *core = cores.at(position);
+        // The wrapper at a position tests the macros named by that number.
+        if (core->getIndex() != position)
+            found.append(error("open-ip-index-position", position, core, QString(), -1,
+                               QStringLiteral("the index %1 differs from the position %2: the open cores need them equal")
+                                   .arg(core->getIndex())
+                                   .arg(position)));
+        const QList<ZARN::ProbeIn *> ins = core->getAllProbeIns();
+        const QList<ZARN::ProbeOut *> outs = core->getAllProbeOuts();
+        if (ins.size() > maxProbes || outs.size() > maxProbes)
+            found.append(error("open-ip-probes", position, core, QString(), -1,
+                               QStringLiteral("%1 input and %2 output probes: the open cores take up to %3 of each")
+                                   .arg(ins.size())
+                                   .arg(outs.size())
+                                   .arg(maxProbes)));
+        for (const ZARN::ProbeIn *probe : ins)
+            probeFindings(found, position, core, QStringLiteral("in"), probe);
+        for (const ZARN::ProbeOut *probe : outs) {
+            probeFindings(found, position, core, QStringLiteral("out"), probe);
+            // The parameter file gives no initial value for a value of two
+            // characters or fewer, and the wrapper needs one.
+            if (!probe->singleSignals().isEmpty() && probe->getValue().size() < 3)
+                found.append(error("open-ip-no-initial-value", position, core, QStringLiteral("out"), probe->getIndex(),
+                                   QStringLiteral("the value '%1' gives no initial value, which the open cores need").arg(probe->getValue())));
+        }
+    }
+    return found;
+}
