@@ -1,42 +1,6 @@
-// Empty stand-ins for the modules that the generated top module of the
-// example instantiates but that ship with the device and the analyzer:
-// enough for a simulator to elaborate the design, nothing more.
-
-module XQ_JTAG(
-    input tms_pad_i, input tck_pad_i, input tdi_pad_i, output tdo_pad_o,
-    output tck_o, output test_logic_reset_o,
-    output run_test_idle_er1_o, output run_test_idle_er2_o,
-    output shift_dr_capture_dr_o, output update_dr_o, output pause_dr_o,
-    output enable_er1_o, output enable_er2_o, output tdi_o,
-    input tdo_er1_i, input tdo_er2_i
-);
-endmodule
-
-module MUX2(output O, input I0, input I1, input S0);
-    assign O = S0 ? I1 : I0;
-endmodule
-
-module xq_zarn_con_top(
-    input tck_i, input tdi_i, output tdo_o, input rst_i,
-    inout [9:0] control0, inout [9:0] control1,
-    input enable_i, input shift_dr_capture_dr_i, input update_dr_i, output tdo_select
-);
-endmodule
-
-module xq_zarn_top_0(
-    inout [9:0] control,
-    input [3:0] probe_in0, input [1:0] probe_in1,
-    output [3:0] probe_out0, output probe_out1,
-    input clk_i
-);
-endmodule
-
-module xq_zarn_top_1(
-    inout [9:0] control,
-    input [3:0] probe_in0,
-    output probe_out0
-);
-endmodule
+// Empty stand-ins for the logic analyzer's control core and core, which the
+// combined top module of the example instantiates but which ship with the
+// analyzer: enough for a simulator to elaborate the design, nothing more.
 
 module xq_con_top(
     input tck_i, input tdi_i, output tdo_o, input rst_i,

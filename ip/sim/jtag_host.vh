@@ -1,6 +1,6 @@
-// A JTAG host as tasks on four pads: it drives TCK, TMS and TDI, samples TDO
-// before each rising edge (the port changes it on the falling one), and knows
-// nothing of what lies behind the port.
+// A JTAG host as tasks on four pads, for test benches: it drives TCK, TMS and
+// TDI, samples TDO before each rising edge (the port changes it on the falling
+// one), and knows nothing of what lies behind the port (docs/debug-protocol.md).
 reg tck = 1'b0;
 reg tms = 1'b1;
 reg tdi = 1'b0;
