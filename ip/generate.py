@@ -125,7 +125,10 @@ def body():
 
 
 write(os.path.join(zarn, "XQ_ZARN_CON", "xq_zarn_con_top.v"), control_core())
-write(os.path.join(zarn, "XQ_ZARN_CON", "xq_zarn_con_top_138.v"), control_core())
+# The devices of the other variant take the same open control core.
+write(os.path.join(zarn, "XQ_ZARN_CON", "xq_zarn_con_top_138.v"),
+      ["// xq_zarn_con_top, as the devices that list this variant take it (written by ip/generate.py).",
+       "`include \"XQ_ZARN_CON/xq_zarn_con_top.v\""])
 write(os.path.join(zarn, "xq_zarn_wrapper_ports.vh"), ports())
 write(os.path.join(zarn, "xq_zarn_wrapper_body.vh"), body())
 for n in range(CORES):
