@@ -12,7 +12,11 @@ module tb_example;
     wire [3:0] load_value;
     wire cnt_clear, uart_enable;
     reg clk = 1'b0;
+    // The user clock's half period in ns (+clk_half=N; TCK's is 50): faster
+    // than TCK by default, slower with N above 50. A crossing takes some
+    // five user cycles; "settle" gives it ten.
     integer clk_half = 7;
+    integer settle;
     reg clk_running = 1'b1;
     always begin
         #clk_half;
@@ -41,6 +45,9 @@ module tb_example;
     endfunction
 
     initial begin
+        if ($value$plusargs("clk_half=%d", clk_half))
+            $display("user clock half period %0d ns", clk_half);
+        settle = 20 * clk_half + 500;
         #1;
         check("initial load_value", load_value, 4'hA);
         check("initial cnt_clear", cnt_clear, 0);
@@ -64,6 +71,7 @@ module tb_example;
         // A coherent read is two: the second answers the snapshot the first asked for.
         zarn_scan(READ_INPUTS, 0, 16, 0);
         check("core 0 power-up snapshot", zarn_out[15:0], {2'b10, 4'h5, status(0, 1, 1, 0, 0)});
+        #settle;
         cnt = 4'h9;
         overflow = 1'b1;
         zarn_scan(READ_INPUTS, 0, 16, 0);
@@ -72,7 +80,7 @@ module tb_example;
         check("core 0 snapshot", zarn_out[15:0], {2'b11, 4'h9, status(0, 1, 1, 0, 0)});
 
         zarn_scan(WRITE, 0, 15, {5'b1_0011, KEY0});
-        #500;
+        #settle;
         check("load_value written", load_value, 4'h3);
         check("cnt_clear written", cnt_clear, 1);
         zarn_scan(READ_OUTPUTS, 0, 15, 0);
@@ -85,7 +93,7 @@ module tb_example;
         zarn_scan(WRITE, 5, 15, {5'b0_1100, KEY0});
         check("no core at 5", zarn_out[14:0], 0);
         jtag_scan(1'b0, 39, {5'b0_1100, KEY0, 6'd0, 2'd2, 16'h5A3D}, jtag_out);
-        #500;
+        #settle;
         check("load_value after refusals", load_value, 4'h3);
         check("uart_enable after refusals", uart_enable, 1);
         zarn_scan(STATUS, 0, 10, 0);
@@ -109,7 +117,7 @@ module tb_example;
         // The user clock stopped: the write crosses no further and says so,
         // the next is refused, and the snapshot is not fresh.
         clk_running = 1'b0;
-        #100;
+        #(4 * clk_half + 100);
         zarn_scan(WRITE, 0, 15, {5'b0_0111, KEY0});
         zarn_scan(WRITE, 0, 15, {5'b0_0001, KEY0});
         zarn_scan(READ_INPUTS, 0, 16, 0);
@@ -117,7 +125,7 @@ module tb_example;
         check("stopped clock", zarn_out[9:0], status(0, 1, 0, 1, 1));
         check("load_value with the clock stopped", load_value, 4'h3);
         clk_running = 1'b1;
-        #500;
+        #settle;
         check("load_value once the clock runs", load_value, 4'h7);
         zarn_scan(STATUS, 0, 10, 0);
         check("clock running again", zarn_out[9:0], status(0, 1, 1, 0, 0));
