@@ -102,6 +102,9 @@ private Q_SLOTS:
         QCOMPARE(result.err.trimmed().section(QLatin1Char('\n'), -1), field("err").replace(QLatin1String("@ip"), ip));
         QCOMPARE(QString::number(result.exitCode), field("exitCode"));
         QCOMPARE(QFileInfo::exists(dir.filePath("out/xq_zarn_top.v")), result.exitCode == 0);
+        // zarn lint says the same of it.
+        if (!config.contains(QLatin1String("--no-lint")))
+            QCOMPARE(QString::number(zarn(QStringList{"lint", "--ip-root", ip} + config).exitCode), field("exitCode"));
     }
 
     void ipRootByDefault()

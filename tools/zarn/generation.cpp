@@ -257,7 +257,8 @@ int Generation::run(OutputDirectory &output, const Inputs &inputs, const MoreLin
         const QString stale = OpenIp::staleness(inputs.ipRoot);
         if (!stale.isEmpty())
             return Console::fail(stale);
-        const QList<ZARN::LintFinding> findings = OpenIp::findings(cores);
+        QList<ZARN::LintFinding> findings = OpenIp::findings(cores);
+        ZARN::placeLintFindings(arg.configFile, &findings);
         if (!findings.isEmpty()) {
             for (const QString &line : LintReport::lines(inputs.config, inputs.analyzerGiven, findings))
                 Console::error(line);

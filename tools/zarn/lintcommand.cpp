@@ -4,6 +4,7 @@
 #include "design/netlist.h"
 #include "design/yosys.h"
 #include "lintreport.h"
+#include "openip.h"
 
 #include <zarn/zarn.h>
 
@@ -54,7 +55,10 @@ int runLint(const QStringList &arguments)
     const QCommandLineOption werrorOption(QStringLiteral("werror"), QStringLiteral("Exit with 1 on warnings too."));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print the findings as JSON."));
     const QCommandLineOption synthOption(QStringLiteral("synth"), QStringLiteral("With --design: warn of probed nets that Yosys's generic synthesis removes or renames."));
-    parser.addOptions({analyzerOption, werrorOption, jsonOption, synthOption});
+    const QCommandLineOption ipRootOption(QStringLiteral("ip-root"),
+                                          QStringLiteral("Where it holds the open cores that zarn ip wrote: also report, as errors, what they cannot serve."),
+                                          QStringLiteral("DIR"));
+    parser.addOptions({analyzerOption, werrorOption, jsonOption, synthOption, ipRootOption});
     Design::addSourceOptions(parser);
     int exitCode = Console::Success;
     if (!Console::parse(parser, arguments,
@@ -84,6 +88,18 @@ int runLint(const QStringList &arguments)
     QString error;
     if (!lintAll(path, analyzer, withDesign ? &sources : nullptr, parser.isSet(synthOption), &findings, &error))
         return Console::fail(error);
+    const QString ipRoot = parser.value(ipRootOption);
+    if (!ipRoot.isEmpty() && OpenIp::isOpenIpRoot(ipRoot)) {
+        const QString stale = OpenIp::staleness(ipRoot);
+        if (!stale.isEmpty())
+            return Console::fail(stale);
+        bool ok = false;
+        const QList<ZARN::ZarnCore *> cores = ZARN::readZARNConfigFromXml(path, &ok);
+        QList<ZARN::LintFinding> openIp = OpenIp::findings(cores);
+        qDeleteAll(cores);
+        ZARN::placeLintFindings(path, &openIp);
+        findings += openIp;
+    }
     if (parser.isSet(jsonOption))
         QTextStream(stdout) << LintReport::json(path, analyzer, findings);
     else
