@@ -19,22 +19,24 @@ def write(path, lines):
         f.write("\n".join(lines) + "\n")
 
 
+def ifdef(macro, then, otherwise=()):
+    """Lines that hold @then where @macro is defined, else @otherwise."""
+    return [f"`ifdef {macro}", *then] + (["`else", *otherwise] if otherwise else []) + ["`endif"]
+
+
 def control_core():
     out = ["// xq_zarn_con_top: the control core of the open IP root (written by ip/generate.py).",
            "`include \"zarn_control/xq_zarn_con_top_define.v\"",
            "`include \"xq_zarn_hub.vh\"",
            "module xq_zarn_con_top(tck_i, tdi_i, tdo_o, rst_i,"]
     for i in range(CORES):
-        out += [f"`ifdef DEF_ZARN_{i}_EN", f"    control{i},", "`endif"]
+        out += ifdef(f"DEF_ZARN_{i}_EN", [f"    control{i},"])
     out += ["    enable_i, shift_dr_capture_dr_i, update_dr_i, tdo_select);",
             "`include \"zarn_control/xq_zarn_con_parameter.v\"",
             "input tck_i;", "input tdi_i;", "output tdo_o;", "input rst_i;",
             "input enable_i;", "input shift_dr_capture_dr_i;", "input update_dr_i;", "output tdo_select;",
-            "`ifdef ZARN_DESIGN_IDENTITY",
-            "localparam [31:0] IDENTITY = `ZARN_DESIGN_IDENTITY;",
-            "`else",
-            "localparam [31:0] IDENTITY = 32'd0;",
-            "`endif",
+            *ifdef("ZARN_DESIGN_IDENTITY", ["localparam [31:0] IDENTITY = `ZARN_DESIGN_IDENTITY;"],
+                   ["localparam [31:0] IDENTITY = 32'd0;"]),
             "wire [9*NUMBER_ZARNS-1:0] to_cores;",
             "wire [NUMBER_ZARNS-1:0] from_cores;",
             "xq_zarn_hub #(.CORES(NUMBER_ZARNS), .IDENTITY(IDENTITY)) hub(",
@@ -42,9 +44,9 @@ def control_core():
             "    .enable(enable_i), .shift_dr_capture_dr(shift_dr_capture_dr_i), .update_dr(update_dr_i),",
             "    .tdo_select(tdo_select), .to_cores(to_cores), .from_cores(from_cores));"]
     for i in range(CORES):
-        out += [f"`ifdef DEF_ZARN_{i}_EN", f"inout [9:0] control{i};",
-                f"assign control{i}[8:0] = to_cores[{9 * i + 8}:{9 * i}];",
-                f"assign from_cores[{i}] = control{i}[9];", "`endif"]
+        out += ifdef(f"DEF_ZARN_{i}_EN", [f"inout [9:0] control{i};",
+                                           f"assign control{i}[8:0] = to_cores[{9 * i + 8}:{9 * i}];",
+                                           f"assign from_cores[{i}] = control{i}[9];"])
     out += ["endmodule"]
     return out
 
@@ -56,8 +58,8 @@ def wrapper(n):
            f"`define ZW_POSITION {n}"]
     for kind in ("IN", "OUT"):
         for k in range(PROBES):
-            out += [f"`ifdef ZARN{n}_DEF_PROBE_{kind}{k}", f"`define ZW_{kind}{k}", "`endif"]
-    out += [f"`ifdef ZARN{n}_DEF_PROBE_OUT_SYNC", "`define ZW_SYNC", "`endif",
+            out += ifdef(f"ZARN{n}_DEF_PROBE_{kind}{k}", [f"`define ZW_{kind}{k}"])
+    out += [*ifdef(f"ZARN{n}_DEF_PROBE_OUT_SYNC", ["`define ZW_SYNC"]),
             f"module xq_zarn_top_{n}(",
             "`include \"xq_zarn_wrapper_ports.vh\"",
             ");",
@@ -71,25 +73,23 @@ def ports():
     out = ["// The port list of a core wrapper, from the ZW_ macros its file defined.", "    control"]
     for kind, name in (("IN", "probe_in"), ("OUT", "probe_out")):
         for k in range(PROBES):
-            out += [f"`ifdef ZW_{kind}{k}", f"    , {name}{k}", "`endif"]
-    out += ["`ifdef ZW_SYNC", "    , clk_i", "`endif"]
+            out += ifdef(f"ZW_{kind}{k}", [f"    , {name}{k}"])
+    out += ifdef("ZW_SYNC", ["    , clk_i"])
     return out
 
 
 def body():
     out = ["// The body of a core wrapper: the probes packed into the generic core's",
            "// buses, probe 0 in the low bits, and their initial values.",
-           "inout [9:0] control;",
-           "localparam ZW_O_IN0 = 0;"]
-    for k in range(PROBES):
-        out += [f"`ifdef ZW_IN{k}", f"localparam ZW_W_IN{k} = PROBE_IN{k}_WIDTH;", f"input [ZW_W_IN{k}-1:0] probe_in{k};",
-                "`else", f"localparam ZW_W_IN{k} = 0;", "`endif",
-                f"localparam ZW_O_IN{k + 1} = ZW_O_IN{k} + ZW_W_IN{k};"]
-    out += ["localparam ZW_O_OUT0 = 0;"]
-    for k in range(PROBES):
-        out += [f"`ifdef ZW_OUT{k}", f"localparam ZW_W_OUT{k} = PROBE_OUT{k}_WIDTH;", f"output [ZW_W_OUT{k}-1:0] probe_out{k};",
-                "`else", f"localparam ZW_W_OUT{k} = 0;", "`endif",
-                f"localparam ZW_O_OUT{k + 1} = ZW_O_OUT{k} + ZW_W_OUT{k};"]
+           "inout [9:0] control;"]
+    # Each probe's width (0 where absent) and its offset in the bus.
+    for kind, direction, name in (("IN", "input", "probe_in"), ("OUT", "output", "probe_out")):
+        out += [f"localparam ZW_O_{kind}0 = 0;"]
+        for k in range(PROBES):
+            out += ifdef(f"ZW_{kind}{k}", [f"localparam ZW_W_{kind}{k} = PROBE_{kind}{k}_WIDTH;",
+                                           f"{direction} [ZW_W_{kind}{k}-1:0] {name}{k};"],
+                         [f"localparam ZW_W_{kind}{k} = 0;"])
+            out += [f"localparam ZW_O_{kind}{k + 1} = ZW_O_{kind}{k} + ZW_W_{kind}{k};"]
     out += [f"localparam ZW_IN_WIDTH = ZW_O_IN{PROBES};",
             f"localparam ZW_OUT_WIDTH = ZW_O_OUT{PROBES};",
             "localparam ZW_IN_BITS = ZW_IN_WIDTH > 0 ? ZW_IN_WIDTH : 1;",
@@ -102,16 +102,15 @@ def body():
             "    end",
             "endgenerate"]
     for k in range(PROBES):
-        out += [f"`ifdef ZW_IN{k}", f"assign zw_in[ZW_O_IN{k} +: ZW_W_IN{k}] = probe_in{k};", "`endif"]
+        out += ifdef(f"ZW_IN{k}", [f"assign zw_in[ZW_O_IN{k} +: ZW_W_IN{k}] = probe_in{k};"])
     out += ["localparam [ZW_OUT_BITS-1:0] ZW_I_OUT0 = 0;"]
     for k in range(PROBES):
-        out += [f"`ifdef ZW_OUT{k}",
-                f"localparam [ZW_OUT_BITS-1:0] ZW_E_OUT{k} = PROBE_OUT{k}_INIT;",
-                f"localparam [ZW_OUT_BITS-1:0] ZW_I_OUT{k + 1} = ZW_I_OUT{k} | (ZW_E_OUT{k} << ZW_O_OUT{k});",
-                f"assign probe_out{k} = zw_out[ZW_O_OUT{k} +: ZW_W_OUT{k}];",
-                "`else", f"localparam [ZW_OUT_BITS-1:0] ZW_I_OUT{k + 1} = ZW_I_OUT{k};", "`endif"]
-    out += ["`ifdef ZW_SYNC", "input clk_i;", "localparam ZW_SYNC_ON = 1;", "wire zw_clk = clk_i;",
-            "`else", "localparam ZW_SYNC_ON = 0;", "wire zw_clk = 1'b0;", "`endif",
+        out += ifdef(f"ZW_OUT{k}", [f"localparam [ZW_OUT_BITS-1:0] ZW_E_OUT{k} = PROBE_OUT{k}_INIT;",
+                                    f"localparam [ZW_OUT_BITS-1:0] ZW_I_OUT{k + 1} = ZW_I_OUT{k} | (ZW_E_OUT{k} << ZW_O_OUT{k});",
+                                    f"assign probe_out{k} = zw_out[ZW_O_OUT{k} +: ZW_W_OUT{k}];"],
+                     [f"localparam [ZW_OUT_BITS-1:0] ZW_I_OUT{k + 1} = ZW_I_OUT{k};"])
+    out += [*ifdef("ZW_SYNC", ["input clk_i;", "localparam ZW_SYNC_ON = 1;", "wire zw_clk = clk_i;"],
+                   ["localparam ZW_SYNC_ON = 0;", "wire zw_clk = 1'b0;"]),
             "xq_zarn_core #(",
             "    .POSITION(`ZW_POSITION), .IN_WIDTH(ZW_IN_WIDTH), .OUT_WIDTH(ZW_OUT_WIDTH),",
             f"    .OUT_INIT(ZW_I_OUT{PROBES}), .SYNC(ZW_SYNC_ON)",
@@ -119,8 +118,8 @@ def body():
             "`undef ZW_POSITION"]
     for kind in ("IN", "OUT"):
         for k in range(PROBES):
-            out += [f"`ifdef ZW_{kind}{k}", f"`undef ZW_{kind}{k}", "`endif"]
-    out += ["`ifdef ZW_SYNC", "`undef ZW_SYNC", "`endif"]
+            out += ifdef(f"ZW_{kind}{k}", [f"`undef ZW_{kind}{k}"])
+    out += ifdef("ZW_SYNC", ["`undef ZW_SYNC"])
     return out
 
 

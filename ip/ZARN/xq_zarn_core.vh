@@ -40,11 +40,11 @@ module xq_zarn_core #(
     wire start = control[4];
     wire shift = control[5];
     wire update = control[6];
-    wire [1:0] operation = control[8:7];
+    // The control core holds the operation on the bus for the whole scan.
+    wire [1:0] op = control[8:7];
 
     reg [WIDTH-1:0] scan = {WIDTH{1'b0}};
     reg [20:0] count = 21'd0;
-    reg [1:0] op = STATUS;
     reg refused = 1'b0;
     wire fresh;
     wire busy;
@@ -62,9 +62,8 @@ module xq_zarn_core #(
 
     always @(posedge tck) begin
         if (start) begin
-            op <= operation;
             count <= 21'd0;
-            case (operation)
+            case (op)
                 // Narrower values fill the register from the bottom.
                 STATUS:      scan <= status;
                 READ_INPUTS: scan <= {snapshot, status};

@@ -201,6 +201,45 @@ int checkIpRoot(const QStringList &fileList, const QString &outputDir, const Gen
     return Console::Success;
 }
 
+// The open cores serve less than any configuration: refused even without
+// lint, as the design would not elaborate or not work.
+int checkOpenIp(const Generation::Inputs &inputs, const QString &configCopy, const QList<ZARN::ZarnCore *> &cores)
+{
+    QList<ZARN::LintFinding> findings;
+    const QString stale = OpenIp::check(inputs.ipRoot, configCopy, cores, &findings);
+    if (!stale.isEmpty())
+        return Console::fail(stale);
+    if (findings.isEmpty())
+        return Console::Success;
+    for (const QString &line : LintReport::lines(inputs.config, inputs.analyzerGiven, findings))
+        Console::error(line);
+    Console::error(QStringLiteral("zarn: nothing generated; the open cores of %1 cannot serve this configuration").arg(inputs.ipRoot));
+    return Console::Finding;
+}
+
+// The library's arguments for a run into @p output, with the inputs copied
+// in beside it; the error, or empty.
+QString stageInputs(const OutputDirectory &output, const Generation::Inputs &inputs, ZARN::ZarnArg *arg)
+{
+    arg->configFile = output.inputDirectory() + QLatin1String("/configuration.xml");
+    arg->deviceKey = inputs.device;
+    arg->deviceSubKey = inputs.package;
+    arg->outputDir = output.stagingDirectory();
+    if (!inputs.subdirectory.isEmpty()) {
+        arg->outputDir += QLatin1Char('/') + inputs.subdirectory;
+        if (!QDir().mkpath(arg->outputDir))
+            return QStringLiteral("%1: cannot create it").arg(output.published(arg->outputDir));
+    }
+    arg->ipRootDir = inputs.ipRoot;
+    if (!inputs.ipRootGiven)
+        Console::error(QStringLiteral("zarn: note: no --ip-root given; the IP root is the current directory, %1").arg(inputs.ipRoot));
+    const QString error = copyInput(inputs.config, arg->configFile);
+    if (!error.isEmpty() || inputs.analyzer.isEmpty())
+        return error;
+    arg->analyzerConfigFile = output.inputDirectory() + QLatin1String("/analyzer.xml");
+    return copyInput(inputs.analyzer, arg->analyzerConfigFile);
+}
+
 } // namespace
 
 Generation::~Generation()
@@ -210,25 +249,8 @@ Generation::~Generation()
 
 int Generation::run(OutputDirectory &output, const Inputs &inputs, const MoreLint &moreLint)
 {
-    int exitCode = Console::Success;
     ZARN::ZarnArg arg;
-    arg.configFile = output.inputDirectory() + QLatin1String("/configuration.xml");
-    arg.deviceKey = inputs.device;
-    arg.deviceSubKey = inputs.package;
-    arg.outputDir = output.stagingDirectory();
-    if (!inputs.subdirectory.isEmpty()) {
-        arg.outputDir += QLatin1Char('/') + inputs.subdirectory;
-        if (!QDir().mkpath(arg.outputDir))
-            return Console::fail(QStringLiteral("%1: cannot create it").arg(output.published(arg.outputDir)));
-    }
-    arg.ipRootDir = inputs.ipRoot;
-    if (!inputs.ipRootGiven)
-        Console::error(QStringLiteral("zarn: note: no --ip-root given; the IP root is the current directory, %1").arg(inputs.ipRoot));
-    QString error = copyInput(inputs.config, arg.configFile);
-    if (error.isEmpty() && !inputs.analyzer.isEmpty()) {
-        arg.analyzerConfigFile = output.inputDirectory() + QLatin1String("/analyzer.xml");
-        error = copyInput(inputs.analyzer, arg.analyzerConfigFile);
-    }
+    QString error = stageInputs(output, inputs, &arg);
     if (!error.isEmpty())
         return Console::fail(error);
     configCopy = arg.configFile;
@@ -250,28 +272,11 @@ int Generation::run(OutputDirectory &output, const Inputs &inputs, const MoreLin
         return Console::fail(QStringLiteral("%1: %2").arg(inputs.config, error));
     if (cores.isEmpty())
         return Console::fail(QStringLiteral("%1: the configuration holds no core; nothing to generate").arg(inputs.config));
-
-    // The open cores serve less than any configuration: refused even
-    // without lint, as the design would not elaborate or not work.
-    if (OpenIp::isOpenIpRoot(inputs.ipRoot)) {
-        const QString stale = OpenIp::staleness(inputs.ipRoot);
-        if (!stale.isEmpty())
-            return Console::fail(stale);
-        QList<ZARN::LintFinding> findings = OpenIp::findings(cores);
-        ZARN::placeLintFindings(arg.configFile, &findings);
-        if (!findings.isEmpty()) {
-            for (const QString &line : LintReport::lines(inputs.config, inputs.analyzerGiven, findings))
-                Console::error(line);
-            Console::error(QStringLiteral("zarn: nothing generated; the open cores of %1 cannot serve this configuration").arg(inputs.ipRoot));
-            return Console::Finding;
-        }
-    }
-
-    if (inputs.lint) {
+    int exitCode = checkOpenIp(inputs, arg.configFile, cores);
+    if (exitCode == Console::Success && inputs.lint)
         exitCode = lintFirst(inputs, arg, cores, moreLint, moreLintError);
-        if (exitCode != Console::Success)
-            return exitCode;
-    }
+    if (exitCode != Console::Success)
+        return exitCode;
 
     ZARN::ZarnPrepare run;
     if (!run.prepare(arg))

@@ -88,16 +88,14 @@ int runLint(const QStringList &arguments)
     QString error;
     if (!lintAll(path, analyzer, withDesign ? &sources : nullptr, parser.isSet(synthOption), &findings, &error))
         return Console::fail(error);
-    const QString ipRoot = parser.value(ipRootOption);
-    if (!ipRoot.isEmpty() && OpenIp::isOpenIpRoot(ipRoot)) {
-        const QString stale = OpenIp::staleness(ipRoot);
-        if (!stale.isEmpty())
-            return Console::fail(stale);
+    if (parser.isSet(ipRootOption)) {
         bool ok = false;
         const QList<ZARN::ZarnCore *> cores = ZARN::readZARNConfigFromXml(path, &ok);
-        QList<ZARN::LintFinding> openIp = OpenIp::findings(cores);
+        QList<ZARN::LintFinding> openIp;
+        const QString stale = OpenIp::check(parser.value(ipRootOption), path, cores, &openIp);
         qDeleteAll(cores);
-        ZARN::placeLintFindings(path, &openIp);
+        if (!stale.isEmpty())
+            return Console::fail(stale);
         findings += openIp;
     }
     if (parser.isSet(jsonOption))

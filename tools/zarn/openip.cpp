@@ -64,6 +64,19 @@ QString OpenIp::staleness(const QString &ipRoot)
     return QString();
 }
 
+QString OpenIp::check(const QString &ipRoot, const QString &configFile, const QList<ZARN::ZarnCore *> &cores, QList<ZARN::LintFinding> *placedFindings)
+{
+    placedFindings->clear();
+    if (!isOpenIpRoot(ipRoot))
+        return QString();
+    const QString stale = staleness(ipRoot);
+    if (!stale.isEmpty())
+        return stale;
+    *placedFindings = findings(cores);
+    ZARN::placeLintFindings(configFile, placedFindings);
+    return QString();
+}
+
 QList<ZARN::LintFinding> OpenIp::findings(const QList<ZARN::ZarnCore *> &cores)
 {
     QList<ZARN::LintFinding> found;

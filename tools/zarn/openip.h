@@ -33,6 +33,12 @@ bool isOpenIpRoot(const QString &ipRoot);
 QString staleness(const QString &ipRoot);
 /** The errors of @p cores that the open cores cannot serve, without places in a file. */
 QList<ZARN::LintFinding> findings(const QList<ZARN::ZarnCore *> &cores);
+/**
+ * What a run against @p ipRoot must say of @p cores, read from @p configFile:
+ * nothing where the IP root holds no open cores; else their staleness (the
+ * result, which ends the run) or the findings, placed in the file.
+ */
+QString check(const QString &ipRoot, const QString &configFile, const QList<ZARN::ZarnCore *> &cores, QList<ZARN::LintFinding> *placedFindings);
 
 } // namespace OpenIp
 
