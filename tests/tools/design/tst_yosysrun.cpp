@@ -5,40 +5,33 @@
 #include "filesystemfaults.h"
 #include "testdata.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <csignal>
-#include <sys/stat.h>
 #include <utime.h>
 
 namespace {
 
-// A yosys that answers -V as 0.23 does, then runs @p body with $json the
-// netlist and $verilog the Verilog its script (the last argument) asks it to write.
-QString writeFakeYosys(const QString &dir, const QByteArray &body)
+// Puts in @p dir a stand-in yosys (design/yosysrun/yosys.sh) that then runs @p body.
+void writeFakeYosys(const QString &dir, const QByteArray &body)
 {
-    const QString path = writeFile(dir + QLatin1String("/yosys"),
-                                   "#!/bin/sh\n"
-                                   "if [ \"$1\" = -V ]; then echo 'Yosys 0.23 (stand-in)'; exit 0; fi\n"
-                                   "for argument; do script=$argument; done\n"
-                                   "json=$(sed -n 's/^write_json \"\\(.*\\)\"$/\\1/p' \"$script\")\n"
-                                   "verilog=$(sed -n 's/^write_verilog \"\\(.*\\)\"$/\\1/p' \"$script\")\n"
-                                   + body + "\n");
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
+    QFile::setPermissions(writeFile(dir + QLatin1String("/yosys"), fileBytes(testData(QStringLiteral("design/yosysrun/yosys.sh"))) + body + '\n'),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-QProcessEnvironment environmentWith(const QString &path, const QString &temporary)
+// Starts @p zarn on @p arguments with the yosys in @p bin, if any, first on
+// PATH, @p temporary as TMPDIR and, if given, its elaboration cache in @p cache.
+void start(QProcess &zarn, const QStringList &arguments, const QString &bin, const QString &temporary, const QString &cache = QString())
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    if (!path.isEmpty())
-        environment.insert(QStringLiteral("PATH"), path + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
+    if (!bin.isEmpty())
+        environment.insert(QStringLiteral("PATH"), bin + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
     environment.insert(QStringLiteral("TMPDIR"), temporary);
-    return environment;
+    if (!cache.isEmpty())
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
+    zarn.setProcessEnvironment(environment);
+    zarn.start(QStringLiteral(ZARN_TOOL), arguments);
 }
 
 QStringList netsOf(const QString &design)
@@ -51,15 +44,11 @@ QStringList workDirectories(const QString &temporary)
     return QDir(temporary).entryList({QStringLiteral("zarn-*")}, QDir::Dirs | QDir::Hidden);
 }
 
-bool gone(qint64 pid)
+// Makes @p path look as old as what a dead run left behind.
+bool age(const QString &path)
 {
-    // Reparented to init, a killed child is reaped soon after.
-    for (int i = 0; i < 50; ++i) {
-        if (::kill(pid_t(pid), 0) != 0)
-            return true;
-        QTest::qWait(100);
-    }
-    return false;
+    const struct utimbuf old = {946684800, 946684800}; // 2000-01-01
+    return ::utime(QFile::encodeName(path).constData(), &old) == 0;
 }
 
 } // namespace
@@ -90,14 +79,12 @@ private Q_SLOTS:
             return text.replace(QLatin1String("@design"), m_design).replace(QLatin1String("@data"), testData(QStringLiteral("design/yosysrun")))
                 .replace(QLatin1String("@out"), out).replace(QLatin1String("@ip"), ip).replace(QLatin1String("@tmp"), temporary);
         };
-        QTemporaryDir bin;
-        writeFakeYosys(bin.path(), filled(field("body")).toUtf8());
+        writeFakeYosys(m_bin.path(), filled(field("body")).toUtf8());
         QStringList arguments = field("arguments").split(QLatin1Char(' '));
         for (QString &argument : arguments)
             argument = filled(argument);
         QProcess zarn;
-        zarn.setProcessEnvironment(environmentWith(bin.path(), temporary));
-        zarn.start(QStringLiteral(ZARN_TOOL), arguments);
+        start(zarn, arguments, m_bin.path(), temporary);
         QVERIFY(zarn.waitForFinished(60000));
         QCOMPARE(QString::fromUtf8(zarn.readAllStandardError()), QStringLiteral("zarn: %1\n").arg(filled(field("message"))));
         QCOMPARE(zarn.exitStatus(), QProcess::NormalExit);
@@ -113,53 +100,44 @@ private Q_SLOTS:
         QTest::newRow("SIGINT") << int(SIGINT);
         QTest::newRow("SIGTERM") << int(SIGTERM);
         QTest::newRow("SIGKILL") << int(SIGKILL);
+        QTest::newRow("none while another run sweeps, then SIGTERM") << 0;
     }
 
     void interrupted()
     {
         // Yosys dies with zarn however zarn dies; SIGINT and SIGTERM also
         // remove the working directory, and the next run sweeps away what
-        // SIGKILL left once its lock is free and old.
+        // SIGKILL left once its lock is free and old.  A run that sweeps
+        // leaves a live run's directory, however old its lock, and a user's
+        // directory that only looks like one of ours.
         QFETCH(int, signal);
         QTemporaryDir temporary;
         QProcess zarn;
-        qint64 yosys = 0;
-        QVERIFY(startHanging(&zarn, temporary.path(), &yosys));
-        QCOMPARE(workDirectories(temporary.path()).size(), 1);
-        ::kill(pid_t(zarn.processId()), signal);
-        QVERIFY(zarn.waitForFinished(20000));
-        QCOMPARE(zarn.exitStatus(), QProcess::CrashExit);
-        QVERIFY2(gone(yosys), "Yosys outlived zarn");
-        const QStringList left = workDirectories(temporary.path());
-        QCOMPARE(left.size(), signal == SIGKILL ? 1 : 0);
-        if (signal == SIGKILL) {
-            QVERIFY(ageLock(temporary.filePath(left.first())));
-            QCOMPARE(sweepingRun(temporary.path()), 2);
-            QCOMPARE(workDirectories(temporary.path()), QStringList());
-        }
-    }
-
-    void liveRunsKeepTheirDirectory()
-    {
-        // A run that sweeps leaves a live run's directory, however old its lock.
-        QTemporaryDir temporary;
-        QProcess live;
-        qint64 yosys = 0;
-        QVERIFY(startHanging(&live, temporary.path(), &yosys));
+        const qint64 yosys = startHanging(zarn, temporary.path());
+        QVERIFY(yosys > 0);
         const QStringList running = workDirectories(temporary.path());
         QCOMPARE(running.size(), 1);
-        QVERIFY(ageLock(temporary.filePath(running.first())));
-        // Nor does it take a user's directory that only looks like one of ours.
+        if (signal != 0) {
+            ::kill(pid_t(zarn.processId()), signal);
+            QVERIFY(zarn.waitForFinished(20000));
+            QCOMPARE(zarn.exitStatus(), QProcess::CrashExit);
+            // Reparented to init, a killed child is reaped soon after.
+            QVERIFY2(QTest::qWaitFor([yosys] { return ::kill(pid_t(yosys), 0) != 0; }, 5000), "Yosys outlived zarn");
+        }
+        const bool left = signal == SIGKILL || signal == 0;
+        QCOMPARE(workDirectories(temporary.path()), left ? running : QStringList());
+        QVERIFY(!left || age(temporary.filePath(running.first() + QLatin1String("/.zarn-lock"))));
         const QString mine = writeFile(temporary.filePath(QStringLiteral("zarn-abcdef/notes.txt")), "mine");
-        const struct utimbuf old = {946684800, 946684800};
-        QCOMPARE(::utime(QFile::encodeName(temporary.filePath(QStringLiteral("zarn-abcdef"))).constData(), &old), 0);
-        sweepingRun(temporary.path());
+        QVERIFY(age(temporary.filePath(QStringLiteral("zarn-abcdef"))));
+        QCOMPARE(sweepingRun(temporary.path()), 2);
         QCOMPARE(fileBytes(mine), QByteArray("mine"));
-        QDir(temporary.filePath(QStringLiteral("zarn-abcdef"))).removeRecursively();
-        QCOMPARE(workDirectories(temporary.path()), running);
-        live.terminate();
-        QVERIFY(live.waitForFinished(20000));
-        QCOMPARE(workDirectories(temporary.path()), QStringList());
+        QVERIFY(QDir(temporary.filePath(QStringLiteral("zarn-abcdef"))).removeRecursively());
+        QCOMPARE(workDirectories(temporary.path()), signal == 0 ? running : QStringList());
+        if (signal == 0) {
+            zarn.terminate();
+            QVERIFY(zarn.waitForFinished(20000));
+            QCOMPARE(workDirectories(temporary.path()), QStringList());
+        }
     }
 
     void fullTemporaryDisk()
@@ -169,15 +147,9 @@ private Q_SLOTS:
         ZARN_REQUIRE_TMPFS(tmpfs);
         if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty())
             QSKIP("Yosys is needed");
-        QString design = QStringLiteral("module top(input clk, input [7:0] d, output [7:0] q);\n");
-        for (int i = 0; i < 200; ++i)
-            design += QStringLiteral("    reg [7:0] r%1; always @(posedge clk) r%1 <= %2;\n").arg(i).arg(i == 0 ? QStringLiteral("d") : QStringLiteral("r%1 ^ 8'd%1").arg(i - 1));
-        design += QStringLiteral("    assign q = r199;\nendmodule\n");
-        const QString source = writeFile(m_dir.filePath(QStringLiteral("big.v")), design.toUtf8());
         QVERIFY(tmpfs.leaveFree(16 * 1024));
         QProcess zarn;
-        zarn.setProcessEnvironment(environmentWith(QString(), tmpfs.path()));
-        zarn.start(QStringLiteral(ZARN_TOOL), netsOf(source));
+        start(zarn, netsOf(testData(QStringLiteral("design/yosysrun/big.v"))), QString(), tmpfs.path());
         QVERIFY(zarn.waitForFinished(120000));
         const QString error = QString::fromUtf8(zarn.readAllStandardError());
         QVERIFY2(error.startsWith(QLatin1String("zarn: Yosys")), qPrintable(error));
@@ -191,26 +163,23 @@ private Q_SLOTS:
         // The second command on an unchanged design runs no Yosys; a change
         // to a source or to a file it includes, a header that would be read
         // in its place, or --no-cache, does; an entry cut short is no answer.
-        if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty())
+        const QString yosys = QStandardPaths::findExecutable(QStringLiteral("yosys"));
+        if (yosys.isEmpty())
             QSKIP("Yosys is needed");
         QTemporaryDir dir;
         const QString runs = dir.filePath(QStringLiteral("runs"));
-        writeFakeYosys(dir.path(), "[ -n \"$json\" ] && echo run >> " + QFile::encodeName(runs) + "\nexec " + QFile::encodeName(QStandardPaths::findExecutable(QStringLiteral("yosys"))) + " \"$@\"");
+        writeFakeYosys(dir.path(), "[ -n \"$json\" ] && echo run >> " + QFile::encodeName(runs) + "\nexec " + QFile::encodeName(yosys) + " \"$@\"");
         const QString header = writeFile(dir.filePath(QStringLiteral("width.vh")), "`define W 4\n");
         const QString source = writeFile(dir.filePath(QStringLiteral("top.v")), "`include \"width.vh\"\nmodule top(input [`W-1:0] a, output [`W-1:0] y); assign y = a; endmodule\n");
-        QProcessEnvironment environment = environmentWith(dir.path(), dir.path());
-        environment.insert(QStringLiteral("XDG_CACHE_HOME"), dir.filePath(QStringLiteral("cache")));
         const QString work = dir.filePath(QStringLiteral("work"));
         QVERIFY(QDir().mkpath(work));
         // What a command answers, and how many times Yosys has run by then.
         const auto nets = [&](const QStringList &more = {}) {
             QProcess zarn;
-            zarn.setProcessEnvironment(environment);
             zarn.setWorkingDirectory(work);
-            zarn.start(QStringLiteral(ZARN_TOOL), netsOf(source) + more);
+            start(zarn, netsOf(source) + more, dir.path(), dir.path(), dir.filePath(QStringLiteral("cache")));
             zarn.waitForFinished(60000);
-            const QString answer = QString::fromUtf8(zarn.readAllStandardOutput() + zarn.readAllStandardError());
-            return std::make_pair(answer, int(fileBytes(runs).count('\n')));
+            return std::make_pair(QString::fromUtf8(zarn.readAllStandardOutput() + zarn.readAllStandardError()), int(fileBytes(runs).count('\n')));
         };
         const QString four = QStringLiteral("a[3:0]  4  driven\ny[3:0]  4  driven\n");
         QCOMPARE(nets(), std::make_pair(four, 1));
@@ -245,48 +214,28 @@ private Q_SLOTS:
         if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty())
             QSKIP("Yosys is needed");
         QTemporaryDir dir;
-        QProcessEnvironment environment = environmentWith(QString(), dir.path());
-        environment.insert(QStringLiteral("XDG_CACHE_HOME"), dir.filePath(QStringLiteral("cache")));
-        QList<QProcess *> runs;
-        for (int i = 0; i < 4; ++i) {
-            runs.append(new QProcess);
-            runs.last()->setProcessEnvironment(environment);
-            runs.last()->start(QStringLiteral(ZARN_TOOL), netsOf(m_design));
+        QProcess runs[4];
+        for (QProcess &run : runs)
+            start(run, netsOf(m_design), QString(), dir.path(), dir.filePath(QStringLiteral("cache")));
+        for (QProcess &run : runs) {
+            QVERIFY(run.waitForFinished(60000));
+            QCOMPARE(run.readAllStandardOutput(), QByteArray("a  1  driven\ny  1  driven\n"));
+            QCOMPARE(run.exitCode(), 0);
         }
-        for (QProcess *run : std::as_const(runs)) {
-            QVERIFY(run->waitForFinished(60000));
-            QCOMPARE(run->readAllStandardOutput(), QByteArray("a  1  driven\ny  1  driven\n"));
-            QCOMPARE(run->exitCode(), 0);
-        }
-        qDeleteAll(runs);
         const QDir cache(dir.filePath(QStringLiteral("cache/zarn/elaborations")));
         QCOMPARE(cache.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
         QCOMPARE(cache.entryList({QStringLiteral(".new-*")}, QDir::Dirs | QDir::Hidden).size(), 0);
     }
 
 private:
-    // Starts @p zarn on nets with a yosys that hangs once it runs, and waits for it: its pid in @p yosys.
-    bool startHanging(QProcess *zarn, const QString &temporary, qint64 *yosys)
+    // Starts @p zarn on nets with a yosys that hangs once it runs, and waits for that: its pid, or 0.
+    qint64 startHanging(QProcess &zarn, const QString &temporary)
     {
-        const QString pidFile = m_bin.filePath(QStringLiteral("pid"));
-        QFile::remove(pidFile);
-        writeFakeYosys(m_bin.path(), "echo $$ > " + QFile::encodeName(pidFile) + ".part; mv " + QFile::encodeName(pidFile) + ".part "
-                                         + QFile::encodeName(pidFile) + "; exec sleep 60");
-        zarn->setProcessEnvironment(environmentWith(m_bin.path(), temporary));
-        zarn->start(QStringLiteral(ZARN_TOOL), netsOf(m_design));
-        QElapsedTimer waited;
-        waited.start();
-        while (!QFile::exists(pidFile) && waited.elapsed() < 20000)
-            QTest::qWait(50);
-        *yosys = fileBytes(pidFile).trimmed().toLongLong();
-        return *yosys > 0;
-    }
-
-    // Makes the lock of the working directory @p dir look as old as a dead run's.
-    static bool ageLock(const QString &dir)
-    {
-        const struct utimbuf old = {946684800, 946684800}; // 2000-01-01
-        return ::utime(QFile::encodeName(dir + QLatin1String("/.zarn-lock")).constData(), &old) == 0;
+        const QString pid = m_bin.filePath(QStringLiteral("pid"));
+        QFile::remove(pid);
+        writeFakeYosys(m_bin.path(), "pid=" + QFile::encodeName(pid) + "; echo $$ > \"$pid.new\"; mv \"$pid.new\" \"$pid\"; exec sleep 60");
+        start(zarn, netsOf(m_design), m_bin.path(), temporary);
+        return QTest::qWaitFor([&] { return QFile::exists(pid); }, 20000) ? fileBytes(pid).trimmed().toLongLong() : 0;
     }
 
     // A run whose yosys fails at once, after its working directory has swept the others: its exit code.
@@ -295,8 +244,7 @@ private:
         QTemporaryDir bin;
         writeFakeYosys(bin.path(), "exit 1");
         QProcess next;
-        next.setProcessEnvironment(environmentWith(bin.path(), temporary));
-        next.start(QStringLiteral(ZARN_TOOL), netsOf(m_design));
+        start(next, netsOf(m_design), bin.path(), temporary);
         next.waitForFinished(60000);
         return next.exitCode();
     }
