@@ -27,6 +27,7 @@ def ifdef(macro, then, otherwise=()):
 def control_core():
     out = ["// xq_zarn_con_top: the control core of the open IP root (written by ip/generate.py).",
            "`include \"zarn_control/xq_zarn_con_top_define.v\"",
+           "`include \"zarn_control/xq_zarn_identity.vh\"",
            "`include \"xq_zarn_hub.vh\"",
            "module xq_zarn_con_top(tck_i, tdi_i, tdo_o, rst_i,"]
     for i in range(CORES):
@@ -35,8 +36,7 @@ def control_core():
             "`include \"zarn_control/xq_zarn_con_parameter.v\"",
             "input tck_i;", "input tdi_i;", "output tdo_o;", "input rst_i;",
             "input enable_i;", "input shift_dr_capture_dr_i;", "input update_dr_i;", "output tdo_select;",
-            *ifdef("ZARN_DESIGN_IDENTITY", ["localparam [31:0] IDENTITY = `ZARN_DESIGN_IDENTITY;"],
-                   ["localparam [31:0] IDENTITY = 32'd0;"]),
+            "localparam [31:0] IDENTITY = `ZARN_DESIGN_IDENTITY;",
             "wire [9*NUMBER_ZARNS-1:0] to_cores;",
             "wire [NUMBER_ZARNS-1:0] from_cores;",
             "xq_zarn_hub #(.CORES(NUMBER_ZARNS), .IDENTITY(IDENTITY)) hub(",

@@ -210,6 +210,17 @@ public:
      *         null where none.
      */
     const ProbeMapProbe *probe(int position, const QString &kind, int index) const;
+
+    /**
+     * The design's identity, which the open control core answers: the
+     * first 32 bits of configurationSha256, so that a host knows from the
+     * map alone which design it describes.
+     *
+     * @param ok set to whether the map holds a digest to take it from; may
+     *        be null.
+     * @return the identity; 0 without a digest.
+     */
+    quint32 designIdentity(bool *ok = nullptr) const;
 };
 
 /**

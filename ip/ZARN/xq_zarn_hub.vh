@@ -32,7 +32,9 @@ module xq_zarn_hub #(
     reg active = 1'b0;    // the header selected a core, or the identity
     reg [5:0] position = 6'd0;
     reg [1:0] operation = 2'd0;
-    reg [31:0] identity = 32'd0;
+    // The identity's bit on TDO: 32 of them, then zeros. A count rather
+    // than a copy of the identity costs 6 flip-flops instead of 32.
+    reg [5:0] identity_bit = 6'd0;
 
     wire capture = enable && shift_dr_capture_dr && !in_scan;
     wire shift = enable && shift_dr_capture_dr && in_scan;
@@ -61,10 +63,10 @@ module xq_zarn_hub #(
                 active <= selects_core || selects_identity;
                 position <= next_position;
                 operation <= next_header[17:16];
-                identity <= IDENTITY;
+                identity_bit <= 6'd0;
             end
-        end else if (position == IDENTITY_POSITION) begin
-            identity <= {1'b0, identity[31:1]};
+        end else if (position == IDENTITY_POSITION && !identity_bit[5]) begin
+            identity_bit <= identity_bit + 6'd1;
         end
     end
 
@@ -87,7 +89,7 @@ module xq_zarn_hub #(
     endgenerate
 
     wire core_tdo = position < CORES ? from_cores[position] : 1'b0;
-    assign tdo = !active ? count != 5'd24 && header[0] : position == IDENTITY_POSITION ? identity[0] : core_tdo;
+    assign tdo = !active ? count != 5'd24 && header[0] : position == IDENTITY_POSITION ? !identity_bit[5] && IDENTITY[identity_bit[4:0]] : core_tdo;
     // The analyzer's control core owns TDO but for our data phases.
     assign tdo_select = !(active && enable);
 endmodule

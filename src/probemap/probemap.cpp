@@ -61,6 +61,15 @@ ProbeMapCore ProbeMap::coreEntry(const ZarnCore *core, int position)
     return entry;
 }
 
+quint32 ProbeMap::designIdentity(bool *ok) const
+{
+    bool parsed = false;
+    const quint32 identity = configurationSha256.size() == 64 ? configurationSha256.left(8).toUInt(&parsed, 16) : 0;
+    if (ok)
+        *ok = parsed;
+    return parsed ? identity : 0;
+}
+
 ProbeMap ProbeMap::fromCores(const QList<ZarnCore *> &cores, const QString &configurationFile, const QString &analyzerFile)
 {
     ProbeMap map;

@@ -17,6 +17,7 @@ module tb_example;
     // five user cycles; "settle" gives it ten.
     integer clk_half = 7;
     integer settle;
+    reg [31:0] identity = 32'bx; // +identity=H, the map's
     reg clk_running = 1'b1;
     always begin
         #clk_half;
@@ -47,6 +48,8 @@ module tb_example;
     initial begin
         if ($value$plusargs("clk_half=%d", clk_half))
             $display("user clock half period %0d ns", clk_half);
+        if (!$value$plusargs("identity=%h", identity))
+            $display("FAIL no +identity");
         settle = 20 * clk_half + 500;
         #1;
         check("initial load_value", load_value, 4'hA);
@@ -65,6 +68,8 @@ module tb_example;
         zarn_scan(STATUS, 0, 10, 0);
         check("hub status", jtag_out[23:0], {6'd0, 6'd2, 4'd1, 8'hA5});
         check("core 0 status", zarn_out[9:0], status(0, 1, 1, 0, 0));
+        zarn_scan(STATUS, 63, 40, 0);
+        check("design identity, then zeros", zarn_out[39:0], {8'd0, identity});
         zarn_scan(READ_OUTPUTS, 0, 15, 0);
         check("core 0 initial outputs", zarn_out[14:0], {5'b0_1010, status(0, 1, 1, 0, 0)});
 

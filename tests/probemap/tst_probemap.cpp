@@ -205,6 +205,12 @@ private Q_SLOTS:
         qDeleteAll(cores);
         QCOMPARE(built.configurationSha256, QStringLiteral("47ac3d2d4cfd10497afdec9fe8f2c0eecc9c69c8c0bbcae7ecd0051395533f89"));
         QCOMPARE(built.analyzers.size(), 1);
+        // The identity the open control core answers: the digest's first 32 bits, or none.
+        bool ok = false;
+        QCOMPARE(built.designIdentity(&ok), 0x47ac3d2du);
+        QVERIFY(ok);
+        QCOMPARE(ProbeMap().designIdentity(&ok), 0u);
+        QVERIFY(!ok);
 
         // The map written from the cores and the one written from their entries are one.
         QCOMPARE(writeProbeMap(built, dir.filePath("entries.json")), QString());

@@ -34,16 +34,21 @@ QStringList entries(const QString &directory)
 
 // Makes each of @p entries (blank-separated) below @p dir in place of what
 // is there: "a->b" a link a to b, a name with a trailing "/" a directory,
-// any other a file of @p bytes.
+// "-a" nothing (a removed), any other a file of @p bytes.
 bool makeEntries(const QDir &dir, const QString &entries, const QByteArray &bytes)
 {
-    bool made = true;
     for (const QString &entry : entries.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QStringList link = entry.split(QLatin1String("->"));
-        QFile::remove(dir.filePath(link.first()));
-        made = made && (link.size() == 2 ? QFile::link(link.at(1), dir.filePath(link.first())) : entry.endsWith(QLatin1Char('/')) ? dir.mkpath(entry) : !writeFile(dir.filePath(entry), bytes).isEmpty());
+        const QString path = dir.filePath(entry.startsWith(QLatin1Char('-')) ? entry.mid(1) : link.first());
+        QFile::remove(path);
+        const bool made = entry.startsWith(QLatin1Char('-')) ? !QFile::exists(path)
+            : link.size() == 2                               ? QFile::link(link.at(1), path)
+            : entry.endsWith(QLatin1Char('/'))               ? dir.mkpath(entry)
+                                                             : !writeFile(path, bytes).isEmpty();
+        if (!made)
+            return false;
     }
-    return made;
+    return true;
 }
 
 } // namespace

@@ -293,6 +293,9 @@ int Generation::run(OutputDirectory &output, const Inputs &inputs, const MoreLin
 
     const QString map = arg.outputDir + QLatin1String("/zarn_probes.json");
     digests.join();
+    error = OpenIp::writeIdentity(arg.outputDir, header);
+    if (!error.isEmpty())
+        return Console::fail(output.published(error));
     error = ZARN::writeProbeMap(header, cores, map);
     if (!error.isEmpty())
         return Console::fail(output.published(map) + QLatin1String(": ") + error);

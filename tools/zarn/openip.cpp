@@ -1,11 +1,15 @@
 #include "openip.h"
 
+#include "filesystem.h"
+
 #include <zarn/probein.h>
+#include <zarn/probemap.h>
 #include <zarn/probeout.h>
 #include <zarn/zarncore.h>
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 
 namespace {
 
@@ -111,4 +115,21 @@ QList<ZARN::LintFinding> OpenIp::findings(const QList<ZARN::ZarnCore *> &cores)
         }
     }
     return found;
+}
+
+QString OpenIp::identityFile()
+{
+    return QStringLiteral("zarn_control/xq_zarn_identity.vh");
+}
+
+QString OpenIp::writeIdentity(const QString &outputDir, const ZARN::ProbeMap &map)
+{
+    const QByteArray identity = QByteArray::number(map.designIdentity(), 16).rightJustified(8, '0');
+    const QByteArray text = "// The design's identity, which the open control core answers at position 63:\n"
+                            "// the first 32 bits of the configuration's SHA-256 in zarn_probes.json.\n"
+                            "`define ZARN_DESIGN_IDENTITY 32'h" + identity + "\n";
+    QSaveFile file(QDir(outputDir).filePath(identityFile()));
+    if (file.open(QIODevice::WriteOnly) && FileSystem::writeAll(file, text) && file.commit())
+        return QString();
+    return file.fileName() + QLatin1String(": ") + file.errorString();
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 namespace ZARN {
+class ProbeMap;
 class ZarnCore;
 }
 
@@ -39,6 +40,15 @@ QList<ZARN::LintFinding> findings(const QList<ZARN::ZarnCore *> &cores);
  * result, which ends the run) or the findings, placed in the file.
  */
 QString check(const QString &ipRoot, const QString &configFile, const QList<ZARN::ZarnCore *> &cores, QList<ZARN::LintFinding> *placedFindings);
+
+/** Where a generation writes the design's identity, in its output directory. */
+QString identityFile();
+/**
+ * Writes the identity of the design that @p map describes to the
+ * identityFile() of @p outputDir, as the macro the open control core
+ * answers it from: empty, or why the file could not be written.
+ */
+QString writeIdentity(const QString &outputDir, const ZARN::ProbeMap &map);
 
 } // namespace OpenIp
 

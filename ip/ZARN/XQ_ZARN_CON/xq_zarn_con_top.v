@@ -1,5 +1,6 @@
 // xq_zarn_con_top: the control core of the open IP root (written by ip/generate.py).
 `include "zarn_control/xq_zarn_con_top_define.v"
+`include "zarn_control/xq_zarn_identity.vh"
 `include "xq_zarn_hub.vh"
 module xq_zarn_con_top(tck_i, tdi_i, tdo_o, rst_i,
 `ifdef DEF_ZARN_0_EN
@@ -201,11 +202,7 @@ input enable_i;
 input shift_dr_capture_dr_i;
 input update_dr_i;
 output tdo_select;
-`ifdef ZARN_DESIGN_IDENTITY
 localparam [31:0] IDENTITY = `ZARN_DESIGN_IDENTITY;
-`else
-localparam [31:0] IDENTITY = 32'd0;
-`endif
 wire [9*NUMBER_ZARNS-1:0] to_cores;
 wire [NUMBER_ZARNS-1:0] from_cores;
 xq_zarn_hub #(.CORES(NUMBER_ZARNS), .IDENTITY(IDENTITY)) hub(
