@@ -2,9 +2,11 @@
 // generation run and the probe map on seeded synthetic designs, each against
 // its floor, at a size N and at 4N, with the peak memory of each; and zarn's
 // commands that read a Verilog design through Yosys, against Yosys's own
-// elaboration.
+// elaboration; and the open cores' logic cells, flip-flops and Fmax on
+// iCE40, through Yosys and nextpnr.
 
 #include "designcosts.h"
+#include "ice40.h"
 #include "netsworker.h"
 #include "syntheticdesign.h"
 #include "syntheticverilog.h"
@@ -285,8 +287,8 @@ int main(int argc, char *argv[])
     });
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Measures read, write, generation and probe map of synthetic designs against their floors, and zarn nets and "
-                                                    "lint --design against Yosys."));
+    parser.setApplicationDescription(QStringLiteral("Measures read, write, generation and probe map of synthetic designs against their floors, zarn nets and "
+                                                    "lint --design against Yosys, and the open cores on iCE40."));
     parser.addHelpOption();
     const QCommandLineOption coresOption(QStringLiteral("cores"), QStringLiteral("Cores of size N (default 500)."), QStringLiteral("N"), QStringLiteral("500"));
     const QCommandLineOption probesOption(QStringLiteral("probes"), QStringLiteral("Probes per core (default 16)."), QStringLiteral("P"), QStringLiteral("16"));
@@ -302,7 +304,7 @@ int main(int argc, char *argv[])
                                         QStringLiteral("R"), QStringLiteral("5"));
     // nets runs Yosys a dozen times on a large design: minutes, so only on request.
     const QCommandLineOption testsOption(QStringLiteral("tests"),
-                                         QStringLiteral("Comma-separated tests of read, write, generate, map, nets, costs (default read,write,generate,map)."),
+                                         QStringLiteral("Comma-separated tests of read, write, generate, map, nets, costs, ice40 (default read,write,generate,map)."),
                                          QStringLiteral("LIST"), QStringLiteral("read,write,generate,map"));
     const QCommandLineOption designNetsOption(QStringLiteral("design-nets"), QStringLiteral("Public wires of the nets test's Verilog design (default 100000)."),
                                               QStringLiteral("N"), QStringLiteral("100000"));
@@ -310,7 +312,14 @@ int main(int argc, char *argv[])
                                              QStringLiteral("Output probes of the map test's one-core case, measured at N and 2N; 0 leaves it out "
                                                             "(default 80000)."),
                                              QStringLiteral("N"), QStringLiteral("80000"));
-    const QCommandLineOption zarnOption(QStringLiteral("zarn"), QStringLiteral("The zarn program the nets test runs (default: the one built beside zarn-bench)."),
+    const QCommandLineOption ice40BitsOption(QStringLiteral("ice40-bits"),
+                                             QStringLiteral("Designs of the ice40 test: control (the TAP and control core alone), N (a core of N input and N "
+                                                            "output bits) or I/O (default control,8,128,1024)."),
+                                             QStringLiteral("LIST"), QStringLiteral("control,8,128,1024"));
+    const QCommandLineOption ice40DevicesOption(QStringLiteral("ice40-devices"),
+                                                QStringLiteral("Devices the ice40 test places each design on, of hx1k and hx8k (default hx1k,hx8k)."),
+                                                QStringLiteral("LIST"), QStringLiteral("hx1k,hx8k"));
+    const QCommandLineOption zarnOption(QStringLiteral("zarn"), QStringLiteral("The zarn program the nets, costs and ice40 tests run (default: the one built beside zarn-bench)."),
                                         QStringLiteral("PATH"));
     const QCommandLineOption noScalingOption(QStringLiteral("no-scaling"), QStringLiteral("Measure size N only, not 4N."));
     const QCommandLineOption clockOption(QStringLiteral("clock"),
@@ -325,8 +334,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption scratchOption(QStringLiteral("scratch"), QStringLiteral("(internal)"), QStringLiteral("DIR"));
     const QCommandLineOption nameOption(QStringLiteral("name"), QStringLiteral("(internal)"), QStringLiteral("NAME"));
     parser.addOptions({coresOption, probesOption, netsOption, busOption, escapedOption, analyzerCoresOption, seedOption, runsOption, testsOption,
-                       designNetsOption, mapProbesOption, zarnOption, noScalingOption, clockOption, keepOption, csvOption, workerOption, configOption,
-                       analyzerOption, scratchOption, nameOption});
+                       designNetsOption, mapProbesOption, ice40BitsOption, ice40DevicesOption, zarnOption, noScalingOption, clockOption, keepOption,
+                       csvOption, workerOption, configOption, analyzerOption, scratchOption, nameOption});
     parser.process(app);
     const QString zarn = parser.isSet(zarnOption) ? parser.value(zarnOption)
                                                   : QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1String("/../tools/zarn/zarn"));
@@ -360,6 +369,20 @@ int main(int argc, char *argv[])
     verilogSize.nets = qMax(1, parser.value(designNetsOption).toInt());
     verilogSize.seed = base.seed;
     const int mapProbes = qMax(0, parser.value(mapProbesOption).toInt());
+    QList<Ice40Size> ice40Sizes;
+    const QStringList ice40Devices = parser.value(ice40DevicesOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (tests.contains(QLatin1String("ice40"))) {
+        if (!parseIce40Sizes(parser.value(ice40BitsOption), &ice40Sizes)) {
+            QTextStream(stderr) << "zarn-bench: --ice40-bits takes a list of control, N and I/O\n";
+            return 2;
+        }
+        if (ice40Devices.isEmpty()
+            || std::any_of(ice40Devices.cbegin(), ice40Devices.cend(),
+                           [](const QString &device) { return device != QLatin1String("hx1k") && device != QLatin1String("hx8k"); })) {
+            QTextStream(stderr) << "zarn-bench: --ice40-devices takes a list of hx1k and hx8k\n";
+            return 2;
+        }
+    }
     if (tests.contains(QLatin1String("nets")) || tests.contains(QLatin1String("costs"))) {
         if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty()) {
             QTextStream(stderr) << "zarn-bench: the nets test needs yosys on the PATH\n";
@@ -371,7 +394,9 @@ int main(int argc, char *argv[])
         }
     }
     // The configurations are for the other tests only; the larger takes a while to write.
-    const bool configTests = std::any_of(tests.cbegin(), tests.cend(), [](const QString &test) { return test != QLatin1String("nets") && test != QLatin1String("costs"); });
+    const bool configTests = std::any_of(tests.cbegin(), tests.cend(), [](const QString &test) {
+        return test != QLatin1String("nets") && test != QLatin1String("costs") && test != QLatin1String("ice40");
+    });
 
     QList<DesignSize> sizes{base};
     if (!parser.isSet(noScalingOption)) {
@@ -420,7 +445,35 @@ int main(int argc, char *argv[])
     // the least.
     QList<Row> rows;
     QStringList notes;
+    QList<Ice40Row> ice40Rows;
+    QStringList ice40Notes;
+    QString ice40Heading;
     for (const QString &test : tests) {
+        if (test == QLatin1String("ice40")) {
+            // The FPGA tools are often not installed: that is a result to
+            // report, and the other tests still run.
+            const Ice40Tools tools{zarn, QStandardPaths::findExecutable(QStringLiteral("yosys")), QStandardPaths::findExecutable(QStringLiteral("nextpnr-ice40"))};
+            QStringList missing;
+            if (!QFileInfo(tools.zarn).isExecutable())
+                missing.append(QStringLiteral("zarn program at %1 (build the target zarn or give --zarn PATH)").arg(tools.zarn));
+            if (tools.yosys.isEmpty())
+                missing.append(QStringLiteral("yosys on the PATH"));
+            if (tools.nextpnr.isEmpty())
+                missing.append(QStringLiteral("nextpnr-ice40 on the PATH"));
+            if (!missing.isEmpty()) {
+                ice40Notes.append(QStringLiteral("ice40: skipped, no %1").arg(missing.join(QStringLiteral(", no "))));
+                continue;
+            }
+            ice40Heading = QStringLiteral("ice40: %1, %2; TCK constrained to 10 MHz, the user clock to 48 MHz, nextpnr seed %3")
+                               .arg(toolVersion(tools.yosys, QStringLiteral("-V")), toolVersion(tools.nextpnr, QStringLiteral("--version")))
+                               .arg(base.seed);
+            if (!measureIce40(tools, ice40Sizes, ice40Devices, scratch + QLatin1String("/ice40"), base.seed, &ice40Rows)) {
+                ice40Notes.append(QStringLiteral("ice40: zarn ip could not write the open cores: skipped"));
+                continue;
+            }
+            ice40Notes.append(ice40Goals(ice40Rows));
+            continue;
+        }
         if (test == QLatin1String("costs")) {
             const QString dir = scratch + QLatin1String("/costs");
             QList<DesignCost> costs;
@@ -507,7 +560,10 @@ int main(int argc, char *argv[])
     // The machine's load, to judge the figures by.
     QFile loadFile(QStringLiteral("/proc/loadavg"));
     const QString load = loadFile.open(QIODevice::ReadOnly) ? QString::fromLatin1(loadFile.readAll().split(' ').first()) : QStringLiteral("?");
-    out() << QStringLiteral("%1 clock, median of %2 runs, load average %3 at the end\n\n").arg(clock).arg(runs).arg(load);
+    // The ice40 test times nothing: its table stands alone.
+    const bool timedTests = std::any_of(tests.cbegin(), tests.cend(), [](const QString &test) { return test != QLatin1String("ice40"); });
+    if (timedTests)
+        out() << QStringLiteral("%1 clock, median of %2 runs, load average %3 at the end\n\n").arg(clock).arg(runs).arg(load);
 
     // file MB: the configuration (for nets and lint: Yosys's netlist, which
     // they read); io MB: what the operation reads (read, nets, lint) or
@@ -525,7 +581,8 @@ int main(int argc, char *argv[])
                                .arg(QStringLiteral("peak MB"), 8)
                                .arg(QStringLiteral("peak/file"), 9)
                                .arg(QStringLiteral("floor"), -1);
-    out() << header << '\n';
+    if (timedTests)
+        out() << header << '\n';
     QStringList csv{QStringLiteral("test,design,file_mb,io_mb,time_ms,floor,floor_ms,ratio,io_mb_per_s,peak_rss_mb,peak_per_file,clock,runs")};
     for (const Row &row : std::as_const(rows)) {
         const double ioMB = row.m.bytes / 1e6;
@@ -562,7 +619,7 @@ int main(int argc, char *argv[])
 
     // The goals: linear cost, and a generation that needs little more
     // memory than the read it starts with.
-    if (sizes.size() == 2) {
+    if (sizes.size() == 2 && timedTests) {
         out() << '\n';
         for (const QString &test : tests) {
             const Row *small = nullptr;
@@ -605,13 +662,34 @@ int main(int argc, char *argv[])
         out() << '\n';
     for (const QString &note : std::as_const(notes))
         out() << note << '\n';
+    if (!ice40Rows.isEmpty() || !ice40Notes.isEmpty()) {
+        if (timedTests)
+            out() << '\n';
+        if (!ice40Heading.isEmpty())
+            out() << ice40Heading << "\n\n";
+        if (!ice40Rows.isEmpty())
+            out() << ice40Table(ice40Rows).join(QLatin1Char('\n')) << "\n\n";
+        out() << ice40Notes.join(QLatin1Char('\n')) << '\n';
+    }
     out().flush();
 
     if (parser.isSet(csvOption)) {
-        QFile file(parser.value(csvOption));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(csv.join(QLatin1Char('\n')).toUtf8() + '\n') < 0) {
-            QTextStream(stderr) << "zarn-bench: cannot write " << parser.value(csvOption) << '\n';
-            return 1;
+        // The ice40 table has columns of its own: alone, it is the file;
+        // beside the timed tests, it goes to NAME-ice40.csv next to it.
+        const QFileInfo csvFile(parser.value(csvOption));
+        QList<std::pair<QString, QStringList>> tables;
+        if (timedTests)
+            tables.append({csvFile.filePath(), csv});
+        if (!ice40Rows.isEmpty())
+            tables.append({timedTests ? csvFile.dir().filePath(csvFile.completeBaseName() + QLatin1String("-ice40")
+                                                                    + (csvFile.suffix().isEmpty() ? QString() : QLatin1Char('.') + csvFile.suffix())) : csvFile.filePath(),
+                           ice40Csv(ice40Rows)});
+        for (const auto &table : std::as_const(tables)) {
+            QFile file(table.first);
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(table.second.join(QLatin1Char('\n')).toUtf8() + '\n') < 0) {
+                QTextStream(stderr) << "zarn-bench: cannot write " << table.first << '\n';
+                return 1;
+            }
         }
     }
     return 0;

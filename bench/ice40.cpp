@@ -1,0 +1,614 @@
+#include "ice40.h"
+
+#include <zarn/zarn.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTextStream>
+#include <QVector>
+
+#include <algorithm>
+#include <numeric>
+
+QString Ice40Size::label() const
+{
+    return controlOnly ? QStringLiteral("TAP + control") : QStringLiteral("%1 in + %2 out").arg(inputs).arg(outputs);
+}
+
+bool parseIce40Sizes(const QString &list, QList<Ice40Size> *sizes)
+{
+    // 256 probes of 64 nets each way is as wide as a core of the IP root gets here.
+    constexpr int widest = 256 * 64;
+    for (const QString &item : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        Ice40Size size;
+        const QStringList widths = item.trimmed().split(QLatin1Char('/'));
+        bool inputsOk = true, outputsOk = true;
+        if (item.trimmed() == QLatin1String("control")) {
+            // The core the generation needs to write a top module, which
+            // the stand-in then takes the place of.
+            size.inputs = size.outputs = 1;
+            size.controlOnly = true;
+        } else if (widths.size() == 1) {
+            size.inputs = size.outputs = widths.first().toInt(&inputsOk);
+        } else if (widths.size() == 2) {
+            size.inputs = widths.first().toInt(&inputsOk);
+            size.outputs = widths.last().toInt(&outputsOk);
+        } else {
+            return false;
+        }
+        if (!inputsOk || !outputsOk || size.inputs < 0 || size.outputs < 0 || size.inputs + size.outputs == 0 || size.inputs > widest
+            || size.outputs > widest)
+            return false;
+        sizes->append(size);
+    }
+    return !sizes->isEmpty();
+}
+
+namespace {
+
+struct Device
+{
+    QString name;
+    QString package;
+    int lcs;
+};
+
+const QList<Device> &knownDevices()
+{
+    static const QList<Device> devices{{QStringLiteral("hx1k"), QStringLiteral("tq144"), 1280}, {QStringLiteral("hx8k"), QStringLiteral("ct256"), 7680}};
+    return devices;
+}
+
+// Nets of a probe: wide cores are made of many probes, as real ones are.
+constexpr int netsPerProbe = 64;
+
+// A maximal-length LFSR, its feedback taps counted from 0.
+struct Lfsr
+{
+    int width;
+    QVector<int> taps;
+};
+
+int setsOfUpToFour(int width)
+{
+    int sets = 0;
+    for (int k = 1, choose = 1; k <= 4; ++k) {
+        choose = choose * (width - k + 1) / k;
+        sets += choose;
+    }
+    return sets;
+}
+
+// The smallest LFSR whose bits, XORed one to four at a time, give every
+// input bit a function of its own: Yosys merges flip-flops whose inputs are
+// the same net, and would merge the cores' input registers with them.
+Lfsr lfsrFor(int inputs)
+{
+    static const QList<Lfsr> lfsrs{{4, {3, 2}}, {8, {7, 5, 4, 3}}, {16, {15, 14, 12, 3}}, {32, {31, 21, 1, 0}}};
+    for (const Lfsr &lfsr : lfsrs) {
+        if (setsOfUpToFour(lfsr.width) >= inputs)
+            return lfsr;
+    }
+    return lfsrs.last();
+}
+
+// The first @p count sets of one to four of @p width bits, the smaller sets first.
+QVector<QVector<int>> bitSets(int width, int count)
+{
+    QVector<QVector<int>> sets;
+    for (int k = 1; k <= 4 && sets.size() < count; ++k) {
+        QVector<int> set(k);
+        std::iota(set.begin(), set.end(), 0);
+        while (sets.size() < count) {
+            sets.append(set);
+            int i = k - 1;
+            while (i >= 0 && set[i] == width - k + i)
+                --i;
+            if (i < 0)
+                break;
+            ++set[i];
+            for (int j = i + 1; j < k; ++j)
+                set[j] = set[j - 1] + 1;
+        }
+    }
+    return sets;
+}
+
+QString inputNet(int bit)
+{
+    return QStringLiteral("in_%1").arg(bit);
+}
+
+QString outputNet(int bit)
+{
+    return QStringLiteral("out_%1").arg(bit);
+}
+
+// Plain names, so that the wrapper can connect the generated top module's
+// ports by name; probes of 64 nets.
+bool writeConfig(const Ice40Size &size, const QString &path)
+{
+    auto *core = new ZARN::ZarnCore(0);
+    core->setModuleName(QStringLiteral("bench_top"));
+    core->setUserClockName(QStringLiteral("clk"));
+    core->setOutProbeSynwithUserClock(true);
+    const int inProbes = (size.inputs + netsPerProbe - 1) / netsPerProbe;
+    const int outProbes = (size.outputs + netsPerProbe - 1) / netsPerProbe;
+    for (int p = 1; p < inProbes; ++p)
+        core->addProbeIn(p);
+    for (int p = 1; p < outProbes; ++p)
+        core->addProbeOut(p);
+    if (inProbes == 0)
+        core->removeProbeIn(0);
+    if (outProbes == 0)
+        core->removeProbeOut(0);
+    int bit = 0;
+    for (ZARN::ProbeIn *in : core->getAllProbeIns()) {
+        QList<ZARN::SignalItem> nets;
+        for (; bit < size.inputs && nets.size() < netsPerProbe; ++bit)
+            nets.append(ZARN::SignalItem(inputNet(bit)));
+        in->setSignalNet(nets);
+    }
+    bit = 0;
+    for (ZARN::ProbeOut *out : core->getAllProbeOuts()) {
+        QList<ZARN::SignalItem> nets;
+        for (; bit < size.outputs && nets.size() < netsPerProbe; ++bit)
+            nets.append(ZARN::SignalItem(outputNet(bit)));
+        out->setSignalNet(nets);
+        out->setValue(QStringLiteral("0x0"));
+    }
+    const bool written = ZARN::writeZARNConfigToXml({core}, path);
+    delete core;
+    return written;
+}
+
+// The design's top module around the generated one: the probes stay inside
+// the device, so that a core of any width needs the same six pins.
+QByteArray wrapperVerilog(const Ice40Size &size, const Lfsr &lfsr)
+{
+    QString text;
+    QTextStream verilog(&text);
+    verilog << "// bench_top: written by zarn-bench for its ice40 test. The input probes'\n"
+               "// nets are distinct XORs of an LFSR on the user clock, the output probes'\n"
+               "// nets XOR-reduced into one pin: Yosys keeps every probe's logic.\n"
+               "module bench_top(input clk, input tms_pad_i, input tck_pad_i, input tdi_pad_i, output tdo_pad_o, output probe_xor);\n";
+    verilog << "    reg [" << lfsr.width - 1 << ":0] lfsr = " << lfsr.width << "'d1;\n"
+            << "    always @(posedge clk)\n"
+            << "        lfsr <= {lfsr[" << lfsr.width - 2 << ":0], ";
+    for (int t = 0; t < lfsr.taps.size(); ++t)
+        verilog << (t ? " ^ " : "") << "lfsr[" << lfsr.taps.at(t) << ']';
+    verilog << "};\n";
+    const QVector<QVector<int>> sets = bitSets(lfsr.width, size.inputs);
+    for (int i = 0; i < size.inputs; ++i) {
+        verilog << "    wire " << inputNet(i) << " = ";
+        for (int b = 0; b < sets.at(i).size(); ++b)
+            verilog << (b ? " ^ " : "") << "lfsr[" << sets.at(i).at(b) << ']';
+        verilog << ";\n";
+    }
+    for (int i = 0; i < size.outputs; ++i)
+        verilog << "    wire " << outputNet(i) << ";\n";
+    if (size.outputs == 0) {
+        verilog << "    assign probe_xor = ^lfsr;\n";
+    } else {
+        verilog << "    assign probe_xor = ^{";
+        for (int i = 0; i < size.outputs; ++i)
+            verilog << (i ? (i % 16 ? ", " : ",\n        ") : "") << outputNet(i);
+        verilog << "};\n";
+    }
+    verilog << "    xq_zarn u_zarn(\n"
+               "        .tms_pad_i(tms_pad_i), .tck_pad_i(tck_pad_i), .tdi_pad_i(tdi_pad_i), .tdo_pad_o(tdo_pad_o), .clk(clk)";
+    for (int i = 0; i < size.inputs; ++i)
+        verilog << ",\n        ." << inputNet(i) << '(' << inputNet(i) << ')';
+    for (int i = 0; i < size.outputs; ++i)
+        verilog << ",\n        ." << outputNet(i) << '(' << outputNet(i) << ')';
+    verilog << "\n    );\nendmodule\n";
+    verilog.flush();
+    return text.toUtf8();
+}
+
+// Takes the place of the core at position 0 of a configuration of one input
+// and one output bit, so that what is left is the TAP and the control core:
+// every bit the control core drives is seen at a pin, and the bit it reads
+// back is live. TCK itself (control[0]) stays a clock.
+const char standInVerilog[] = "// xq_zarn_top_0: a stand-in for the core, written by zarn-bench for its ice40 test.\n"
+                              "module xq_zarn_top_0(control, probe_in0, probe_out0, clk_i);\n"
+                              "    inout [9:0] control;\n"
+                              "    input [0:0] probe_in0;\n"
+                              "    output [0:0] probe_out0;\n"
+                              "    input clk_i;\n"
+                              "    assign control[9] = probe_in0[0];\n"
+                              "    assign probe_out0 = ^control[8:1];\n"
+                              "endmodule\n";
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs @p program in @p dir, its output and errors into @p log there; its
+// exit code, or -1 where it did not start or did not exit normally.
+int run(const QString &dir, const QString &program, const QStringList &arguments, const QString &log, double *seconds)
+{
+    QProcess process;
+    process.setWorkingDirectory(dir);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardOutputFile(QDir(dir).filePath(log));
+    QElapsedTimer timer;
+    timer.start();
+    process.start(program, arguments);
+    const bool finished = process.waitForFinished(-1);
+    if (seconds)
+        *seconds = timer.nsecsElapsed() / 1e9;
+    if (!finished || process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return process.exitCode();
+}
+
+// What a failed step said, for the reader of the table: its error lines, or
+// the end of its log where it has none.
+void reportFailure(const QString &what, const QString &log)
+{
+    const QStringList lines = QString::fromUtf8(fileBytes(log)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList errors = lines.filter(QRegularExpression(QStringLiteral("ERROR|FAIL|[Ee]rror")));
+    if (errors.isEmpty())
+        errors = lines.mid(qMax(0, lines.size() - 10));
+    QTextStream(stderr) << "zarn-bench: " << what << " (" << log << "):\n" << errors.mid(0, 20).join(QLatin1Char('\n')) << '\n';
+}
+
+void countCells(const QString &json, Ice40Row *row)
+{
+    const QJsonObject cells = QJsonDocument::fromJson(fileBytes(json))
+                                  .object()
+                                  .value(QLatin1String("modules"))
+                                  .toObject()
+                                  .value(QLatin1String("bench_top"))
+                                  .toObject()
+                                  .value(QLatin1String("cells"))
+                                  .toObject();
+    if (cells.isEmpty())
+        return;
+    row->flipFlops = row->luts = 0;
+    for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
+        const QString type = cell.value().toObject().value(QLatin1String("type")).toString();
+        if (type.startsWith(QLatin1String("SB_DFF")))
+            ++row->flipFlops;
+        else if (type == QLatin1String("SB_LUT4"))
+            ++row->luts;
+    }
+}
+
+bool isClock(const QString &net, const QString &pin)
+{
+    return net == pin || net.startsWith(pin + QLatin1Char('$'));
+}
+
+// Reads nextpnr's log: the logic cells used, and each clock's Fmax as it
+// stands after routing (the last of the lines it prints for that clock;
+// the earlier ones are the placer's estimates).
+void readPlaceLog(const QString &log, Ice40Row *row)
+{
+    const QString text = QString::fromUtf8(fileBytes(log));
+    QRegularExpressionMatchIterator lcs = QRegularExpression(QStringLiteral("ICESTORM_LC:\\s+(\\d+)/\\s*(\\d+)")).globalMatch(text);
+    while (lcs.hasNext()) {
+        const QRegularExpressionMatch match = lcs.next();
+        row->lcs = match.captured(1).toLongLong();
+        row->lcsAvailable = match.captured(2).toLongLong();
+    }
+    QRegularExpressionMatchIterator clocks = QRegularExpression(QStringLiteral("Max frequency for clock\\s+'([^']*)':\\s+([0-9.]+) MHz")).globalMatch(text);
+    while (clocks.hasNext()) {
+        const QRegularExpressionMatch match = clocks.next();
+        if (isClock(match.captured(1), QStringLiteral("tck_pad_i")))
+            row->tckMHz = match.captured(2).toDouble();
+        else if (isClock(match.captured(1), QStringLiteral("clk")))
+            row->userMHz = match.captured(2).toDouble();
+    }
+    if (text.contains(QLatin1String("FAIL at")))
+        row->result = QStringLiteral("timing FAIL");
+    else if (text.contains(QLatin1String("Unable to place")) || text.contains(QLatin1String("no BELs remaining")) || text.contains(QLatin1String("too large")))
+        row->result = QStringLiteral("does not fit");
+    else
+        row->result = QStringLiteral("nextpnr failed");
+}
+
+QString slug(const Ice40Size &size)
+{
+    return size.controlOnly ? QStringLiteral("control") : QStringLiteral("%1x%2").arg(size.inputs).arg(size.outputs);
+}
+
+// One design through the flow, a row for each device.
+void measureSize(const Ice40Tools &tools, const Ice40Size &size, const QList<Device> &devices, const QString &ipRoot, const QString &parent,
+                 quint32 seed, QList<Ice40Row> *rows)
+{
+    Ice40Row base;
+    base.size = size;
+    const Lfsr lfsr = lfsrFor(size.inputs);
+    base.wrapperFlipFlops = lfsr.width;
+    const auto finish = [&](const QString &result) {
+        for (const Device &device : devices) {
+            Ice40Row row = base;
+            row.device = device.name;
+            row.result = result;
+            rows->append(row);
+        }
+    };
+
+    const QDir dir(QDir(parent).filePath(slug(size)));
+    if (!QDir().mkpath(dir.path()) || !writeConfig(size, dir.filePath(QStringLiteral("config.xml")))
+        || !writeFile(dir.filePath(QStringLiteral("bench_top.v")), wrapperVerilog(size, lfsr))
+        || (size.controlOnly && !writeFile(dir.filePath(QStringLiteral("standin.v")), standInVerilog))) {
+        QTextStream(stderr) << "zarn-bench: cannot write the ice40 design in " << dir.path() << '\n';
+        return finish(QStringLiteral("cannot write"));
+    }
+    // The device and package of the example's flow: the generation needs
+    // one, and the open cores are the same for every one of them.
+    if (run(dir.path(), tools.zarn,
+            {QStringLiteral("generate"), QStringLiteral("--config"), QStringLiteral("config.xml"), QStringLiteral("--device"), QStringLiteral("XQ2A-9"),
+             QStringLiteral("--package"), QStringLiteral("QN48"), QStringLiteral("--ip-root"), ipRoot, QStringLiteral("--strict"), QStringLiteral("--out"),
+             QStringLiteral("generated"), QStringLiteral("--filelist"), QStringLiteral("files.f")},
+            QStringLiteral("generate.log"), nullptr)
+        != 0) {
+        reportFailure(QStringLiteral("zarn generate failed for %1").arg(size.label()), dir.filePath(QStringLiteral("generate.log")));
+        return finish(QStringLiteral("zarn generate failed"));
+    }
+
+    QStringList includes;
+    QStringList sources;
+    for (const QString &line : QString::fromUtf8(fileBytes(dir.filePath(QStringLiteral("files.f")))).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (line.startsWith(QLatin1String("+incdir+")))
+            includes.append(QLatin1String("-I") + line.mid(8));
+        else if (!(size.controlOnly && line.endsWith(QLatin1String("/XQ_ZARN_0/xq_zarn_ao_top.v"))))
+            sources.append(line);
+    }
+    sources.append(QStringLiteral("bench_top.v"));
+    if (size.controlOnly)
+        sources.append(QStringLiteral("standin.v"));
+    // Yosys's script splits at blanks, so the paths must have none; the
+    // scratch directory's have none unless --keep gives one that does.
+    const QString script = QStringLiteral("read_verilog %1 %2; synth_ice40 -top bench_top -json design.json")
+                               .arg(includes.join(QLatin1Char(' ')), sources.join(QLatin1Char(' ')));
+    if (run(dir.path(), tools.yosys, {QStringLiteral("-p"), script}, QStringLiteral("yosys.log"), &base.synthesisSeconds) != 0) {
+        reportFailure(QStringLiteral("yosys failed for %1").arg(size.label()), dir.filePath(QStringLiteral("yosys.log")));
+        return finish(QStringLiteral("yosys failed"));
+    }
+    countCells(dir.filePath(QStringLiteral("design.json")), &base);
+    if (base.flipFlops < 0) {
+        QTextStream(stderr) << "zarn-bench: no module bench_top in " << dir.filePath(QStringLiteral("design.json")) << '\n';
+        return finish(QStringLiteral("no netlist"));
+    }
+
+    // The constraints of the example's flow (tests/ip/run-ice40).
+    if (!writeFile(dir.filePath(QStringLiteral("design.pcf")), "set_frequency clk 48\nset_frequency tck_pad_i 10\n"))
+        return finish(QStringLiteral("cannot write"));
+    for (const Device &device : devices) {
+        Ice40Row row = base;
+        row.device = device.name;
+        // A design with more flip-flops or LUTs than the device has logic
+        // cells cannot be placed; nextpnr need not be asked.
+        if (row.flipFlops > device.lcs || row.luts > device.lcs) {
+            row.lcsAvailable = device.lcs;
+            row.result = QStringLiteral("does not fit");
+            rows->append(row);
+            continue;
+        }
+        const QString log = QStringLiteral("nextpnr-%1.log").arg(device.name);
+        const int exitCode = run(dir.path(), tools.nextpnr,
+                                 {QLatin1String("--") + device.name, QStringLiteral("--package"), device.package, QStringLiteral("--json"),
+                                  QStringLiteral("design.json"), QStringLiteral("--pcf"), QStringLiteral("design.pcf"),
+                                  QStringLiteral("--pcf-allow-unconstrained"), QStringLiteral("--seed"), QString::number(seed)},
+                                 log, &row.placeSeconds);
+        readPlaceLog(dir.filePath(log), &row);
+        if (exitCode == 0) {
+            row.result = QStringLiteral("pass");
+        } else {
+            reportFailure(QStringLiteral("nextpnr-ice40 --%1 failed for %2").arg(device.name, size.label()), dir.filePath(log));
+        }
+        rows->append(row);
+    }
+}
+
+QString count(qint64 value)
+{
+    return value < 0 ? QStringLiteral("-") : QString::number(value);
+}
+
+QString megahertz(double value)
+{
+    return value > 0 ? QString::number(value, 'f', 1) : QStringLiteral("-");
+}
+
+// Flip-flops a probe bit may cost: two an input bit, three an output bit.
+double flipFlopGoal(int inputs, int outputs)
+{
+    return inputs + outputs > 0 ? double(2 * inputs + 3 * outputs) / (inputs + outputs) : 0;
+}
+
+QString coreFlipFlopsPerBit(const Ice40Row &row)
+{
+    if (row.flipFlops < 0 || row.size.bits() == 0)
+        return QStringLiteral("-");
+    return QString::number(double(row.flipFlops - row.wrapperFlipFlops) / row.size.bits(), 'f', 2);
+}
+
+QString verdict(bool pass)
+{
+    return pass ? QStringLiteral("pass") : QStringLiteral("fail");
+}
+
+} // namespace
+
+bool measureIce40(const Ice40Tools &tools, const QList<Ice40Size> &sizes, const QStringList &devices, const QString &dir, quint32 seed,
+                  QList<Ice40Row> *rows)
+{
+    QList<Device> chosen;
+    for (const Device &device : knownDevices()) {
+        if (devices.contains(device.name))
+            chosen.append(device);
+    }
+    const QString ipRoot = QDir(dir).filePath(QStringLiteral("ip"));
+    if (!QDir().mkpath(dir) || run(dir, tools.zarn, {QStringLiteral("ip"), QStringLiteral("--out"), ipRoot}, QStringLiteral("ip.log"), nullptr) != 0) {
+        reportFailure(QStringLiteral("zarn ip failed"), QDir(dir).filePath(QStringLiteral("ip.log")));
+        return false;
+    }
+    for (const Ice40Size &size : sizes)
+        measureSize(tools, size, chosen, ipRoot, dir, seed, rows);
+    return true;
+}
+
+QStringList ice40Table(const QList<Ice40Row> &rows)
+{
+    const auto line = [](const QStringList &fields) {
+        return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12")
+            .arg(fields.at(0), -20)
+            .arg(fields.at(1), -6)
+            .arg(fields.at(2), 10)
+            .arg(fields.at(3), 6)
+            .arg(fields.at(4), 7)
+            .arg(fields.at(5), 7)
+            .arg(fields.at(6), 5)
+            .arg(fields.at(7), 8)
+            .arg(fields.at(8), 8)
+            .arg(fields.at(9), 6)
+            .arg(fields.at(10), 6)
+            .arg(fields.at(11));
+    };
+    QStringList lines{line({QStringLiteral("design"), QStringLiteral("device"), QStringLiteral("LC used"), QStringLiteral("FF"), QStringLiteral("wrap FF"),
+                            QStringLiteral("FF/bit"), QStringLiteral("goal"), QStringLiteral("TCK MHz"), QStringLiteral("user MHz"), QStringLiteral("syn s"),
+                            QStringLiteral("pnr s"), QStringLiteral("result")})};
+    for (const Ice40Row &row : rows) {
+        const QString lcs = row.lcsAvailable < 0 ? QStringLiteral("-") : QStringLiteral("%1/%2").arg(count(row.lcs)).arg(row.lcsAvailable);
+        const QString goal = row.size.bits() ? QString::number(flipFlopGoal(row.size.inputs, row.size.outputs), 'f', 2) : QStringLiteral("-");
+        lines.append(line({row.size.label(), row.device, lcs, count(row.flipFlops), QString::number(row.wrapperFlipFlops), coreFlipFlopsPerBit(row), goal,
+                           megahertz(row.tckMHz), megahertz(row.userMHz), QString::number(row.synthesisSeconds, 'f', 1),
+                           row.placeSeconds > 0 ? QString::number(row.placeSeconds, 'f', 1) : QStringLiteral("-"), row.result}));
+    }
+    return lines;
+}
+
+QStringList ice40Csv(const QList<Ice40Row> &rows)
+{
+    QStringList lines{QStringLiteral("design,inputs,outputs,device,lc_used,lc_available,ff,lut,wrapper_ff,ff_per_bit,ff_goal,tck_fmax_mhz,user_fmax_mhz,"
+                                     "synthesis_s,place_route_s,result")};
+    for (const Ice40Row &row : rows) {
+        const QString perBit = coreFlipFlopsPerBit(row);
+        lines.append(QStringList{row.size.label(), QString::number(row.size.controlOnly ? 0 : row.size.inputs),
+                                 QString::number(row.size.controlOnly ? 0 : row.size.outputs), row.device, row.lcs < 0 ? QString() : count(row.lcs),
+                                 row.lcsAvailable < 0 ? QString() : count(row.lcsAvailable), row.flipFlops < 0 ? QString() : count(row.flipFlops),
+                                 row.luts < 0 ? QString() : count(row.luts), QString::number(row.wrapperFlipFlops),
+                                 perBit == QLatin1String("-") ? QString() : perBit,
+                                 row.size.bits() ? QString::number(flipFlopGoal(row.size.inputs, row.size.outputs), 'f', 2) : QString(),
+                                 row.tckMHz > 0 ? QString::number(row.tckMHz, 'f', 2) : QString(),
+                                 row.userMHz > 0 ? QString::number(row.userMHz, 'f', 2) : QString(), QString::number(row.synthesisSeconds, 'f', 2),
+                                 QString::number(row.placeSeconds, 'f', 2), row.result}
+                         .join(QLatin1Char(',')));
+    }
+    return lines;
+}
+
+QStringList ice40Goals(const QList<Ice40Row> &rows)
+{
+    QStringList notes;
+    // The TAP and control core's own flip-flops, from the stand-in design:
+    // what every design pays once, whatever its cores.
+    qint64 controlFlipFlops = -1;
+    for (const Ice40Row &row : rows) {
+        if (!row.size.controlOnly)
+            continue;
+        if (controlFlipFlops < 0 && row.flipFlops >= 0)
+            controlFlipFlops = row.flipFlops - row.wrapperFlipFlops;
+        if (row.lcs >= 0)
+            notes.append(QStringLiteral("goal TAP + control on %1: %2 LCs, %3 flip-flops, the wrapper's %4-bit LFSR and the stand-in's XOR of the control bus "
+                                        "(some 7 LCs) included (goal <= 150 LCs): %5")
+                             .arg(row.device)
+                             .arg(row.lcs)
+                             .arg(controlFlipFlops)
+                             .arg(row.wrapperFlipFlops)
+                             .arg(verdict(row.lcs <= 150)));
+    }
+
+    // Flip-flops are Yosys's count, the same on every device: one row a design.
+    QList<const Ice40Row *> cores;
+    for (const Ice40Row &row : rows) {
+        if (row.size.controlOnly || row.flipFlops < 0)
+            continue;
+        if (std::none_of(cores.cbegin(), cores.cend(), [&row](const Ice40Row *seen) { return seen->size.label() == row.size.label(); }))
+            cores.append(&row);
+    }
+    for (const Ice40Row *row : std::as_const(cores)) {
+        const qint64 core = row->flipFlops - row->wrapperFlipFlops;
+        const double goal = flipFlopGoal(row->size.inputs, row->size.outputs);
+        const int bits = row->size.bits();
+        if (controlFlipFlops < 0) {
+            notes.append(QStringLiteral("goal flip-flops %1: %2 with TAP and control = %3 a probe bit (goal <= %4: 2 an input bit, 3 an output bit): %5")
+                             .arg(row->size.label())
+                             .arg(core)
+                             .arg(double(core) / bits, 0, 'f', 2)
+                             .arg(goal, 0, 'f', 2)
+                             .arg(verdict(double(core) / bits <= goal)));
+            continue;
+        }
+        const double own = double(core - controlFlipFlops) / bits;
+        notes.append(QStringLiteral("goal flip-flops %1: %2 with TAP and control = %3 a probe bit; the core alone %4 = %5 a probe bit (goal <= %6: "
+                                    "2 an input bit, 3 an output bit): %7")
+                         .arg(row->size.label())
+                         .arg(core)
+                         .arg(double(core) / bits, 0, 'f', 2)
+                         .arg(core - controlFlipFlops)
+                         .arg(own, 0, 'f', 2)
+                         .arg(goal, 0, 'f', 2)
+                         .arg(verdict(own <= goal)));
+    }
+    // From one size to the next, what each added bit costs: the core's
+    // fixed registers (its bit counter, status, handshakes) drop out.
+    for (int i = 1; i < cores.size(); ++i) {
+        const Ice40Row *small = cores.at(i - 1);
+        const Ice40Row *large = cores.at(i);
+        const int inputs = large->size.inputs - small->size.inputs;
+        const int outputs = large->size.outputs - small->size.outputs;
+        if (inputs < 0 || outputs < 0 || inputs + outputs == 0)
+            continue;
+        const double added = double((large->flipFlops - large->wrapperFlipFlops) - (small->flipFlops - small->wrapperFlipFlops)) / (inputs + outputs);
+        const double goal = flipFlopGoal(inputs, outputs);
+        notes.append(QStringLiteral("flip-flops a probe bit added from %1 to %2: %3 (goal <= %4): %5")
+                         .arg(small->size.label(), large->size.label())
+                         .arg(added, 0, 'f', 2)
+                         .arg(goal, 0, 'f', 2)
+                         .arg(verdict(added <= goal)));
+    }
+
+    for (const Ice40Row &row : rows) {
+        if (row.device != QLatin1String("hx1k"))
+            continue;
+        if (row.tckMHz > 0)
+            notes.append(QStringLiteral("goal TCK on hx1k, %1: %2 MHz (goal >= 50): %3%4")
+                             .arg(row.size.label())
+                             .arg(row.tckMHz, 0, 'f', 1)
+                             .arg(verdict(row.tckMHz >= 50))
+                             .arg(row.result == QLatin1String("pass") ? QString() : QStringLiteral(" (place and route: %1)").arg(row.result)));
+        else
+            notes.append(QStringLiteral("goal TCK on hx1k, %1: not measured (%2)").arg(row.size.label(), row.result));
+    }
+    return notes;
+}
+
+QString toolVersion(const QString &program, const QString &option)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, {option});
+    if (!process.waitForFinished(30000))
+        return QStringLiteral("?");
+    return QString::fromUtf8(process.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0).trimmed();
+}
