@@ -11,7 +11,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <climits>
 #include <utility>
 
 // schema/zarn_config.xsd describes the configuration file as the writer
@@ -46,10 +45,8 @@ QString mismatch(const QString &xmllint, const QString &file, const QString &exp
     const int code = process.exitCode();
     if (expected == QLatin1String("valid") ? code == 0 : (code == 1 || code == 3) && output.contains(expected))
         return QString();
-    return QStringLiteral("xmllint was to find it %1, and exits with %2 saying:\n%3")
-        .arg(expected == QLatin1String("valid") ? expected : QLatin1String("invalid with \"") + expected + QLatin1Char('"'))
-        .arg(code)
-        .arg(output);
+    const QString wanted = expected == QLatin1String("valid") ? expected : QLatin1String("invalid with \"") + expected + QLatin1Char('"');
+    return QStringLiteral("xmllint was to find it %1, and exits with %2 saying:\n%3").arg(wanted, QString::number(code), output);
 }
 
 } // namespace
@@ -128,52 +125,30 @@ private Q_SLOTS:
         QVERIFY2(problem.isEmpty(), qPrintable(QLatin1String("Written back: ") + problem + QLatin1String("\nof\n") + fileBytes(written)));
     }
 
-    // Cores built here, in shapes no configuration of the suites holds: what
-    // the writer makes of them validates, but for the faults the schema is for.
+    // Cores built here, in shapes the reader never gives, so that no file can
+    // hold them: what the writer makes of them validates, but for the faults
+    // the schema is for.
     void writtenCoresValidate_data() { addRowsFromTable(QStringLiteral("config/schema/written.txt"), {"change", "expected"}); }
 
     void writtenCoresValidate()
     {
         const QString change = field("change");
-        QList<ZarnCore *> cores{new ZarnCore(5)};
-        const auto release = qScopeGuard([&] { qDeleteAll(cores); });
-        ZarnCore *core = cores.first();
+        ZarnCore core(5);
         if (change == "core without probes") {
-            const ProbeIn *in = core->getProbeIn(0);
-            const ProbeOut *out = core->getProbeOut(0);
-            core->removeProbeIn(0);
-            core->removeProbeOut(0);
+            const ProbeIn *in = core.getProbeIn(0);
+            const ProbeOut *out = core.getProbeOut(0);
+            core.removeProbeIn(0);
+            core.removeProbeOut(0);
             delete in;
             delete out;
-        } else if (change == "largest indexes") {
-            core->setIndex(INT_MAX);
-            core->addProbeIn(INT_MAX);
-            core->addProbeOut(INT_MAX);
-        } else if (change == "nets, a bus and an escaped name") {
-            core->setOutProbeSynwithUserClock(true);
-            core->setUserClockName(QStringLiteral("\\clk "));
-            core->getProbeIn(0)->setSignalNet({SignalItem(QStringLiteral("u.a")),
-                                               SignalItem(QStringLiteral("d"), {SignalItem(QStringLiteral("d[0]")), SignalItem(QStringLiteral("d[1]"))})});
-            core->getProbeOut(0)->setSignalNet({SignalItem(QStringLiteral("\\q+1 "))});
-            core->getProbeOut(0)->setValue(QStringLiteral("0xaF"));
-        } else if (change == "two cores of one index") {
-            cores.append(new ZarnCore(5));
         } else if (change == "two input probes of one index") {
-            core->addProbeIn(0);
-        } else if (change == "negative output probe index") {
-            core->addProbeOut(-1);
-        } else if (change == "value in binary") {
-            core->getProbeOut(0)->setValue(QStringLiteral("0b1"));
-        } else if (change == "net with a blank") {
-            core->getProbeIn(0)->setSignalNet({SignalItem(QStringLiteral("a b"))});
-        } else if (change == "clock with a blank behind") {
-            core->setUserClockName(QStringLiteral("clk "));
+            core.addProbeIn(0);
         } else {
             QFAIL("the table names a change made nowhere here");
         }
         QTemporaryDir dir;
         const QString written = dir.filePath(QStringLiteral("written.xml"));
-        QVERIFY(writeZARNConfigToXml(cores, written));
+        QVERIFY(writeZARNConfigToXml({&core}, written));
         const QString problem = mismatch(m_xmllint, written, field("expected"));
         QVERIFY2(problem.isEmpty(), qPrintable(problem + QLatin1String("\nof\n") + fileBytes(written)));
     }

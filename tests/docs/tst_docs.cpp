@@ -15,14 +15,11 @@ namespace {
 
 const QString sourceDir = QStringLiteral(ZARN_SOURCE_DIR);
 
-// zarn itself first, as the empty command.
-const QStringList commands = QStringLiteral(",generate,check,lint,convert,decode,encode,nets,init,insert,devices,ip").split(QLatin1Char(','));
-
 // One option or argument as a help text or a man page lists it.
 struct Entry
 {
     QString term;        // "-h, --help <FILE>" in one spelling for both
-    QString description; // blanks collapsed
+    QString description; // lines joined by blanks: compare it simplified()
 };
 
 // The "Options:" and "Arguments:" entries of a QCommandLineParser help text.
@@ -30,22 +27,16 @@ QList<Entry> helpEntries(const QString &help)
 {
     QList<Entry> entries;
     bool inList = false;
+    static const QRegularExpression item(QStringLiteral("^  (\\S.*?)(?:  +(.*))?$"));
     for (const QString &line : help.split(QLatin1Char('\n'))) {
-        if (line == QLatin1String("Options:") || line == QLatin1String("Arguments:")) {
-            inList = true;
-            continue;
-        }
-        if (!inList || line.trimmed().isEmpty())
-            continue;
-        static const QRegularExpression item(QStringLiteral("^  (\\S.*?)(?:  +(.*))?$"));
         const QRegularExpressionMatch match = item.match(line);
-        if (match.hasMatch() && !line.startsWith(QLatin1String("    ")))
+        if (line == QLatin1String("Options:") || line == QLatin1String("Arguments:"))
+            inList = true;
+        else if (inList && match.hasMatch() && !line.startsWith(QLatin1String("    ")))
             entries.append({match.captured(1), match.captured(2)});
-        else if (!entries.isEmpty())
-            entries.last().description += QLatin1Char(' ') + line.trimmed();
+        else if (inList && !entries.isEmpty()) // a blank line adds only blanks
+            entries.last().description += QLatin1Char(' ') + line;
     }
-    for (Entry &entry : entries)
-        entry.description = entry.description.simplified();
     return entries;
 }
 
@@ -68,25 +59,17 @@ QList<Entry> manEntries(const QString &man)
     for (const QString &line : man.split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1String(".SH "))) {
             inList = line == QLatin1String(".SH OPTIONS") || line == QLatin1String(".SH ARGUMENTS");
-            continue;
-        }
-        if (!inList)
-            continue;
-        if (line == QLatin1String(".TP")) {
+        } else if (inList && line == QLatin1String(".TP")) {
             atTerm = true;
         } else if (atTerm) {
             // "\fB--config\fP \fIFILE\fP" is "--config <FILE>"; an argument's "\fIFILE\fP" is "FILE".
             static const QRegularExpression value(QStringLiteral(" \\\\fI([^\\\\]+)\\\\fP$"));
-            QString term = line;
-            term.replace(value, QStringLiteral(" <\\1>"));
-            entries.append({plain(term), QString()});
+            entries.append({plain(QString(line).replace(value, QStringLiteral(" <\\1>"))), QString()});
             atTerm = false;
-        } else if (!entries.isEmpty() && !line.startsWith(QLatin1Char('.'))) {
+        } else if (inList && !entries.isEmpty() && !line.startsWith(QLatin1Char('.'))) {
             entries.last().description += QLatin1Char(' ') + plain(line);
         }
     }
-    for (Entry &entry : entries)
-        entry.description = entry.description.simplified();
     return entries;
 }
 
@@ -95,46 +78,36 @@ QString readText(const QString &path)
     return QString::fromUtf8(fileBytes(path));
 }
 
-// The Markdown files of the project a user reads.
-QStringList markdownPages()
+// The fenced blocks marked "```sh runnable" by the line they start on, which
+// keeps them in page order.
+QMap<int, QString> runnableBlocks(const QString &page)
 {
+    QMap<int, QString> blocks;
+    const QStringList lines = readText(page).split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines.at(i).trimmed() != QLatin1String("```sh runnable"))
+            continue;
+        QString &script = blocks[i + 1];
+        while (++i < lines.size() && lines.at(i).trimmed() != QLatin1String("```"))
+            script += lines.at(i) + QLatin1Char('\n');
+    }
+    return blocks;
+}
+
+// One row for each Markdown file of the project a user reads, or for each
+// that has a runnable block.
+void addPageRows(bool runnableOnly)
+{
+    QTest::addColumn<QString>("page");
     QStringList pages{sourceDir + QLatin1String("/README.md")};
     QDirIterator it(sourceDir + QLatin1String("/docs"), {QStringLiteral("*.md")}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
         pages.append(it.next());
     pages.sort();
-    return pages;
-}
-
-struct Block
-{
-    int line;
-    QString script;
-};
-
-// The fenced blocks marked "```sh runnable", in page order.
-QList<Block> runnableBlocks(const QString &page)
-{
-    QList<Block> blocks;
-    const QStringList lines = readText(page).split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
-        if (lines.at(i).trimmed() != QLatin1String("```sh runnable"))
-            continue;
-        Block block{i + 1, QString()};
-        while (++i < lines.size() && lines.at(i).trimmed() != QLatin1String("```"))
-            block.script += lines.at(i) + QLatin1Char('\n');
-        blocks.append(block);
+    for (const QString &page : std::as_const(pages)) {
+        if (!runnableOnly || !runnableBlocks(page).isEmpty())
+            QTest::newRow(qPrintable(QDir(sourceDir).relativeFilePath(page))) << page;
     }
-    return blocks;
-}
-
-bool haveOrRequire(const char *program, const char *variable)
-{
-    if (!QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty())
-        return true;
-    if (qEnvironmentVariableIsSet(variable))
-        qFatal("%s is required (%s) but not found", program, variable);
-    return false;
 }
 
 } // namespace
@@ -144,17 +117,12 @@ class TestDocs : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void manPageAgreesWithHelp_data()
-    {
-        QTest::addColumn<QString>("command");
-        for (const QString &command : commands)
-            QTest::newRow(command.isEmpty() ? "zarn" : qPrintable(command)) << command;
-    }
+    void manPageAgreesWithHelp_data() { addRowsFromTable(QStringLiteral("docs/manpages.txt"), {"page", "command"}); }
 
     void manPageAgreesWithHelp()
     {
-        QFETCH(QString, command);
-        const QString page = command.isEmpty() ? QStringLiteral("zarn") : QLatin1String("zarn-") + command;
+        const QString page = field("page");
+        const QString command = field("command");
         const QString manPath = QStringLiteral(ZARN_MAN_DIR "/") + page + QLatin1String(".1");
         if (!QFileInfo::exists(manPath)) {
             if (qEnvironmentVariableIsSet("ZARN_REQUIRE_DOC_TOOLS"))
@@ -162,70 +130,70 @@ private Q_SLOTS:
             QSKIP("no man pages: go-md2man was not found");
         }
 
-        QProcess zarn;
-        zarn.start(QStringLiteral(ZARN_TOOL), command.isEmpty() ? QStringList{QStringLiteral("--help")} : QStringList{command, QStringLiteral("--help")});
-        QVERIFY(zarn.waitForFinished());
-        const QList<Entry> help = helpEntries(QString::fromUtf8(zarn.readAllStandardOutput()));
-        QCOMPARE(zarn.exitCode(), 0);
-        // --help lists --help-all: it must work too, and say at least as much.
-        zarn.start(QStringLiteral(ZARN_TOOL), command.isEmpty() ? QStringList{QStringLiteral("--help-all")} : QStringList{command, QStringLiteral("--help-all")});
-        QVERIFY(zarn.waitForFinished());
-        QCOMPARE(zarn.exitCode(), 0);
-        const QString helpAll = QString::fromUtf8(zarn.readAllStandardOutput());
-        for (const Entry &entry : help)
-            QVERIFY2(helpAll.contains(entry.term), qPrintable(entry.term));
-        const QList<Entry> man = manEntries(readText(manPath));
+        // What zarn prints for OPTION, or nothing when it fails.
+        const auto output = [&command](const char *option) {
+            QProcess zarn;
+            QStringList arguments{command, QLatin1String(option)};
+            arguments.removeAll(QString());
+            zarn.start(QStringLiteral(ZARN_TOOL), arguments);
+            return zarn.waitForFinished() && zarn.exitCode() == 0 ? QString::fromUtf8(zarn.readAllStandardOutput()) : QString();
+        };
+        const QList<Entry> help = helpEntries(output("--help"));
         QVERIFY(!help.isEmpty());
+        // --help lists --help-all: it must work too, and say at least as much.
+        const QString helpAll = output("--help-all");
+        QStringList helpTerms, manTerms;
+        for (const Entry &entry : help) {
+            QVERIFY2(helpAll.contains(entry.term), qPrintable(entry.term));
+            helpTerms.append(entry.term);
+        }
 
         // Both ways: each option of --help in the page, in its order, and nothing else.
-        QStringList helpTerms, manTerms;
-        for (const Entry &entry : help)
-            helpTerms.append(entry.term);
+        const QList<Entry> man = manEntries(readText(manPath));
         for (const Entry &entry : man)
             manTerms.append(entry.term);
         QCOMPARE(manTerms, helpTerms);
         // The page says at least what --help says of each.
         for (int i = 0; i < help.size(); ++i) {
-            if (!man.at(i).description.startsWith(help.at(i).description))
-                QFAIL(qPrintable(QStringLiteral("%1 %2: the page says \"%3\", --help \"%4\"")
-                                     .arg(page, help.at(i).term, man.at(i).description, help.at(i).description)));
+            const QString said = man.at(i).description.simplified();
+            const QString helpSays = help.at(i).description.simplified();
+            QVERIFY2(said.startsWith(helpSays),
+                     qPrintable(QStringLiteral("%1 %2: the page says \"%3\", --help \"%4\"").arg(page, help.at(i).term, said, helpSays)));
         }
     }
 
-    void runnableExamples_data()
-    {
-        QTest::addColumn<QString>("page");
-        for (const QString &page : markdownPages()) {
-            if (!runnableBlocks(page).isEmpty())
-                QTest::newRow(qPrintable(QDir(sourceDir).relativeFilePath(page))) << page;
-        }
-    }
+    void runnableExamples_data() { addPageRows(true); }
 
     // The blocks of a page run in order in one scratch directory that holds a
     // copy of examples/, so that a later block may use what an earlier wrote.
     void runnableExamples()
     {
         QFETCH(QString, page);
-        if (!haveOrRequire("yosys", "ZARN_REQUIRE_VERILOG_TOOLS") || !haveOrRequire("iverilog", "ZARN_REQUIRE_VERILOG_TOOLS"))
-            QSKIP("Yosys or Icarus Verilog not found");
+        for (const char *program : {"yosys", "iverilog"}) {
+            const bool found = !QStandardPaths::findExecutable(QString::fromLatin1(program)).isEmpty();
+            if (!found && !qEnvironmentVariableIsSet("ZARN_REQUIRE_VERILOG_TOOLS"))
+                QSKIP("Yosys or Icarus Verilog not found");
+            QVERIFY2(found, qPrintable(QLatin1String(program) + QLatin1String(" is required (ZARN_REQUIRE_VERILOG_TOOLS) but not found")));
+        }
         QTemporaryDir scratch;
         QVERIFY(scratch.isValid());
         QVERIFY(QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-R"), sourceDir + QLatin1String("/examples"), scratch.path()}) == 0);
 
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(ZARN_TOOL)).path() + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
-        for (const Block &block : runnableBlocks(page)) {
+        const QMap<int, QString> blocks = runnableBlocks(page);
+        for (auto block = blocks.cbegin(); block != blocks.cend(); ++block) {
             QProcess shell;
             shell.setWorkingDirectory(scratch.path());
             shell.setProcessEnvironment(environment);
             shell.setProcessChannelMode(QProcess::MergedChannels);
-            shell.start(QStringLiteral("bash"), {QStringLiteral("-e"), QStringLiteral("-o"), QStringLiteral("pipefail"), QStringLiteral("-c"), block.script});
+            shell.start(QStringLiteral("bash"), {QStringLiteral("-e"), QStringLiteral("-o"), QStringLiteral("pipefail"), QStringLiteral("-c"), block.value()});
             const bool finished = shell.waitForFinished(120000);
-            if (!finished || shell.exitStatus() != QProcess::NormalExit || shell.exitCode() != 0)
-                QFAIL(qPrintable(QStringLiteral("the block at line %1 fails (exit %2):\n%3\n%4")
-                                     .arg(block.line)
-                                     .arg(finished ? shell.exitCode() : -1)
-                                     .arg(block.script, QString::fromUtf8(shell.readAll()))));
+            QVERIFY2(finished && shell.exitStatus() == QProcess::NormalExit && shell.exitCode() == 0,
+                     qPrintable(QStringLiteral("the block at line %1 fails (exit %2):\n%3\n%4")
+                                    .arg(block.key())
+                                    .arg(finished ? shell.exitCode() : -1)
+                                    .arg(block.value(), QString::fromUtf8(shell.readAll()))));
         }
     }
 
@@ -239,19 +207,20 @@ private Q_SLOTS:
         static const QRegularExpression code(QStringLiteral(
             "\\b(?:warning|error)\\(\"([a-z0-9-]+)\"|LintFinding::(?:Error|Warning), \"([a-z0-9-]+)\"|\\{\"([a-z0-9]+-[a-z0-9-]+)\",|"
             "\\? \"([a-z0-9]+-[a-z0-9-]+)\" : \"([a-z0-9]+-[a-z0-9-]+)\""));
+        QString sources;
         for (const QString &folder : {QStringLiteral("/src"), QStringLiteral("/tools")}) {
             QDirIterator it(sourceDir + folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files, QDirIterator::Subdirectories);
-            while (it.hasNext()) {
-                QRegularExpressionMatchIterator matches = code.globalMatch(readText(it.next()));
-                while (matches.hasNext()) {
-                    const QRegularExpressionMatch match = matches.next();
-                    for (int group = 1; group <= code.captureCount(); ++group) {
-                        if (!match.captured(group).isEmpty())
-                            codes.append(match.captured(group));
-                    }
-                }
-            }
+            while (it.hasNext())
+                sources += readText(it.next()) + QLatin1Char('\n');
         }
+        QRegularExpressionMatchIterator matches = code.globalMatch(sources);
+        while (matches.hasNext()) {
+            const QRegularExpressionMatch match = matches.next();
+            for (int group = 1; group <= code.captureCount(); ++group)
+                codes.append(match.captured(group));
+        }
+        // The alternatives that did not match captured nothing.
+        codes.removeAll(QString());
         codes.removeDuplicates();
         // Fewer would mean the pattern no longer finds how findings are made.
         QVERIFY2(codes.size() >= 49, qPrintable(codes.join(QLatin1Char(' '))));
@@ -264,12 +233,7 @@ private Q_SLOTS:
         QVERIFY2(missing.isEmpty(), qPrintable(QLatin1String("not in docs/messages.md: ") + missing.join(QLatin1String(", "))));
     }
 
-    void relativeLinksLead_data()
-    {
-        QTest::addColumn<QString>("page");
-        for (const QString &page : markdownPages())
-            QTest::newRow(qPrintable(QDir(sourceDir).relativeFilePath(page))) << page;
-    }
+    void relativeLinksLead_data() { addPageRows(false); }
 
     void relativeLinksLead()
     {

@@ -28,6 +28,16 @@
 using namespace ZARN;
 using namespace VerilogHarness;
 
+namespace {
+
+// A generation of @p config, with @p analyzer, into @p out: nothing but the
+// reader stops it, the lint is not asked.
+bool generate(const QString &config, const QString &out, const QString &analyzer = QString())
+{
+    return ZarnPrepare().prepare(ZarnArg{config, QString(), QString(), QString(), out, QString(), analyzer});
+}
+
+} // namespace
 
 class TestLintProof : public QObject
 {
@@ -40,12 +50,12 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         const QString file = testData(QLatin1String("lint/corpus/") + name + QLatin1String(".xml"));
-        const QRegularExpressionMatch expect = QRegularExpression(QStringLiteral("<!-- expect:([^>]*)-->")).match(QString::fromUtf8(fileBytes(file)));
+        const QString text = QString::fromUtf8(fileBytes(file));
+        const QRegularExpressionMatch expect = QRegularExpression(QStringLiteral("<!-- expect:([^>]*)-->")).match(text);
         QVERIFY(expect.hasMatch());
-        const QList<LintFinding> findings = lintConfigFile(file);
         QStringList codes;
         bool errors = false;
-        for (const LintFinding &finding : findings) {
+        for (const LintFinding &finding : lintConfigFile(file)) {
             codes.append(finding.code);
             errors = errors || finding.severity == LintFinding::Error;
         }
@@ -54,10 +64,7 @@ private Q_SLOTS:
         QCOMPARE(codes, expect.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts));
 
         QTemporaryDir dir;
-        ZarnArg arg;
-        arg.configFile = file;
-        arg.outputDir = dir.path();
-        if (!ZarnPrepare().prepare(arg)) {
+        if (!generate(file, dir.path())) {
             QVERIFY2(errors, "the generation refuses a file the lint calls clean");
             return;
         }
@@ -92,11 +99,11 @@ private Q_SLOTS:
 
         // What the author meant, where the file says it other than the reader
         // takes it: the file with one text replaced, which must be clean.
-        const QRegularExpressionMatch meaning = QRegularExpression(QStringLiteral("<!-- means: \"([^\"]*)\" -> \"([^\"]*)\" -->")).match(QString::fromUtf8(fileBytes(file)));
+        const QRegularExpressionMatch meaning = QRegularExpression(QStringLiteral("<!-- means: \"([^\"]*)\" -> \"([^\"]*)\" -->")).match(text);
         bool meantOtherwise = false;
         if (meaning.hasMatch()) {
             const QString meant = dir.filePath(QStringLiteral("meant.xml"));
-            writeFile(meant, QString::fromUtf8(fileBytes(file)).replace(meaning.captured(1), meaning.captured(2)).toUtf8());
+            writeFile(meant, QString(text).replace(meaning.captured(1), meaning.captured(2)).toUtf8());
             QVERIFY(lintConfigFile(meant).isEmpty());
             const QList<ZarnCore *> meantCores = readZARNConfigFromXml(meant);
             meantOtherwise = shown != harness(meantCores).expected || wired != expectedWiring(meantCores);
@@ -136,11 +143,7 @@ private Q_SLOTS:
             QSKIP("Yosys is not installed");
 
         QTemporaryDir dir;
-        ZarnArg arg;
-        arg.configFile = design;
-        arg.analyzerConfigFile = file;
-        arg.outputDir = dir.path();
-        QVERIFY(ZarnPrepare().prepare(arg));
+        QVERIFY(generate(design, dir.path(), file));
         const QStringList wired = netsOfCells(dir.path(), QStringLiteral("xq_qel_zarn_top.v"), QStringLiteral("xq_qel_zarn"), QStringLiteral("^ao_top_"));
         QStringList lost = signalsWritten(fileBytes(file));
         for (const QString &net : wired)
@@ -160,13 +163,11 @@ private Q_SLOTS:
         core.getProbeIn(0)->setSignalNet(items);
         core.getProbeOut(0)->setSignalNet({SignalItem(QStringLiteral("q"))});
         QTemporaryDir dir;
-        ZarnArg arg;
-        arg.configFile = dir.filePath(QStringLiteral("design.xml"));
-        arg.outputDir = dir.filePath(QStringLiteral("out"));
-        QVERIFY(writeZARNConfigToXml({&core}, arg.configFile));
-        QVERIFY(ZarnPrepare().prepare(arg));
-        writeFile(dir.filePath(QStringLiteral("out/stubs.v")), harness({&core}).stubs.toUtf8());
-        const Tool verilator = run(arg.outputDir, {"verilator", "--lint-only", "-Wno-fatal", "--top-module", "xq_zarn", "xq_zarn_top.v", "stubs.v"});
+        const QString out = dir.filePath(QStringLiteral("out"));
+        QVERIFY(writeZARNConfigToXml({&core}, dir.filePath(QStringLiteral("design.xml"))));
+        QVERIFY(generate(dir.filePath(QStringLiteral("design.xml")), out));
+        writeFile(out + QLatin1String("/stubs.v"), harness({&core}).stubs.toUtf8());
+        const Tool verilator = run(out, {"verilator", "--lint-only", "-Wno-fatal", "--top-module", "xq_zarn", "xq_zarn_top.v", "stubs.v"});
         if (!verilator.ran && qEnvironmentVariableIntValue("ZARN_REQUIRE_VERILOG_TOOLS") != 1)
             QSKIP("Verilator is not installed");
         const QList<LintFinding> findings = lintCores({&core});

@@ -34,6 +34,12 @@ private:
     QString m_config;
     bool m_devices = false;
 
+    // A generation that writes its command file to @p fileList.
+    QStringList generate(const QString &out, const QString &fileList) const
+    {
+        return {"generate", "--config", m_config, "--out", out, "--ip-root", m_dir.filePath("ip"), "--filelist", fileList};
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -44,44 +50,25 @@ private Q_SLOTS:
         // The machine's null device's numbers, on a node of the test's own.
         m_devices = ::mknod(QFile::encodeName(m_dir.filePath(QStringLiteral("null"))).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
         QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("directory")));
-        QVERIFY(QFile::link(QStringLiteral("fifo"), m_dir.filePath(QStringLiteral("to-fifo"))));
-        QVERIFY(QFile::link(QStringLiteral("null"), m_dir.filePath(QStringLiteral("to-null"))));
-        QVERIFY(QFile::link(QStringLiteral("directory"), m_dir.filePath(QStringLiteral("to-directory"))));
+        for (const QString &node : {QStringLiteral("fifo"), QStringLiteral("null"), QStringLiteral("directory")})
+            QVERIFY(QFile::link(node, m_dir.filePath(QLatin1String("to-") + node)));
     }
 
-    void refused_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("node");
-        QTest::addColumn<QString>("what");
-        for (const char *command : {"init", "init --force", "generate", "generate --force"}) {
-            const auto row = [command](const char *node, const char *what) {
-                QTest::newRow(qPrintable(QStringLiteral("%1 on %2").arg(QLatin1String(command), QLatin1String(node)))) << command << node << what;
-            };
-            row("fifo", "a FIFO");
-            row("null", "a character device");
-            row("directory", "a directory");
-            row("to-fifo", "a link to a FIFO");
-            row("to-null", "a link to a character device");
-            row("to-directory", "a link to a directory");
-        }
-    }
+    void refused_data() { addRowsFromTable(QStringLiteral("tools/refused.txt"), {"case", "command", "node", "what"}); }
 
     void refused()
     {
-        QFETCH(QString, command);
-        QFETCH(QString, node);
-        QFETCH(QString, what);
+        const QString node = field("node");
         if (node.contains(QLatin1String("null")) && !m_devices)
             QSKIP("making a device node needs CAP_MKNOD");
         const QString path = m_dir.filePath(node);
         const QString before = described(path);
-        const QStringList words = command.split(QLatin1Char(' '));
+        const QStringList words = field("command").split(QLatin1Char(' '));
         const QStringList arguments = words.first() == QLatin1String("init")
             ? QStringList{"init", "--design", m_dir.filePath("top.v"), "--top", "top", "--out", path} + words.mid(1)
-            : QStringList{"generate", "--config", m_config, "--out", m_dir.filePath("out"), "--ip-root", m_dir.filePath("ip"), "--filelist", path} + words.mid(1);
+            : generate(m_dir.filePath("out"), path) + words.mid(1);
         const Result result = zarn(arguments);
-        QCOMPARE(result.err, QStringLiteral("zarn: refusing to write %1: it is %2; zarn writes only regular files\n").arg(path, what));
+        QCOMPARE(result.err, QStringLiteral("zarn: refusing to write %1: it is %2; zarn writes only regular files\n").arg(path, field("what")));
         QCOMPARE(result.exitCode, 2);
         QCOMPARE(described(path), before);
         QVERIFY(!QFileInfo::exists(m_dir.filePath("out")));
@@ -101,10 +88,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString link = dir.filePath(QStringLiteral("files.f"));
         QVERIFY(QFile::link(QStringLiteral("named.f"), link));
-        QStringList arguments{"generate", "--config", m_config, "--out", dir.filePath("out"), "--ip-root", m_dir.filePath("ip"), "--filelist", link};
-        if (force)
-            arguments << QStringLiteral("--force");
-        const Result result = zarn(arguments);
+        const Result result = zarn(generate(dir.filePath("out"), link) + (force ? QStringList{"--force"} : QStringList()));
         QCOMPARE(result.err, force ? QString() : QStringLiteral("zarn: refusing to write %1: it is a link to nothing (%2); give --force to write the file it names\n")
                                                      .arg(link, dir.filePath(QStringLiteral("named.f"))));
         QCOMPARE(result.exitCode, force ? 0 : 2);
