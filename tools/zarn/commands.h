@@ -18,6 +18,7 @@ int runInit(const QStringList &arguments);
 int runInsert(const QStringList &arguments);
 int runDevices(const QStringList &arguments);
 int runIp(const QStringList &arguments);
+int runOpenOcdConfig(const QStringList &arguments);
 int runSim(const QStringList &arguments);
 
 #endif
