@@ -321,6 +321,28 @@ ZARNUTILS_EXPORT QList<ProbeField> decodeProbe(const ProbeMapProbe &probe, const
  */
 ZARNUTILS_EXPORT QString encodeProbe(const ProbeMapProbe &probe, const QList<QPair<QString, QString>> &assignments, QString *error);
 
+/**
+ * As encodeProbe(const ProbeMapProbe &, const QList<QPair<QString, QString>> &, QString *),
+ * with every bit that no assignment sets at its value in @p base instead of
+ * the initial value: a host that changes some nets of an output probe
+ * keeps the others as they are.
+ *
+ * @param probe an output probe of a map.
+ * @param base the probe's value the assignments change, in any form
+ *        probeValueBits() takes.
+ * @param assignments as encodeProbe() takes them.
+ * @param error receives the reason on failure; may be null.
+ * @return the new value, "0x" and upper-case hexadecimal digits; empty on
+ *         failure.
+ */
+ZARNUTILS_EXPORT QString encodeProbe(const ProbeMapProbe &probe, const QString &base, const QList<QPair<QString, QString>> &assignments, QString *error);
+
+/**
+ * Whether @p name is a bus (by its name, with or without its range) or a
+ * net of @p probe: a name that encodeProbe() would take for it.
+ */
+ZARNUTILS_EXPORT bool probeHasName(const ProbeMapProbe &probe, const QString &name);
+
 } // namespace ZARN
 
 #endif

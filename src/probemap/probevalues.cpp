@@ -183,7 +183,42 @@ QList<ProbeField> decodeProbe(const ProbeMapProbe &probe, const QString &value, 
     return fields;
 }
 
+namespace {
+
+// The probe bits that @p name takes: a bus by its name (with or without
+// its range), else a net; a net listed twice in the probe takes both bits.
+// @p bus says which it was.
+QVector<int> bitsNamed(const ProbeMapProbe &probe, const QString &name, bool *bus)
+{
+    for (const ProbeMapBus &candidate : probe.buses) {
+        if (candidate.name == name || QStringLiteral("%1[%2:%3]").arg(candidate.name).arg(candidate.msb).arg(candidate.lsb) == name) {
+            *bus = true;
+            return candidate.bits;
+        }
+    }
+    *bus = false;
+    QVector<int> bits;
+    for (const ProbeMapNet &net : probe.nets) {
+        if (!name.isEmpty() && net.net == name)
+            bits.append(net.bit);
+    }
+    return bits;
+}
+
+} // namespace
+
+bool probeHasName(const ProbeMapProbe &probe, const QString &name)
+{
+    bool bus = false;
+    return !bitsNamed(probe, name, &bus).isEmpty();
+}
+
 QString encodeProbe(const ProbeMapProbe &probe, const QList<QPair<QString, QString>> &assignments, QString *error)
+{
+    return encodeProbe(probe, probe.initialValue, assignments, error);
+}
+
+QString encodeProbe(const ProbeMapProbe &probe, const QString &base, const QList<QPair<QString, QString>> &assignments, QString *error)
 {
     QString ignored;
     if (!error)
@@ -195,29 +230,18 @@ QString encodeProbe(const ProbeMapProbe &probe, const QList<QPair<QString, QStri
     *error = bitsOutside(probe);
     if (!error->isEmpty())
         return QString();
-    QString initialError;
-    QString bits = probeValueBits(probe.initialValue, probe.width, &initialError);
+    QString baseError;
+    QString bits = probeValueBits(base, probe.width, &baseError);
     if (bits.isEmpty()) {
-        *error = QStringLiteral("the probe's initial value %1 is no value of it: %2").arg(probe.initialValue, initialError);
+        *error = base == probe.initialValue ? QStringLiteral("the probe's initial value %1 is no value of it: %2").arg(probe.initialValue, baseError)
+                                            : QStringLiteral("%1 is no value of the probe: %2").arg(base, baseError);
         return QString();
     }
     QHash<int, QString> setBy; // bit -> the name that set it
     for (const auto &assignment : assignments) {
         const QString &name = assignment.first;
-        // A bus by its name (with or without its range), else a net; a net
-        // listed twice in the probe is set in both places.
-        QVector<int> targets;
         bool bus = false;
-        for (const ProbeMapBus &candidate : probe.buses) {
-            if (!bus && (candidate.name == name || QStringLiteral("%1[%2:%3]").arg(candidate.name).arg(candidate.msb).arg(candidate.lsb) == name)) {
-                targets = candidate.bits;
-                bus = true;
-            }
-        }
-        for (const ProbeMapNet &net : probe.nets) {
-            if (!bus && !name.isEmpty() && net.net == name)
-                targets.append(net.bit);
-        }
+        const QVector<int> targets = bitsNamed(probe, name, &bus);
         if (targets.isEmpty()) {
             *error = QStringLiteral("the probe has no net or bus named \"%1\"").arg(name);
             return QString();

@@ -128,13 +128,14 @@ private Q_SLOTS:
     void encodeThenDecode()
     {
         // For random probes of 1 to 4096 bits, every value set comes back, and
-        // every bit not set keeps the initial value.
+        // every bit not set keeps the initial value, or that of the base given.
         QRandomGenerator random(20261206);
         for (int round = 0; round < 400; ++round) {
             const int width = round < 64 ? round + 1 : round % 50 == 0 ? 4096 : 1 + int(random.bounded(700));
             const ProbeMapProbe probe = randomProbe(random, width);
             QString error;
-            const QString initial = probeValueBits(probe.initialValue, width, &error);
+            const QString base = round % 2 ? probe.initialValue : QLatin1String("0b") + randomBits(random, width);
+            const QString initial = probeValueBits(base, width, &error);
             QHash<QString, QString> expected;
             QList<QPair<QString, QString>> assignments;
             const auto choose = [&](const QString &name, const QVector<int> &bits) {
@@ -156,7 +157,7 @@ private Q_SLOTS:
                 if (net.net.startsWith(QLatin1String("net")))
                     choose(net.net, {net.bit});
             }
-            const QString value = encodeProbe(probe, assignments, &error);
+            const QString value = round % 2 ? encodeProbe(probe, assignments, &error) : encodeProbe(probe, base, assignments, &error);
             QVERIFY2(value.startsWith(QLatin1String("0x")) && value.mid(2) == value.mid(2).toUpper(), qPrintable(error));
             const QList<ProbeField> fields = decodeProbe(probe, value, &error);
             QCOMPARE(fields.size(), expected.size());
@@ -181,6 +182,9 @@ private Q_SLOTS:
         QCOMPARE(error, field("error"));
         QCOMPARE(encodeProbe(probe, assignments, nullptr), field("value"));
         QVERIFY(decodeProbe(probe, QStringLiteral("0xZZ"), nullptr).isEmpty());
+        QCOMPARE(QString::number(probeHasName(probe, QStringLiteral("cnt"))) + QString::number(probeHasName(probe, QStringLiteral("cnt[3:0]")))
+                     + QString::number(probeHasName(probe, QStringLiteral("en"))) + QString::number(probeHasName(probe, QStringLiteral("cnt[2:0]"))),
+                 QStringLiteral("1110"));
     }
 
     void writtenAndReadBack()
