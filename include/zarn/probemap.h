@@ -343,6 +343,13 @@ ZARNUTILS_EXPORT QString encodeProbe(const ProbeMapProbe &probe, const QString &
  */
 ZARNUTILS_EXPORT bool probeHasName(const ProbeMapProbe &probe, const QString &name);
 
+/**
+ * The bits of the bus or net @p name (as encodeProbe() takes names) in
+ * @p value of @p probe, most significant first; empty with @p error for an
+ * unknown name or a value that is no number of the probe's width.
+ */
+ZARNUTILS_EXPORT QString probeFieldBits(const ProbeMapProbe &probe, const QString &value, const QString &name, QString *error);
+
 } // namespace ZARN
 
 #endif

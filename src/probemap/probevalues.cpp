@@ -213,6 +213,25 @@ bool probeHasName(const ProbeMapProbe &probe, const QString &name)
     return !bitsNamed(probe, name, &bus).isEmpty();
 }
 
+QString probeFieldBits(const ProbeMapProbe &probe, const QString &value, const QString &name, QString *error)
+{
+    bool bus = false;
+    const QVector<int> bits = bitsNamed(probe, name, &bus);
+    const QString all = probeValueBits(value, probe.width, error);
+    if (all.isEmpty() && probe.width > 0)
+        return QString();
+    if (bits.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("the probe has no net or bus named \"%1\"").arg(name);
+        return QString();
+    }
+    // A net listed twice carries one value: its first place gives it.
+    QString field;
+    for (int i = 0; i < (bus ? bits.size() : 1); ++i)
+        field += all.at(probe.width - 1 - bits.at(i));
+    return field;
+}
+
 QString encodeProbe(const ProbeMapProbe &probe, const QList<QPair<QString, QString>> &assignments, QString *error)
 {
     return encodeProbe(probe, probe.initialValue, assignments, error);

@@ -185,6 +185,13 @@ private Q_SLOTS:
         QCOMPARE(QString::number(probeHasName(probe, QStringLiteral("cnt"))) + QString::number(probeHasName(probe, QStringLiteral("cnt[3:0]")))
                      + QString::number(probeHasName(probe, QStringLiteral("en"))) + QString::number(probeHasName(probe, QStringLiteral("cnt[2:0]"))),
                  QStringLiteral("1110"));
+        // 0x2A is 101010: cnt 1010, en (bit 1 first) 1.
+        QString fieldError;
+        QCOMPARE(probeFieldBits(probe, QStringLiteral("0x2A"), QStringLiteral("cnt[3:0]"), &fieldError) + QLatin1Char(' ')
+                     + probeFieldBits(probe, QStringLiteral("0x2A"), QStringLiteral("en"), &fieldError),
+                 QStringLiteral("1010 1"));
+        QVERIFY(probeFieldBits(probe, QStringLiteral("0x2A"), QStringLiteral("tx"), &fieldError).isEmpty());
+        QCOMPARE(fieldError, QStringLiteral("the probe has no net or bus named \"tx\""));
     }
 
     void writtenAndReadBack()
