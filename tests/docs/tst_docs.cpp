@@ -133,8 +133,8 @@ private Q_SLOTS:
         // What zarn prints for OPTION, or nothing when it fails.
         const auto output = [&command](const char *option) {
             QProcess zarn;
-            QStringList arguments{command, QLatin1String(option)};
-            arguments.removeAll(QString());
+            // "probe read" is a command and its subcommand.
+            const QStringList arguments = command.split(QLatin1Char(' '), Qt::SkipEmptyParts) + QStringList{QLatin1String(option)};
             zarn.start(QStringLiteral(ZARN_TOOL), arguments);
             return zarn.waitForFinished() && zarn.exitCode() == 0 ? QString::fromUtf8(zarn.readAllStandardOutput()) : QString();
         };

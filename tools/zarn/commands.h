@@ -19,6 +19,7 @@ int runInsert(const QStringList &arguments);
 int runDevices(const QStringList &arguments);
 int runIp(const QStringList &arguments);
 int runOpenOcdConfig(const QStringList &arguments);
+int runProbe(const QStringList &arguments);
 int runSim(const QStringList &arguments);
 
 #endif

@@ -34,6 +34,7 @@ const Command commands[] = {
     {"devices", "List the devices and packages a generation knows, and the control core of each.", runDevices},
     {"ip", "Write the open cores (a soft JTAG port, the control core, the virtual I/O core) as an IP root.", runIp},
     {"openocd-config", "Print the OpenOCD configuration for the open cores' JTAG port.", runOpenOcdConfig},
+    {"probe", "Read and write the probes of a running design by name, through OpenOCD.", runProbe},
     {"sim", "Build the simulation twin of an inserted design, which OpenOCD reaches through remote_bitbang.", runSim},
 };
 
