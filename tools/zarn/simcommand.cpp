@@ -182,6 +182,46 @@ QString place(const QHash<QString, QString> &files, const QString &loc)
     return files.value(parts.first()) + QLatin1Char(':') + parts.at(1);
 }
 
+// A data type of Verilator's XML: its width, and whether the model holds it
+// as a packed vector.
+struct DataType
+{
+    int width = 0;
+    bool plain = false;
+};
+
+// A basicdtype: a range gives its width, else one of the keywords of a
+// fixed width; anything else the twin does not drive.
+DataType basicType(const QXmlStreamAttributes &attributes)
+{
+    DataType type;
+    static const QHash<QString, int> implicitWidths{{QStringLiteral("logic"), 1},    {QStringLiteral("bit"), 1},
+                                                    {QStringLiteral("byte"), 8},     {QStringLiteral("shortint"), 16},
+                                                    {QStringLiteral("int"), 32},     {QStringLiteral("integer"), 32},
+                                                    {QStringLiteral("longint"), 64}};
+    if (attributes.hasAttribute(QLatin1String("left"))) {
+        const int left = attributes.value(QLatin1String("left")).toInt();
+        const int right = attributes.value(QLatin1String("right")).toInt();
+        type.width = std::abs(left - right) + 1;
+        type.plain = true;
+    } else if (implicitWidths.contains(attributes.value(QLatin1String("name")).toString())) {
+        type.width = implicitWidths.value(attributes.value(QLatin1String("name")).toString());
+        type.plain = true;
+    }
+    return type;
+}
+
+// A port of the top module from its var element, all but its type.
+Port portOf(const QXmlStreamAttributes &attributes, const QHash<QString, QString> &files)
+{
+    Port port;
+    port.name = attributes.value(QLatin1String("name")).toString();
+    port.cppName = attributes.value(QLatin1String("origName")).toString();
+    port.direction = attributes.value(QLatin1String("dir")).toString();
+    port.place = place(files, attributes.value(QLatin1String("loc")).toString());
+    return port;
+}
+
 // The ports of @p top, from the XML that verilator --xml-only wrote.
 QString readTopModule(const QString &xmlFile, const QString &top, TopModule *module)
 {
@@ -190,12 +230,7 @@ QString readTopModule(const QString &xmlFile, const QString &top, TopModule *mod
         return QStringLiteral("%1: %2").arg(xmlFile, file.errorString());
     QXmlStreamReader xml(&file);
     QHash<QString, QString> files;
-    struct Type
-    {
-        int width = 0;
-        bool plain = false;
-    };
-    QHash<QString, Type> types;
+    QHash<QString, DataType> types;
     QHash<QString, QString> typeOfPort;
     bool inFiles = false;
     int moduleDepth = -1;
@@ -225,38 +260,21 @@ QString readTopModule(const QString &xmlFile, const QString &top, TopModule *mod
             found = true;
             module->place = place(files, attributes.value(QLatin1String("loc")).toString());
         } else if (moduleDepth >= 0 && depth == moduleDepth + 1 && name == QLatin1String("var") && attributes.hasAttribute(QLatin1String("dir"))) {
-            Port port;
-            port.name = attributes.value(QLatin1String("name")).toString();
-            port.cppName = attributes.value(QLatin1String("origName")).toString();
-            port.direction = attributes.value(QLatin1String("dir")).toString();
-            port.place = place(files, attributes.value(QLatin1String("loc")).toString());
+            const Port port = portOf(attributes, files);
             typeOfPort.insert(port.name, attributes.value(QLatin1String("dtype_id")).toString());
             module->ports.append(port);
         } else if (name == QLatin1String("basicdtype")) {
-            Type type;
-            static const QHash<QString, int> implicitWidths{{QStringLiteral("logic"), 1},    {QStringLiteral("bit"), 1},
-                                                            {QStringLiteral("byte"), 8},     {QStringLiteral("shortint"), 16},
-                                                            {QStringLiteral("int"), 32},     {QStringLiteral("integer"), 32},
-                                                            {QStringLiteral("longint"), 64}};
-            if (attributes.hasAttribute(QLatin1String("left"))) {
-                const int left = attributes.value(QLatin1String("left")).toInt();
-                const int right = attributes.value(QLatin1String("right")).toInt();
-                type.width = std::abs(left - right) + 1;
-                type.plain = true;
-            } else if (implicitWidths.contains(attributes.value(QLatin1String("name")).toString())) {
-                type.width = implicitWidths.value(attributes.value(QLatin1String("name")).toString());
-                type.plain = true;
-            }
-            types.insert(attributes.value(QLatin1String("id")).toString(), type);
+            types.insert(attributes.value(QLatin1String("id")).toString(), basicType(attributes));
         }
     }
     if (xml.hasError())
         return QStringLiteral("%1: Verilator's XML cannot be read: %2").arg(xmlFile, xml.errorString());
     if (!found)
         return QStringLiteral("Verilator's XML holds no module %1").arg(top);
+    // Verilator's type table comes after the modules: the ports take their types once all is read.
     static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     for (Port &port : module->ports) {
-        const Type type = types.value(typeOfPort.value(port.name));
+        const DataType type = types.value(typeOfPort.value(port.name));
         port.plain = type.plain && identifier.match(port.cppName).hasMatch();
         port.width = type.width;
     }
@@ -586,54 +604,61 @@ QString writeFile(const QString &path, const QByteArray &bytes, const OutputDire
     return output.published(path) + QLatin1String(": ") + file.errorString();
 }
 
-int simulate(const QStringList &arguments, int *stoppedBy)
+// zarn sim's options, as --help shows them.
+struct SimCommandLine
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Builds with Verilator the simulation twin of a design that zarn insert wrote: a program that runs the design and "
-        "serves OpenOCD's remote_bitbang protocol on 127.0.0.1, so that a host reaches the cores through the design's JTAG pads "
-        "as it would on the board. Each pin write of OpenOCD moves every user clock on by RATIO half periods, that is RATIO "
-        "user-clock cycles per TCK cycle; every other input holds its --input value (0 by default). The build goes into DIR, "
-        "which is replaced whole once it is complete; the twin's path is the last line printed."));
-    const QCommandLineOption fileListOption(QStringLiteral("filelist"), QStringLiteral("The command file that zarn insert wrote (MODULE_zarn.f)."),
-                                            QStringLiteral("FILE"));
-    const QCommandLineOption topOption(QStringLiteral("top"), QStringLiteral("The top module of the inserted design."), QStringLiteral("MODULE"));
-    const QCommandLineOption clockOption(
+    QCommandLineOption fileList{QStringLiteral("filelist"), QStringLiteral("The command file that zarn insert wrote (MODULE_zarn.f)."),
+                                QStringLiteral("FILE")};
+    QCommandLineOption top{QStringLiteral("top"), QStringLiteral("The top module of the inserted design."), QStringLiteral("MODULE")};
+    QCommandLineOption clock{
         QStringLiteral("clock"),
         QStringLiteral("A user clock, an input of the top module, with RATIO user-clock cycles per TCK cycle: a whole number, a fraction P/Q "
                        "such as 1/4, or 0 for a stopped clock (default 1, at most 1024; repeat for more)."),
-        QStringLiteral("NET[:RATIO]"));
-    const QCommandLineOption inputOption(QStringLiteral("input"),
-                                         QStringLiteral("Hold the input NET of the top module at VALUE: decimal, 0x hexadecimal or 0b binary "
-                                                        "(repeat for more; the inputs not given hold 0)."),
-                                         QStringLiteral("NET=VALUE"));
-    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("The output directory; replaced whole once the twin is built."),
-                                       QStringLiteral("DIR"));
-    const QCommandLineOption forceOption(QStringLiteral("force"),
-                                         QStringLiteral("Replace the output directory even when it holds files that zarn did not write; they are deleted."));
-    const QCommandLineOption jobsOption(QStringLiteral("jobs"), QStringLiteral("Compile with up to N jobs at once (default 2)."), QStringLiteral("N"),
-                                        QStringLiteral("2"));
-    parser.addOptions({fileListOption, topOption, clockOption, inputOption, outOption, forceOption, jobsOption});
-    int exitCode = Console::Success;
-    if (!Console::parse(parser, arguments,
-                        QStringLiteral("zarn sim --filelist FILE --top MODULE [--clock NET[:RATIO]]... [--input NET=VALUE]... --out DIR [options]"),
-                        &exitCode))
-        return exitCode;
-    if (!parser.positionalArguments().isEmpty())
-        return Console::fail(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
-    if (parser.value(fileListOption).isEmpty() || parser.value(topOption).isEmpty() || parser.value(outOption).isEmpty())
-        return Console::fail(QStringLiteral("sim needs --filelist FILE, --top MODULE and --out DIR; run 'zarn sim --help'"));
-    const QString top = parser.value(topOption);
-    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_$]*$"));
-    if (!identifier.match(top).hasMatch())
-        return Console::fail(QStringLiteral("--top %1: the twin takes a top module of a plain Verilog name (letters, digits, _ and $)").arg(top));
-    bool jobsRead = false;
-    const int jobs = parser.value(jobsOption).toInt(&jobsRead);
-    if (!jobsRead || jobs < 1 || jobs > 256)
-        return Console::fail(QStringLiteral("--jobs %1: give a number from 1 to 256").arg(parser.value(jobsOption)));
+        QStringLiteral("NET[:RATIO]")};
+    QCommandLineOption input{QStringLiteral("input"),
+                             QStringLiteral("Hold the input NET of the top module at VALUE: decimal, 0x hexadecimal or 0b binary "
+                                            "(repeat for more; the inputs not given hold 0)."),
+                             QStringLiteral("NET=VALUE")};
+    QCommandLineOption out{QStringLiteral("out"), QStringLiteral("The output directory; replaced whole once the twin is built."), QStringLiteral("DIR")};
+    QCommandLineOption force{QStringLiteral("force"),
+                             QStringLiteral("Replace the output directory even when it holds files that zarn did not write; they are deleted.")};
+    QCommandLineOption jobs{QStringLiteral("jobs"), QStringLiteral("Compile with up to N jobs at once (default 2)."), QStringLiteral("N"),
+                            QStringLiteral("2")};
 
+    // Parses @p arguments, handling --help; false with the exit code in
+    // @p exitCode when the command should stop here.
+    bool parse(QCommandLineParser &parser, const QStringList &arguments, int *exitCode) const
+    {
+        parser.setApplicationDescription(QStringLiteral(
+            "Builds with Verilator the simulation twin of a design that zarn insert wrote: a program that runs the design and "
+            "serves OpenOCD's remote_bitbang protocol on 127.0.0.1, so that a host reaches the cores through the design's JTAG pads "
+            "as it would on the board. Each pin write of OpenOCD moves every user clock on by RATIO half periods, that is RATIO "
+            "user-clock cycles per TCK cycle; every other input holds its --input value (0 by default). The build goes into DIR, "
+            "which is replaced whole once it is complete; the twin's path is the last line printed."));
+        parser.addOptions({fileList, top, clock, input, out, force, jobs});
+        return Console::parse(parser, arguments,
+                              QStringLiteral("zarn sim --filelist FILE --top MODULE [--clock NET[:RATIO]]... [--input NET=VALUE]... --out DIR [options]"),
+                              exitCode);
+    }
+};
+
+// What zarn sim was asked for, its options read and checked.
+struct SimOptions
+{
+    QString fileListGiven; // as the user wrote it, which the messages quote
+    QString fileList;      // absolute, for Verilator and the twin's header
+    QString top;
+    QString out;
+    bool force = false;
+    int jobs = 2;
     QList<Clock> clocks;
-    for (const QString &value : parser.values(clockOption)) {
+    QList<Held> held;
+};
+
+// The --clock values, NET or NET:RATIO each: Success, or the exit code having said why not.
+int readClocks(const QStringList &values, const QString &top, QList<Clock> *clocks)
+{
+    for (const QString &value : values) {
         Clock clock;
         clock.given = value;
         const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
@@ -645,119 +670,251 @@ int simulate(const QStringList &arguments, int *stoppedBy)
                                                 "a fraction P/Q such as 1/4, or 0 for a stopped clock, at most %3")
                                      .arg(value, value.mid(colon + 1))
                                      .arg(maxRatio));
-        clocks.append(clock);
+        clocks->append(clock);
     }
-    QList<Held> held;
-    for (const QString &value : parser.values(inputOption)) {
+    return Console::Success;
+}
+
+// The --input values, NET=VALUE each: Success, or the exit code having said why not.
+int readInputs(const QStringList &values, QList<Held> *held)
+{
+    for (const QString &value : values) {
         Held input;
         input.given = value;
         const qsizetype equals = value.indexOf(QLatin1Char('='));
         input.net = value.left(equals);
         if (equals <= 0 || !parseValue(value.mid(equals + 1), &input.words, &input.bits))
             return Console::fail(QStringLiteral("--input %1: give NET=VALUE, the value in decimal, 0x hexadecimal or 0b binary (such as rst=1)").arg(value));
-        held.append(input);
+        held->append(input);
     }
+    return Console::Success;
+}
 
-    const QString fileList = absolutePath(parser.value(fileListOption));
-    QFile fileListFile(fileList);
-    if (!QFileInfo::exists(fileList))
-        return Console::fail(QStringLiteral("--filelist %1: no such file").arg(parser.value(fileListOption)));
-    if (!QFileInfo(fileList).isFile())
-        return Console::fail(QStringLiteral("--filelist %1: not a file; give the MODULE_zarn.f that zarn insert wrote").arg(parser.value(fileListOption)));
+// The options, each checked on its own before any file is looked at:
+// Success, or the exit code having said why not.
+int readOptions(const QCommandLineParser &parser, const SimCommandLine &commandLine, SimOptions *options)
+{
+    if (!parser.positionalArguments().isEmpty())
+        return Console::fail(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    if (parser.value(commandLine.fileList).isEmpty() || parser.value(commandLine.top).isEmpty() || parser.value(commandLine.out).isEmpty())
+        return Console::fail(QStringLiteral("sim needs --filelist FILE, --top MODULE and --out DIR; run 'zarn sim --help'"));
+    const QString top = parser.value(commandLine.top);
+    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_$]*$"));
+    if (!identifier.match(top).hasMatch())
+        return Console::fail(QStringLiteral("--top %1: the twin takes a top module of a plain Verilog name (letters, digits, _ and $)").arg(top));
+    bool jobsRead = false;
+    const int jobs = parser.value(commandLine.jobs).toInt(&jobsRead);
+    if (!jobsRead || jobs < 1 || jobs > 256)
+        return Console::fail(QStringLiteral("--jobs %1: give a number from 1 to 256").arg(parser.value(commandLine.jobs)));
+    options->fileListGiven = parser.value(commandLine.fileList);
+    options->fileList = absolutePath(options->fileListGiven);
+    options->top = top;
+    options->out = parser.value(commandLine.out);
+    options->force = parser.isSet(commandLine.force);
+    options->jobs = jobs;
+    const int exitCode = readClocks(parser.values(commandLine.clock), top, &options->clocks);
+    if (exitCode != Console::Success)
+        return exitCode;
+    return readInputs(parser.values(commandLine.input), &options->held);
+}
+
+// The file list as a file zarn may read: Success, or the exit code having said why not.
+int checkFileList(const SimOptions &options)
+{
+    QFile fileListFile(options.fileList);
+    if (!QFileInfo::exists(options.fileList))
+        return Console::fail(QStringLiteral("--filelist %1: no such file").arg(options.fileListGiven));
+    if (!QFileInfo(options.fileList).isFile())
+        return Console::fail(QStringLiteral("--filelist %1: not a file; give the MODULE_zarn.f that zarn insert wrote").arg(options.fileListGiven));
     if (!fileListFile.open(QIODevice::ReadOnly))
-        return Console::fail(QStringLiteral("--filelist %1: %2").arg(parser.value(fileListOption), fileListFile.errorString()));
-    fileListFile.close();
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("verilator"));
-    if (program.isEmpty())
+        return Console::fail(QStringLiteral("--filelist %1: %2").arg(options.fileListGiven, fileListFile.errorString()));
+    return Console::Success;
+}
+
+// Verilator on the PATH, in @p program, and of a version the harness is
+// written for: Success, or the exit code having said why not.
+int findVerilator(QString *program)
+{
+    *program = QStandardPaths::findExecutable(QStringLiteral("verilator"));
+    if (program->isEmpty())
         return Console::fail(QStringLiteral("sim needs Verilator 5 or later, which is not on the PATH; install the Debian package verilator"));
-    QString error = verilatorProblem(program);
+    const QString error = verilatorProblem(*program);
     if (!error.isEmpty())
         return Console::fail(error);
+    return Console::Success;
+}
 
-    OutputDirectory output(parser.value(outOption));
-    const QList<QByteArray> inputs = commandFileInputs(fileList);
-    const bool force = parser.isSet(forceOption);
-    error = output.refusal(inputs, force);
+// Whether the twin may replace @p output, and whether Verilator's makefiles
+// and command-file reading can carry its path and the file list's: Success,
+// or the exit code having said why not.
+int checkOutput(const SimOptions &options, const OutputDirectory &output, const QList<QByteArray> &inputs)
+{
+    const QString error = output.refusal(inputs, options.force);
     if (!error.isEmpty())
         return Console::fail(error);
     const QString makeProblem = makefileProblem(output.path());
     if (!makeProblem.isEmpty())
         return Console::fail(QStringLiteral("the path %1 holds %2").arg(output.path(), makeProblem));
-    const QString fileListProblem = commandFileProblem(fileList, false);
+    const QString fileListProblem = commandFileProblem(options.fileList, false);
     if (!fileListProblem.isEmpty())
-        return Console::fail(QStringLiteral("--filelist %1: the path holds %2").arg(parser.value(fileListOption), fileListProblem));
+        return Console::fail(QStringLiteral("--filelist %1: the path holds %2").arg(options.fileListGiven, fileListProblem));
+    return Console::Success;
+}
 
-    // The ports first, from Verilator's reading of the design: the clocks
-    // and inputs are checked before anything is built.
-    TopModule module;
-    {
-        Design::WorkDirectory work;
-        if (!work.error().isEmpty())
-            return Console::fail(work.error());
-        const QStringList xmlArguments = QStringList{QStringLiteral("--xml-only"), QStringLiteral("--prefix"), modelPrefix, QStringLiteral("-Mdir"), work.path(),
-                                                     QStringLiteral("--top-module"), top, QStringLiteral("-f"), fileList}
-                                         + verilatorWarnings;
-        const ToolRun run = runTool(program, xmlArguments);
-        if (run.outcome == ToolRun::Stopped) {
-            *stoppedBy = run.stopSignal;
-            return Console::Failure;
-        }
-        if (run.output.contains("Specified --top-module '" + top.toUtf8() + "' was not found in design"))
-            return Console::fail(QStringLiteral("--top %1: the design that %2 lists has no module %1").arg(top, parser.value(fileListOption)));
-        error = toolFailure(run, QStringLiteral("on the design that %1 lists").arg(parser.value(fileListOption)));
-        if (error.isEmpty())
-            error = readTopModule(work.filePath(modelPrefix + QLatin1String(".xml")), top, &module);
-        if (!error.isEmpty())
-            return Console::fail(error);
+// The ports of the top module in @p module, from Verilator's reading of
+// the design in a work directory of its own: Success, or the exit code
+// having said why not (nothing said when a signal stopped Verilator; it is
+// in @p stoppedBy).
+int readDesignPorts(const SimOptions &options, const QString &program, TopModule *module, int *stoppedBy)
+{
+    Design::WorkDirectory work;
+    if (!work.error().isEmpty())
+        return Console::fail(work.error());
+    const QStringList xmlArguments = QStringList{QStringLiteral("--xml-only"), QStringLiteral("--prefix"), modelPrefix, QStringLiteral("-Mdir"), work.path(),
+                                                 QStringLiteral("--top-module"), options.top, QStringLiteral("-f"), options.fileList}
+                                     + verilatorWarnings;
+    const ToolRun run = runTool(program, xmlArguments);
+    if (run.outcome == ToolRun::Stopped) {
+        *stoppedBy = run.stopSignal;
+        return Console::Failure;
     }
-    error = checkPorts(module, top, clocks, held);
+    if (run.output.contains("Specified --top-module '" + options.top.toUtf8() + "' was not found in design"))
+        return Console::fail(QStringLiteral("--top %1: the design that %2 lists has no module %1").arg(options.top, options.fileListGiven));
+    QString error = toolFailure(run, QStringLiteral("on the design that %1 lists").arg(options.fileListGiven));
+    if (error.isEmpty())
+        error = readTopModule(work.filePath(modelPrefix + QLatin1String(".xml")), options.top, module);
     if (!error.isEmpty())
         return Console::fail(error);
-    if (clocks.isEmpty())
+    return Console::Success;
+}
+
+// The clocks and inputs checked against the top module's ports: Success, or
+// the exit code having said why not.
+int checkTopModule(const SimOptions &options, const TopModule &module)
+{
+    const QString error = checkPorts(module, options.top, options.clocks, options.held);
+    if (!error.isEmpty())
+        return Console::fail(error);
+    if (options.clocks.isEmpty())
         Console::error(QStringLiteral("zarn: warning: no --clock given: every input of %1 holds its value, and a core with a user clock "
                                       "never has a fresh snapshot")
-                           .arg(top));
+                           .arg(options.top));
+    return Console::Success;
+}
 
-    error = output.begin(inputs, force);
+// The twin's own sources, the harness and its design header, in the staging
+// directory of @p output: Success, or the exit code having said why not.
+int stageSources(const SimOptions &options, const TopModule &module, OutputDirectory &output, const QList<QByteArray> &inputs)
+{
+    QString error = output.begin(inputs, options.force);
     if (!error.isEmpty())
         return Console::fail(error);
     const QString staging = output.stagingDirectory();
     QFile harness(QStringLiteral(":/sim/") + harnessName);
     if (!QDir().mkpath(staging + QLatin1String("/sim")) || !harness.open(QIODevice::ReadOnly))
         return Console::fail(QStringLiteral("%1/sim: cannot create it").arg(output.path()));
-    const QString harnessPath = staging + QLatin1String("/sim/") + harnessName;
-    error = writeFile(harnessPath, harness.readAll(), output);
+    error = writeFile(staging + QLatin1String("/sim/") + harnessName, harness.readAll(), output);
     if (error.isEmpty())
-        error = writeFile(staging + QLatin1String("/sim/") + designHeaderName, designHeader(module, top, fileList, clocks, held), output);
+        error = writeFile(staging + QLatin1String("/sim/") + designHeaderName, designHeader(module, options.top, options.fileList, options.clocks, options.held),
+                          output);
     if (!error.isEmpty())
         return Console::fail(error);
+    return Console::Success;
+}
 
-    const QString twinName = top + QLatin1String("_twin");
+// The twin's file name, in the build and in the path printed.
+QString twinName(const QString &top)
+{
+    return top + QLatin1String("_twin");
+}
+
+// Verilator's build of the twin from the staged sources, its output in
+// @p run: Success, or the exit code having said why not (nothing said when
+// a signal stopped it; it is in @p stoppedBy).
+int buildTwin(const SimOptions &options, const QString &program, const QString &staging, ToolRun *run, int *stoppedBy)
+{
+    const QString twin = twinName(options.top);
     const QStringList buildArguments = QStringList{QStringLiteral("--cc"), QStringLiteral("--exe"), QStringLiteral("--build"), QStringLiteral("-j"),
-                                                   QString::number(jobs), QStringLiteral("--prefix"), modelPrefix, QStringLiteral("-Mdir"),
-                                                   staging + QLatin1String("/obj"), QStringLiteral("-o"), QLatin1String("../") + twinName,
-                                                   QStringLiteral("--top-module"), top, QStringLiteral("-f"), fileList}
-                                       + verilatorWarnings + QStringList{harnessPath};
-    QElapsedTimer clock;
-    clock.start();
-    const ToolRun run = runTool(program, buildArguments);
-    if (run.outcome == ToolRun::Stopped) {
-        *stoppedBy = run.stopSignal;
+                                                   QString::number(options.jobs), QStringLiteral("--prefix"), modelPrefix, QStringLiteral("-Mdir"),
+                                                   staging + QLatin1String("/obj"), QStringLiteral("-o"), QLatin1String("../") + twin,
+                                                   QStringLiteral("--top-module"), options.top, QStringLiteral("-f"), options.fileList}
+                                       + verilatorWarnings + QStringList{staging + QLatin1String("/sim/") + harnessName};
+    *run = runTool(program, buildArguments);
+    if (run->outcome == ToolRun::Stopped) {
+        *stoppedBy = run->stopSignal;
         return Console::Failure;
     }
-    error = toolFailure(run, QStringLiteral("to build the twin"));
-    if (error.isEmpty() && !QFileInfo(staging + QLatin1Char('/') + twinName).isExecutable())
-        error = QStringLiteral("Verilator made no %1:\n%2").arg(twinName, failureLines(run.output));
+    QString error = toolFailure(*run, QStringLiteral("to build the twin"));
+    if (error.isEmpty() && !QFileInfo(staging + QLatin1Char('/') + twin).isExecutable())
+        error = QStringLiteral("Verilator made no %1:\n%2").arg(twin, failureLines(run->output));
+    if (!error.isEmpty())
+        return Console::fail(error);
+    return Console::Success;
+}
+
+// The built twin put in the output directory's place, and its path printed
+// last, for scripts to take: Success, or the exit code having said why not.
+int publish(const SimOptions &options, OutputDirectory &output, const ToolRun &build, const QElapsedTimer &clock)
+{
     // The log stays beside the twin: Verilator's warnings on the design are in it.
-    if (error.isEmpty())
-        error = writeFile(staging + QLatin1String("/verilator.log"), run.output, output);
+    QString error = writeFile(output.stagingDirectory() + QLatin1String("/verilator.log"), build.output, output);
     if (error.isEmpty())
         error = output.commit();
     if (!error.isEmpty())
         return Console::fail(error);
-    Console::error(QStringLiteral("zarn: note: built the twin of %1 in %2 s").arg(top).arg(double(clock.elapsed()) / 1000.0, 0, 'f', 1));
-    Console::out(output.path() + QLatin1Char('/') + twinName);
+    Console::error(QStringLiteral("zarn: note: built the twin of %1 in %2 s").arg(options.top).arg(double(clock.elapsed()) / 1000.0, 0, 'f', 1));
+    Console::out(output.path() + QLatin1Char('/') + twinName(options.top));
     return Console::Success;
+}
+
+// Each check comes before what it guards: the options on their own, then
+// the file list, Verilator and the output directory, then the design's
+// ports, all before a file is written or the twin is built.
+int simulate(const QStringList &arguments, int *stoppedBy)
+{
+    QCommandLineParser parser;
+    const SimCommandLine commandLine;
+    int exitCode = Console::Success;
+    if (!commandLine.parse(parser, arguments, &exitCode))
+        return exitCode;
+    SimOptions options;
+    exitCode = readOptions(parser, commandLine, &options);
+    if (exitCode != Console::Success)
+        return exitCode;
+    exitCode = checkFileList(options);
+    if (exitCode != Console::Success)
+        return exitCode;
+    QString program;
+    exitCode = findVerilator(&program);
+    if (exitCode != Console::Success)
+        return exitCode;
+    OutputDirectory output(options.out);
+    const QList<QByteArray> inputs = commandFileInputs(options.fileList);
+    exitCode = checkOutput(options, output, inputs);
+    if (exitCode != Console::Success)
+        return exitCode;
+
+    // The ports first, from Verilator's reading of the design: the clocks
+    // and inputs are checked before anything is built.
+    TopModule module;
+    exitCode = readDesignPorts(options, program, &module, stoppedBy);
+    if (exitCode != Console::Success)
+        return exitCode;
+    exitCode = checkTopModule(options, module);
+    if (exitCode != Console::Success)
+        return exitCode;
+
+    exitCode = stageSources(options, module, output, inputs);
+    if (exitCode != Console::Success)
+        return exitCode;
+    // From the start of the build to the twin in place: what the user waits for.
+    QElapsedTimer clock;
+    clock.start();
+    ToolRun build;
+    exitCode = buildTwin(options, program, output.stagingDirectory(), &build, stoppedBy);
+    if (exitCode != Console::Success)
+        return exitCode;
+    return publish(options, output, build, clock);
 }
 
 } // namespace
