@@ -338,15 +338,21 @@ ZARNUTILS_EXPORT QString encodeProbe(const ProbeMapProbe &probe, const QList<QPa
 ZARNUTILS_EXPORT QString encodeProbe(const ProbeMapProbe &probe, const QString &base, const QList<QPair<QString, QString>> &assignments, QString *error);
 
 /**
- * Whether @p name is a bus (by its name, with or without its range) or a
- * net of @p probe: a name that encodeProbe() would take for it.
+ * @param probe a probe of a map.
+ * @param name a name.
+ * @return whether @p name is a bus (by its name, with or without its range)
+ *         or a net of @p probe: a name that encodeProbe() would take for it.
  */
 ZARNUTILS_EXPORT bool probeHasName(const ProbeMapProbe &probe, const QString &name);
 
 /**
- * The bits of the bus or net @p name (as encodeProbe() takes names) in
- * @p value of @p probe, most significant first; empty with @p error for an
- * unknown name or a value that is no number of the probe's width.
+ * @param probe a probe of a map.
+ * @param value a value of the probe, in any form probeValueBits() takes.
+ * @param name a bus or net of the probe, as encodeProbe() takes names.
+ * @param error receives the reason on failure; may be null.
+ * @return the bits of @p name in @p value, most significant first; empty
+ *         for an unknown name or a value that is no number of the probe's
+ *         width.
  */
 ZARNUTILS_EXPORT QString probeFieldBits(const ProbeMapProbe &probe, const QString &value, const QString &name, QString *error);
 

@@ -27,23 +27,57 @@ class ZARNUTILSHOST_EXPORT DrField
 public:
     /** A field of no bits. */
     DrField() = default;
-    /** A field of @p width bits, all 0. */
+    /**
+     * A field of @p width bits, all 0.
+     *
+     * @param width the number of bits, 0 or more.
+     */
     explicit DrField(int width);
 
+    /** @return the number of bits. */
     int width() const { return int(m_bits.size()); }
+    /**
+     * @param index a bit, 0 to width() - 1.
+     * @return whether it is 1.
+     */
     bool bit(int index) const { return m_bits.testBit(index); }
+    /**
+     * Sets bit @p index to @p value.
+     *
+     * @param index a bit, 0 to width() - 1.
+     * @param value its new value.
+     */
     void setBit(int index, bool value) { m_bits.setBit(index, value); }
 
-    /** Bits @p from to @p from + @p count - 1 (at most 64) as a number, bit @p from lowest. */
+    /**
+     * @param from the first bit.
+     * @param count how many bits, at most 64; they must lie within the field.
+     * @return bits @p from to @p from + @p count - 1 as a number, bit @p from lowest.
+     */
     quint64 number(int from, int count) const;
-    /** Sets bits @p from to @p from + @p count - 1 (at most 64) to @p value's lowest bits. */
+    /**
+     * Sets bits @p from to @p from + @p count - 1 to @p value's lowest bits.
+     *
+     * @param from the first bit.
+     * @param count how many bits, at most 64; they must lie within the field.
+     * @param value the number; bits above @p count are ignored.
+     */
     void setNumber(int from, int count, quint64 value);
-    /** Bits @p from to @p from + @p count - 1 as a field of their own. */
+    /**
+     * @param from the first bit.
+     * @param count how many bits; they must lie within the field.
+     * @return bits @p from to @p from + @p count - 1 as a field of their own.
+     */
     DrField mid(int from, int count) const;
-    /** Puts @p bits at bit @p from and up; they must fit. */
+    /**
+     * Puts @p bits at bit @p from and up.
+     *
+     * @param from where bit 0 of @p bits goes.
+     * @param bits the bits; they must fit within the field.
+     */
     void place(int from, const DrField &bits);
 
-    /** "0x" and exactly (width() + 3) / 4 hexadecimal digits, the most significant first. */
+    /** @return "0x" and exactly (width() + 3) / 4 hexadecimal digits, the most significant first. */
     QString toHex() const;
     /**
      * A field of @p width bits from hexadecimal digits, the most significant
@@ -58,7 +92,9 @@ public:
      */
     static bool fromHex(const QString &digits, int width, DrField *field);
 
+    /** @param other another field. @return whether both have the same width and bits. */
     bool operator==(const DrField &other) const { return m_bits == other.m_bits; }
+    /** @param other another field. @return whether they differ in width or in a bit. */
     bool operator!=(const DrField &other) const { return m_bits != other.m_bits; }
 
 private:

@@ -53,22 +53,30 @@ public:
     /** What came of a call: nothing wrong, or a failure and a sentence for the user. */
     struct Result
     {
+        /** What went wrong; Failure::None when nothing did. */
         Failure failure = Failure::None;
+        /** Unless ok(), a sentence for the user; otherwise empty. */
         QString error;
+        /** @return whether nothing went wrong. */
         bool ok() const { return failure == Failure::None; }
     };
 
     /**
-     * A session with the design @p map describes, through @p client (which
-     * stays the caller's and must outlive the session), on the TAP that
-     * OpenOCD names @p tap.
+     * A session with the design @p map describes.
+     *
+     * @param client a client connected to OpenOCD; it stays the caller's
+     *        and must outlive the session.
+     * @param map the design's probe map, copied.
+     * @param tap the TAP as OpenOCD names it.
      */
     ProbeSession(OpenOcdClient *client, const ProbeMap &map, const QString &tap = QStringLiteral("zarn.tap"));
 
     /**
-     * How many times a call looks again at a core that makes it wait, and
-     * how many TCK cycles it gives the core before each look; the defaults
-     * wait some 100 000 cycles in all.
+     * How long a call waits for a core's user clock: the defaults, 100
+     * looks 1000 TCK cycles apart, wait some 100 000 cycles in all.
+     *
+     * @param retries how many times a call looks again at a core that makes it wait.
+     * @param cyclesEach the TCK cycles in Run-Test/Idle before each look.
      */
     void setRetries(int retries, int cyclesEach);
 
@@ -76,29 +84,56 @@ public:
      * Checks that the chain holds the open cores' TAP and that the design
      * answers the identity of the map (ProbeMap::designIdentity()); the
      * other calls take it as done.
+     *
+     * @return Failure::Tap, Failure::OtherDesign or Failure::OpenOcd, or ok.
      */
     Result checkDesign();
 
     /**
-     * The input probes of the core at @p position as one coherent snapshot,
-     * taken after the call began, into @p inputs; and, where @p outputs is
-     * not null, its output probes as they are.
+     * Reads a core's input probes as one coherent snapshot, taken after the
+     * call began, and its output probes as they are.
+     *
+     * @param position the core's position.
+     * @param inputs receives one field per input probe; must not be null.
+     * @param outputs receives one field per output probe; may be null.
+     * @return ok, or why not: Failure::ClockStopped where the snapshot never
+     *         became fresh, Failure::NoCore, Failure::OpenOcd.
      */
     Result read(int position, QVector<DrField> *inputs, QVector<DrField> *outputs);
 
-    /** The output probes of the core at @p position as they are, into @p outputs. */
+    /**
+     * Reads a core's output probes as they are.
+     *
+     * @param position the core's position.
+     * @param outputs receives one field per output probe; must not be null.
+     * @return ok, or why not.
+     */
     Result readOutputs(int position, QVector<DrField> *outputs);
 
     /**
-     * Writes @p outputs, one field for each output probe of the core at
-     * @p position, all at once, and waits until they are applied.
+     * Writes every output probe of a core at once, and waits until the core
+     * has applied them.
+     *
+     * @param position the core's position.
+     * @param outputs one field for each output probe, of its width.
+     * @return ok, or why not: Failure::Value for fields that do not fit,
+     *         Failure::Refused, Failure::ClockStopped where the write never
+     *         landed, Failure::NoCore, Failure::OpenOcd.
      */
     Result write(int position, const QVector<DrField> &outputs);
 
-    /** The entry of the map for the core at @p position; null where the map has none. */
+    /**
+     * @param position a core's position.
+     * @return the map's entry for the core there; null where the map has none.
+     */
     const ProbeMapCore *core(int position) const;
 
-    /** The probes of @p core of @p kind ("in" or "out"), in the order of their indices. */
+    /**
+     * @param core a core of a map.
+     * @param kind "in" or "out".
+     * @return its probes of that kind, in the order of their indices, as
+     *         the core packs them.
+     */
     static QVector<const ProbeMapProbe *> probesOf(const ProbeMapCore &core, const QString &kind);
 
 private:
