@@ -31,7 +31,11 @@ module xq_zarn_core #(
     localparam OUT_BITS = OUT_WIDTH > 0 ? OUT_WIDTH : 1;
     localparam DATA = IN_BITS > OUT_BITS ? IN_BITS : OUT_BITS;
     localparam WIDTH = DATA + 10;
-    localparam WRITE_LENGTH = OUT_WIDTH + 10;
+    localparam [31:0] WRITE_LENGTH = OUT_WIDTH + 10;
+    // The bit count need only tell WRITE_LENGTH from fewer and from more: it
+    // stops at its all-ones, which is past WRITE_LENGTH.
+    localparam COUNT_BITS = $clog2(WRITE_LENGTH + 2);
+    localparam [COUNT_BITS-1:0] WRITE_COUNT = WRITE_LENGTH[COUNT_BITS-1:0], ONE = 1;
     localparam [9:0] KEY = {4'b1001, POSITION[5:0]};
     localparam [1:0] STATUS = 2'd0, READ_INPUTS = 2'd1, WRITE_OUTPUTS = 2'd2, READ_OUTPUTS = 2'd3;
 
@@ -40,11 +44,12 @@ module xq_zarn_core #(
     wire start = control[4];
     wire shift = control[5];
     wire update = control[6];
-    // The control core holds the operation on the bus for the whole scan.
+    // The control core holds the operation on the bus from start to the end
+    // of the scan.
     wire [1:0] op = control[8:7];
 
     reg [WIDTH-1:0] scan = {WIDTH{1'b0}};
-    reg [20:0] count = 21'd0;
+    reg [COUNT_BITS-1:0] count = {COUNT_BITS{1'b0}};
     reg refused = 1'b0;
     wire fresh;
     wire busy;
@@ -58,11 +63,11 @@ module xq_zarn_core #(
     // shifts, whatever the register's width.
     wire [WIDTH-1:0] shifted = {tdi, scan[WIDTH-1:1]};
     wire [WIDTH-1:0] shifted_write = (scan >> 1) | ({{WIDTH-1{1'b0}}, tdi} << (WRITE_LENGTH - 1));
-    wire write_applies = op == WRITE_OUTPUTS && count == WRITE_LENGTH && scan[9:0] == KEY && !busy;
+    wire write_applies = op == WRITE_OUTPUTS && count == WRITE_COUNT && scan[9:0] == KEY && !busy;
 
     always @(posedge tck) begin
         if (start) begin
-            count <= 21'd0;
+            count <= {COUNT_BITS{1'b0}};
             case (op)
                 // Narrower values fill the register from the bottom.
                 STATUS:      scan <= status;
@@ -71,8 +76,8 @@ module xq_zarn_core #(
             endcase
         end else if (shift) begin
             scan <= op == WRITE_OUTPUTS ? shifted_write : shifted;
-            if (count != 21'h1FFFFF)
-                count <= count + 21'd1;
+            if (!(&count))
+                count <= count + ONE;
         end
         if (update) begin
             if (op == WRITE_OUTPUTS) begin
