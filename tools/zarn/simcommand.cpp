@@ -151,7 +151,7 @@ bool parseValue(const QString &text, QVector<quint32> *words, int *bits)
             value.append(quint32(carry));
     }
     *bits = 0;
-    for (int i = value.size() - 1; i >= 0 && *bits == 0; --i) {
+    for (int i = int(value.size()) - 1; i >= 0 && *bits == 0; --i) {
         if (value.at(i) != 0)
             *bits = i * 32 + (32 - __builtin_clz(value.at(i)));
     }
