@@ -14,14 +14,16 @@
 // same commands whatever the machine's speed, and nothing moves while
 // OpenOCD is idle.
 //
-//   zarn_twin [--port N] [--time-limit SECONDS] [--clock NET:RATIO]...
+//   zarn_twin [--port N] [--time-limit SECONDS] [--clock NET:RATIO]... [--reconnect]
 //
 // --clock gives a clock that zarn sim built in another ratio for this run,
 // so that a stopped or a slower clock needs no second build.
 //
 // One connection, then the twin ends: on 'Q', at the end of input (the
 // connection closed), on SIGTERM, SIGINT or SIGHUP, or past the time limit;
-// it says which on stderr.
+// it says which on stderr. With --reconnect, 'Q' and the end of input end
+// only the connection, and the design waits, as a board does, for the next
+// OpenOCD.
 
 #include "zarn_twin_design.h"
 
@@ -73,12 +75,13 @@ enum { Ended = 0, TimedOut = 1, Failed = 2 };
 void usage(FILE *to, const char *program)
 {
     std::fprintf(to,
-                 "Usage: %s [--port N] [--time-limit SECONDS] [--clock NET:RATIO]...\n"
+                 "Usage: %s [--port N] [--time-limit SECONDS] [--clock NET:RATIO]... [--reconnect]\n"
                  "The simulation twin of %s: serves OpenOCD's remote_bitbang protocol on 127.0.0.1.\n"
                  "  --port N              the TCP port to listen on; 0 (the default) lets the system choose\n"
                  "  --time-limit SECONDS  end after SECONDS of wall-clock time (default 3600; 0: no limit)\n"
                  "  --clock NET:RATIO     run the clock NET at RATIO user-clock cycles per TCK cycle: N, P/Q or 0\n"
-                 "It prints \"listening on 127.0.0.1:N\" once it listens, serves one connection and ends.\n"
+                 "  --reconnect           when OpenOCD quits or its connection closes, wait for the next one\n"
+                 "It prints \"listening on 127.0.0.1:N\" once it listens.\n"
                  "Clocks:",
                  program, zarn_twin::topName);
     for (int i = 0; i < zarn_twin::clockCount; ++i)
@@ -208,9 +211,10 @@ private:
 class Server
 {
 public:
-    Server(Twin &twin, unsigned long timeLimit)
+    Server(Twin &twin, unsigned long timeLimit, bool reconnect)
         : m_twin(twin)
         , m_timeLimit(timeLimit)
+        , m_reconnect(reconnect)
         , m_start(std::chrono::steady_clock::now())
     {
     }
@@ -250,58 +254,31 @@ public:
         return true;
     }
 
-    // Serves one connection; the exit status.
+    // Serves one connection, or with --reconnect one after another; the exit status.
     int serve()
     {
-        if (!wait(m_listener))
-            return m_ending;
-        const int connection = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC);
-        if (connection < 0)
-            return fail("cannot accept the connection");
-        ::close(m_listener);
-        m_listener = -1;
-        const int yes = 1;
-        // Each answer is a byte OpenOCD waits for: Nagle would hold it back.
-        ::setsockopt(connection, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
-        std::fprintf(stderr, "zarn twin: connected\n");
-
-        char input[65536];
-        std::string answers;
         for (;;) {
-            // Every answer owed goes out before the next wait: OpenOCD sends
-            // up to 255 reads before it waits for theirs.
-            if (!answers.empty()) {
-                if (!sendAll(connection, answers))
-                    return close(connection, fail("the connection broke"));
-                answers.clear();
+            if (!wait(m_listener))
+                return m_ending;
+            const int connection = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC);
+            if (connection < 0)
+                return fail("cannot accept the connection");
+            if (!m_reconnect) {
+                ::close(m_listener);
+                m_listener = -1;
             }
-            if (!wait(connection))
-                return close(connection, m_ending);
-            const ssize_t got = ::recv(connection, input, sizeof input, 0);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got < 0)
-                return close(connection, fail("the connection broke"));
-            if (got == 0)
-                return close(connection, end(Ended, "end of input (the connection closed)"));
-            for (ssize_t i = 0; i < got; ++i) {
-                const char command = input[i];
-                if (command >= '0' && command <= '7') {
-                    m_twin.write(command - '0');
-                } else if (command == 'R') {
-                    answers += m_twin.tdo();
-                } else if (command == 'Q') {
-                    sendAll(connection, answers);
-                    return close(connection, end(Ended, "OpenOCD quit (Q)"));
-                } else if (command == 'r' || command == 's' || command == 't' || command == 'u') {
-                    // The reset lines: the design has no TRST or SRST pin.
-                } else if (command == 'B' || command == 'b' || command == '\n' || command == '\r') {
-                    // The LED, and line ends from a person at a terminal.
-                } else if (!m_warned) {
-                    std::fprintf(stderr, "zarn twin: ignoring the unknown command '%c' (and any other)\n", command);
-                    m_warned = true;
-                }
-            }
+            const int yes = 1;
+            // Each answer is a byte OpenOCD waits for: Nagle would hold it back.
+            ::setsockopt(connection, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
+            std::fprintf(stderr, "zarn twin: connected\n");
+            std::string left;
+            const int status = serveConnection(connection, &left);
+            ::close(connection);
+            if (left.empty())
+                return status;
+            if (!m_reconnect)
+                return end(Ended, left);
+            std::fprintf(stderr, "zarn twin: disconnected: %s; waiting for the next connection\n", left.c_str());
         }
     }
 
@@ -314,6 +291,53 @@ public:
     Server &operator=(const Server &) = delete;
 
 private:
+    // Serves @p connection until OpenOCD leaves, with why in @p left, or
+    // until the run ends; the exit status.
+    int serveConnection(int connection, std::string *left)
+    {
+        char input[65536];
+        std::string answers;
+        for (;;) {
+            // Every answer owed goes out before the next wait: OpenOCD sends
+            // up to 255 reads before it waits for theirs.
+            if (!answers.empty()) {
+                if (!sendAll(connection, answers))
+                    return fail("the connection broke");
+                answers.clear();
+            }
+            if (!wait(connection))
+                return m_ending;
+            const ssize_t got = ::recv(connection, input, sizeof input, 0);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                return fail("the connection broke");
+            if (got == 0) {
+                *left = "end of input (the connection closed)";
+                return Ended;
+            }
+            for (ssize_t i = 0; i < got; ++i) {
+                const char command = input[i];
+                if (command >= '0' && command <= '7') {
+                    m_twin.write(command - '0');
+                } else if (command == 'R') {
+                    answers += m_twin.tdo();
+                } else if (command == 'Q') {
+                    sendAll(connection, answers);
+                    *left = "OpenOCD quit (Q)";
+                    return Ended;
+                } else if (command == 'r' || command == 's' || command == 't' || command == 'u') {
+                    // The reset lines: the design has no TRST or SRST pin.
+                } else if (command == 'B' || command == 'b' || command == '\n' || command == '\r') {
+                    // The LED, and line ends from a person at a terminal.
+                } else if (!m_warned) {
+                    std::fprintf(stderr, "zarn twin: ignoring the unknown command '%c' (and any other)\n", command);
+                    m_warned = true;
+                }
+            }
+        }
+    }
+
     int fail(const char *what)
     {
         std::fprintf(stderr, "zarn twin: %s: %s\n", what, std::strerror(errno));
@@ -325,12 +349,6 @@ private:
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
         std::fprintf(stderr, "zarn twin: ended: %s; %llu pin writes, %llu reads in %.1f s\n", why.c_str(), m_twin.writes(),
                      m_twin.reads(), seconds);
-        return status;
-    }
-
-    static int close(int connection, int status)
-    {
-        ::close(connection);
         return status;
     }
 
@@ -386,6 +404,7 @@ private:
 
     Twin &m_twin;
     unsigned long m_timeLimit;
+    bool m_reconnect;
     std::chrono::steady_clock::time_point m_start;
     int m_listener = -1;
     int m_ending = Ended;
@@ -398,6 +417,7 @@ int main(int argc, char **argv)
 {
     unsigned long port = 0;
     unsigned long timeLimit = 3600;
+    bool reconnect = false;
     std::vector<Ratio> ratios;
     for (int i = 0; i < zarn_twin::clockCount; ++i)
         ratios.push_back({zarn_twin::clocks[i].numerator, zarn_twin::clocks[i].denominator});
@@ -406,6 +426,10 @@ int main(int argc, char **argv)
         if (option == "--help" || option == "-h") {
             usage(stdout, argv[0]);
             return Ended;
+        }
+        if (option == "--reconnect") {
+            reconnect = true;
+            continue;
         }
         if ((option == "--port" || option == "--time-limit") && i + 1 < argc) {
             const bool isPort = option == "--port";
@@ -468,7 +492,7 @@ int main(int argc, char **argv)
     }
     std::fprintf(stderr, "%s\n", zarn_twin::clockCount > 0 ? "" : " no clocks");
     Twin twin(ratios);
-    Server server(twin, timeLimit);
+    Server server(twin, timeLimit, reconnect);
     if (!server.listenOn(port))
         return Failed;
     return server.serve();
