@@ -63,6 +63,15 @@ ProbeSession::Result ProbeSession::failure(Failure failure, const QString &error
     return {failure, error};
 }
 
+QString ProbeSession::clockStopped(const ProbeMapCore &core, const QString &what) const
+{
+    return QStringLiteral("the user clock %1 of core %2 does not run: %3 in %4 TCK cycles")
+        .arg(core.clock)
+        .arg(core.position)
+        .arg(what)
+        .arg(qint64(m_retries) * m_cyclesEach);
+}
+
 ProbeSession::Result ProbeSession::tcl(const QStringList &commands, QStringList *values)
 {
     // One RPC for all of them; ER1 first, whatever the last user of the TAP left.
@@ -168,9 +177,7 @@ ProbeSession::Result ProbeSession::read(int position, QVector<DrField> *inputs, 
         while (!(asked && CoreStatus::fromAnswer(snapshot).fresh)) {
             asked = asked || CoreStatus::fromAnswer(snapshot).fresh;
             if (retries-- == 0)
-                return failure(Failure::ClockStopped, QStringLiteral("the user clock %1 of core %2 does not run: its snapshot never became fresh")
-                                                          .arg(entry->clock)
-                                                          .arg(position));
+                return failure(Failure::ClockStopped, clockStopped(*entry, QStringLiteral("its snapshot never became fresh")));
             QVector<DrField> again;
             result = run(position, {{full.operation, full.data, m_cyclesEach}}, &again);
             if (!result.ok())
@@ -242,9 +249,7 @@ ProbeSession::Result ProbeSession::write(int position, const QVector<DrField> &o
     while (result.ok() && CoreStatus::fromAnswer(answers.first()).busy && CoreStatus::fromAnswer(answers.last()).refused) {
         // An earlier write was still crossing: once it has, write again.
         if (retries-- == 0)
-            return failure(Failure::ClockStopped, QStringLiteral("the user clock %1 of core %2 does not run: an earlier write never landed")
-                                                      .arg(entry->clock)
-                                                      .arg(position));
+            return failure(Failure::ClockStopped, clockStopped(*entry, QStringLiteral("an earlier write never landed")));
         result = run(position, {{int(Operation::Write), CoreProtocol::writeData(position, values), m_cyclesEach}, status}, &answers);
     }
     if (!result.ok())
@@ -253,7 +258,7 @@ ProbeSession::Result ProbeSession::write(int position, const QVector<DrField> &o
         return failure(Failure::Refused, QStringLiteral("core %1 refused the write").arg(position));
     while (CoreStatus::fromAnswer(answers.last()).busy) {
         if (retries-- == 0)
-            return failure(Failure::ClockStopped, QStringLiteral("the user clock %1 of core %2 does not run: the write never landed").arg(entry->clock).arg(position));
+            return failure(Failure::ClockStopped, clockStopped(*entry, QStringLiteral("the write never landed")));
         result = run(position, {status}, &answers);
         if (!result.ok())
             return result;

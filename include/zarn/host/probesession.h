@@ -147,6 +147,7 @@ private:
     Result run(int position, const QVector<Scan> &scans, QVector<DrField> *answers);
     Result tcl(const QStringList &commands, QStringList *values);
     static Result failure(Failure failure, const QString &error);
+    QString clockStopped(const ProbeMapCore &core, const QString &what) const;
 
     OpenOcdClient *m_client;
     ProbeMap m_map;
