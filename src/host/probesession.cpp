@@ -18,6 +18,23 @@ int widthOf(const QVector<const ProbeMapProbe *> &probes)
     return width;
 }
 
+// The probes' fields of a scan's answer, the status before them.
+QVector<DrField> fieldsOf(const DrField &answer, const QVector<const ProbeMapProbe *> &probes)
+{
+    QVector<DrField> fields;
+    int from = CoreProtocol::statusBits;
+    for (const ProbeMapProbe *probe : probes) {
+        fields.append(answer.mid(from, probe->width));
+        from += probe->width;
+    }
+    return fields;
+}
+
+ProbeSession::Result noCoreInMap(int position)
+{
+    return {ProbeSession::Failure::NoCore, QStringLiteral("the map has no core at position %1").arg(position)};
+}
+
 QString hex32(quint64 value)
 {
     return QStringLiteral("0x%1").arg(value, 8, 16, QLatin1Char('0'));
@@ -152,7 +169,7 @@ ProbeSession::Result ProbeSession::read(int position, QVector<DrField> *inputs, 
 {
     const ProbeMapCore *entry = core(position);
     if (!entry)
-        return failure(Failure::NoCore, QStringLiteral("the map has no core at position %1").arg(position));
+        return noCoreInMap(position);
     const QVector<const ProbeMapProbe *> ins = probesOf(*entry, QStringLiteral("in"));
     const QVector<const ProbeMapProbe *> outs = probesOf(*entry, QStringLiteral("out"));
     const int readBits = CoreProtocol::dataBits(Operation::ReadInputs, widthOf(ins), widthOf(outs));
@@ -185,20 +202,9 @@ ProbeSession::Result ProbeSession::read(int position, QVector<DrField> *inputs, 
             snapshot = again.first();
         }
     }
-    inputs->clear();
-    int from = CoreProtocol::statusBits;
-    for (const ProbeMapProbe *probe : ins) {
-        inputs->append(snapshot.mid(from, probe->width));
-        from += probe->width;
-    }
-    if (outputs) {
-        outputs->clear();
-        from = CoreProtocol::statusBits;
-        for (const ProbeMapProbe *probe : outs) {
-            outputs->append(answers.last().mid(from, probe->width));
-            from += probe->width;
-        }
-    }
+    *inputs = fieldsOf(snapshot, ins);
+    if (outputs)
+        *outputs = fieldsOf(answers.last(), outs);
     return {};
 }
 
@@ -206,18 +212,13 @@ ProbeSession::Result ProbeSession::readOutputs(int position, QVector<DrField> *o
 {
     const ProbeMapCore *entry = core(position);
     if (!entry)
-        return failure(Failure::NoCore, QStringLiteral("the map has no core at position %1").arg(position));
+        return noCoreInMap(position);
     const QVector<const ProbeMapProbe *> outs = probesOf(*entry, QStringLiteral("out"));
     QVector<DrField> answers;
     Result result = run(position, {{int(Operation::ReadOutputs), DrField(CoreProtocol::dataBits(Operation::ReadOutputs, 0, widthOf(outs)))}}, &answers);
     if (!result.ok())
         return result;
-    outputs->clear();
-    int from = CoreProtocol::statusBits;
-    for (const ProbeMapProbe *probe : outs) {
-        outputs->append(answers.first().mid(from, probe->width));
-        from += probe->width;
-    }
+    *outputs = fieldsOf(answers.first(), outs);
     return {};
 }
 
@@ -225,7 +226,7 @@ ProbeSession::Result ProbeSession::write(int position, const QVector<DrField> &o
 {
     const ProbeMapCore *entry = core(position);
     if (!entry)
-        return failure(Failure::NoCore, QStringLiteral("the map has no core at position %1").arg(position));
+        return noCoreInMap(position);
     const QVector<const ProbeMapProbe *> outs = probesOf(*entry, QStringLiteral("out"));
     if (outputs.size() != outs.size())
         return failure(Failure::Value, QStringLiteral("core %1 has %2 output probes, not %3").arg(position).arg(outs.size()).arg(outputs.size()));
