@@ -1,5 +1,7 @@
 #include "console.h"
 
+#include <zarn/conversions.h>
+
 #include <QCommandLineParser>
 #include <QTextStream>
 
@@ -33,6 +35,11 @@ void out(const QString &line)
 void error(const QString &line)
 {
     QTextStream(stderr) << line << '\n';
+}
+
+QString hexOf(const QString &binary)
+{
+    return QLatin1String("0x") + ZARN::stringBintoHex(binary);
 }
 
 int fail(const QString &message)

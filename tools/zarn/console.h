@@ -20,6 +20,9 @@ void installMessageHandler();
 void out(const QString &line);
 void error(const QString &line);
 
+/** A probe's bits (most significant first) as every command prints a value: "0x" and hexadecimal digits. */
+QString hexOf(const QString &binary);
+
 /** Prints "zarn: <message>" on stderr and returns Failure. */
 int fail(const QString &message);
 

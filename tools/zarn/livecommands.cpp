@@ -52,11 +52,6 @@ int failed(const ProbeSession::Result &result)
 }
 
 // A field's value as the probe commands print it.
-QString hexOf(const QString &binary)
-{
-    return QLatin1String("0x") + ZARN::stringBintoHex(binary);
-}
-
 // A probe's value as probe-map values go: "0b" and its bits, the most significant first.
 QString valueOf(const DrField &field)
 {
@@ -187,7 +182,7 @@ QJsonObject jsonOf(int position, const Reading &reading)
     return {{QStringLiteral("core"), position},
             {QStringLiteral("name"), reading.name},
             {QStringLiteral("probe"), reading.probe},
-            {QStringLiteral("value"), hexOf(reading.binary)},
+            {QStringLiteral("value"), Console::hexOf(reading.binary)},
             {QStringLiteral("binary"), reading.binary}};
 }
 
@@ -222,7 +217,7 @@ int runRead(const QStringList &arguments)
             if (parser.isSet(jsonOption))
                 json.append(jsonOf(position, reading));
             else
-                Console::out(reading.name + QLatin1Char(' ') + hexOf(reading.binary));
+                Console::out(reading.name + QLatin1Char(' ') + Console::hexOf(reading.binary));
         }
     }
     if (parser.isSet(jsonOption))
@@ -372,7 +367,7 @@ int runWatch(const QStringList &arguments)
                 if (last.contains(key) && last.value(key) == reading.binary)
                     continue;
                 last.insert(key, reading.binary);
-                Console::out(reading.name + QLatin1Char(' ') + hexOf(reading.binary));
+                Console::out(reading.name + QLatin1Char(' ') + Console::hexOf(reading.binary));
             }
         }
     }

@@ -44,11 +44,6 @@ struct ProbeArguments
     }
 };
 
-QString hexOf(const QString &binary)
-{
-    return QLatin1String("0x") + ZARN::stringBintoHex(binary);
-}
-
 } // namespace
 
 int runDecode(const QStringList &arguments)
@@ -84,7 +79,7 @@ int runDecode(const QStringList &arguments)
             entries.append(QJsonObject{{QStringLiteral("name"), field.name},
                                        {QStringLiteral("kind"), field.kind},
                                        {QStringLiteral("width"), field.binary.size()},
-                                       {QStringLiteral("hex"), hexOf(field.binary)},
+                                       {QStringLiteral("hex"), Console::hexOf(field.binary)},
                                        {QStringLiteral("decimal"), ZARN::bitsToDecimal(field.binary)},
                                        {QStringLiteral("binary"), field.binary}});
         QTextStream(stdout) << QJsonDocument(QJsonObject{{QStringLiteral("core"), probe ? map.cores.first().position : 0},
@@ -96,7 +91,7 @@ int runDecode(const QStringList &arguments)
     // A table whose columns are as wide as their widest entry.
     QList<QStringList> rows{{QStringLiteral("name"), QStringLiteral("bits"), QStringLiteral("hex"), QStringLiteral("decimal"), QStringLiteral("binary")}};
     for (const ZARN::ProbeField &field : fields)
-        rows.append({field.name, QString::number(field.binary.size()), hexOf(field.binary), ZARN::bitsToDecimal(field.binary), field.binary});
+        rows.append({field.name, QString::number(field.binary.size()), Console::hexOf(field.binary), ZARN::bitsToDecimal(field.binary), field.binary});
     QVector<int> widths(5, 0);
     for (const QStringList &row : std::as_const(rows)) {
         for (int column = 0; column < 5; ++column)
