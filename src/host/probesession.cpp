@@ -158,10 +158,10 @@ ProbeSession::Result ProbeSession::checkDesign()
         return failure(Failure::OpenOcd, QStringLiteral("OpenOCD's identity scan answered '%1'").arg(values.at(3)));
     bool known = false;
     const quint32 expected = m_map.designIdentity(&known);
-    if (!known || identity.number(0, 32) != expected)
+    if (!known || identity.number(0, CoreProtocol::identityBits) != expected)
         return failure(Failure::OtherDesign, QStringLiteral("the design answers identity %1, the map's is %2: the map is of another design, or of "
                                                             "another generation of it")
-                                                 .arg(hex32(identity.number(0, 32)), known ? hex32(expected) : QStringLiteral("unknown")));
+                                                 .arg(hex32(identity.number(0, CoreProtocol::identityBits)), known ? hex32(expected) : QStringLiteral("unknown")));
     return {};
 }
 
