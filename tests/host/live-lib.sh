@@ -1,0 +1,71 @@
+# The live tests' shell helpers, sourced.  live_setup ZARN WORK checks the
+# host tools (exit 77 to skip without them, 1 where they are required) and
+# enters a fresh WORK; every twin and OpenOCD that live starts ends with the
+# script.
+set -euo pipefail
+
+live_setup() {
+    zarn=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+    for tool in verilator openocd yosys; do
+        if ! command -v "$tool" >/dev/null; then
+            [ "${ZARN_REQUIRE_HOST_TOOLS:-0}" = 1 ] && { echo "$tool is missing"; exit 1; }
+            echo "$tool is missing: skipped"; exit 77
+        fi
+    done
+    rm -rf "$2"
+    mkdir -p "$2"
+    cd "$2"
+    pids=()
+    trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done' EXIT
+}
+fail() { echo "FAILED: $*"; exit 1; }
+
+# build CONFIG TOP FILE... [-- SIM OPTIONS...]: the open cores of CONFIG
+# inserted into the design; sets map, its probe map, and twin, the path of
+# its simulation twin.
+build() {
+    local config=$1 top=$2 files=() sim=()
+    shift 2
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do files+=("$1"); shift; done
+    [ $# -gt 0 ] && { shift; sim=("$@"); }
+    "$zarn" ip --out ip >/dev/null
+    "$zarn" insert --config "$config" --design "${files[@]}" --top "$top" --ip-root ip --strict --out inserted >insert.log 2>&1 \
+        || { cat insert.log; fail "zarn insert"; }
+    map=inserted/zarn/zarn_probes.json
+    twin=$("$zarn" sim --filelist "inserted/${top}_zarn.f" --top "$top" "${sim[@]}" --out twin 2>sim.log | tail -n1) \
+        || { cat sim.log; fail "zarn sim"; }
+}
+
+# live NAME [TWIN ARGS...]: the twin and an OpenOCD on it; sets tcl, the OpenOCD's Tcl port.
+live() {
+    "$twin" --port 0 --time-limit 300 "${@:2}" >"$1.twin.out" 2>"$1.twin.err" &
+    pids+=($!)
+    local port=""
+    for _ in $(seq 100); do
+        port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9]*\)$/\1/p' "$1.twin.out")
+        [ -n "$port" ] && break
+        sleep 0.1
+    done
+    [ -n "$port" ] || { cat "$1.twin.err"; fail "$1: the twin does not listen"; }
+    "$zarn" openocd-config --remote-bitbang "$port" --tcl-port 0 >"$1.cfg"
+    openocd -f "$1.cfg" >"$1.openocd.log" 2>&1 &
+    pids+=($!)
+    tcl=""
+    for _ in $(seq 100); do
+        tcl=$(sed -n 's/.*Listening on port \([0-9]*\) for tcl connections.*/\1/p' "$1.openocd.log")
+        [ -n "$tcl" ] && break
+        sleep 0.1
+    done
+    [ -n "$tcl" ] || { cat "$1.openocd.log"; fail "$1: OpenOCD does not serve Tcl"; }
+}
+probe() { "$zarn" probe "$1" --map "$map" --openocd "127.0.0.1:$tcl" "${@:2}"; }
+
+# failing CODE TEXT COMMAND...: exits CODE and says TEXT.
+failing() {
+    local code=$1 text=$2 status=0
+    shift 2
+    "$@" >failing.out 2>failing.err || status=$?
+    [ "$status" = "$code" ] && grep -qF -- "$text" failing.err || { cat failing.err; fail "'$*' exits $status, not $code with: $text"; }
+}
+# value NAME [ARGS...]: NAME's value as zarn probe read prints it.
+value() { probe read "$@" | awk -v name="$1" '$1 == name { print $2 }'; }
