@@ -197,7 +197,8 @@ private Q_SLOTS:
         }
     }
 
-    // A finding's code is what a user looks up: each must be on the messages page.
+    // A finding's code is what a user looks up: each must be on the messages
+    // page, and a test must give it.
     void everyLintCodeExplained()
     {
         QStringList codes;
@@ -235,6 +236,30 @@ private Q_SLOTS:
                 missing.append(name);
         }
         QVERIFY2(missing.isEmpty(), qPrintable(QLatin1String("not in docs/messages.md: ") + missing.join(QLatin1String(", "))));
+
+        // And each has a case that gives it: a corpus file that expects it,
+        // or a row of one of the tables of codes.
+        QSet<QString> given;
+        QDirIterator corpus(sourceDir + QLatin1String("/tests/data/lint/corpus"), {QStringLiteral("*.xml")}, QDir::Files);
+        static const QRegularExpression expect(QStringLiteral("<!-- expect:([^>]*)-->"));
+        while (corpus.hasNext()) {
+            for (const QString &name : expect.match(readText(corpus.next())).captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                given.insert(name);
+        }
+        for (const auto &table : {qMakePair(QStringLiteral("tools/lintcodes.txt"), 2), qMakePair(QStringLiteral("tools/openiplimits.txt"), 6),
+                                  qMakePair(QStringLiteral("lint/memory.txt"), 2)}) {
+            for (const QString &line : readText(sourceDir + QLatin1String("/tests/data/") + table.first).split(QLatin1Char('\n'))) {
+                if (!line.startsWith(QLatin1Char('#')))
+                    for (const QString &name : line.section(QLatin1Char('\t'), table.second, table.second).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                        given.insert(name);
+            }
+        }
+        QStringList untested;
+        for (const QString &name : std::as_const(codes)) {
+            if (!given.contains(name))
+                untested.append(name);
+        }
+        QVERIFY2(untested.isEmpty(), qPrintable(QLatin1String("no case gives: ") + untested.join(QLatin1String(", "))));
     }
 
     void relativeLinksLead_data() { addPageRows(false); }

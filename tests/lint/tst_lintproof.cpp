@@ -151,6 +151,37 @@ private Q_SLOTS:
         QVERIFY2(wired == QStringList{QStringLiteral("(Yosys failed)")} || !lost.isEmpty(), qPrintable(wired.join(QLatin1Char(' '))));
     }
 
+    void inMemory_data() { addRowsFromTable(QStringLiteral("lint/memory.txt"), {"case", "probes", "codes"}); }
+
+    void inMemory()
+    {
+        // What only cores built in memory can hold: PROBES as "in0=a,b out2=q",
+        // \xHH a character by its code.
+        ZarnCore core(0);
+        for (const QString &probe : field("probes").split(QLatin1Char(' '))) {
+            const bool in = probe.startsWith(QLatin1String("in"));
+            const int index = probe.mid(in ? 2 : 3).section(QLatin1Char('='), 0, 0).toInt();
+            QList<SignalItem> items;
+            for (QString net : probe.section(QLatin1Char('='), 1).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+                static const QRegularExpression code(QStringLiteral("\\\\x([0-9a-f]{2})"));
+                for (QRegularExpressionMatch match; (match = code.match(net)).hasMatch();)
+                    net.replace(match.capturedStart(), match.capturedLength(), QChar(match.captured(1).toInt(nullptr, 16)));
+                items.append(SignalItem(net));
+            }
+            if (in && !core.getProbeIn(index))
+                core.addProbeIn(index);
+            if (!in && !core.getProbeOut(index))
+                core.addProbeOut(index);
+            in ? core.getProbeIn(index)->setSignalNet(items) : core.getProbeOut(index)->setSignalNet(items);
+        }
+        QStringList codes;
+        for (const LintFinding &finding : lintCores({&core}))
+            codes.append(finding.code);
+        codes.removeDuplicates();
+        codes.sort();
+        QCOMPARE(codes.join(QLatin1Char(' ')), field("codes"));
+    }
+
     void wideProbe_data() { addRowsFromTable(QStringLiteral("lint/wide.txt"), {"case", "nets", "pattern"}); }
 
     void wideProbe()

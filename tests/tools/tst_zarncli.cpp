@@ -1,6 +1,9 @@
 #include "testdata.h"
 #include "zarnrun.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -10,6 +13,39 @@ namespace {
 QString placed(QString text)
 {
     return text.replace(QLatin1String("@examples"), QLatin1String(ZARN_EXAMPLES_DIR)).replace(QLatin1String("@data"), QLatin1String(ZARN_TEST_DATA_DIR));
+}
+
+// The codes of the findings of zarn lint @p arguments --json, each once, sorted.
+QString lintCodes(const QStringList &arguments)
+{
+    const Result result = zarn(arguments + QStringList{"--json"});
+    QStringList codes;
+    for (const QJsonValue finding : QJsonDocument::fromJson(result.out.toUtf8()).object().value(QLatin1String("findings")).toArray())
+        codes.append(finding.toObject().value(QLatin1String("code")).toString());
+    codes.removeDuplicates();
+    codes.sort();
+    return codes.join(QLatin1Char(' '));
+}
+
+// A configuration of @p cores cores, each with @p probes input probes of
+// @p nets nets (the last at index @p lastIndex) and an output probe of
+// initial value @p value.
+QByteArray configuration(int cores, int probes, int nets, int lastIndex, const QString &value)
+{
+    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ZARN_CONFIG>\n<Version>1.0</Version>\n");
+    for (int core = 0; core < cores; ++core) {
+        text += QStringLiteral("<ZarnCore index=\"%1\" module_name=\"m%1\" output_probe_synchronizes_with_user_clock=\"false\" user_clock_name=\"clk\">\n<ProbeIns>\n").arg(core);
+        for (int probe = 0; probe < probes; ++probe) {
+            text += QStringLiteral("<ProbeIn index=\"%1\"><SignalList>").arg(probe == probes - 1 ? lastIndex : probe);
+            for (int net = 0; net < nets; ++net)
+                text += QStringLiteral("<Signal>i%1_%2_%3</Signal>").arg(core).arg(probe).arg(net);
+            text += QLatin1String("</SignalList></ProbeIn>\n");
+        }
+        text += QStringLiteral("</ProbeIns>\n<ProbeOuts><ProbeOut index=\"0\" value=\"%1\"><SignalList><Signal>o%2</Signal></SignalList></ProbeOut></ProbeOuts>\n</ZarnCore>\n")
+                    .arg(value)
+                    .arg(core);
+    }
+    return (text + QLatin1String("</ZARN_CONFIG>\n")).toUtf8();
 }
 
 } // namespace
@@ -105,6 +141,34 @@ private Q_SLOTS:
         // zarn lint says the same of it.
         if (!config.contains(QLatin1String("--no-lint")))
             QCOMPARE(QString::number(zarn(QStringList{"lint", "--ip-root", ip} + config).exitCode), field("exitCode"));
+    }
+
+    void lintCodes_data() { addRowsFromTable(QStringLiteral("tools/lintcodes.txt"), {"case", "arguments", "codes"}); }
+
+    void lintCodes()
+    {
+        // @ip: the open cores, as zarn ip writes them.
+        QTemporaryDir dir;
+        const QString ip = dir.filePath("ip");
+        QString arguments = placed(field("arguments"));
+        if (arguments.contains(QLatin1String("@ip"))) {
+            QCOMPARE(zarn({"ip", "--out", ip}).exitCode, 0);
+            arguments.replace(QLatin1String("@ip"), ip);
+        }
+        QCOMPARE(::lintCodes(arguments.split(QLatin1Char(' '))), field("codes"));
+    }
+
+    void openIpLimits_data() { addRowsFromTable(QStringLiteral("tools/openiplimits.txt"), {"case", "cores", "probes", "nets", "lastIndex", "value", "codes"}); }
+
+    void openIpLimits()
+    {
+        // What the open cores serve, at each limit and one past it.
+        QTemporaryDir dir;
+        const QString ip = dir.filePath("ip");
+        QCOMPARE(zarn({"ip", "--out", ip}).exitCode, 0);
+        const QString file = writeFile(dir.filePath("config.xml"), configuration(field("cores").toInt(), field("probes").toInt(), field("nets").toInt(),
+                                                                                 field("lastIndex").toInt(), field("value")));
+        QCOMPARE(::lintCodes({"lint", file, "--ip-root", ip}), field("codes"));
     }
 
     void ipRootByDefault()
