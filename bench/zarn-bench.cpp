@@ -10,6 +10,7 @@
 #include "netsworker.h"
 #include "syntheticdesign.h"
 #include "syntheticverilog.h"
+#include "toolrun.h"
 #include "worker.h"
 
 #include <zarn/zarn.h>
@@ -71,12 +72,6 @@ NetsCommands netsCommands(const QString &zarn, const QString &dir)
     commands.config = QStringLiteral("config.xml");
     commands.top = QStringLiteral("bench_top");
     return commands;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The peak memory of one run of @p command in @p dir, from a fresh process
