@@ -1,20 +1,16 @@
 #include "ice40.h"
 
-#include <zarn/zarn.h>
+#include "probedesign.h"
+#include "toolrun.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTextStream>
-#include <QVector>
 
 #include <algorithm>
-#include <numeric>
 
 QString Ice40Size::label() const
 {
@@ -65,153 +61,6 @@ const QList<Device> &knownDevices()
     return devices;
 }
 
-// Nets of a probe: wide cores are made of many probes, as real ones are.
-constexpr int netsPerProbe = 64;
-
-// A maximal-length LFSR, its feedback taps counted from 0.
-struct Lfsr
-{
-    int width;
-    QVector<int> taps;
-};
-
-int setsOfUpToFour(int width)
-{
-    int sets = 0;
-    for (int k = 1, choose = 1; k <= 4; ++k) {
-        choose = choose * (width - k + 1) / k;
-        sets += choose;
-    }
-    return sets;
-}
-
-// The smallest LFSR whose bits, XORed one to four at a time, give every
-// input bit a function of its own: Yosys merges flip-flops whose inputs are
-// the same net, and would merge the cores' input registers with them.
-Lfsr lfsrFor(int inputs)
-{
-    static const QList<Lfsr> lfsrs{{4, {3, 2}}, {8, {7, 5, 4, 3}}, {16, {15, 14, 12, 3}}, {32, {31, 21, 1, 0}}};
-    for (const Lfsr &lfsr : lfsrs) {
-        if (setsOfUpToFour(lfsr.width) >= inputs)
-            return lfsr;
-    }
-    return lfsrs.last();
-}
-
-// The first @p count sets of one to four of @p width bits, the smaller sets first.
-QVector<QVector<int>> bitSets(int width, int count)
-{
-    QVector<QVector<int>> sets;
-    for (int k = 1; k <= 4 && sets.size() < count; ++k) {
-        QVector<int> set(k);
-        std::iota(set.begin(), set.end(), 0);
-        while (sets.size() < count) {
-            sets.append(set);
-            int i = k - 1;
-            while (i >= 0 && set[i] == width - k + i)
-                --i;
-            if (i < 0)
-                break;
-            ++set[i];
-            for (int j = i + 1; j < k; ++j)
-                set[j] = set[j - 1] + 1;
-        }
-    }
-    return sets;
-}
-
-QString inputNet(int bit)
-{
-    return QStringLiteral("in_%1").arg(bit);
-}
-
-QString outputNet(int bit)
-{
-    return QStringLiteral("out_%1").arg(bit);
-}
-
-// Plain names, so that the wrapper can connect the generated top module's
-// ports by name; probes of 64 nets.
-bool writeConfig(const Ice40Size &size, const QString &path)
-{
-    auto *core = new ZARN::ZarnCore(0);
-    core->setModuleName(QStringLiteral("bench_top"));
-    core->setUserClockName(QStringLiteral("clk"));
-    core->setOutProbeSynwithUserClock(true);
-    const int inProbes = (size.inputs + netsPerProbe - 1) / netsPerProbe;
-    const int outProbes = (size.outputs + netsPerProbe - 1) / netsPerProbe;
-    for (int p = 1; p < inProbes; ++p)
-        core->addProbeIn(p);
-    for (int p = 1; p < outProbes; ++p)
-        core->addProbeOut(p);
-    if (inProbes == 0)
-        core->removeProbeIn(0);
-    if (outProbes == 0)
-        core->removeProbeOut(0);
-    int bit = 0;
-    for (ZARN::ProbeIn *in : core->getAllProbeIns()) {
-        QList<ZARN::SignalItem> nets;
-        for (; bit < size.inputs && nets.size() < netsPerProbe; ++bit)
-            nets.append(ZARN::SignalItem(inputNet(bit)));
-        in->setSignalNet(nets);
-    }
-    bit = 0;
-    for (ZARN::ProbeOut *out : core->getAllProbeOuts()) {
-        QList<ZARN::SignalItem> nets;
-        for (; bit < size.outputs && nets.size() < netsPerProbe; ++bit)
-            nets.append(ZARN::SignalItem(outputNet(bit)));
-        out->setSignalNet(nets);
-        out->setValue(QStringLiteral("0x0"));
-    }
-    const bool written = ZARN::writeZARNConfigToXml({core}, path);
-    delete core;
-    return written;
-}
-
-// The design's top module around the generated one: the probes stay inside
-// the device, so that a core of any width needs the same six pins.
-QByteArray wrapperVerilog(const Ice40Size &size, const Lfsr &lfsr)
-{
-    QString text;
-    QTextStream verilog(&text);
-    verilog << "// bench_top: written by zarn-bench for its ice40 test. The input probes'\n"
-               "// nets are distinct XORs of an LFSR on the user clock, the output probes'\n"
-               "// nets XOR-reduced into one pin: Yosys keeps every probe's logic.\n"
-               "module bench_top(input clk, input tms_pad_i, input tck_pad_i, input tdi_pad_i, output tdo_pad_o, output probe_xor);\n";
-    verilog << "    reg [" << lfsr.width - 1 << ":0] lfsr = " << lfsr.width << "'d1;\n"
-            << "    always @(posedge clk)\n"
-            << "        lfsr <= {lfsr[" << lfsr.width - 2 << ":0], ";
-    for (int t = 0; t < lfsr.taps.size(); ++t)
-        verilog << (t ? " ^ " : "") << "lfsr[" << lfsr.taps.at(t) << ']';
-    verilog << "};\n";
-    const QVector<QVector<int>> sets = bitSets(lfsr.width, size.inputs);
-    for (int i = 0; i < size.inputs; ++i) {
-        verilog << "    wire " << inputNet(i) << " = ";
-        for (int b = 0; b < sets.at(i).size(); ++b)
-            verilog << (b ? " ^ " : "") << "lfsr[" << sets.at(i).at(b) << ']';
-        verilog << ";\n";
-    }
-    for (int i = 0; i < size.outputs; ++i)
-        verilog << "    wire " << outputNet(i) << ";\n";
-    if (size.outputs == 0) {
-        verilog << "    assign probe_xor = ^lfsr;\n";
-    } else {
-        verilog << "    assign probe_xor = ^{";
-        for (int i = 0; i < size.outputs; ++i)
-            verilog << (i ? (i % 16 ? ", " : ",\n        ") : "") << outputNet(i);
-        verilog << "};\n";
-    }
-    verilog << "    xq_zarn u_zarn(\n"
-               "        .tms_pad_i(tms_pad_i), .tck_pad_i(tck_pad_i), .tdi_pad_i(tdi_pad_i), .tdo_pad_o(tdo_pad_o), .clk(clk)";
-    for (int i = 0; i < size.inputs; ++i)
-        verilog << ",\n        ." << inputNet(i) << '(' << inputNet(i) << ')';
-    for (int i = 0; i < size.outputs; ++i)
-        verilog << ",\n        ." << outputNet(i) << '(' << outputNet(i) << ')';
-    verilog << "\n    );\nendmodule\n";
-    verilog.flush();
-    return text.toUtf8();
-}
-
 // Takes the place of the core at position 0 of a configuration of one input
 // and one output bit, so that what is left is the TAP and the control core:
 // every bit the control core drives is seen at a pin, and the bit it reads
@@ -225,48 +74,6 @@ const char standInVerilog[] = "// xq_zarn_top_0: a stand-in for the core, writte
                               "    assign control[9] = probe_in0[0];\n"
                               "    assign probe_out0 = ^control[8:1];\n"
                               "endmodule\n";
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Runs @p program in @p dir, its output and errors into @p log there; its
-// exit code, or -1 where it did not start or did not exit normally.
-int run(const QString &dir, const QString &program, const QStringList &arguments, const QString &log, double *seconds)
-{
-    QProcess process;
-    process.setWorkingDirectory(dir);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setStandardOutputFile(QDir(dir).filePath(log));
-    QElapsedTimer timer;
-    timer.start();
-    process.start(program, arguments);
-    const bool finished = process.waitForFinished(-1);
-    if (seconds)
-        *seconds = timer.nsecsElapsed() / 1e9;
-    if (!finished || process.exitStatus() != QProcess::NormalExit)
-        return -1;
-    return process.exitCode();
-}
-
-// What a failed step said, for the reader of the table: its error lines, or
-// the end of its log where it has none.
-void reportFailure(const QString &what, const QString &log)
-{
-    const QStringList lines = QString::fromUtf8(fileBytes(log)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QStringList errors = lines.filter(QRegularExpression(QStringLiteral("ERROR|FAIL|[Ee]rror")));
-    if (errors.isEmpty())
-        errors = lines.mid(qMax(0, lines.size() - 10));
-    QTextStream(stderr) << "zarn-bench: " << what << " (" << log << "):\n" << errors.mid(0, 20).join(QLatin1Char('\n')) << '\n';
-}
 
 void countCells(const QString &json, Ice40Row *row)
 {
@@ -334,8 +141,8 @@ void measureSize(const Ice40Tools &tools, const Ice40Size &size, const QList<Dev
 {
     Ice40Row base;
     base.size = size;
-    const Lfsr lfsr = lfsrFor(size.inputs);
-    base.wrapperFlipFlops = lfsr.width;
+    const QList<ProbeCore> cores{{size.inputs, size.outputs, true}};
+    base.wrapperFlipFlops = wrapperFlipFlops(cores);
     const auto finish = [&](const QString &result) {
         for (const Device &device : devices) {
             Ice40Row row = base;
@@ -346,40 +153,30 @@ void measureSize(const Ice40Tools &tools, const Ice40Size &size, const QList<Dev
     };
 
     const QDir dir(QDir(parent).filePath(slug(size)));
-    if (!QDir().mkpath(dir.path()) || !writeConfig(size, dir.filePath(QStringLiteral("config.xml")))
-        || !writeFile(dir.filePath(QStringLiteral("bench_top.v")), wrapperVerilog(size, lfsr))
-        || (size.controlOnly && !writeFile(dir.filePath(QStringLiteral("standin.v")), standInVerilog))) {
-        QTextStream(stderr) << "zarn-bench: cannot write the ice40 design in " << dir.path() << '\n';
+    GeneratedDesign design;
+    const QString failed = generateProbeDesign(tools.zarn, cores, ipRoot, dir.path(), size.label(), &design);
+    if (!failed.isEmpty())
+        return finish(failed);
+    if (size.controlOnly && !writeFile(dir.filePath(QStringLiteral("standin.v")), standInVerilog)) {
+        QTextStream(stderr) << "zarn-bench: cannot write the stand-in in " << dir.path() << '\n';
         return finish(QStringLiteral("cannot write"));
-    }
-    // The device and package of the example's flow: the generation needs
-    // one, and the open cores are the same for every one of them.
-    if (run(dir.path(), tools.zarn,
-            {QStringLiteral("generate"), QStringLiteral("--config"), QStringLiteral("config.xml"), QStringLiteral("--device"), QStringLiteral("XQ2A-9"),
-             QStringLiteral("--package"), QStringLiteral("QN48"), QStringLiteral("--ip-root"), ipRoot, QStringLiteral("--strict"), QStringLiteral("--out"),
-             QStringLiteral("generated"), QStringLiteral("--filelist"), QStringLiteral("files.f")},
-            QStringLiteral("generate.log"), nullptr)
-        != 0) {
-        reportFailure(QStringLiteral("zarn generate failed for %1").arg(size.label()), dir.filePath(QStringLiteral("generate.log")));
-        return finish(QStringLiteral("zarn generate failed"));
     }
 
     QStringList includes;
+    for (const QString &include : std::as_const(design.includeDirectories))
+        includes.append(QLatin1String("-I") + include);
     QStringList sources;
-    for (const QString &line : QString::fromUtf8(fileBytes(dir.filePath(QStringLiteral("files.f")))).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        if (line.startsWith(QLatin1String("+incdir+")))
-            includes.append(QLatin1String("-I") + line.mid(8));
-        else if (!(size.controlOnly && line.endsWith(QLatin1String("/XQ_ZARN_0/xq_zarn_ao_top.v"))))
-            sources.append(line);
+    for (const QString &source : std::as_const(design.sources)) {
+        if (!(size.controlOnly && source.endsWith(QLatin1String("/XQ_ZARN_0/xq_zarn_ao_top.v"))))
+            sources.append(source);
     }
-    sources.append(QStringLiteral("bench_top.v"));
     if (size.controlOnly)
         sources.append(QStringLiteral("standin.v"));
     // Yosys's script splits at blanks, so the paths must have none; the
     // scratch directory's have none unless --keep gives one that does.
     const QString script = QStringLiteral("read_verilog %1 %2; synth_ice40 -top bench_top -json design.json")
                                .arg(includes.join(QLatin1Char(' ')), sources.join(QLatin1Char(' ')));
-    if (run(dir.path(), tools.yosys, {QStringLiteral("-p"), script}, QStringLiteral("yosys.log"), &base.synthesisSeconds) != 0) {
+    if (runTool(dir.path(), tools.yosys, {QStringLiteral("-p"), script}, QStringLiteral("yosys.log"), &base.synthesisSeconds) != 0) {
         reportFailure(QStringLiteral("yosys failed for %1").arg(size.label()), dir.filePath(QStringLiteral("yosys.log")));
         return finish(QStringLiteral("yosys failed"));
     }
@@ -404,11 +201,11 @@ void measureSize(const Ice40Tools &tools, const Ice40Size &size, const QList<Dev
             continue;
         }
         const QString log = QStringLiteral("nextpnr-%1.log").arg(device.name);
-        const int exitCode = run(dir.path(), tools.nextpnr,
-                                 {QLatin1String("--") + device.name, QStringLiteral("--package"), device.package, QStringLiteral("--json"),
-                                  QStringLiteral("design.json"), QStringLiteral("--pcf"), QStringLiteral("design.pcf"),
-                                  QStringLiteral("--pcf-allow-unconstrained"), QStringLiteral("--seed"), QString::number(seed)},
-                                 log, &row.placeSeconds);
+        const int exitCode = runTool(dir.path(), tools.nextpnr,
+                                     {QLatin1String("--") + device.name, QStringLiteral("--package"), device.package, QStringLiteral("--json"),
+                                      QStringLiteral("design.json"), QStringLiteral("--pcf"), QStringLiteral("design.pcf"),
+                                      QStringLiteral("--pcf-allow-unconstrained"), QStringLiteral("--seed"), QString::number(seed)},
+                                     log, &row.placeSeconds);
         readPlaceLog(dir.filePath(log), &row);
         if (exitCode == 0) {
             row.result = QStringLiteral("pass");
@@ -457,11 +254,9 @@ bool measureIce40(const Ice40Tools &tools, const QList<Ice40Size> &sizes, const 
         if (devices.contains(device.name))
             chosen.append(device);
     }
-    const QString ipRoot = QDir(dir).filePath(QStringLiteral("ip"));
-    if (!QDir().mkpath(dir) || run(dir, tools.zarn, {QStringLiteral("ip"), QStringLiteral("--out"), ipRoot}, QStringLiteral("ip.log"), nullptr) != 0) {
-        reportFailure(QStringLiteral("zarn ip failed"), QDir(dir).filePath(QStringLiteral("ip.log")));
+    const QString ipRoot = writeOpenIp(tools.zarn, dir);
+    if (ipRoot.isEmpty())
         return false;
-    }
     for (const Ice40Size &size : sizes)
         measureSize(tools, size, chosen, ipRoot, dir, seed, rows);
     return true;

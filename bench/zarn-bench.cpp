@@ -3,13 +3,16 @@
 // its floor, at a size N and at 4N, with the peak memory of each; and zarn's
 // commands that read a Verilog design through Yosys, against Yosys's own
 // elaboration; and the open cores' logic cells, flip-flops and Fmax on
-// iCE40, through Yosys and nextpnr.
+// iCE40, through Yosys and nextpnr; and the live host's operations a
+// second, RPCs and TCK cycles against a twin of the cores, through OpenOCD.
 
 #include "designcosts.h"
 #include "ice40.h"
+#include "live.h"
 #include "netsworker.h"
 #include "syntheticdesign.h"
 #include "syntheticverilog.h"
+#include "toolrun.h"
 #include "worker.h"
 
 #include <zarn/zarn.h>
@@ -71,12 +74,6 @@ NetsCommands netsCommands(const QString &zarn, const QString &dir)
     commands.config = QStringLiteral("config.xml");
     commands.top = QStringLiteral("bench_top");
     return commands;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The peak memory of one run of @p command in @p dir, from a fresh process
@@ -275,6 +272,82 @@ QString mebibytes(qint64 kib)
     return QString::number(kib / 1024.0, 'f', 1);
 }
 
+// A test whose table has columns of its own, printed after the timed tests' table.
+struct Section
+{
+    QString test;
+    QString heading;
+    QStringList table;
+    QStringList csv;
+    QStringList notes;
+};
+
+// What a test needs and is not there: the zarn program, and @p programs on the PATH.
+QStringList missingTools(const QString &zarn, const QStringList &programs)
+{
+    QStringList missing;
+    if (!QFileInfo(zarn).isExecutable())
+        missing.append(QStringLiteral("zarn program at %1 (build the target zarn or give --zarn PATH)").arg(zarn));
+    for (const QString &program : programs) {
+        if (QStandardPaths::findExecutable(program).isEmpty())
+            missing.append(QStringLiteral("%1 on the PATH").arg(program));
+    }
+    return missing;
+}
+
+// The FPGA tools are often not installed: that is a result to report, and
+// the other tests still run.
+Section ice40Section(const QString &zarn, const QList<Ice40Size> &sizes, const QStringList &devices, const QString &dir, quint32 seed)
+{
+    Section section{QStringLiteral("ice40"), {}, {}, {}, {}};
+    const QStringList missing = missingTools(zarn, {QStringLiteral("yosys"), QStringLiteral("nextpnr-ice40")});
+    if (!missing.isEmpty()) {
+        section.notes.append(QStringLiteral("ice40: skipped, no %1").arg(missing.join(QStringLiteral(", no "))));
+        return section;
+    }
+    const Ice40Tools tools{zarn, QStandardPaths::findExecutable(QStringLiteral("yosys")), QStandardPaths::findExecutable(QStringLiteral("nextpnr-ice40"))};
+    section.heading = QStringLiteral("ice40: %1, %2; TCK constrained to 10 MHz, the user clock to 48 MHz, nextpnr seed %3")
+                          .arg(toolVersion(tools.yosys, QStringLiteral("-V")), toolVersion(tools.nextpnr, QStringLiteral("--version")))
+                          .arg(seed);
+    QList<Ice40Row> rows;
+    if (!measureIce40(tools, sizes, devices, dir, seed, &rows)) {
+        section.notes.append(QStringLiteral("ice40: zarn ip could not write the open cores: skipped"));
+        return section;
+    }
+    section.table = ice40Table(rows);
+    section.csv = ice40Csv(rows);
+    section.notes = ice40Goals(rows);
+    return section;
+}
+
+// Verilator and OpenOCD, like the FPGA tools, may be missing.
+Section liveSection(const QString &zarn, const QList<int> &sizes, const QString &dir, int runs, int waitCycles)
+{
+    Section section{QStringLiteral("live"), {}, {}, {}, {}};
+    QStringList missing = missingTools(zarn, {QStringLiteral("verilator"), QStringLiteral("openocd")});
+    if (!liveAvailable())
+        missing.prepend(QStringLiteral("ZarnUtilsHost (the build has ZARN_BUILD_HOST off)"));
+    if (!missing.isEmpty()) {
+        section.notes.append(QStringLiteral("live: skipped, no %1").arg(missing.join(QStringLiteral(", no "))));
+        return section;
+    }
+    const LiveTools tools{zarn, QStandardPaths::findExecutable(QStringLiteral("openocd")), QStandardPaths::findExecutable(QStringLiteral("verilator"))};
+    section.heading = QStringLiteral("live: %1, %2; the twin's user clock at one cycle per TCK cycle; waits of %3; op/s the median of %4 batches of "
+                                     "0.2 s or more")
+                          .arg(toolVersion(tools.openocd, QStringLiteral("--version")), toolVersion(tools.verilator, QStringLiteral("--version")),
+                               waitCycles < 0 ? QStringLiteral("ProbeSession's default TCK cycles") : QStringLiteral("%1 TCK cycles").arg(waitCycles))
+                          .arg(runs);
+    QList<LiveRow> rows;
+    if (!measureLive(tools, sizes, dir, runs, waitCycles, &rows, &section.notes)) {
+        section.notes.append(QStringLiteral("live: zarn ip could not write the open cores: skipped"));
+        return section;
+    }
+    section.table = liveTable(rows);
+    section.csv = liveCsv(rows);
+    section.notes.append(liveGoals(rows));
+    return section;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -288,7 +361,7 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Measures read, write, generation and probe map of synthetic designs against their floors, zarn nets and "
-                                                    "lint --design against Yosys, and the open cores on iCE40."));
+                                                    "lint --design against Yosys, the open cores on iCE40, and the live host through OpenOCD on a twin."));
     parser.addHelpOption();
     const QCommandLineOption coresOption(QStringLiteral("cores"), QStringLiteral("Cores of size N (default 500)."), QStringLiteral("N"), QStringLiteral("500"));
     const QCommandLineOption probesOption(QStringLiteral("probes"), QStringLiteral("Probes per core (default 16)."), QStringLiteral("P"), QStringLiteral("16"));
@@ -304,7 +377,7 @@ int main(int argc, char *argv[])
                                         QStringLiteral("R"), QStringLiteral("5"));
     // nets runs Yosys a dozen times on a large design: minutes, so only on request.
     const QCommandLineOption testsOption(QStringLiteral("tests"),
-                                         QStringLiteral("Comma-separated tests of read, write, generate, map, nets, costs, ice40 (default read,write,generate,map)."),
+                                         QStringLiteral("Comma-separated tests of read, write, generate, map, nets, costs, ice40, live (default read,write,generate,map)."),
                                          QStringLiteral("LIST"), QStringLiteral("read,write,generate,map"));
     const QCommandLineOption designNetsOption(QStringLiteral("design-nets"), QStringLiteral("Public wires of the nets test's Verilog design (default 100000)."),
                                               QStringLiteral("N"), QStringLiteral("100000"));
@@ -319,7 +392,14 @@ int main(int argc, char *argv[])
     const QCommandLineOption ice40DevicesOption(QStringLiteral("ice40-devices"),
                                                 QStringLiteral("Devices the ice40 test places each design on, of hx1k and hx8k (default hx1k,hx8k)."),
                                                 QStringLiteral("LIST"), QStringLiteral("hx1k,hx8k"));
-    const QCommandLineOption zarnOption(QStringLiteral("zarn"), QStringLiteral("The zarn program the nets, costs and ice40 tests run (default: the one built beside zarn-bench)."),
+    const QCommandLineOption liveBitsOption(QStringLiteral("live-bits"),
+                                            QStringLiteral("Input and output bits of the live test's cores, N each way (default 8,128,1024)."),
+                                            QStringLiteral("LIST"), QStringLiteral("8,128,1024"));
+    const QCommandLineOption liveWaitOption(QStringLiteral("live-wait"),
+                                            QStringLiteral("TCK cycles the live test's sessions wait before each look at a core whose user clock makes "
+                                                           "them wait (default: ProbeSession's)."),
+                                            QStringLiteral("CYCLES"));
+    const QCommandLineOption zarnOption(QStringLiteral("zarn"), QStringLiteral("The zarn program the nets, costs, ice40 and live tests run (default: the one built beside zarn-bench)."),
                                         QStringLiteral("PATH"));
     const QCommandLineOption noScalingOption(QStringLiteral("no-scaling"), QStringLiteral("Measure size N only, not 4N."));
     const QCommandLineOption clockOption(QStringLiteral("clock"),
@@ -334,7 +414,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption scratchOption(QStringLiteral("scratch"), QStringLiteral("(internal)"), QStringLiteral("DIR"));
     const QCommandLineOption nameOption(QStringLiteral("name"), QStringLiteral("(internal)"), QStringLiteral("NAME"));
     parser.addOptions({coresOption, probesOption, netsOption, busOption, escapedOption, analyzerCoresOption, seedOption, runsOption, testsOption,
-                       designNetsOption, mapProbesOption, ice40BitsOption, ice40DevicesOption, zarnOption, noScalingOption, clockOption, keepOption,
+                       designNetsOption, mapProbesOption, ice40BitsOption, ice40DevicesOption, liveBitsOption, liveWaitOption, zarnOption, noScalingOption, clockOption, keepOption,
                        csvOption, workerOption, configOption, analyzerOption, scratchOption, nameOption});
     parser.process(app);
     const QString zarn = parser.isSet(zarnOption) ? parser.value(zarnOption)
@@ -383,6 +463,30 @@ int main(int argc, char *argv[])
             return 2;
         }
     }
+    QList<int> liveSizes;
+    int liveWait = -1;
+    if (tests.contains(QLatin1String("live"))) {
+        // 256 probes of 64 nets each way is as wide as a core of the IP root gets here.
+        for (const QString &item : parser.value(liveBitsOption).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            bool ok = false;
+            const int bits = item.trimmed().toInt(&ok);
+            if (!ok || bits < 1 || bits > 256 * 64) {
+                liveSizes.clear();
+                break;
+            }
+            liveSizes.append(bits);
+        }
+        if (liveSizes.isEmpty()) {
+            QTextStream(stderr) << "zarn-bench: --live-bits takes a list of bits each way, 1 to 16384\n";
+            return 2;
+        }
+        bool ok = true;
+        liveWait = parser.isSet(liveWaitOption) ? parser.value(liveWaitOption).toInt(&ok) : -1;
+        if (!ok || (parser.isSet(liveWaitOption) && (liveWait < 0 || liveWait > 100000))) {
+            QTextStream(stderr) << "zarn-bench: --live-wait takes a number of TCK cycles, 0 to 100000\n";
+            return 2;
+        }
+    }
     if (tests.contains(QLatin1String("nets")) || tests.contains(QLatin1String("costs"))) {
         if (QStandardPaths::findExecutable(QStringLiteral("yosys")).isEmpty()) {
             QTextStream(stderr) << "zarn-bench: the nets test needs yosys on the PATH\n";
@@ -395,7 +499,7 @@ int main(int argc, char *argv[])
     }
     // The configurations are for the other tests only; the larger takes a while to write.
     const bool configTests = std::any_of(tests.cbegin(), tests.cend(), [](const QString &test) {
-        return test != QLatin1String("nets") && test != QLatin1String("costs") && test != QLatin1String("ice40");
+        return test != QLatin1String("nets") && test != QLatin1String("costs") && test != QLatin1String("ice40") && test != QLatin1String("live");
     });
 
     QList<DesignSize> sizes{base};
@@ -445,33 +549,14 @@ int main(int argc, char *argv[])
     // the least.
     QList<Row> rows;
     QStringList notes;
-    QList<Ice40Row> ice40Rows;
-    QStringList ice40Notes;
-    QString ice40Heading;
+    QList<Section> sections;
     for (const QString &test : tests) {
         if (test == QLatin1String("ice40")) {
-            // The FPGA tools are often not installed: that is a result to
-            // report, and the other tests still run.
-            const Ice40Tools tools{zarn, QStandardPaths::findExecutable(QStringLiteral("yosys")), QStandardPaths::findExecutable(QStringLiteral("nextpnr-ice40"))};
-            QStringList missing;
-            if (!QFileInfo(tools.zarn).isExecutable())
-                missing.append(QStringLiteral("zarn program at %1 (build the target zarn or give --zarn PATH)").arg(tools.zarn));
-            if (tools.yosys.isEmpty())
-                missing.append(QStringLiteral("yosys on the PATH"));
-            if (tools.nextpnr.isEmpty())
-                missing.append(QStringLiteral("nextpnr-ice40 on the PATH"));
-            if (!missing.isEmpty()) {
-                ice40Notes.append(QStringLiteral("ice40: skipped, no %1").arg(missing.join(QStringLiteral(", no "))));
-                continue;
-            }
-            ice40Heading = QStringLiteral("ice40: %1, %2; TCK constrained to 10 MHz, the user clock to 48 MHz, nextpnr seed %3")
-                               .arg(toolVersion(tools.yosys, QStringLiteral("-V")), toolVersion(tools.nextpnr, QStringLiteral("--version")))
-                               .arg(base.seed);
-            if (!measureIce40(tools, ice40Sizes, ice40Devices, scratch + QLatin1String("/ice40"), base.seed, &ice40Rows)) {
-                ice40Notes.append(QStringLiteral("ice40: zarn ip could not write the open cores: skipped"));
-                continue;
-            }
-            ice40Notes.append(ice40Goals(ice40Rows));
+            sections.append(ice40Section(zarn, ice40Sizes, ice40Devices, scratch + QLatin1String("/ice40"), base.seed));
+            continue;
+        }
+        if (test == QLatin1String("live")) {
+            sections.append(liveSection(zarn, liveSizes, scratch + QLatin1String("/live"), runs, liveWait));
             continue;
         }
         if (test == QLatin1String("costs")) {
@@ -560,8 +645,10 @@ int main(int argc, char *argv[])
     // The machine's load, to judge the figures by.
     QFile loadFile(QStringLiteral("/proc/loadavg"));
     const QString load = loadFile.open(QIODevice::ReadOnly) ? QString::fromLatin1(loadFile.readAll().split(' ').first()) : QStringLiteral("?");
-    // The ice40 test times nothing: its table stands alone.
-    const bool timedTests = std::any_of(tests.cbegin(), tests.cend(), [](const QString &test) { return test != QLatin1String("ice40"); });
+    // The ice40 and live tests have tables of their own.
+    const bool timedTests = std::any_of(tests.cbegin(), tests.cend(), [](const QString &test) {
+        return test != QLatin1String("ice40") && test != QLatin1String("live");
+    });
     if (timedTests)
         out() << QStringLiteral("%1 clock, median of %2 runs, load average %3 at the end\n\n").arg(clock).arg(runs).arg(load);
 
@@ -662,28 +749,33 @@ int main(int argc, char *argv[])
         out() << '\n';
     for (const QString &note : std::as_const(notes))
         out() << note << '\n';
-    if (!ice40Rows.isEmpty() || !ice40Notes.isEmpty()) {
-        if (timedTests)
+    for (int i = 0; i < sections.size(); ++i) {
+        const Section &section = sections.at(i);
+        if (timedTests || i > 0)
             out() << '\n';
-        if (!ice40Heading.isEmpty())
-            out() << ice40Heading << "\n\n";
-        if (!ice40Rows.isEmpty())
-            out() << ice40Table(ice40Rows).join(QLatin1Char('\n')) << "\n\n";
-        out() << ice40Notes.join(QLatin1Char('\n')) << '\n';
+        if (!section.heading.isEmpty())
+            out() << section.heading << "\n\n";
+        if (!section.table.isEmpty())
+            out() << section.table.join(QLatin1Char('\n')) << "\n\n";
+        out() << section.notes.join(QLatin1Char('\n')) << '\n';
     }
     out().flush();
 
     if (parser.isSet(csvOption)) {
-        // The ice40 table has columns of its own: alone, it is the file;
-        // beside the timed tests, it goes to NAME-ice40.csv next to it.
+        // The ice40 and live tables have columns of their own: alone, such a
+        // table is the file; beside others, it goes to NAME-TEST.csv next to it.
         const QFileInfo csvFile(parser.value(csvOption));
         QList<std::pair<QString, QStringList>> tables;
         if (timedTests)
             tables.append({csvFile.filePath(), csv});
-        if (!ice40Rows.isEmpty())
-            tables.append({timedTests ? csvFile.dir().filePath(csvFile.completeBaseName() + QLatin1String("-ice40")
-                                                                    + (csvFile.suffix().isEmpty() ? QString() : QLatin1Char('.') + csvFile.suffix())) : csvFile.filePath(),
-                           ice40Csv(ice40Rows)});
+        const qsizetype ownTables = std::count_if(sections.cbegin(), sections.cend(), [](const Section &section) { return !section.csv.isEmpty(); });
+        for (const Section &section : std::as_const(sections)) {
+            if (section.csv.isEmpty())
+                continue;
+            const QString beside = csvFile.dir().filePath(csvFile.completeBaseName() + QLatin1Char('-') + section.test
+                                                          + (csvFile.suffix().isEmpty() ? QString() : QLatin1Char('.') + csvFile.suffix()));
+            tables.append({timedTests || ownTables > 1 ? beside : csvFile.filePath(), section.csv});
+        }
         for (const auto &table : std::as_const(tables)) {
             QFile file(table.first);
             if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(table.second.join(QLatin1Char('\n')).toUtf8() + '\n') < 0) {
