@@ -175,11 +175,13 @@ ProbeSession::Result ProbeSession::read(int position, QVector<DrField> *inputs, 
     const int readBits = CoreProtocol::dataBits(Operation::ReadInputs, widthOf(ins), widthOf(outs));
     const Scan full{int(Operation::ReadInputs), DrField(readBits)};
     // Synchronised, a read answers the snapshot the one before asked for:
-    // the first only asks, and needs no more than its status.
+    // the first only asks, and needs no more than its status. A user clock
+    // as fast as TCK has crossed by the next capture; slower ones get their
+    // TCK cycles in the looks again.
     QVector<Scan> scans;
     if (entry->synchronised)
         scans.append({int(Operation::ReadInputs), DrField(CoreProtocol::statusBits)});
-    scans.append({full.operation, full.data, entry->synchronised ? m_cyclesEach : 0});
+    scans.append(full);
     if (outputs)
         scans.append({int(Operation::ReadOutputs), DrField(CoreProtocol::dataBits(Operation::ReadOutputs, 0, widthOf(outs)))});
     QVector<DrField> answers;
@@ -242,8 +244,10 @@ ProbeSession::Result ProbeSession::write(int position, const QVector<DrField> &o
         values.place(from, outputs.at(i));
         from += outputs.at(i).width();
     }
-    // The write, then a status: whether it was refused, and whether it still crosses.
-    const Scan status{int(Operation::Status), DrField(CoreProtocol::statusBits), m_cyclesEach};
+    // The write, then at once a status: whether it was refused, and whether
+    // it still crosses; the looks again wait for the crossing.
+    const Scan status{int(Operation::Status), DrField(CoreProtocol::statusBits)};
+    const Scan statusLater{status.operation, status.data, m_cyclesEach};
     QVector<DrField> answers;
     Result result = run(position, {{int(Operation::Write), CoreProtocol::writeData(position, values)}, status}, &answers);
     int retries = m_retries;
@@ -260,7 +264,7 @@ ProbeSession::Result ProbeSession::write(int position, const QVector<DrField> &o
     while (CoreStatus::fromAnswer(answers.last()).busy) {
         if (retries-- == 0)
             return failure(Failure::ClockStopped, clockStopped(*entry, QStringLiteral("the write never landed")));
-        result = run(position, {status}, &answers);
+        result = run(position, {statusLater}, &answers);
         if (!result.ok())
             return result;
     }
