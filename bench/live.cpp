@@ -215,6 +215,10 @@ QList<Operation> operationsOf(const ZARN::ProbeMapCore &core)
     const int position = core.position;
     const int inputs = widthOf(core, QStringLiteral("in"));
     const int outputs = widthOf(core, QStringLiteral("out"));
+    // The scans the protocol needs: on a user clock a snapshot is asked for
+    // before it is answered, and a write is seen to land in a later status.
+    const QVector<int> ask = core.synchronised ? QVector<int>{CoreProtocol::statusBits} : QVector<int>();
+    const QVector<int> landed = ask;
     const auto steps = std::make_shared<int>(0);
     const auto last = std::make_shared<QHash<QString, QString>>();
     return {
@@ -223,7 +227,7 @@ QList<Operation> operationsOf(const ZARN::ProbeMapCore &core)
              QVector<DrField> values;
              return session.read(position, &values, nullptr);
          },
-         {CoreProtocol::dataBits(CoreProtocol::Operation::ReadInputs, inputs, outputs)}},
+         ask + QVector<int>{CoreProtocol::dataBits(CoreProtocol::Operation::ReadInputs, inputs, outputs)}},
         {position, QStringLiteral("read outputs"),
          [=](ProbeSession &session) {
              QVector<DrField> values;
@@ -231,7 +235,7 @@ QList<Operation> operationsOf(const ZARN::ProbeMapCore &core)
          },
          {CoreProtocol::dataBits(CoreProtocol::Operation::ReadOutputs, inputs, outputs)}},
         {position, QStringLiteral("write"), [=, &core](ProbeSession &session) { return session.write(position, pattern(core, ++*steps)); },
-         {CoreProtocol::dataBits(CoreProtocol::Operation::Write, inputs, outputs)}},
+         QVector<int>{CoreProtocol::dataBits(CoreProtocol::Operation::Write, inputs, outputs)} + landed},
         {position, QStringLiteral("watch step"),
          [=, &core](ProbeSession &session) {
              QVector<DrField> in, out;
@@ -248,8 +252,8 @@ QList<Operation> operationsOf(const ZARN::ProbeMapCore &core)
              }
              return result;
          },
-         {CoreProtocol::dataBits(CoreProtocol::Operation::ReadInputs, inputs, outputs),
-          CoreProtocol::dataBits(CoreProtocol::Operation::ReadOutputs, inputs, outputs)}},
+         ask + QVector<int>{CoreProtocol::dataBits(CoreProtocol::Operation::ReadInputs, inputs, outputs),
+                            CoreProtocol::dataBits(CoreProtocol::Operation::ReadOutputs, inputs, outputs)}},
     };
 }
 

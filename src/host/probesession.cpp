@@ -244,11 +244,16 @@ ProbeSession::Result ProbeSession::write(int position, const QVector<DrField> &o
         values.place(from, outputs.at(i));
         from += outputs.at(i).width();
     }
+    // Without a user clock the write lands at its Update-DR, its key and
+    // length being right: its own answer, checked as every one is, is all
+    // there is to see.
+    QVector<DrField> answers;
+    if (!entry->synchronised)
+        return run(position, {{int(Operation::Write), CoreProtocol::writeData(position, values)}}, &answers);
     // The write, then at once a status: whether it was refused, and whether
     // it still crosses; the looks again wait for the crossing.
     const Scan status{int(Operation::Status), DrField(CoreProtocol::statusBits)};
     const Scan statusLater{status.operation, status.data, m_cyclesEach};
-    QVector<DrField> answers;
     Result result = run(position, {{int(Operation::Write), CoreProtocol::writeData(position, values)}, status}, &answers);
     int retries = m_retries;
     while (result.ok() && CoreStatus::fromAnswer(answers.first()).busy && CoreStatus::fromAnswer(answers.last()).refused) {

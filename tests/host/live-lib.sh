@@ -36,27 +36,44 @@ build() {
         || { cat sim.log; fail "zarn sim"; }
 }
 
-# live NAME [TWIN ARGS...]: the twin and an OpenOCD on it; sets tcl, the OpenOCD's Tcl port.
-live() {
-    "$twin" --port 0 --time-limit 300 "${@:2}" >"$1.twin.out" 2>"$1.twin.err" &
+# twin NAME [TWIN ARGS...]: a twin that serves one OpenOCD after another; sets port.
+twin() {
+    "$twin" --port 0 --time-limit 300 --reconnect "${@:2}" >"$1.twin.out" 2>"$1.twin.err" &
     pids+=($!)
-    local port=""
+    port=""
     for _ in $(seq 100); do
         port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9]*\)$/\1/p' "$1.twin.out")
-        [ -n "$port" ] && break
+        [ -n "$port" ] && return
         sleep 0.1
     done
-    [ -n "$port" ] || { cat "$1.twin.err"; fail "$1: the twin does not listen"; }
+    cat "$1.twin.err"
+    fail "$1: the twin does not listen"
+}
+# openocd NAME: an OpenOCD on the twin at port; sets tcl, its Tcl port, and openocd, its id.
+openocd() {
     "$zarn" openocd-config --remote-bitbang "$port" --tcl-port 0 >"$1.cfg"
-    openocd -f "$1.cfg" >"$1.openocd.log" 2>&1 &
+    command openocd -f "$1.cfg" >"$1.openocd.log" 2>&1 &
+    openocd=$!
     pids+=($!)
     tcl=""
     for _ in $(seq 100); do
         tcl=$(sed -n 's/.*Listening on port \([0-9]*\) for tcl connections.*/\1/p' "$1.openocd.log")
-        [ -n "$tcl" ] && break
+        [ -n "$tcl" ] && return
         sleep 0.1
     done
-    [ -n "$tcl" ] || { cat "$1.openocd.log"; fail "$1: OpenOCD does not serve Tcl"; }
+    cat "$1.openocd.log"
+    fail "$1: OpenOCD does not serve Tcl"
+}
+# live NAME [TWIN ARGS...]: the twin and an OpenOCD on it.
+live() { twin "$@" && openocd "$1"; }
+# tcl COMMAND: OpenOCD's answer to a Tcl command of our own.
+tcl() {
+    local answer
+    exec 3<>"/dev/tcp/127.0.0.1/$tcl"
+    printf '%s\032' "$1" >&3
+    IFS= read -r -d $'\032' -t 10 answer <&3 || fail "OpenOCD does not answer $1"
+    exec 3>&-
+    printf '%s\n' "$answer"
 }
 probe() { "$zarn" probe "$1" --map "$map" --openocd "127.0.0.1:$tcl" "${@:2}"; }
 
