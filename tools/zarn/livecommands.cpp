@@ -132,8 +132,9 @@ struct Live
         return Console::Success;
     }
 
-    // Core @p position's fields named @p names (every bus and net where
-    // none is): its inputs from one snapshot, its outputs read back.
+    // Core @p position's fields named @p names, in their order (every bus
+    // and net where none is): its inputs from one snapshot, its outputs
+    // read back.
     ProbeSession::Result read(int position, const QStringList &names, QList<Reading> *readings)
     {
         QVector<DrField> inputs;
@@ -142,20 +143,30 @@ struct Live
         if (!result.ok())
             return result;
         const ZARN::ProbeMapCore &entry = *session->core(position);
-        readings->clear();
+        struct Probe
+        {
+            const ZARN::ProbeMapProbe *probe;
+            QString label;
+            QString value;
+        };
+        QList<Probe> probes;
         for (const QString &kind : {QStringLiteral("in"), QStringLiteral("out")}) {
-            const QVector<const ZARN::ProbeMapProbe *> probes = ProbeSession::probesOf(entry, kind);
+            const QVector<const ZARN::ProbeMapProbe *> ofKind = ProbeSession::probesOf(entry, kind);
             const QVector<DrField> &values = kind == QLatin1String("in") ? inputs : outputs;
-            for (int i = 0; i < probes.size(); ++i) {
-                const QString probe = kind + QString::number(probes.at(i)->index);
-                if (names.isEmpty()) {
-                    for (const ZARN::ProbeField &field : ZARN::decodeProbe(*probes.at(i), valueOf(values.at(i)), nullptr))
-                        readings->append({field.name, probe, field.binary});
-                }
-                for (const QString &name : names) {
-                    if (ZARN::probeHasName(*probes.at(i), name))
-                        readings->append({name, probe, ZARN::probeFieldBits(*probes.at(i), valueOf(values.at(i)), name, nullptr)});
-                }
+            for (int i = 0; i < ofKind.size(); ++i)
+                probes.append({ofKind.at(i), kind + QString::number(ofKind.at(i)->index), valueOf(values.at(i))});
+        }
+        readings->clear();
+        for (const Probe &probe : std::as_const(probes)) {
+            if (names.isEmpty()) {
+                for (const ZARN::ProbeField &field : ZARN::decodeProbe(*probe.probe, probe.value, nullptr))
+                    readings->append({field.name, probe.label, field.binary});
+            }
+        }
+        for (const QString &name : names) {
+            for (const Probe &probe : std::as_const(probes)) {
+                if (ZARN::probeHasName(*probe.probe, name))
+                    readings->append({name, probe.label, ZARN::probeFieldBits(*probe.probe, probe.value, name, nullptr)});
             }
         }
         return {};
@@ -191,7 +202,7 @@ int runRead(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Reads the probes of the running design through OpenOCD, by the names of the probe map: each input probe's nets and "
-        "buses from one coherent snapshot of its core, and the output probes as they are. One line per name: the name, then "
+        "buses from one coherent snapshot of its core, and the output probes as they are. One line per name, in the order given: the name, then "
         "its value as 0x and hexadecimal digits. Without names, every net and bus of the cores read."));
     Live live;
     live.addTo(parser, false);
