@@ -18,12 +18,13 @@ namespace {
 // limit set a short one.
 const int Patience = 30000;
 
-// ^Z as 0x1a, <fill N> as N x's.
+// ^Z as 0x1a, <fill N> as N x's, <fill N C> as N C's.
 QString expand(QString text)
 {
-    static const QRegularExpression fill(QStringLiteral("<fill (\\d+)>"));
+    static const QRegularExpression fill(QStringLiteral("<fill (\\d+)(?: (.))?>"));
     for (QRegularExpressionMatch match; (match = fill.match(text)).hasMatch();)
-        text.replace(match.capturedStart(), match.capturedLength(), QString(match.captured(1).toInt(), QLatin1Char('x')));
+        text.replace(match.capturedStart(), match.capturedLength(),
+                     QString(match.captured(1).toInt(), match.captured(2).isEmpty() ? QLatin1Char('x') : match.captured(2).at(0)));
     return text.replace(QLatin1String("^Z"), QLatin1String("\x1a"));
 }
 

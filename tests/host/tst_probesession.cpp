@@ -30,8 +30,8 @@ ProbeMapProbe probe(const char *kind, int index, int width)
 }
 
 // Core 0 without a user clock: inputs of 4 and 8 bits, an output of 4.
-// Core 1 on clk: an input of 3 bits, an output of 2. The design's identity
-// is 0xdeadbeef.
+// Core 1 on clk: an input of 3 bits, an output of 2. Core 2 without one:
+// an input and an output of 4096 bits. The design's identity is 0xdeadbeef.
 ProbeMap twoCores()
 {
     ProbeMap map;
@@ -44,7 +44,11 @@ ProbeMap twoCores()
     clocked.synchronised = true;
     clocked.clock = QStringLiteral("clk");
     clocked.probes = {probe("in", 0, 3), probe("out", 0, 2)};
-    map.cores = {plain, clocked};
+    ProbeMapCore widest;
+    widest.position = 2;
+    widest.index = 2;
+    widest.probes = {probe("in", 0, 4096), probe("out", 0, 4096)};
+    map.cores = {plain, clocked, widest};
     return map;
 }
 
@@ -81,7 +85,7 @@ private Q_SLOTS:
         ProbeSession session(&client, twoCores());
         session.setRetries(1, 1000);
 
-        const QStringList call = field("call").split(QLatin1Char(' '));
+        const QStringList call = expand(field("call")).split(QLatin1Char(' '));
         const int position = call.value(1).toInt();
         ProbeSession::Result result;
         QString values;
@@ -108,10 +112,10 @@ private Q_SLOTS:
         QCOMPARE(failureName(result.failure), field("failure"));
         QCOMPARE(result.error, field("error").replace(QLatin1String("PORT"), QString::number(server.port())));
         if (result.ok() && call.first() != QLatin1String("check") && call.first() != QLatin1String("write"))
-            QCOMPARE(values, field("values"));
+            QCOMPARE(values, expand(field("values")));
         client.close();
         if (!field("command").isEmpty())
-            QCOMPARE(QString::fromUtf8(server.received()), QStringLiteral("set _r [catch {%1} _v]; list $_r $_v\x1a").arg(field("command")));
+            QCOMPARE(QString::fromUtf8(server.received()), QStringLiteral("set _r [catch {%1} _v]; list $_r $_v\x1a").arg(expand(field("command"))));
     }
 };
 
