@@ -1,6 +1,7 @@
 #include "ice40.h"
 
 #include "probedesign.h"
+#include "tableline.h"
 #include "toolrun.h"
 
 #include <QDir>
@@ -264,21 +265,7 @@ bool measureIce40(const Ice40Tools &tools, const QList<Ice40Size> &sizes, const 
 
 QStringList ice40Table(const QList<Ice40Row> &rows)
 {
-    const auto line = [](const QStringList &fields) {
-        return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12")
-            .arg(fields.at(0), -20)
-            .arg(fields.at(1), -6)
-            .arg(fields.at(2), 10)
-            .arg(fields.at(3), 6)
-            .arg(fields.at(4), 7)
-            .arg(fields.at(5), 7)
-            .arg(fields.at(6), 5)
-            .arg(fields.at(7), 8)
-            .arg(fields.at(8), 8)
-            .arg(fields.at(9), 6)
-            .arg(fields.at(10), 6)
-            .arg(fields.at(11));
-    };
+    const auto line = [](const QStringList &fields) { return tableLine(fields, {-20, -6, 10, 6, 7, 7, 5, 8, 8, 6, 6}); };
     QStringList lines{line({QStringLiteral("design"), QStringLiteral("device"), QStringLiteral("LC used"), QStringLiteral("FF"), QStringLiteral("wrap FF"),
                             QStringLiteral("FF/bit"), QStringLiteral("goal"), QStringLiteral("TCK MHz"), QStringLiteral("user MHz"), QStringLiteral("syn s"),
                             QStringLiteral("pnr s"), QStringLiteral("result")})};

@@ -1,4 +1,5 @@
 #include "live.h"
+#include "tableline.h"
 
 #include <algorithm>
 
@@ -41,19 +42,7 @@ QString verdict(bool pass)
 
 QStringList liveTable(const QList<LiveRow> &rows)
 {
-    const auto line = [](const QStringList &fields) {
-        return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10")
-            .arg(fields.at(0), -20)
-            .arg(fields.at(1), -9)
-            .arg(fields.at(2), -13)
-            .arg(fields.at(3), 7)
-            .arg(fields.at(4), 7)
-            .arg(fields.at(5), 6)
-            .arg(fields.at(6), 7)
-            .arg(fields.at(7), 6)
-            .arg(fields.at(8), 7)
-            .arg(fields.at(9));
-    };
+    const auto line = [](const QStringList &fields) { return tableLine(fields, {-20, -9, -13, 7, 7, 6, 7, 6, 7}); };
     QStringList lines{line({QStringLiteral("design"), QStringLiteral("core"), QStringLiteral("operation"), QStringLiteral("op/s"), QStringLiteral("ms/op"),
                             QStringLiteral("RPC/op"), QStringLiteral("TCK/op"), QStringLiteral("floor"), QStringLiteral("TCK <="), QStringLiteral("result")})};
     for (const LiveRow &row : rows) {

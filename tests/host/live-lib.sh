@@ -36,18 +36,21 @@ build() {
         || { cat sim.log; fail "zarn sim"; }
 }
 
+# awaited FILE SCRIPT: what sed -n SCRIPT prints of FILE, once it prints something, within ten seconds; else nothing.
+awaited() {
+    local found
+    for _ in $(seq 100); do
+        found=$(sed -n "$2" "$1")
+        [ -n "$found" ] && { printf '%s\n' "$found"; return; }
+        sleep 0.1
+    done
+}
 # twin NAME [TWIN ARGS...]: a twin that serves one OpenOCD after another; sets port.
 twin() {
     "$twin" --port 0 --time-limit 300 --reconnect "${@:2}" >"$1.twin.out" 2>"$1.twin.err" &
     pids+=($!)
-    port=""
-    for _ in $(seq 100); do
-        port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9]*\)$/\1/p' "$1.twin.out")
-        [ -n "$port" ] && return
-        sleep 0.1
-    done
-    cat "$1.twin.err"
-    fail "$1: the twin does not listen"
+    port=$(awaited "$1.twin.out" 's/^listening on 127\.0\.0\.1:\([0-9]*\)$/\1/p')
+    [ -n "$port" ] || { cat "$1.twin.err"; fail "$1: the twin does not listen"; }
 }
 # openocd NAME: an OpenOCD on the twin at port; sets tcl, its Tcl port, and openocd, its id.
 openocd() {
@@ -55,14 +58,8 @@ openocd() {
     command openocd -f "$1.cfg" >"$1.openocd.log" 2>&1 &
     openocd=$!
     pids+=($!)
-    tcl=""
-    for _ in $(seq 100); do
-        tcl=$(sed -n 's/.*Listening on port \([0-9]*\) for tcl connections.*/\1/p' "$1.openocd.log")
-        [ -n "$tcl" ] && return
-        sleep 0.1
-    done
-    cat "$1.openocd.log"
-    fail "$1: OpenOCD does not serve Tcl"
+    tcl=$(awaited "$1.openocd.log" 's/.*Listening on port \([0-9]*\) for tcl connections.*/\1/p')
+    [ -n "$tcl" ] || { cat "$1.openocd.log"; fail "$1: OpenOCD does not serve Tcl"; }
 }
 # live NAME [TWIN ARGS...]: the twin and an OpenOCD on it.
 live() { twin "$@" && openocd "$1"; }

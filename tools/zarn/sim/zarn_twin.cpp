@@ -72,6 +72,14 @@ const char *signalName(int signal)
 // Exit statuses: a run that ended as asked, and one that ran out of time.
 enum { Ended = 0, TimedOut = 1, Failed = 2 };
 
+// The clocks zarn sim built in, each after a blank, and the line's end.
+void printClockNames(FILE *to)
+{
+    for (int i = 0; i < zarn_twin::clockCount; ++i)
+        std::fprintf(to, " %s", zarn_twin::clocks[i].name);
+    std::fprintf(to, "%s\n", zarn_twin::clockCount > 0 ? "" : " none");
+}
+
 void usage(FILE *to, const char *program)
 {
     std::fprintf(to,
@@ -84,9 +92,7 @@ void usage(FILE *to, const char *program)
                  "It prints \"listening on 127.0.0.1:N\" once it listens.\n"
                  "Clocks:",
                  program, zarn_twin::topName);
-    for (int i = 0; i < zarn_twin::clockCount; ++i)
-        std::fprintf(to, " %s", zarn_twin::clocks[i].name);
-    std::fprintf(to, "%s\n", zarn_twin::clockCount > 0 ? "" : " none");
+    printClockNames(to);
 }
 
 bool parseNumber(const char *text, unsigned long max, unsigned long *value)
@@ -411,16 +417,43 @@ private:
     bool m_warned = false;
 };
 
-} // namespace
-
-int main(int argc, char **argv)
+// What the command line asks for.
+struct Options
 {
     unsigned long port = 0;
     unsigned long timeLimit = 3600;
     bool reconnect = false;
     std::vector<Ratio> ratios;
+};
+
+// --clock NET:RATIO into @p ratios; false, having said why, where it is none.
+bool parseClock(const std::string &value, std::vector<Ratio> *ratios)
+{
+    const size_t colon = value.rfind(':');
+    int clock = -1;
+    for (int c = 0; c < zarn_twin::clockCount && colon != std::string::npos; ++c) {
+        if (value.compare(0, colon, zarn_twin::clocks[c].name) == 0 && std::strlen(zarn_twin::clocks[c].name) == colon)
+            clock = c;
+    }
+    if (clock < 0) {
+        std::fprintf(stderr, "zarn twin: --clock %s: give NET:RATIO, NET one of the clocks zarn sim built in:", value.c_str());
+        printClockNames(stderr);
+        return false;
+    }
+    if (!parseRatio(value.substr(colon + 1), &(*ratios)[clock])) {
+        std::fprintf(stderr, "zarn twin: --clock %s: RATIO is user-clock cycles per TCK cycle: a whole number, a fraction P/Q "
+                             "such as 1/4, or 0 for a stopped clock, at most %lu\n",
+                     value.c_str(), maxRatio);
+        return false;
+    }
+    return true;
+}
+
+// The command line into @p options: -1 to run, else the exit status.
+int parseArguments(int argc, char **argv, Options *options)
+{
     for (int i = 0; i < zarn_twin::clockCount; ++i)
-        ratios.push_back({zarn_twin::clocks[i].numerator, zarn_twin::clocks[i].denominator});
+        options->ratios.push_back({zarn_twin::clocks[i].numerator, zarn_twin::clocks[i].denominator});
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--help" || option == "-h") {
@@ -428,47 +461,29 @@ int main(int argc, char **argv)
             return Ended;
         }
         if (option == "--reconnect") {
-            reconnect = true;
-            continue;
-        }
-        if ((option == "--port" || option == "--time-limit") && i + 1 < argc) {
+            options->reconnect = true;
+        } else if ((option == "--port" || option == "--time-limit") && i + 1 < argc) {
             const bool isPort = option == "--port";
-            if (!parseNumber(argv[++i], isPort ? 65535 : 100000000, isPort ? &port : &timeLimit)) {
+            if (!parseNumber(argv[++i], isPort ? 65535 : 100000000, isPort ? &options->port : &options->timeLimit)) {
                 std::fprintf(stderr, "zarn twin: %s %s: give %s\n", option.c_str(), argv[i],
                              isPort ? "a port number from 0 to 65535" : "a whole number of seconds");
                 return Failed;
             }
-            continue;
-        }
-        if (option == "--clock" && i + 1 < argc) {
-            const std::string value = argv[++i];
-            const size_t colon = value.rfind(':');
-            int clock = -1;
-            for (int c = 0; c < zarn_twin::clockCount && colon != std::string::npos; ++c) {
-                if (value.compare(0, colon, zarn_twin::clocks[c].name) == 0 && std::strlen(zarn_twin::clocks[c].name) == colon)
-                    clock = c;
-            }
-            if (clock < 0) {
-                std::fprintf(stderr, "zarn twin: --clock %s: give NET:RATIO, NET one of the clocks zarn sim built in:", value.c_str());
-                for (int c = 0; c < zarn_twin::clockCount; ++c)
-                    std::fprintf(stderr, " %s", zarn_twin::clocks[c].name);
-                std::fprintf(stderr, "%s\n", zarn_twin::clockCount > 0 ? "" : " none");
+        } else if (option == "--clock" && i + 1 < argc) {
+            if (!parseClock(argv[++i], &options->ratios))
                 return Failed;
-            }
-            if (!parseRatio(value.substr(colon + 1), &ratios[clock])) {
-                std::fprintf(stderr, "zarn twin: --clock %s: RATIO is user-clock cycles per TCK cycle: a whole number, a fraction P/Q "
-                                     "such as 1/4, or 0 for a stopped clock, at most %lu\n",
-                             value.c_str(), maxRatio);
-                return Failed;
-            }
-            continue;
+        } else {
+            std::fprintf(stderr, "zarn twin: unknown argument '%s'\n", argv[i]);
+            usage(stderr, argv[0]);
+            return Failed;
         }
-        std::fprintf(stderr, "zarn twin: unknown argument '%s'\n", argv[i]);
-        usage(stderr, argv[0]);
-        return Failed;
     }
+    return -1;
+}
 
-    // The stop signals are noted, and let through only while the twin waits.
+// The stop signals are noted, and let through only while the twin waits.
+void blockStopSignals()
+{
     struct sigaction action = {};
     action.sa_handler = noteStop;
     sigemptyset(&action.sa_mask);
@@ -480,9 +495,11 @@ int main(int argc, char **argv)
     }
     sigprocmask(SIG_BLOCK, &stops, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
+}
 
-    Verilated::commandArgs(1, argv);
-    // Said once, so that a log shows how the run went.
+// Said once, so that a log shows how the run went.
+void sayClocks(const std::vector<Ratio> &ratios)
+{
     std::fprintf(stderr, "zarn twin: %s, user-clock cycles per TCK cycle:", zarn_twin::topName);
     for (int i = 0; i < zarn_twin::clockCount; ++i) {
         if (ratios[i].denominator == 1)
@@ -491,9 +508,22 @@ int main(int argc, char **argv)
             std::fprintf(stderr, " %s %lu/%lu", zarn_twin::clocks[i].name, ratios[i].numerator, ratios[i].denominator);
     }
     std::fprintf(stderr, "%s\n", zarn_twin::clockCount > 0 ? "" : " no clocks");
-    Twin twin(ratios);
-    Server server(twin, timeLimit, reconnect);
-    if (!server.listenOn(port))
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    Options options;
+    const int status = parseArguments(argc, argv, &options);
+    if (status >= 0)
+        return status;
+    blockStopSignals();
+    Verilated::commandArgs(1, argv);
+    sayClocks(options.ratios);
+    Twin twin(options.ratios);
+    Server server(twin, options.timeLimit, options.reconnect);
+    if (!server.listenOn(options.port))
         return Failed;
     return server.serve();
 }
