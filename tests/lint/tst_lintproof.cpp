@@ -182,6 +182,46 @@ private Q_SLOTS:
         QCOMPARE(codes.join(QLatin1Char(' ')), field("codes"));
     }
 
+    void everyKeyword()
+    {
+        // Each reserved word of the standards is refused unescaped and taken
+        // escaped, by the lint and by Icarus, which knows them all with -g2012.
+        static const QRegularExpression comment(QStringLiteral("#[^\n]*"));
+        static const QRegularExpression blanks(QStringLiteral("\\s+"));
+        const QStringList words = QString::fromUtf8(fileBytes(testData(QStringLiteral("lint/keywords.txt")))).remove(comment).split(blanks, Qt::SkipEmptyParts);
+        QCOMPARE(words.size(), 247);
+        ZarnCore plain(0);
+        ZarnCore escapedCore(0);
+        QList<SignalItem> plainNets;
+        QList<SignalItem> escapedNets;
+        QString escaped = QStringLiteral("module escaped;\n");
+        for (const QString &word : words) {
+            plainNets << SignalItem(word);
+            escapedNets << SignalItem(QLatin1Char('\\') + word + QLatin1Char(' '));
+            escaped += QStringLiteral("wire \\%1 ;\n").arg(word);
+        }
+        plain.getProbeIn(0)->setSignalNet(plainNets);
+        escapedCore.getProbeIn(0)->setSignalNet(escapedNets);
+        for (ZarnCore *core : {&plain, &escapedCore})
+            core->getProbeOut(0)->setSignalNet({SignalItem(QStringLiteral("q"))});
+        QStringList refused;
+        for (const LintFinding &finding : lintCores({&plain}))
+            refused.append(finding.net + QLatin1Char(' ') + finding.code);
+        QCOMPARE(refused, QStringList(words).replaceInStrings(QRegularExpression(QStringLiteral("$")), QStringLiteral(" net-keyword")));
+        QCOMPARE(lintCores({&escapedCore}).size(), 0);
+
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("escaped.v")), (escaped + QLatin1String("endmodule\n")).toUtf8());
+        const Tool tool = run(dir.path(), {"iverilog", "-g2012", "-o", "k.vvp", "escaped.v"});
+        if (!tool.ran && qEnvironmentVariableIntValue("ZARN_REQUIRE_VERILOG_TOOLS") != 1)
+            QSKIP("Icarus Verilog is not installed");
+        QVERIFY2(tool.accepted, qPrintable(tool.output));
+        for (const QString &word : words) {
+            writeFile(dir.filePath(QStringLiteral("k.v")), QStringLiteral("module k;\nwire %1;\nendmodule\n").arg(word).toUtf8());
+            QVERIFY2(!run(dir.path(), {"iverilog", "-g2012", "-o", "k.vvp", "k.v"}).accepted, qPrintable(word));
+        }
+    }
+
     void wideProbe_data() { addRowsFromTable(QStringLiteral("lint/wide.txt"), {"case", "nets", "pattern"}); }
 
     void wideProbe()
