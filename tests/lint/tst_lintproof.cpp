@@ -190,14 +190,17 @@ private Q_SLOTS:
         static const QRegularExpression blanks(QStringLiteral("\\s+"));
         const QStringList words = QString::fromUtf8(fileBytes(testData(QStringLiteral("lint/keywords.txt")))).remove(comment).split(blanks, Qt::SkipEmptyParts);
         QCOMPARE(words.size(), 247);
+        // Apart, since a name and its escape are the same identifier.
         ZarnCore plain(0);
         ZarnCore escapedCore(0);
         QList<SignalItem> plainNets;
         QList<SignalItem> escapedNets;
+        QStringList expected;
         QString escaped = QStringLiteral("module escaped;\n");
         for (const QString &word : words) {
             plainNets << SignalItem(word);
             escapedNets << SignalItem(QLatin1Char('\\') + word + QLatin1Char(' '));
+            expected << word + QLatin1String(" net-keyword");
             escaped += QStringLiteral("wire \\%1 ;\n").arg(word);
         }
         plain.getProbeIn(0)->setSignalNet(plainNets);
@@ -207,7 +210,7 @@ private Q_SLOTS:
         QStringList refused;
         for (const LintFinding &finding : lintCores({&plain}))
             refused.append(finding.net + QLatin1Char(' ') + finding.code);
-        QCOMPARE(refused, QStringList(words).replaceInStrings(QRegularExpression(QStringLiteral("$")), QStringLiteral(" net-keyword")));
+        QCOMPARE(refused, expected);
         QCOMPARE(lintCores({&escapedCore}).size(), 0);
 
         QTemporaryDir dir;
