@@ -1,7 +1,8 @@
 // The documentation against what it documents: each man page's options
 // against the command's --help, both ways; every runnable example of the
 // guides and reference pages run on the bundled example; every lint code in
-// the messages page; every relative link to a file that exists.
+// the messages page; every exit code a page documents got by a test; every
+// relative link to a file that exists.
 
 #include "testdata.h"
 
@@ -260,6 +261,50 @@ private Q_SLOTS:
                 untested.append(name);
         }
         QVERIFY2(untested.isEmpty(), qPrintable(QLatin1String("no case gives: ") + untested.join(QLatin1String(", "))));
+    }
+
+    // Each exit code a command's page documents is one a test gets: a row
+    // of the command tables, or a line of a test script that a row of
+    // docs/exitcodes.txt points at.
+    void everyExitCodeHasACase()
+    {
+        QSet<QString> given; // "probe read 6"
+        auto rowsOf = [&given](const QString &table, int arguments, int exitCode) {
+            for (const QString &line : readText(sourceDir + QLatin1String("/tests/data/") + table).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+                if (line.startsWith(QLatin1Char('#')))
+                    continue;
+                const QStringList words = line.section(QLatin1Char('\t'), arguments, arguments).split(QLatin1Char(' '));
+                const QString code = line.section(QLatin1Char('\t'), exitCode, exitCode);
+                for (int count = 1; count <= qMin(2, int(words.size())); ++count)
+                    given.insert(QStringList(words.mid(0, count)).join(QLatin1Char(' ')) + QLatin1Char(' ') + code);
+                given.insert(code); // zarn itself
+            }
+        };
+        rowsOf(QStringLiteral("tools/commands.txt"), 1, 2);
+        rowsOf(QStringLiteral("tools/probecommands.txt"), 1, 3);
+        for (const QString &line : readText(sourceDir + QLatin1String("/tests/data/docs/exitcodes.txt")).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const QStringList fields = line.split(QLatin1Char('\t'));
+            if (line.startsWith(QLatin1Char('#')))
+                continue;
+            QVERIFY2(fields.size() == 4 && readText(sourceDir + QLatin1Char('/') + fields.at(2)).contains(fields.at(3)), qPrintable(line));
+            given.insert(fields.at(0) + QLatin1Char(' ') + fields.at(1));
+        }
+        QStringList missing;
+        static const QRegularExpression code(QStringLiteral("^\\*\\*(\\d+)\\*\\*$"), QRegularExpression::MultilineOption);
+        for (const QString &line : readText(testData("docs/manpages.txt")).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            if (line.startsWith(QLatin1Char('#')))
+                continue;
+            const QString page = readText(sourceDir + QLatin1String("/docs/commands/") + line.section(QLatin1Char('\t'), 0, 0) + QLatin1String(".md"));
+            const QString command = line.section(QLatin1Char('\t'), 1, 1);
+            QRegularExpressionMatchIterator codes = code.globalMatch(page.section(QLatin1String("# EXIT STATUS"), 1).section(QLatin1String("\n# "), 0, 0));
+            QVERIFY2(codes.hasNext(), qPrintable(line + QLatin1String(": no exit status")));
+            while (codes.hasNext()) {
+                const QString key = (command.isEmpty() ? QString() : command + QLatin1Char(' ')) + codes.next().captured(1);
+                if (!given.contains(key))
+                    missing.append(QLatin1String("zarn ") + key);
+            }
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(QLatin1String("no case exits so: ") + missing.join(QLatin1String(", "))));
     }
 
     void relativeLinksLead_data() { addPageRows(false); }

@@ -1,3 +1,4 @@
+#include "scriptedserver.h"
 #include "testdata.h"
 #include "zarnrun.h"
 
@@ -10,9 +11,12 @@
 
 namespace {
 
-QString placed(QString text)
+// @tmp stands for a directory of the row's own, where a command may write.
+QString placed(QString text, const QString &tmp = QString())
 {
-    return text.replace(QLatin1String("@examples"), QLatin1String(ZARN_EXAMPLES_DIR)).replace(QLatin1String("@data"), QLatin1String(ZARN_TEST_DATA_DIR));
+    return text.replace(QLatin1String("@examples"), QLatin1String(ZARN_EXAMPLES_DIR))
+        .replace(QLatin1String("@data"), QLatin1String(ZARN_TEST_DATA_DIR))
+        .replace(QLatin1String("@tmp"), tmp);
 }
 
 // The codes of the findings of zarn lint @p arguments --json, each once, sorted.
@@ -70,14 +74,30 @@ private Q_SLOTS:
             : field("out").isEmpty()                                   ? QString()
                                                                        : field("out") + QLatin1Char('\n');
         // A design command answers the second time from the cache the first filled, and alike.
-        const QStringList arguments = placed(field("arguments")).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QTemporaryDir tmp;
+        const QStringList arguments = placed(field("arguments"), tmp.path()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (int run = 0; run < (arguments.contains(QLatin1String("--design")) ? 2 : 1); ++run) {
             const Result result = zarn(arguments);
-            QCOMPARE(result.out, placed(out));
+            QCOMPARE(result.out, placed(out, tmp.path()));
             // Usage errors may show the help first; the error is the last line.
-            QCOMPARE(result.err.trimmed().section(QLatin1Char('\n'), -1), placed(field("err")));
+            QCOMPARE(result.err.trimmed().section(QLatin1Char('\n'), -1), placed(field("err"), tmp.path()));
             QCOMPARE(QString::number(result.exitCode), field("exitCode"));
         }
+    }
+
+    void probeCommands_data() { addRowsFromTable(QStringLiteral("tools/probecommands.txt"), {"case", "arguments", "script", "exitCode", "out", "err"}); }
+
+    // The probe commands against OpenOCD as a script answers (see
+    // tests/data/host/openocdreplies.txt): the failures a running design
+    // rarely gives, each with its exit code.
+    void probeCommands()
+    {
+        ScriptedServer openocd(field("script"));
+        const QString address = QStringLiteral("127.0.0.1:%1").arg(openocd.port());
+        const Result result = zarn(placed(field("arguments")).split(QLatin1Char(' ')) + QStringList{"--openocd", address});
+        QCOMPARE(result.out, field("out").isEmpty() ? QString() : field("out") + QLatin1Char('\n'));
+        QCOMPARE(result.err.trimmed(), QString(field("err")).replace(QLatin1String("@openocd"), address));
+        QCOMPARE(QString::number(result.exitCode), field("exitCode"));
     }
 
     void generate()

@@ -327,8 +327,10 @@ int runReset(const QStringList &arguments)
         return Console::fail(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     exitCode = live.open(parser, false);
     for (int i = 0; exitCode == Console::Success && i < live.positions.size(); ++i) {
-        exitCode = writeCore(live, live.positions.at(i), [](const ZARN::ProbeMapProbe &probe, const QString &, QString *) {
-            return probe.initialValue;
+        // Through the encoder, so that a map's initial value that is no value
+        // of its probe is refused by name rather than written.
+        exitCode = writeCore(live, live.positions.at(i), [](const ZARN::ProbeMapProbe &probe, const QString &, QString *error) {
+            return ZARN::encodeProbe(probe, {}, error);
         });
     }
     return exitCode;
