@@ -32,6 +32,15 @@ SignalItem equalityBase()
     return SignalItem(QStringLiteral("bus[1:0]"), {SignalItem(QStringLiteral("bus[1]")), SignalItem(QStringLiteral("bus[0]"))});
 }
 
+// Moves @p source into a new probe, and that one into @p target.
+template<typename Probe>
+void moveTwice(Probe &source, Probe &target)
+{
+    Probe moved(std::move(source));
+    target = std::move(moved);
+    QVERIFY(!moved.isAvailable());
+}
+
 } // namespace
 
 class TestModel : public QObject
@@ -141,20 +150,30 @@ private Q_SLOTS:
 
     void move()
     {
-        // A moved-from probe keeps no net; the target takes all.
+        // A moved-from probe keeps no net; the target takes every member,
+        // through the move constructor and then the move assignment.
         ZarnCore core;
-        ProbeOut source(4);
-        source.setZarnCore(&core);
-        source.setValue(QStringLiteral("0xAB"));
-        source.setSignalNet({SignalItem("r"), SignalItem("s")});
-        ProbeOut moved(std::move(source));
-        ProbeOut target(0);
-        target = std::move(moved);
-        QVERIFY(!source.isAvailable() && !moved.isAvailable());
-        QCOMPARE(target.singleSignals(), (QStringList{"r", "s"}));
-        QCOMPARE(target.getValue(), QStringLiteral("0xAB"));
-        QCOMPARE(target.getZarnCore(), &core);
-        QCOMPARE(target.getIndex(), 4);
+        ProbeIn in(4);
+        ProbeOut out(4);
+        const auto bind = [&core](auto &probe) {
+            probe.setZarnCore(&core);
+            probe.setSignalNet({SignalItem("r"), SignalItem("s")});
+        };
+        bind(in);
+        bind(out);
+        out.setValue(QStringLiteral("0xAB"));
+        ProbeIn inTarget(0);
+        ProbeOut outTarget(0);
+        moveTwice(in, inTarget);
+        moveTwice(out, outTarget);
+        QVERIFY(!in.isAvailable() && !out.isAvailable());
+        for (const auto &target : {qMakePair(inTarget.singleSignals(), inTarget.getZarnCore()), qMakePair(outTarget.singleSignals(), outTarget.getZarnCore())}) {
+            QCOMPARE(target.first, (QStringList{"r", "s"}));
+            QCOMPARE(target.second, &core);
+        }
+        QCOMPARE(inTarget.getIndex(), 4);
+        QCOMPARE(outTarget.getIndex(), 4);
+        QCOMPARE(outTarget.getValue(), QStringLiteral("0xAB"));
     }
 
     void signalItemEquality_data()
