@@ -73,7 +73,7 @@ public:
         QHash<int, int> positionOfIndex;
         for (int position = 0; position < m_subject.cores.size(); ++position) {
             const ZarnCore *core = m_subject.cores.at(position);
-            const LintPlace place{position, core->getIndex(), QString(), -1, QString()};
+            const LintPlace place = LintPlace::ofCore(position, core->getIndex());
             lintCoreIndex(place, positionOfIndex);
             const int nets = lintInputs(place, core) + lintOutputs(place, core);
             if (nets == 0)

@@ -190,11 +190,11 @@ public:
             const QXmlStreamAttributes attributes = xml.attributes();
             if (name == QLatin1String("ZarnCore")) {
                 core = cores++;
-                coreIndex = number(attributes, QStringLiteral("index"), LintPlace{core, 0, QString(), -1, QString()}, xml);
+                coreIndex = number(attributes, QStringLiteral("index"), LintPlace::ofCore(core, 0), xml);
                 probeKind.clear();
                 probeIndex = -1;
                 positions.note(Positions::key(core), xml);
-                const LintPlace place{core, coreIndex, QString(), -1, QString()};
+                const LintPlace place = LintPlace::ofCore(core, coreIndex);
                 lintAttributes(place, attributes, {"index", "module_name", "output_probe_synchronizes_with_user_clock", "user_clock_name"},
                                {"index", "output_probe_synchronizes_with_user_clock"}, name, xml);
                 const QString sync = attributes.value(QLatin1String("output_probe_synchronizes_with_user_clock")).toString();
@@ -206,10 +206,11 @@ public:
                         xml);
             } else if (name == QLatin1String("ProbeIn") || name == QLatin1String("ProbeOut")) {
                 const bool output = name == QLatin1String("ProbeOut");
-                probeKind = QLatin1String(output ? "out" : "in");
-                const LintPlace probe{core, coreIndex, probeKind, -1, QString()};
+                const char *kind = output ? "out" : "in";
+                probeKind = QLatin1String(kind);
+                const LintPlace probe = LintPlace::ofCore(core, coreIndex).probe(kind, -1);
                 probeIndex = number(attributes, QStringLiteral("index"), probe, xml);
-                const LintPlace place = probe.probe(output ? "out" : "in", probeIndex);
+                const LintPlace place = probe.probe(kind, probeIndex);
                 const QString key = Positions::key(core, probeKind, probeIndex);
                 positions.note(key, xml);
                 if (probeIndices[key]++ == 1)

@@ -30,6 +30,14 @@ struct LintPlace
     int probeIndex = -1;
     QString net;
 
+    /** The core at @p position, whose index is @p index. */
+    static LintPlace ofCore(int position, int index)
+    {
+        LintPlace place;
+        place.corePosition = position;
+        place.coreIndex = index;
+        return place;
+    }
     LintPlace probe(const char *kind, int index) const
     {
         LintPlace place = *this;

@@ -151,7 +151,7 @@ private Q_SLOTS:
         QVERIFY2(wired == QStringList{QStringLiteral("(Yosys failed)")} || !lost.isEmpty(), qPrintable(wired.join(QLatin1Char(' '))));
     }
 
-    void inMemory_data() { addRowsFromTable(QStringLiteral("lint/memory.txt"), {"case", "probes", "codes"}); }
+    void inMemory_data() { addRowsFromTable(QStringLiteral("lint/memory.txt"), {"case", "probes", "codes", "message"}); }
 
     void inMemory()
     {
@@ -175,11 +175,14 @@ private Q_SLOTS:
             in ? core.getProbeIn(index)->setSignalNet(items) : core.getProbeOut(index)->setSignalNet(items);
         }
         QStringList codes;
-        for (const LintFinding &finding : lintCores({&core}))
+        const QList<LintFinding> findings = lintCores({&core});
+        for (const LintFinding &finding : findings)
             codes.append(finding.code);
         codes.removeDuplicates();
         codes.sort();
         QCOMPARE(codes.join(QLatin1Char(' ')), field("codes"));
+        if (!field("message").isEmpty())
+            QCOMPARE(findings.value(0).message, field("message"));
     }
 
     void everyKeyword()
