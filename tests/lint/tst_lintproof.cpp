@@ -151,6 +151,23 @@ private Q_SLOTS:
         QVERIFY2(wired == QStringList{QStringLiteral("(Yosys failed)")} || !lost.isEmpty(), qPrintable(wired.join(QLatin1Char(' '))));
     }
 
+    void oneEdit_data() { addRowsFromTable(QStringLiteral("lint/edits.txt"), {"case", "text", "replacement", "codes"}); }
+
+    void oneEdit()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("edited.xml"));
+        const QByteArray text = fileBytes(testData("config/example.xml"));
+        QVERIFY(text.contains(field("text").toUtf8()));
+        writeFile(file, QByteArray(text).replace(field("text").toUtf8(), field("replacement").toUtf8()));
+        QStringList codes;
+        for (const LintFinding &finding : lintConfigFile(file))
+            codes.append(finding.code);
+        codes.removeDuplicates();
+        codes.sort();
+        QCOMPARE(codes.join(QLatin1Char(' ')), field("codes"));
+    }
+
     void inMemory_data() { addRowsFromTable(QStringLiteral("lint/memory.txt"), {"case", "probes", "codes", "message"}); }
 
     void inMemory()
