@@ -14,6 +14,8 @@
 
 #include <limits>
 
+#include <sys/stat.h>
+
 using FileSystemFaults::digests;
 
 namespace {
@@ -161,6 +163,52 @@ private Q_SLOTS:
         QCOMPARE(result.exitCode, 2);
         QVERIFY2(result.err.contains(QString(field("error")).replace(QLatin1String("@base"), base)), qPrintable(result.err));
         QCOMPARE(digests(base), before);
+    }
+
+    void asNobodyOverItsOwn_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("a read-only directory of the output") << QStringLiteral("out/zarn_0") << 0555 << QString();
+        QTest::newRow("a read-only file of the output") << QStringLiteral("out/zarn_0/xq_zarn_parameter.v") << 0444 << QString();
+        // Its owner's own word that it stays.
+        QTest::newRow("the output read-only") << QStringLiteral("out") << 0555 << QStringLiteral("zarn: @out: Permission denied");
+    }
+
+    void asNobodyOverItsOwn()
+    {
+        // A user's own earlier generation gives way to the next whatever
+        // the modes inside it, which bind only a user other than root; the
+        // output keeps its owner and mode.
+        if (geteuid() != 0)
+            QSKIP("only root can run zarn as the user nobody");
+        QFETCH(QString, entry);
+        QFETCH(int, mode);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString out = dir.filePath(QStringLiteral("out"));
+        generated(m_design[0], out);
+        FileSystemFaults::giveToNobody(dir.path());
+        QVERIFY(lchown(QFile::encodeName(dir.path()).constData(), FileSystemFaults::nobody, FileSystemFaults::nobody) == 0);
+        QVERIFY(::chmod(QFile::encodeName(dir.filePath(entry)).constData(), mode_t(mode)) == 0);
+        // The designs and the IP root are read by nobody too.
+        QFile::setPermissions(m_scratch.path(), QFile::permissions(m_scratch.path()) | QFileDevice::ExeOther | QFileDevice::ReadOther);
+        struct stat before;
+        QVERIFY(::stat(QFile::encodeName(out).constData(), &before) == 0);
+
+        Setup setup{dir.path(), dir.path()};
+        setup.asNobody = true;
+        const Result result = zarn(generate(m_design[1], out), setup);
+        if (!error.isEmpty())
+            QCOMPARE(result.err.trimmed(), error.replace(QLatin1String("@out"), out));
+        QCOMPARE(result.exitCode, error.isEmpty() ? 0 : 2);
+        QCOMPARE(digests(out), m_reference[error.isEmpty() ? 1 : 0]);
+        struct stat after;
+        QVERIFY(::stat(QFile::encodeName(out).constData(), &after) == 0);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_uid, FileSystemFaults::nobody);
+        QCOMPARE(entries(dir.path()), QStringList{"out"});
     }
 
     void configurationFromPipe()
