@@ -23,8 +23,10 @@ bool writeCoreFiles(const ZarnArg &arg, const QList<ZarnCore *> &cores, WriteFai
         VerilogText parameters;
         parameters << "parameter STORAGE_DEPTH = 1;\n";
 
-        // Both files list the probes in use in the same walk.
-        int shiftWidth = 10;
+        // Both files list the probes in use in the same walk.  What the core
+        // shifts out is its status, then every input probe.
+        const int statusBits = 10;
+        int shiftWidth = statusBits;
         for (const ProbeIn *probe : core->getAllProbeIns()) {
             const int width = probe->width();
             if (width < 1)
