@@ -228,8 +228,8 @@ public:
  * could not be written whole, else empty.
  *
  * @param map the map to write.
- * @param path the file to write, replaced.  A write that fails leaves it
- *        cut short.
+ * @param path the file to write, replaced.  A write that fails leaves the
+ *        file as it was.
  * @return empty on success; else why the file could not be written.
  */
 ZARNUTILS_EXPORT QString writeProbeMap(const ProbeMap &map, const QString &path);
@@ -244,8 +244,8 @@ ZARNUTILS_EXPORT QString writeProbeMap(const ProbeMap &map, const QString &path)
  *        must point to a valid core.
  * @param configurationFile the configuration file, for its digest.
  * @param analyzerFile the logic-analyzer configuration file; empty for none.
- * @param path the file to write, replaced.  A write that fails leaves it
- *        cut short.
+ * @param path the file to write, replaced.  A write that fails leaves the
+ *        file as it was.
  * @return empty on success; else why the file could not be written.
  */
 ZARNUTILS_EXPORT QString writeProbeMap(const QList<ZarnCore *> &cores, const QString &configurationFile, const QString &analyzerFile,
@@ -260,8 +260,8 @@ ZARNUTILS_EXPORT QString writeProbeMap(const QList<ZarnCore *> &cores, const QSt
  * @param header the map whose members other than ProbeMap::cores are
  *        written; its cores are not.
  * @param cores the cores to write, in order; each must point to a valid core.
- * @param path the file to write, replaced.  A write that fails leaves it
- *        cut short.
+ * @param path the file to write, replaced.  A write that fails leaves the
+ *        file as it was.
  * @return empty on success; else why the file could not be written.
  */
 ZARNUTILS_EXPORT QString writeProbeMap(const ProbeMap &header, const QList<ZarnCore *> &cores, const QString &path);

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -245,6 +246,33 @@ private Q_SLOTS:
         moved.replace("\"position\": 1,", "").replace("\n        }\n    ],\n    \"analyzers\"", ",\n\"late\": {\"a\": [1, {}]}, \"position\": 1\n        }\n    ],\n    \"analyzers\"");
         QVERIFY(ProbeMap::read(writeFile(dir.filePath("moved.json"), moved), &read, &error, 1));
         QCOMPARE(read.cores.first().probes.size(), 2);
+    }
+
+    void failedWriteKeepsThePrevious()
+    {
+        // A map that outgrows the file size limit: the system's reason, and
+        // the map written before it as it was, with nothing beside it.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("map.json"));
+        ZarnCore core(0);
+        QCOMPARE(writeProbeMap({&core}, QString(), QString(), path), QString());
+        const QByteArray previous = fileBytes(path);
+        QList<SignalItem> nets;
+        for (int i = 0; i < 1000; ++i)
+            nets.append(SignalItem(QStringLiteral("net_%1").arg(i)));
+        core.getProbeIn(0)->setSignalNet(nets);
+
+        rlimit limit;
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const rlimit small{rlim_t(previous.size() * 4), limit.rlim_max};
+        const auto ignored = std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const QString error = writeProbeMap({&core}, QString(), QString(), path);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, ignored);
+        QVERIFY2(error.contains(QLatin1String("File too large")), qPrintable(error));
+        QCOMPARE(fileBytes(path), previous);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"map.json"});
     }
 
     void brokenMaps_data() { addRowsFromTable(QStringLiteral("probemap/broken.txt"), {"case", "text", "error"}); }
