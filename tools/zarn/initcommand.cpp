@@ -1,10 +1,10 @@
-#include "../commands.h"
-#include "../console.h"
-#include "../filesystem.h"
-#include "../generation.h"
-#include "../outputfile.h"
-#include "netlist.h"
-#include "yosys.h"
+#include "commands.h"
+#include "console.h"
+#include "filesystem.h"
+#include "generation.h"
+#include "outputfile.h"
+#include "design/netlist.h"
+#include "design/yosys.h"
 
 #include <zarn/zarn.h>
 

@@ -1,11 +1,11 @@
-#include "../commands.h"
-#include "../console.h"
-#include "../filesystem.h"
-#include "../generation.h"
-#include "../outputdirectory.h"
-#include "designlint.h"
-#include "netlist.h"
-#include "yosys.h"
+#include "commands.h"
+#include "console.h"
+#include "filesystem.h"
+#include "generation.h"
+#include "outputdirectory.h"
+#include "design/designlint.h"
+#include "design/netlist.h"
+#include "design/yosys.h"
 
 #include <zarn/zarn.h>
 

@@ -1,7 +1,7 @@
-#include "../commands.h"
-#include "../console.h"
-#include "netlist.h"
-#include "yosys.h"
+#include "commands.h"
+#include "console.h"
+#include "design/netlist.h"
+#include "design/yosys.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
