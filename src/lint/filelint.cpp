@@ -106,132 +106,183 @@ public:
     void walk(QIODevice *device)
     {
         QXmlStreamReader xml(device);
-        QStringList path;
-        int core = -1; // the position of the core being read; -1 outside every core
-        int cores = 0;
-        int coreIndex = 0;
-        QString probeKind;
-        int probeIndex = -1;
-        QVector<QSet<QString>> childrenSeen{{}}; // the names under each open element
-        QHash<QString, int> probeIndices;      // "core/kind/index" -> seen
         while (!xml.atEnd()) {
-            const QXmlStreamReader::TokenType token = xml.readNext();
-            if (token == QXmlStreamReader::EndElement) {
-                if (path.last() == QLatin1String("ProbeIn") || path.last() == QLatin1String("ProbeOut")) {
-                    probeKind.clear();
-                    probeIndex = -1;
-                } else if (path.last() == QLatin1String("ZarnCore") && path.size() == 2) {
-                    core = -1;
-                    coreIndex = 0;
-                }
-                path.removeLast();
-                childrenSeen.removeLast();
-                continue;
-            }
-            if (token == QXmlStreamReader::Characters && !positions.wanted.isEmpty() && !path.isEmpty() && path.last() == QLatin1String("Signal")
-                && !xml.isWhitespace()) {
-                const QString key = Positions::key(core, probeKind, probeIndex, xml.text().toString());
-                if (positions.wanted.contains(key))
-                    positions.note(key, xml);
-            }
-            if (token != QXmlStreamReader::StartElement)
-                continue;
-            const QString name = xml.name().toString();
-            const QString parent = path.isEmpty() ? QString() : path.last();
-            // Most elements are nets in their place: nothing to say of them
-            // but of their attributes, which they have none of.
-            if (name == QLatin1String("Signal") && (parent == QLatin1String("SignalList") || parent == QLatin1String("Bus"))) {
-                path.append(name);
-                childrenSeen.append(QSet<QString>());
-                if (!xml.attributes().isEmpty())
-                    lintAttributes(LintPlace{core, coreIndex, probeKind, probeIndex, QString()}, xml.attributes(), {}, {}, name, xml);
-                continue;
-            }
-            const bool repeated = childrenSeen.last().contains(name);
-            childrenSeen.last().insert(name);
-            path.append(name);
-            childrenSeen.append(QSet<QString>());
-            const LintPlace here{core, coreIndex, probeKind, probeIndex, QString()};
-            const QStringList &known = childrenOf(parent, path.size());
-            if (path.size() == 1) {
-                rootLine = xml.lineNumber();
-                rootColumn = xml.columnNumber();
-                if (name != QLatin1String("ZARN_CONFIG"))
-                    add(here.warning("root-name", QStringLiteral("the root element is \"%1\"; the reader takes any name, the writer writes "
-                                                                "ZARN_CONFIG")
-                                                      .arg(name)),
-                        xml);
-                continue;
-            }
-            // Passed over with all it holds: one finding is enough.
-            const bool takenOnce = name != QLatin1String("ZarnCore") && name != QLatin1String("ProbeIn") && name != QLatin1String("ProbeOut")
-                && name != QLatin1String("Signal") && name != QLatin1String("Bus");
-            if (!known.contains(name) || (takenOnce && repeated)) {
-                if (!known.contains(name))
-                    unknownElement(here, name, parent, known, xml);
-                else
-                    add(here.error("element-ignored", QStringLiteral("a second %1 here is passed over by the reader, with all it holds; "
-                                                                     "merge it into the first")
-                                                          .arg(name)),
-                        xml);
-                xml.skipCurrentElement();
-                path.removeLast();
-                childrenSeen.removeLast();
-                continue;
-            }
-            if (name == QLatin1String("Version")) {
-                const QString version = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                path.removeLast();
-                childrenSeen.removeLast();
-                if (version != QLatin1String("1.0"))
-                    add(here.error("version", QStringLiteral("the Version element holds \"%1\"; it must hold exactly 1.0").arg(version)), xml);
-                continue;
-            }
-            const QXmlStreamAttributes attributes = xml.attributes();
-            if (name == QLatin1String("ZarnCore")) {
-                core = cores++;
-                coreIndex = number(attributes, QStringLiteral("index"), LintPlace::ofCore(core, 0), xml);
-                probeKind.clear();
-                probeIndex = -1;
-                positions.note(Positions::key(core), xml);
-                const LintPlace place = LintPlace::ofCore(core, coreIndex);
-                lintAttributes(place, attributes, {"index", "module_name", "output_probe_synchronizes_with_user_clock", "user_clock_name"},
-                               {"index", "output_probe_synchronizes_with_user_clock"}, name, xml);
-                const QString sync = attributes.value(QLatin1String("output_probe_synchronizes_with_user_clock")).toString();
-                if (attributes.hasAttribute(QLatin1String("output_probe_synchronizes_with_user_clock")) && sync != QLatin1String("true")
-                    && sync != QLatin1String("false"))
-                    add(place.error("boolean-spelling", QStringLiteral("output_probe_synchronizes_with_user_clock=\"%1\" reads as false; "
-                                                                       "write true or false")
-                                                            .arg(sync)),
-                        xml);
-            } else if (name == QLatin1String("ProbeIn") || name == QLatin1String("ProbeOut")) {
-                const bool output = name == QLatin1String("ProbeOut");
-                const char *kind = output ? "out" : "in";
-                probeKind = QLatin1String(kind);
-                const LintPlace probe = LintPlace::ofCore(core, coreIndex).probe(kind, -1);
-                probeIndex = number(attributes, QStringLiteral("index"), probe, xml);
-                const LintPlace place = probe.probe(kind, probeIndex);
-                const QString key = Positions::key(core, probeKind, probeIndex);
-                positions.note(key, xml);
-                if (probeIndices[key]++ == 1)
-                    add(place.error("probe-index-repeated", QStringLiteral("another %1 of this core has the index %2: the reader gives the nets "
-                                                                           "of this one to the first, in place of those listed there%3; give every "
-                                                                           "probe an index of its own")
-                                                                .arg(name)
-                                                                .arg(probeIndex)
-                                                                .arg(QLatin1String(probeIndex == 0 ? "" : ", and leaves this one empty"))),
-                        xml);
-                lintAttributes(place, attributes, output ? QList<const char *>{"index", "value"} : QList<const char *>{"index"},
-                               output ? QList<const char *>{"index", "value"} : QList<const char *>{"index"}, name, xml);
-            } else if (name == QLatin1String("Bus")) {
-                lintAttributes(here, attributes, {"name"}, {}, name, xml);
-            } else {
-                lintAttributes(here, attributes, {}, {}, name, xml);
+            switch (xml.readNext()) {
+            case QXmlStreamReader::StartElement:
+                open(xml);
+                break;
+            case QXmlStreamReader::EndElement:
+                close();
+                break;
+            case QXmlStreamReader::Characters:
+                noteNet(xml);
+                break;
+            default:
+                break;
             }
         }
     }
 
 private:
+    // Where the walk stands.
+    QStringList m_path;
+    int m_core = -1; // the position of the core being read; -1 outside every core
+    int m_cores = 0;
+    int m_coreIndex = 0;
+    QString m_probeKind;
+    int m_probeIndex = -1;
+    QVector<QSet<QString>> m_childrenSeen{{}}; // the names under each open element
+    QHash<QString, int> m_probeIndices;      // "core/kind/index" -> seen
+
+    LintPlace here() const { return LintPlace{m_core, m_coreIndex, m_probeKind, m_probeIndex, QString()}; }
+
+    void enter(const QString &name)
+    {
+        m_path.append(name);
+        m_childrenSeen.append(QSet<QString>());
+    }
+
+    void leave()
+    {
+        m_path.removeLast();
+        m_childrenSeen.removeLast();
+    }
+
+    // The end of an element the walk entered: a probe or core it read ends.
+    void close()
+    {
+        if (m_path.last() == QLatin1String("ProbeIn") || m_path.last() == QLatin1String("ProbeOut")) {
+            m_probeKind.clear();
+            m_probeIndex = -1;
+        } else if (m_path.last() == QLatin1String("ZarnCore") && m_path.size() == 2) {
+            m_core = -1;
+            m_coreIndex = 0;
+        }
+        leave();
+    }
+
+    // The place of a net's text, where a finding about the model wants it.
+    void noteNet(const QXmlStreamReader &xml)
+    {
+        if (positions.wanted.isEmpty() || m_path.isEmpty() || m_path.last() != QLatin1String("Signal") || xml.isWhitespace())
+            return;
+        const QString key = Positions::key(m_core, m_probeKind, m_probeIndex, xml.text().toString());
+        if (positions.wanted.contains(key))
+            positions.note(key, xml);
+    }
+
+    void open(QXmlStreamReader &xml)
+    {
+        const QString name = xml.name().toString();
+        const QString parent = m_path.isEmpty() ? QString() : m_path.last();
+        // Most elements are nets in their place: nothing to say of them
+        // but of their attributes, which they have none of.
+        if (name == QLatin1String("Signal") && (parent == QLatin1String("SignalList") || parent == QLatin1String("Bus"))) {
+            enter(name);
+            if (!xml.attributes().isEmpty())
+                lintAttributes(here(), xml.attributes(), {}, {}, name, xml);
+            return;
+        }
+        const bool repeated = m_childrenSeen.last().contains(name);
+        m_childrenSeen.last().insert(name);
+        enter(name);
+        if (m_path.size() == 1) {
+            openRoot(name, xml);
+            return;
+        }
+        if (passedOver(name, parent, repeated, xml))
+            return;
+        if (name == QLatin1String("Version")) {
+            const QString version = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            leave();
+            if (version != QLatin1String("1.0"))
+                add(here().error("version", QStringLiteral("the Version element holds \"%1\"; it must hold exactly 1.0").arg(version)), xml);
+            return;
+        }
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (name == QLatin1String("ZarnCore"))
+            openCore(attributes, xml);
+        else if (name == QLatin1String("ProbeIn") || name == QLatin1String("ProbeOut"))
+            openProbe(name, attributes, xml);
+        else if (name == QLatin1String("Bus"))
+            lintAttributes(here(), attributes, {"name"}, {}, name, xml);
+        else
+            lintAttributes(here(), attributes, {}, {}, name, xml);
+    }
+
+    void openRoot(const QString &name, const QXmlStreamReader &xml)
+    {
+        rootLine = xml.lineNumber();
+        rootColumn = xml.columnNumber();
+        if (name != QLatin1String("ZARN_CONFIG"))
+            add(here().warning("root-name", QStringLiteral("the root element is \"%1\"; the reader takes any name, the writer writes "
+                                                          "ZARN_CONFIG")
+                                                .arg(name)),
+                xml);
+    }
+
+    // Whether the reader passes over the element just entered, with all it
+    // holds (one finding is enough): then it is skipped, and left.
+    bool passedOver(const QString &name, const QString &parent, bool repeated, QXmlStreamReader &xml)
+    {
+        const QStringList &known = childrenOf(parent, m_path.size());
+        const bool takenOnce = name != QLatin1String("ZarnCore") && name != QLatin1String("ProbeIn") && name != QLatin1String("ProbeOut")
+            && name != QLatin1String("Signal") && name != QLatin1String("Bus");
+        if (known.contains(name) && !(takenOnce && repeated))
+            return false;
+        if (!known.contains(name))
+            unknownElement(here(), name, parent, known, xml);
+        else
+            add(here().error("element-ignored", QStringLiteral("a second %1 here is passed over by the reader, with all it holds; "
+                                                               "merge it into the first")
+                                                    .arg(name)),
+                xml);
+        xml.skipCurrentElement();
+        leave();
+        return true;
+    }
+
+    void openCore(const QXmlStreamAttributes &attributes, const QXmlStreamReader &xml)
+    {
+        m_core = m_cores++;
+        m_coreIndex = number(attributes, QStringLiteral("index"), LintPlace::ofCore(m_core, 0), xml);
+        m_probeKind.clear();
+        m_probeIndex = -1;
+        positions.note(Positions::key(m_core), xml);
+        const LintPlace place = LintPlace::ofCore(m_core, m_coreIndex);
+        lintAttributes(place, attributes, {"index", "module_name", "output_probe_synchronizes_with_user_clock", "user_clock_name"},
+                       {"index", "output_probe_synchronizes_with_user_clock"}, QStringLiteral("ZarnCore"), xml);
+        const QString sync = attributes.value(QLatin1String("output_probe_synchronizes_with_user_clock")).toString();
+        if (attributes.hasAttribute(QLatin1String("output_probe_synchronizes_with_user_clock")) && sync != QLatin1String("true")
+            && sync != QLatin1String("false"))
+            add(place.error("boolean-spelling", QStringLiteral("output_probe_synchronizes_with_user_clock=\"%1\" reads as false; "
+                                                               "write true or false")
+                                                    .arg(sync)),
+                xml);
+    }
+
+    void openProbe(const QString &name, const QXmlStreamAttributes &attributes, const QXmlStreamReader &xml)
+    {
+        const bool output = name == QLatin1String("ProbeOut");
+        const char *kind = output ? "out" : "in";
+        m_probeKind = QLatin1String(kind);
+        const LintPlace probe = LintPlace::ofCore(m_core, m_coreIndex).probe(kind, -1);
+        m_probeIndex = number(attributes, QStringLiteral("index"), probe, xml);
+        const LintPlace place = probe.probe(kind, m_probeIndex);
+        const QString key = Positions::key(m_core, m_probeKind, m_probeIndex);
+        positions.note(key, xml);
+        if (m_probeIndices[key]++ == 1)
+            add(place.error("probe-index-repeated", QStringLiteral("another %1 of this core has the index %2: the reader gives the nets "
+                                                                   "of this one to the first, in place of those listed there%3; give every "
+                                                                   "probe an index of its own")
+                                                        .arg(name)
+                                                        .arg(m_probeIndex)
+                                                        .arg(QLatin1String(m_probeIndex == 0 ? "" : ", and leaves this one empty"))),
+                xml);
+        lintAttributes(place, attributes, output ? QList<const char *>{"index", "value"} : QList<const char *>{"index"},
+                       output ? QList<const char *>{"index", "value"} : QList<const char *>{"index"}, name, xml);
+    }
+
     void add(LintFinding finding, const QXmlStreamReader &xml)
     {
         finding.line = xml.lineNumber();
