@@ -212,6 +212,16 @@ QString Net::configurationName(QChar separator) const
     return joined;
 }
 
+namespace {
+
+bool refused(QString *error, const QString &top, const QString &member, const QString &what)
+{
+    *error = QStringLiteral("Yosys's netlist of %1 is not as Yosys writes it: %2 %3").arg(top, member, what);
+    return false;
+}
+
+} // namespace
+
 bool Netlist::read(QByteArray json, const QString &top, QString *error)
 {
     repairNonAscii(json);
@@ -230,22 +240,28 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
     m_top = top;
     m_modules = modules.keys();
     const QJsonObject module = modules.value(top).toObject();
-    const auto refuse = [error, &top](const QString &member, const QString &what) {
-        *error = QStringLiteral("Yosys's netlist of %1 is not as Yosys writes it: %2 %3").arg(top, member, what);
-        return false;
-    };
-
-    // Driven: a constant, a bit that comes in at the top's ports, or one a cell's output drives.
     QSet<qint64> driven;
+    if (!readDrivers(module, modules, &driven, error))
+        return false;
+    readMemories(module);
+    if (!readNets(module, driven, error))
+        return false;
+    sortNets();
+    return true;
+}
+
+bool Netlist::readDrivers(const QJsonObject &module, const QJsonObject &modules, QSet<qint64> *driven, QString *error)
+{
+    // Driven: a constant, a bit that comes in at the top's ports, or one a cell's output drives.
     const QJsonObject ports = module.value(QLatin1String("ports")).toObject();
     for (auto port = ports.begin(); port != ports.end(); ++port) {
         const QJsonValue bits = port.value().toObject().value(QLatin1String("bits"));
         if (!isBitArray(bits))
-            return refuse(QStringLiteral("port \"%1\"").arg(port.key()), QStringLiteral("has bits that are no bit numbers"));
+            return refused(error, m_top, QStringLiteral("port \"%1\"").arg(port.key()), QStringLiteral("has bits that are no bit numbers"));
         if (port.value().toObject().value(QLatin1String("direction")).toString() == QLatin1String("output"))
             continue;
         for (const QJsonValue bit : bits.toArray())
-            driven.insert(bitNumber(bit));
+            driven->insert(bitNumber(bit));
     }
     const QJsonObject cells = module.value(QLatin1String("cells")).toObject();
     for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
@@ -257,14 +273,19 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
         const QJsonObject connections = object.value(QLatin1String("connections")).toObject();
         for (auto connection = connections.begin(); connection != connections.end(); ++connection) {
             if (!isBitArray(connection.value()))
-                return refuse(QStringLiteral("cell \"%1\", port \"%2\"").arg(cell.key(), connection.key()), QStringLiteral("has bits that are no bit numbers"));
+                return refused(error, m_top, QStringLiteral("cell \"%1\", port \"%2\"").arg(cell.key(), connection.key()),
+                               QStringLiteral("has bits that are no bit numbers"));
             if (!drives(object, connection.key(), modules))
                 continue;
             for (const QJsonValue bit : connection.value().toArray())
-                driven.insert(bitNumber(bit));
+                driven->insert(bitNumber(bit));
         }
     }
+    return true;
+}
 
+void Netlist::readMemories(const QJsonObject &module)
+{
     const QJsonObject memories = module.value(QLatin1String("memories")).toObject();
     for (auto memory = memories.begin(); memory != memories.end(); ++memory) {
         const QString hdlname = memory.value().toObject().value(QLatin1String("attributes")).toObject().value(QLatin1String("hdlname")).toString();
@@ -272,7 +293,11 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
         m_slashMemories.insert(path.join(QLatin1Char('/')));
         m_dotMemories.insert(path.join(QLatin1Char('.')));
     }
+}
 
+bool Netlist::readNets(const QJsonObject &module, const QSet<qint64> &driven, QString *error)
+{
+    const QJsonObject ports = module.value(QLatin1String("ports")).toObject();
     const QJsonObject netnames = module.value(QLatin1String("netnames")).toObject();
     for (auto netname = netnames.begin(); netname != netnames.end(); ++netname) {
         const QJsonObject object = netname.value().toObject();
@@ -281,10 +306,11 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
         const QJsonValue bits = object.value(QLatin1String("bits"));
         const double offset = object.value(QLatin1String("offset")).toDouble();
         if (!isBitArray(bits) || bits.toArray().isEmpty())
-            return refuse(QStringLiteral("net \"%1\"").arg(netname.key()), QStringLiteral("has bits that are no bit numbers"));
+            return refused(error, m_top, QStringLiteral("net \"%1\"").arg(netname.key()), QStringLiteral("has bits that are no bit numbers"));
         // Every index of its range fits in an int.
         if (offset != double(int(offset)) || std::abs(offset) + double(bits.toArray().size()) > double(highestBitNumber))
-            return refuse(QStringLiteral("net \"%1\"").arg(netname.key()), QStringLiteral("has an offset of %1").arg(QString::number(offset, 'g', 17)));
+            return refused(error, m_top, QStringLiteral("net \"%1\"").arg(netname.key()),
+                           QStringLiteral("has an offset of %1").arg(QString::number(offset, 'g', 17)));
         Net net;
         const QJsonObject attributes = object.value(QLatin1String("attributes")).toObject();
         if (marked(attributes))
@@ -307,7 +333,6 @@ bool Netlist::read(QByteArray json, const QString &top, QString *error)
         net.port = hdlname.isEmpty() && ports.contains(netname.key());
         m_nets.append(net);
     }
-    sortNets();
     return true;
 }
 

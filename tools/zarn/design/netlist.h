@@ -128,6 +128,11 @@ public:
     QStringList nearest(const QString &name, QChar separator, int count) const;
 
 private:
+    // The steps of read(): which bits something drives (and the cells the
+    // design names), the memories, then the nets.
+    bool readDrivers(const QJsonObject &module, const QJsonObject &modules, QSet<qint64> *driven, QString *error);
+    void readMemories(const QJsonObject &module);
+    bool readNets(const QJsonObject &module, const QSet<qint64> &driven, QString *error);
     /** Sorts m_nets as their paths sort. */
     void sortNets();
     // The net of the name, or null; the first of them, and @p ambiguous set, when more than one net has it.
