@@ -104,17 +104,9 @@ void appendStandaloneTopModule(VerilogText &text, const TopModuleNets &nets, con
             "endmodule\n";
 }
 
-/**
- * The combined top module of "xq_qel_zarn_top.v", in which the virtual I/O
- * @p cores and @p analyzerCount analyzer cores share the JTAG port;
- * @p appendAnalyzerInstances writes the analyzer instances, of full or lite
- * cores alike.
- */
-template<typename AppendAnalyzerInstances>
-void appendCombinedTopModule(VerilogText &text, const TopModuleNets &nets, const QList<ZarnCore *> &cores, qsizetype analyzerCount,
-                             AppendAnalyzerInstances appendAnalyzerInstances)
+/** The ports and wires of the combined top module, up to its instances. */
+void appendCombinedDeclarations(VerilogText &text, const TopModuleNets &nets, qsizetype coreCount, qsizetype analyzerCount)
 {
-    const qsizetype coreCount = cores.size();
     text << "module xq_qel_zarn(\n";
     nets.appendPortNames(text);
     text << "    tms_pad_i,\n"
@@ -156,8 +148,13 @@ void appendCombinedTopModule(VerilogText &text, const TopModuleNets &nets, const
             "wire zarn_tdo_er1;\n"
             "wire qel_tdo_er1;\n"
             "wire tdo_er1;\n"
-            "wire tdo_select;\n"
-            "\n"
+            "wire tdo_select;\n";
+}
+
+/** The JTAG primitive of the combined top module, and the multiplexer that gives its TDO to one side. */
+void appendCombinedJtag(VerilogText &text)
+{
+    text << "\n"
             "MUX2 mux2_inst(\n"
             "    .O(tdo_er1),\n"
             "    .I0(zarn_tdo_er1),\n"
@@ -183,8 +180,14 @@ void appendCombinedTopModule(VerilogText &text, const TopModuleNets &nets, const
             "    .tdo_er1_i(tdo_er1),\n"
             "    .tdo_er2_i(1'b0)\n"
             ");\n"
-            "\n"
-            "xq_zarn_con_top  u_zarn_icon_top(\n"
+            "\n";
+}
+
+/** The two control cores of the combined top module, the virtual I/O cores' and the analyzers'. */
+void appendCombinedControlCores(VerilogText &text, const TopModuleNets &nets, const QList<ZarnCore *> &cores, qsizetype analyzerCount)
+{
+    const qsizetype coreCount = cores.size();
+    text << "xq_zarn_con_top  u_zarn_icon_top(\n"
             "    .tck_i(zarn_qel_jtag_tck),\n"
             "    .tdi_i(zarn_qel_jtag_tdi),\n"
             "    .tdo_o(zarn_tdo_er1),\n"
@@ -209,6 +212,21 @@ void appendCombinedTopModule(VerilogText &text, const TopModuleNets &nets, const
             "    .shift_dr_capture_dr_i(zarn_qel_shift_dr_capture_dr),\n"
             "    .update_dr_i(zarn_qel_update_dr)\n"
             ");\n";
+}
+
+/**
+ * The combined top module of "xq_qel_zarn_top.v", in which the virtual I/O
+ * @p cores and @p analyzerCount analyzer cores share the JTAG port;
+ * @p appendAnalyzerInstances writes the analyzer instances, of full or lite
+ * cores alike.
+ */
+template<typename AppendAnalyzerInstances>
+void appendCombinedTopModule(VerilogText &text, const TopModuleNets &nets, const QList<ZarnCore *> &cores, qsizetype analyzerCount,
+                             AppendAnalyzerInstances appendAnalyzerInstances)
+{
+    appendCombinedDeclarations(text, nets, cores.size(), analyzerCount);
+    appendCombinedJtag(text);
+    appendCombinedControlCores(text, nets, cores, analyzerCount);
     appendAnalyzerInstances(text);
     text << "\n"
             "endmodule\n";
