@@ -175,56 +175,61 @@ JsonReader::Token JsonReader::next()
                 m_expect = Colon;
             return token;
         }
-        // A value.
-        switch (c) {
-        case '{':
-        case '[':
-            if (m_open.size() >= deepest)
-                return fail(QStringLiteral("objects and arrays nested deeper than %1").arg(deepest));
-            break;
-        default:
-            break;
-        }
-        switch (c) {
-        case '{':
-            ++m_at;
-            m_open.append('{');
-            m_expect = KeyOrEnd;
-            return BeginObject;
-        case '[':
-            ++m_at;
-            m_open.append('[');
-            m_expect = ValueOrEnd;
-            return BeginArray;
-        case '"': {
-            const Token token = readString(String);
-            return token == Invalid ? token : value(token);
-        }
-        default:
-            break;
-        }
-        m_bytes.clear();
-        // No number or word of JSON is this long; a longer one is no value.
-        const int longestNumber = 64;
-        for (int d = peek(); d >= 0 && (std::isalnum(d) || d == '-' || d == '+' || d == '.'); d = peek()) {
-            if (m_bytes.size() >= longestNumber)
-                return fail(QStringLiteral("a number longer than %1 characters").arg(longestNumber));
-            m_bytes += char(d);
-            ++m_at;
-        }
-        if (m_bytes == "true")
-            return value(True);
-        if (m_bytes == "false")
-            return value(False);
-        if (m_bytes == "null")
-            return value(Null);
-        bool ok = false;
-        m_bytes.toDouble(&ok);
-        if (!ok)
-            return fail(QStringLiteral("no value where a value belongs"));
-        m_text = QString::fromLatin1(m_bytes);
-        return value(Number);
+        return readValue(c);
     }
+}
+
+// A value, which begins with @p c.
+JsonReader::Token JsonReader::readValue(int c)
+{
+    switch (c) {
+    case '{':
+    case '[':
+        if (m_open.size() >= deepest)
+            return fail(QStringLiteral("objects and arrays nested deeper than %1").arg(deepest));
+        break;
+    default:
+        break;
+    }
+    switch (c) {
+    case '{':
+        ++m_at;
+        m_open.append('{');
+        m_expect = KeyOrEnd;
+        return BeginObject;
+    case '[':
+        ++m_at;
+        m_open.append('[');
+        m_expect = ValueOrEnd;
+        return BeginArray;
+    case '"': {
+        const Token token = readString(String);
+        return token == Invalid ? token : value(token);
+    }
+    default:
+        break;
+    }
+    m_bytes.clear();
+    // No number or word of JSON is this long; a longer one is no value.
+    const int longestNumber = 64;
+    for (int d = peek(); d >= 0 && (std::isalnum(d) || d == '-' || d == '+' || d == '.'); d = peek()) {
+        if (m_bytes.size() >= longestNumber)
+            return fail(QStringLiteral("a number longer than %1 characters").arg(longestNumber));
+        m_bytes += char(d);
+        ++m_at;
+    }
+    if (m_bytes == "true")
+        return value(True);
+    if (m_bytes == "false")
+        return value(False);
+    if (m_bytes == "null")
+        return value(Null);
+    bool ok = false;
+    m_bytes.toDouble(&ok);
+    if (!ok)
+        return fail(QStringLiteral("no value where a value belongs"));
+    m_text = QString::fromLatin1(m_bytes);
+    return value(Number);
 }
 
 bool JsonReader::peekEndArray()

@@ -46,6 +46,7 @@ private:
     int peek();
     Token fail(const QString &message);
     Token readString(Token token);
+    Token readValue(int c);
     Token value(Token token);
 
     QIODevice *m_device;
