@@ -1,4 +1,5 @@
 #include "lintsubject.h"
+#include "convert/hexbits.h"
 
 #include "generate/escapeidentifier.h"
 #include "generate/topmodulebuilder.h"
@@ -14,20 +15,6 @@
 namespace ZARN {
 
 namespace {
-
-// The bits that a hexadecimal text needs, leading zeros not counted.
-qsizetype bitsNeeded(const QString &digits)
-{
-    qsizetype first = 0;
-    while (first < digits.size() && digits.at(first) == QLatin1Char('0'))
-        ++first;
-    if (first == digits.size())
-        return 0;
-    qsizetype bits = 4 * (digits.size() - first - 1);
-    for (int top = digits.mid(first, 1).toInt(nullptr, 16); top > 0; top >>= 1)
-        ++bits;
-    return bits;
-}
 
 // Verilator reads at most this many tokens on one line, and a probe's
 // connection is one line: a plain name and its comma are two tokens, an
@@ -207,7 +194,7 @@ private:
                                                                .arg(value)));
             return;
         }
-        const qsizetype bits = bitsNeeded(match.captured(1));
+        const qint64 bits = hexBitsNeeded(match.captured(1));
         if (bits > width)
             m_findings.append(place.error("value-too-wide", QStringLiteral("the initial value %1 needs %2 bits, but the probe has %3; "
                                                                            "give a value that fits, or more nets")

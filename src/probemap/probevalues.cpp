@@ -1,3 +1,5 @@
+#include "convert/hexbits.h"
+
 #include <zarn/conversions.h>
 #include <zarn/probemap.h>
 
@@ -77,10 +79,8 @@ QString probeValueBits(const QString &value, int width, QString *error)
     // Each form's size is checked against the width before it is converted.
     if ((match = hex.match(text)).hasMatch() && text.size() > 2) {
         const QString digits = match.captured(1);
-        const int first = digits.isEmpty() ? 0 : digits.at(0).toUpper().unicode();
-        const int firstBits = digits.isEmpty() ? 0 : first >= 'A' ? 4 : first >= '8' ? 4 : first >= '4' ? 3 : first >= '2' ? 2 : 1;
-        if (!digits.isEmpty() && qint64(digits.size() - 1) * 4 + firstBits > width)
-            return tooWide(qint64(digits.size() - 1) * 4 + firstBits);
+        if (hexBitsNeeded(digits) > width)
+            return tooWide(hexBitsNeeded(digits));
         // Through the library's own conversion, which takes upper-case digits.
         bits = digits.isEmpty() ? QString() : stringHextoBinfor0x(QLatin1String("0x") + digits.toUpper());
     } else if ((match = binary.match(text)).hasMatch() && text.size() > 2) {

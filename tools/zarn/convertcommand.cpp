@@ -2,21 +2,10 @@
 #include "console.h"
 
 #include <zarn/conversions.h>
+#include <zarn/probemap.h>
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
-
-namespace {
-
-// @p bits fitted to @p width digits: padded with zeros, or empty when a one would be lost.
-QString fitted(QString bits, int width)
-{
-    while (bits.size() > width && bits.startsWith(QLatin1Char('0')))
-        bits.remove(0, 1);
-    return bits.size() > width ? QString() : bits.rightJustified(width, QLatin1Char('0'));
-}
-
-} // namespace
 
 int runConvert(const QStringList &arguments)
 {
@@ -48,7 +37,7 @@ int runConvert(const QStringList &arguments)
         if (!match.hasMatch())
             return Console::fail(QStringLiteral("'%1' is not a binary number (digits 0 and 1, after 0b or not)").arg(parser.value(binToHex)));
         QString bits = match.captured(1);
-        if (width > 0 && (bits = fitted(bits, width)).isEmpty())
+        if (width > 0 && (bits = ZARN::probeValueBits(QLatin1String("0b") + bits, width, nullptr)).isEmpty())
             return Console::fail(QStringLiteral("'%1' needs more than %2 bits").arg(parser.value(binToHex)).arg(width));
         Console::out(QLatin1String("0x") + ZARN::stringBintoHex(bits));
         return Console::Success;
@@ -57,7 +46,7 @@ int runConvert(const QStringList &arguments)
     if (!match.hasMatch())
         return Console::fail(QStringLiteral("'%1' is not a probe value (hexadecimal digits, after 0x or not)").arg(parser.value(hexToBin)));
     QString bits = ZARN::stringHextoBinfor0x(QLatin1String("0x") + match.captured(1).toUpper());
-    if (width > 0 && (bits = fitted(bits, width)).isEmpty())
+    if (width > 0 && (bits = ZARN::probeValueBits(QLatin1String("0b") + bits, width, nullptr)).isEmpty())
         return Console::fail(QStringLiteral("'%1' needs more than %2 bits").arg(parser.value(hexToBin)).arg(width));
     Console::out(bits);
     return Console::Success;
