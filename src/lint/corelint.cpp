@@ -64,12 +64,12 @@ public:
             lintCoreIndex(place, positionOfIndex);
             const int nets = lintInputs(place, core) + lintOutputs(place, core);
             if (nets == 0)
-                m_findings.append(place.warning("core-no-nets", QStringLiteral("no net is bound to any probe of this core; bind nets, "
+                m_findings.append(place.finding(LintCode::CoreNoNets, QStringLiteral("no net is bound to any probe of this core; bind nets, "
                                                                                "or remove the core")));
             if (core->isOutProbeSynwithUserClock()) {
                 const LintPlace clock = place.probe("clock", -1);
                 if (core->getUserClockName().isEmpty())
-                    m_findings.append(clock.error("clock-empty", QStringLiteral("the core's output probes are synchronised with its user clock, "
+                    m_findings.append(clock.finding(LintCode::ClockEmpty, QStringLiteral("the core's output probes are synchronised with its user clock, "
                                                                                 "but the clock has no name; name it, or turn the synchronisation off")));
                 else
                     useNet(clock, core->getUserClockName(), false);
@@ -90,18 +90,18 @@ private:
     {
         const int index = place.coreIndex;
         if (index < 0)
-            m_findings.append(place.error("core-index-negative", QStringLiteral("the core index %1 is negative, which the define file's macros "
+            m_findings.append(place.finding(LintCode::CoreIndexNegative, QStringLiteral("the core index %1 is negative, which the define file's macros "
                                                                                 "(ZARN%1_...) cannot carry; give the core an index of 0 or more")
                                                                      .arg(index)));
         else if (positionOfIndex.contains(index))
-            m_findings.append(place.error("core-index-repeated", QStringLiteral("core %1 has the index %2 too, and both would define the same "
+            m_findings.append(place.finding(LintCode::CoreIndexRepeated, QStringLiteral("core %1 has the index %2 too, and both would define the same "
                                                                                 "macros (ZARN%2_...); give every core an index of its own")
                                                                      .arg(positionOfIndex.value(index))
                                                                      .arg(index)));
         else
             positionOfIndex.insert(index, place.corePosition);
         if (index != place.corePosition)
-            m_findings.append(place.warning("core-index-position", QStringLiteral("the index %1 differs from the position %2: the directories and "
+            m_findings.append(place.finding(LintCode::CoreIndexPosition, QStringLiteral("the index %1 differs from the position %2: the directories and "
                                                                                   "module names follow the position, the define macros the index")
                                                                        .arg(index)
                                                                        .arg(place.corePosition)));
@@ -112,14 +112,14 @@ private:
     {
         const int index = probe->getIndex();
         if (index < 0) {
-            m_findings.append(place.error("probe-index-negative", QStringLiteral("the probe index %1 is negative, which no port name "
+            m_findings.append(place.finding(LintCode::ProbeIndexNegative, QStringLiteral("the probe index %1 is negative, which no port name "
                                                                                  "(probe_%2%1) can carry; number the probes from 0")
                                                                       .arg(index)
                                                                       .arg(place.probeKind)));
             return false;
         }
         if (seen.contains(index)) {
-            m_findings.append(place.error("probe-index-repeated", QStringLiteral("another probe_%1 of this core has the index %2 too; "
+            m_findings.append(place.finding(LintCode::ProbeIndexRepeated, QStringLiteral("another probe_%1 of this core has the index %2 too; "
                                                                                  "the generated files would use only one of them")
                                                                       .arg(place.probeKind)
                                                                       .arg(index)));
@@ -158,7 +158,7 @@ private:
             // The top module connects output probes by the indices 0 to n-1.
             const bool connected = probe->getIndex() >= 0 && probe->getIndex() < probes.size();
             if (!connected && !nets.isEmpty())
-                m_findings.append(place.warning("probe-out-unconnected", QStringLiteral("output probes are connected by the indices 0 to %1, "
+                m_findings.append(place.finding(LintCode::ProbeOutUnconnected, QStringLiteral("output probes are connected by the indices 0 to %1, "
                                                                                         "so this one is never; number the output probes without gaps")
                                                                              .arg(probes.size() - 1)));
             if (!nets.isEmpty())
@@ -175,7 +175,7 @@ private:
     {
         const int tokens = connectionTokens(nets);
         if (tokens > verilatorLineTokens)
-            m_findings.append(place.warning("probe-too-wide", QStringLiteral("the probe's %1 nets make its connection one line of %2 tokens, "
+            m_findings.append(place.finding(LintCode::ProbeTooWide, QStringLiteral("the probe's %1 nets make its connection one line of %2 tokens, "
                                                                              "and Verilator reads at most %3 on a line (Icarus and Yosys take "
                                                                              "it); spread the nets over more probes")
                                                                   .arg(nets.size())
@@ -188,7 +188,7 @@ private:
         static const QRegularExpression hexadecimal(QStringLiteral("^0x([0-9A-Fa-f]+)$"));
         const QRegularExpressionMatch match = hexadecimal.match(value);
         if (!match.hasMatch()) {
-            m_findings.append(place.error("value-not-hex", QStringLiteral("the initial value \"%1\" is not 0x followed by hexadecimal digits, "
+            m_findings.append(place.finding(LintCode::ValueNotHex, QStringLiteral("the initial value \"%1\" is not 0x followed by hexadecimal digits, "
                                                                           "so the parameter file would drop or garble it; write it as, "
                                                                           "for example, 0x0")
                                                                .arg(value)));
@@ -196,7 +196,7 @@ private:
         }
         const qint64 bits = hexBitsNeeded(match.captured(1));
         if (bits > width)
-            m_findings.append(place.error("value-too-wide", QStringLiteral("the initial value %1 needs %2 bits, but the probe has %3; "
+            m_findings.append(place.finding(LintCode::ValueTooWide, QStringLiteral("the initial value %1 needs %2 bits, but the probe has %3; "
                                                                            "give a value that fits, or more nets")
                                                                 .arg(value)
                                                                 .arg(bits)
@@ -207,13 +207,13 @@ private:
     {
         const LintPlace place = probe.withNet(name);
         const NameProblem problem = netNameProblem(name);
-        if (problem.code)
-            m_findings.append(problem.warning ? place.warning(problem.code, problem.message) : place.error(problem.code, problem.message));
+        if (problem.found)
+            m_findings.append(place.finding(problem.code, problem.message));
         if (name.isEmpty())
             return;
         const QString identifier = identifierOf(name);
         if (m_ownNames.contains(identifier))
-            m_findings.append(place.error("net-reserved", QStringLiteral("the generated top module declares \"%1\" itself; rename the net")
+            m_findings.append(place.finding(LintCode::NetReserved, QStringLiteral("the generated top module declares \"%1\" itself; rename the net")
                                                               .arg(identifier)));
         auto use = m_uses.find(identifier);
         if (use == m_uses.end()) {
@@ -221,16 +221,16 @@ private:
             return;
         }
         if (escapeIdentifier(use->spelling) != escapeIdentifier(name))
-            m_findings.append(place.error("net-same-identifier", QStringLiteral("\"%1\" and \"%2\" (%3) are one Verilog identifier, which the "
+            m_findings.append(place.finding(LintCode::NetSameIdentifier, QStringLiteral("\"%1\" and \"%2\" (%3) are one Verilog identifier, which the "
                                                                                 "top module would declare twice; spell the net one way")
                                                                      .arg(name, use->spelling, probeName(use->place))));
         if (drives && use->driven)
-            m_findings.append(place.error("net-two-drivers", QStringLiteral("%1 drives this net too, and a net takes one driver; "
+            m_findings.append(place.finding(LintCode::NetTwoDrivers, QStringLiteral("%1 drives this net too, and a net takes one driver; "
                                                                             "let one output probe drive it")
                                                                  .arg(probeName(use->place))));
         else if (drives != use->driven && !m_inAndOut.contains(identifier)) {
             m_inAndOut.insert(identifier);
-            m_findings.append(place.warning("net-in-and-out", QStringLiteral("%1 %2 this net too: an output probe then drives what is sampled")
+            m_findings.append(place.finding(LintCode::NetInAndOut, QStringLiteral("%1 %2 this net too: an output probe then drives what is sampled")
                                                                   .arg(probeName(use->place), QLatin1String(use->driven ? "drives" : "samples"))));
         }
         if (drives && !use->driven)

@@ -196,7 +196,7 @@ private:
             const QString version = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             leave();
             if (version != QLatin1String("1.0"))
-                add(here().error("version", QStringLiteral("the Version element holds \"%1\"; it must hold exactly 1.0").arg(version)), xml);
+                add(here().finding(LintCode::Version, QStringLiteral("the Version element holds \"%1\"; it must hold exactly 1.0").arg(version)), xml);
             return;
         }
         const QXmlStreamAttributes attributes = xml.attributes();
@@ -215,7 +215,7 @@ private:
         rootLine = xml.lineNumber();
         rootColumn = xml.columnNumber();
         if (name != QLatin1String("ZARN_CONFIG"))
-            add(here().warning("root-name", QStringLiteral("the root element is \"%1\"; the reader takes any name, the writer writes "
+            add(here().finding(LintCode::RootName, QStringLiteral("the root element is \"%1\"; the reader takes any name, the writer writes "
                                                           "ZARN_CONFIG")
                                                 .arg(name)),
                 xml);
@@ -233,7 +233,7 @@ private:
         if (!known.contains(name))
             unknownElement(here(), name, parent, known, xml);
         else
-            add(here().error("element-ignored", QStringLiteral("a second %1 here is passed over by the reader, with all it holds; "
+            add(here().finding(LintCode::ElementIgnored, QStringLiteral("a second %1 here is passed over by the reader, with all it holds; "
                                                                "merge it into the first")
                                                     .arg(name)),
                 xml);
@@ -255,7 +255,7 @@ private:
         const QString sync = attributes.value(QLatin1String("output_probe_synchronizes_with_user_clock")).toString();
         if (attributes.hasAttribute(QLatin1String("output_probe_synchronizes_with_user_clock")) && sync != QLatin1String("true")
             && sync != QLatin1String("false"))
-            add(place.error("boolean-spelling", QStringLiteral("output_probe_synchronizes_with_user_clock=\"%1\" reads as false; "
+            add(place.finding(LintCode::BooleanSpelling, QStringLiteral("output_probe_synchronizes_with_user_clock=\"%1\" reads as false; "
                                                                "write true or false")
                                                     .arg(sync)),
                 xml);
@@ -272,7 +272,7 @@ private:
         const QString key = Positions::key(m_core, m_probeKind, m_probeIndex);
         positions.note(key, xml);
         if (m_probeIndices[key]++ == 1)
-            add(place.error("probe-index-repeated", QStringLiteral("another %1 of this core has the index %2: the reader gives the nets "
+            add(place.finding(LintCode::ProbeIndexRepeated, QStringLiteral("another %1 of this core has the index %2: the reader gives the nets "
                                                                    "of this one to the first, in place of those listed there%3; give every "
                                                                    "probe an index of its own")
                                                         .arg(name)
@@ -325,16 +325,16 @@ private:
                                         QStringLiteral("SignalList"), QStringLiteral("Signal"),    QStringLiteral("Bus")};
         const QString meant = nearMiss(name, known);
         if (parent == QLatin1String("Signal"))
-            add(here.warning("element-unknown", QStringLiteral("the reader takes the text inside %1 into the net's name, without its tags; "
+            add(here.finding(LintCode::ElementUnknown, QStringLiteral("the reader takes the text inside %1 into the net's name, without its tags; "
                                                                "write the name as text alone")
                                                     .arg(name)),
                 xml);
         else if (format.contains(name))
-            add(here.error("element-misplaced", QStringLiteral("the reader passes over %1 in %2, with all it holds; move it to its place").arg(name, parent)), xml);
+            add(here.finding(LintCode::ElementMisplaced, QStringLiteral("the reader passes over %1 in %2, with all it holds; move it to its place").arg(name, parent)), xml);
         else if (!meant.isEmpty())
-            add(here.error("element-misspelled", QStringLiteral("the reader passes over %1, with all it holds; did you mean %2?").arg(name, meant)), xml);
+            add(here.finding(LintCode::ElementMisspelled, QStringLiteral("the reader passes over %1, with all it holds; did you mean %2?").arg(name, meant)), xml);
         else if (!known.isEmpty())
-            add(here.warning("element-unknown", QStringLiteral("the reader passes over %1 in %2, with all it holds").arg(name, parent)), xml);
+            add(here.finding(LintCode::ElementUnknown, QStringLiteral("the reader passes over %1 in %2, with all it holds").arg(name, parent)), xml);
     }
 
     int number(const QXmlStreamAttributes &attributes, const QString &name, const LintPlace &place, const QXmlStreamReader &xml)
@@ -345,7 +345,7 @@ private:
         bool ok = false;
         const int value = text.toInt(&ok, 10);
         if (!ok)
-            add(place.error("number-not-decimal", QStringLiteral("%1=\"%2\" is no decimal number of 32 bits, and the reader takes it as 0; "
+            add(place.finding(LintCode::NumberNotDecimal, QStringLiteral("%1=\"%2\" is no decimal number of 32 bits, and the reader takes it as 0; "
                                                                  "write a decimal number")
                                                       .arg(name, text)),
                 xml);
@@ -360,7 +360,7 @@ private:
             known.append(QLatin1String(name));
         for (const char *name : required) {
             if (!attributes.hasAttribute(QLatin1String(name)))
-                add(place.error("attribute-missing", QStringLiteral("%1 has no %2 attribute: the reader takes a default, and zarn check "
+                add(place.finding(LintCode::AttributeMissing, QStringLiteral("%1 has no %2 attribute: the reader takes a default, and zarn check "
                                                                     "calls the file broken; write it")
                                                          .arg(element, QLatin1String(name))),
                     xml);
@@ -371,9 +371,9 @@ private:
                 continue;
             const QString meant = nearMiss(name, known);
             if (!meant.isEmpty() && !attributes.hasAttribute(meant))
-                add(place.error("attribute-misspelled", QStringLiteral("the reader passes over the attribute %1; did you mean %2?").arg(name, meant)), xml);
+                add(place.finding(LintCode::AttributeMisspelled, QStringLiteral("the reader passes over the attribute %1; did you mean %2?").arg(name, meant)), xml);
             else
-                add(place.warning("attribute-unknown", QStringLiteral("the reader passes over the attribute %1 of %2").arg(name, element)), xml);
+                add(place.finding(LintCode::AttributeUnknown, QStringLiteral("the reader passes over the attribute %1 of %2").arg(name, element)), xml);
         }
     }
 };
@@ -440,9 +440,9 @@ QList<LintFinding> lintAnalyzerFile(const QString &path, LintSubject *subject)
         qDeleteAll(lite);
     });
     if (!ok && QFileInfo(path).isFile() && QFileInfo(path).size() == 0)
-        return {file.error("analyzer-empty", QStringLiteral("the analyzer file is empty, so generation would go on without analyzer cores"))};
+        return {file.finding(LintCode::AnalyzerEmpty, QStringLiteral("the analyzer file is empty, so generation would go on without analyzer cores"))};
     if (!ok) {
-        LintFinding finding = file.error("analyzer-unreadable", QStringLiteral("the analyzer file cannot be read: %1").arg(error));
+        LintFinding finding = file.finding(LintCode::AnalyzerUnreadable, QStringLiteral("the analyzer file cannot be read: %1").arg(error));
         placeParseError(finding, error);
         return {finding};
     }
@@ -452,14 +452,14 @@ QList<LintFinding> lintAnalyzerFile(const QString &path, LintSubject *subject)
         while (!xml.atEnd() && !xml.isStartElement())
             xml.readNext();
         const bool ours = xml.name() == QLatin1String("ZARN_CONFIG");
-        return {file.error("analyzer-no-cores", ours ? QStringLiteral("this is a virtual I/O configuration, not an analyzer file; give "
+        return {file.finding(LintCode::AnalyzerNoCores, ours ? QStringLiteral("this is a virtual I/O configuration, not an analyzer file; give "
                                                                       "--analyzer the analyzer's file")
                                                      : QStringLiteral("the analyzer file holds no AoCore or AoCoreLite element under its "
                                                                       "root, so generation would go on without analyzer cores; check their "
                                                                       "spelling"))};
     }
     if (!full.isEmpty() && !lite.isEmpty())
-        findings.append(file.error("analyzer-mixed", QStringLiteral("the analyzer file holds full (AoCore) and lite (AoCoreLite) cores; "
+        findings.append(file.finding(LintCode::AnalyzerMixed, QStringLiteral("the analyzer file holds full (AoCore) and lite (AoCoreLite) cores; "
                                                                    "generation takes the full ones and drops the %1 lite; keep one kind")
                                                          .arg(lite.size())));
     subject->kind = full.isEmpty() ? TopModuleKind::LiteAnalyzer : TopModuleKind::FullAnalyzer;
@@ -472,12 +472,12 @@ QList<LintFinding> lintAnalyzerFile(const QString &path, LintSubject *subject)
             const QEL::TriggerPort *trigger = triggers.at(i);
             const QString problem = triggerNumberProblem(numberTexts.value(j).value(i, QString::number(trigger->triggerNumber)));
             if (!problem.isEmpty()) {
-                findings.append(file.probe("analyzer", j).error("analyzer-trigger-number", problem));
+                findings.append(file.probe("analyzer", j).finding(LintCode::AnalyzerTriggerNumber, problem));
                 nets += trigger->singleSignals();
                 continue;
             }
             if (numbers.contains(trigger->triggerNumber))
-                findings.append(file.probe("analyzer", j).error("analyzer-trigger-repeated",
+                findings.append(file.probe("analyzer", j).finding(LintCode::AnalyzerTriggerRepeated,
                                                                 QStringLiteral("two trigger ports carry the number %1, and the top module "
                                                                                "would connect trig%1_i twice; number them apart")
                                                                     .arg(trigger->triggerNumber)));
@@ -500,7 +500,7 @@ QList<LintFinding> lintReadFile(const QString &path, const QString &analyzerPath
     const LintPlace file;
     const bool versionProblem = error == QLatin1String("Unknown Zarn version.") || error == QLatin1String("The version of Zarn config file is error.");
     if (!ok && !versionProblem) {
-        LintFinding finding = file.error("xml", error);
+        LintFinding finding = file.finding(LintCode::Xml, error);
         placeParseError(finding, error);
         return {finding};
     }
@@ -521,7 +521,7 @@ QList<LintFinding> lintReadFile(const QString &path, const QString &analyzerPath
         walk.walk(&device);
     QList<LintFinding> findings = walk.findings;
     if (error == QLatin1String("Unknown Zarn version.")) {
-        LintFinding finding = file.error("version", QStringLiteral("the root holds no Version element; write <Version>1.0</Version> into it"));
+        LintFinding finding = file.finding(LintCode::Version, QStringLiteral("the root holds no Version element; write <Version>1.0</Version> into it"));
         finding.line = walk.rootLine;
         finding.column = walk.rootColumn;
         findings.prepend(finding);
@@ -529,7 +529,7 @@ QList<LintFinding> lintReadFile(const QString &path, const QString &analyzerPath
     if (!ok)
         return findings;
     if (subject.cores.isEmpty())
-        findings.append(file.error(device.size() == 0 ? "file-empty" : "no-cores",
+        findings.append(file.finding(device.size() == 0 ? LintCode::FileEmpty : LintCode::NoCores,
                                    QStringLiteral("the file holds no core, and a generation needs one")));
     findings += modelFindings;
 

@@ -2,6 +2,7 @@
 #define ZARN_LINT_LINTSUBJECT_H
 
 #include "generate/topmodulewriters.h"
+#include "lintcodes.h"
 
 #include <zarn/configlint.h>
 
@@ -51,12 +52,12 @@ struct LintPlace
         place.net = name;
         return place;
     }
-    LintFinding finding(LintFinding::Severity severity, const char *code, const QString &message) const
+    /** A finding of @p code here, of the code's severity. */
+    LintFinding finding(LintCode code, const QString &message) const
     {
-        return LintFinding{severity, QLatin1String(code), corePosition, coreIndex, probeKind, probeIndex, net, 0, 0, message};
+        const LintCodeEntry &entry = lintCodeEntry(code);
+        return LintFinding{entry.severity, QLatin1String(entry.code), corePosition, coreIndex, probeKind, probeIndex, net, 0, 0, message};
     }
-    LintFinding error(const char *code, const QString &message) const { return finding(LintFinding::Error, code, message); }
-    LintFinding warning(const char *code, const QString &message) const { return finding(LintFinding::Warning, code, message); }
 };
 
 /**

@@ -1,6 +1,8 @@
 #ifndef ZARN_LINT_NAMERULES_H
 #define ZARN_LINT_NAMERULES_H
 
+#include "lintcodes.h"
+
 #include <QString>
 
 namespace ZARN {
@@ -8,9 +10,9 @@ namespace ZARN {
 /** Why a net name gives no legal identifier in the generated Verilog. */
 struct NameProblem
 {
-    const char *code = nullptr; ///< null: the name is fine
+    bool found = false; ///< false: the name is fine
+    LintCode code = LintCode::NetEmpty;
     QString message;
-    bool warning = false; ///< legal for the common tools, not for the standard
 };
 
 /**

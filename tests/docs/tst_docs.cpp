@@ -5,6 +5,8 @@
 // relative link to a file that exists.
 
 #include "testdata.h"
+#include "lint/lintcodes.h"
+#include "toollintcodes.h"
 
 #include <QDirIterator>
 #include <QProcess>
@@ -198,45 +200,28 @@ private Q_SLOTS:
         }
     }
 
-    // A finding's code is what a user looks up: each must be on the messages
-    // page, and a test must give it.
+    // A finding's code is what a user looks up: each code of the library's
+    // table and of the tool's must be on the messages page, of the severity
+    // the table gives it, and a test must give it.
     void everyLintCodeExplained()
     {
-        QStringList codes;
-        // A code is made where a finding is: place.error("code", ...), a
-        // LintFinding{Severity, "code", ...}, a table row {"code", ...}, or a
-        // choice between two codes.
-        static const QRegularExpression code(QStringLiteral(
-            "\\b(?:warning|error)\\(\"([a-z0-9-]+)\"|LintFinding::(?:Error|Warning), \"([a-z0-9-]+)\"|\\{\"([a-z0-9]+-[a-z0-9-]+)\",|"
-            "\\? \"([a-z0-9]+-[a-z0-9-]+)\" : \"([a-z0-9]+-[a-z0-9-]+)\""));
-        QString sources;
-        for (const QString &folder : {QStringLiteral("/src"), QStringLiteral("/tools")}) {
-            QDirIterator it(sourceDir + folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files, QDirIterator::Subdirectories);
-            while (it.hasNext()) {
-                // The command table's rows look like a table of codes.
-                const QString file = it.next();
-                if (!file.endsWith(QLatin1String("/tools/zarn/main.cpp")))
-                    sources += readText(file) + QLatin1Char('\n');
-            }
-        }
-        QRegularExpressionMatchIterator matches = code.globalMatch(sources);
-        while (matches.hasNext()) {
-            const QRegularExpressionMatch match = matches.next();
-            for (int group = 1; group <= code.captureCount(); ++group)
-                codes.append(match.captured(group));
-        }
-        // The alternatives that did not match captured nothing.
-        codes.removeAll(QString());
-        codes.removeDuplicates();
-        // Fewer would mean the pattern no longer finds how findings are made.
-        QVERIFY2(codes.size() >= 49, qPrintable(codes.join(QLatin1Char(' '))));
+        QMap<QString, ZARN::LintFinding::Severity> severities;
+        for (const ZARN::LintCodeEntry &entry : ZARN::lintCodeEntries())
+            severities.insert(QLatin1String(entry.code), entry.severity);
+        for (const Tool::LintCodeEntry &entry : Tool::lintCodeEntries)
+            severities.insert(QLatin1String(entry.code), entry.severity);
+        const QStringList codes = severities.keys();
         const QString messages = readText(sourceDir + QLatin1String("/docs/messages.md"));
         QStringList missing;
-        for (const QString &name : std::as_const(codes)) {
-            if (!messages.contains(QLatin1Char('`') + name + QLatin1Char('`')))
+        for (const QString &name : codes) {
+            // "#### `code`", a blank line, then "**Error.**" or "**Warning.**".
+            const QString heading = QStringLiteral("#### `%1`\n\n").arg(name);
+            const QString severity = QLatin1String(severities.value(name) == ZARN::LintFinding::Error ? "**Error.**" : "**Warning.**");
+            const qsizetype at = messages.indexOf(heading);
+            if (at < 0 || messages.mid(at + heading.size(), severity.size()) != severity)
                 missing.append(name);
         }
-        QVERIFY2(missing.isEmpty(), qPrintable(QLatin1String("not in docs/messages.md: ") + missing.join(QLatin1String(", "))));
+        QVERIFY2(missing.isEmpty(), qPrintable(QLatin1String("not in docs/messages.md with its severity: ") + missing.join(QLatin1String(", "))));
 
         // And each has a case that gives it: a corpus file that expects it,
         // or a row of one of the tables of codes.

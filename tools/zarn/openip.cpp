@@ -1,6 +1,7 @@
 #include "openip.h"
 
 #include "filesystem.h"
+#include "toollintcodes.h"
 
 #include <zarn/probein.h>
 #include <zarn/probemap.h>
@@ -13,15 +14,13 @@
 
 namespace {
 
-ZARN::LintFinding error(const char *code, int position, const ZARN::ZarnCore *core, const QString &kind, int probe, const QString &message)
+ZARN::LintFinding error(Tool::LintCode code, int position, const ZARN::ZarnCore *core, const QString &kind, int probe, const QString &message)
 {
-    ZARN::LintFinding finding;
-    finding.code = QLatin1String(code);
+    ZARN::LintFinding finding = Tool::lintFinding(code, message);
     finding.corePosition = position;
     finding.coreIndex = core->getIndex();
     finding.probeKind = kind;
     finding.probeIndex = probe;
-    finding.message = message;
     return finding;
 }
 
@@ -29,10 +28,10 @@ ZARN::LintFinding error(const char *code, int position, const ZARN::ZarnCore *co
 void probeFindings(QList<ZARN::LintFinding> &findings, int position, const ZARN::ZarnCore *core, const QString &kind, const ZARN::ProbeIn *probe)
 {
     if (probe->getIndex() < 0 || probe->getIndex() >= OpenIp::maxProbes)
-        findings.append(error("open-ip-probe-index", position, core, kind, probe->getIndex(),
+        findings.append(error(Tool::LintCode::OpenIpProbeIndex, position, core, kind, probe->getIndex(),
                               QStringLiteral("the open cores take probe indices 0 to %1 only").arg(OpenIp::maxProbes - 1)));
     if (probe->singleSignals().size() > OpenIp::maxWidth)
-        findings.append(error("open-ip-probe-width", position, core, kind, probe->getIndex(),
+        findings.append(error(Tool::LintCode::OpenIpProbeWidth, position, core, kind, probe->getIndex(),
                               QStringLiteral("%1 bits: the open cores take probes of up to %2 bits")
                                   .arg(probe->singleSignals().size())
                                   .arg(OpenIp::maxWidth)));
@@ -85,20 +84,20 @@ QList<ZARN::LintFinding> OpenIp::findings(const QList<ZARN::ZarnCore *> &cores)
 {
     QList<ZARN::LintFinding> found;
     if (cores.size() > maxCores)
-        found.append(error("open-ip-cores", maxCores, cores.at(maxCores), QString(), -1,
+        found.append(error(Tool::LintCode::OpenIpCores, maxCores, cores.at(maxCores), QString(), -1,
                            QStringLiteral("%1 cores: the open cores serve up to %2").arg(cores.size()).arg(maxCores)));
     for (int position = 0; position < cores.size() && position < maxCores; ++position) {
         const ZARN::ZarnCore *core = cores.at(position);
         // The wrapper at a position tests the macros named by that number.
         if (core->getIndex() != position)
-            found.append(error("open-ip-index-position", position, core, QString(), -1,
+            found.append(error(Tool::LintCode::OpenIpIndexPosition, position, core, QString(), -1,
                                QStringLiteral("the index %1 differs from the position %2: the open cores need them equal")
                                    .arg(core->getIndex())
                                    .arg(position)));
         const QList<ZARN::ProbeIn *> ins = core->getAllProbeIns();
         const QList<ZARN::ProbeOut *> outs = core->getAllProbeOuts();
         if (ins.size() > maxProbes || outs.size() > maxProbes)
-            found.append(error("open-ip-probes", position, core, QString(), -1,
+            found.append(error(Tool::LintCode::OpenIpProbes, position, core, QString(), -1,
                                QStringLiteral("%1 input and %2 output probes: the open cores take up to %3 of each")
                                    .arg(ins.size())
                                    .arg(outs.size())
@@ -110,7 +109,7 @@ QList<ZARN::LintFinding> OpenIp::findings(const QList<ZARN::ZarnCore *> &cores)
             // The parameter file gives no initial value for a value of two
             // characters or fewer, and the wrapper needs one.
             if (!probe->singleSignals().isEmpty() && probe->getValue().size() < 3)
-                found.append(error("open-ip-no-initial-value", position, core, QStringLiteral("out"), probe->getIndex(),
+                found.append(error(Tool::LintCode::OpenIpNoInitialValue, position, core, QStringLiteral("out"), probe->getIndex(),
                                    QStringLiteral("the value '%1' gives no initial value, which the open cores need").arg(probe->getValue())));
         }
     }
