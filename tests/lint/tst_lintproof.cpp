@@ -160,9 +160,16 @@ private Q_SLOTS:
         const QByteArray text = fileBytes(testData("config/example.xml"));
         QVERIFY(text.contains(field("text").toUtf8()));
         writeFile(file, QByteArray(text).replace(field("text").toUtf8(), field("replacement").toUtf8()));
+        const QList<LintFinding> findings = lintConfigFile(file);
+        // Findings that have their place keep it when placed again.
+        QList<LintFinding> placed = findings;
+        placeLintFindings(file, &placed);
         QStringList codes;
-        for (const LintFinding &finding : lintConfigFile(file))
-            codes.append(finding.code);
+        for (int i = 0; i < findings.size(); ++i) {
+            codes.append(findings.at(i).code);
+            QCOMPARE(placed.at(i).line, findings.at(i).line);
+            QCOMPARE(placed.at(i).column, findings.at(i).column);
+        }
         codes.removeDuplicates();
         codes.sort();
         QCOMPARE(codes.join(QLatin1Char(' ')), field("codes"));
