@@ -4,6 +4,7 @@
 #include "controlcorefiles.h"
 #include "corefiles.h"
 #include "external/devicedb.h"
+#include "analyzerfile.h"
 #include "external/qelutils.h"
 #include "generatedfile.h"
 #include "topmodulewriters.h"
@@ -77,15 +78,11 @@ bool ZarnPrepare::generate(const ZarnArg &arg)
     if (!withAnalyzer) {
         writeTopModule(arg, cores, &failures);
     } else {
-        const QList<QEL::AoCore *> analyzerCores = QEL::readQELConfigFromXml(arg.analyzerConfigFile);
-        const auto releaseAnalyzerCores = qScopeGuard([&analyzerCores] { qDeleteAll(analyzerCores); });
-        if (!analyzerCores.isEmpty()) {
-            writeAnalyzerTopModule(arg, cores, analyzerCores, &failures);
-        } else {
-            const QList<QEL::AOCore_Lite *> liteCores = QEL::readQELConfigFromXml_Lite(arg.analyzerConfigFile);
-            const auto releaseLiteCores = qScopeGuard([&liteCores] { qDeleteAll(liteCores); });
-            writeLiteAnalyzerTopModule(arg, cores, liteCores, &failures);
-        }
+        const AnalyzerFile analyzer(arg.analyzerConfigFile);
+        if (!analyzer.full().isEmpty())
+            writeAnalyzerTopModule(arg, cores, analyzer.full(), &failures);
+        else
+            writeLiteAnalyzerTopModule(arg, cores, analyzer.lite(), &failures);
     }
 
     m_includePath.append(QDir::cleanPath(arg.outputDir));

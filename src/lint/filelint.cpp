@@ -2,6 +2,7 @@
 
 #include "config/configxml.h"
 #include "external/qelutils.h"
+#include "generate/analyzerfile.h"
 
 #include <zarn/configreader.h>
 #include <zarn/zarncore.h>
@@ -431,14 +432,12 @@ QList<LintFinding> lintAnalyzerFile(const QString &path, LintSubject *subject)
 {
     QList<LintFinding> findings;
     const LintPlace file = LintPlace().probe("analyzer", -1);
-    bool ok = false;
-    QString error;
-    const QList<QEL::AoCore *> full = QEL::readQELConfigFromXml(path, &ok, &error);
-    const QList<QEL::AOCore_Lite *> lite = QEL::readQELConfigFromXml_Lite(path);
-    const auto release = qScopeGuard([&] {
-        qDeleteAll(full);
-        qDeleteAll(lite);
-    });
+    // Every lite core, to say how many a generation would drop.
+    const AnalyzerFile analyzer(path, AnalyzerFile::Every);
+    const QList<QEL::AoCore *> &full = analyzer.full();
+    const QList<QEL::AOCore_Lite *> &lite = analyzer.lite();
+    const bool ok = analyzer.ok();
+    const QString &error = analyzer.error();
     if (!ok && QFileInfo(path).isFile() && QFileInfo(path).size() == 0)
         return {file.finding(LintCode::AnalyzerEmpty, QStringLiteral("the analyzer file is empty, so generation would go on without analyzer cores"))};
     if (!ok) {

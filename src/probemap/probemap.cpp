@@ -1,4 +1,5 @@
 #include "external/qelutils.h"
+#include "generate/analyzerfile.h"
 #include "generate/escapeidentifier.h"
 #include "model/singlesignals.h"
 #include "probewalk.h"
@@ -9,7 +10,6 @@
 
 #include <QCryptographicHash>
 #include <QFile>
-#include <QScopeGuard>
 
 namespace ZARN {
 
@@ -84,12 +84,9 @@ ProbeMap ProbeMap::fromCores(const QList<ZarnCore *> &cores, const QString &conf
         return map;
 
     // As the generation takes them: the full cores, or else the lite ones.
-    const QList<QEL::AoCore *> full = QEL::readQELConfigFromXml(analyzerFile);
-    const QList<QEL::AOCore_Lite *> lite = full.isEmpty() ? QEL::readQELConfigFromXml_Lite(analyzerFile) : QList<QEL::AOCore_Lite *>();
-    const auto release = qScopeGuard([&] {
-        qDeleteAll(full);
-        qDeleteAll(lite);
-    });
+    const AnalyzerFile analyzer(analyzerFile);
+    const QList<QEL::AoCore *> &full = analyzer.full();
+    const QList<QEL::AOCore_Lite *> &lite = analyzer.lite();
     for (int j = 0; j < full.size(); ++j) {
         ProbeMapAnalyzer analyzer{j, QStringLiteral("full"), full.at(j)->sampleClock(), full.at(j)->dataSignals(), {}};
         for (const QEL::TriggerPort *trigger : full.at(j)->availableTriggers())
