@@ -82,6 +82,10 @@ private Q_SLOTS:
         QCOMPARE(back.find(QStringLiteral("word[3]"), QLatin1Char('/')).bit, 3);
         QVERIFY(back.hasCell(QStringLiteral("k")));
         QVERIFY(!back.fromBytes(QByteArray("not a netlist")));
+        // Bytes cut short, or one more at the end, are no netlist.
+        const QByteArray bytes = netlist.toBytes();
+        QVERIFY(!back.fromBytes(bytes.left(bytes.size() - 1)));
+        QVERIFY(!back.fromBytes(bytes + '\0'));
     }
 };
 
