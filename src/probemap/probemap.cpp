@@ -1,7 +1,6 @@
 #include "external/qelutils.h"
 #include "generate/analyzerfile.h"
 #include "generate/escapeidentifier.h"
-#include "model/singlesignals.h"
 #include "probewalk.h"
 
 #include <zarn/probemap.h>
@@ -27,38 +26,33 @@ QString sha256(const QString &path)
 
 } // namespace
 
-ProbeMapCore ProbeMap::coreEntry(const ZarnCore *core, int position)
+namespace {
+
+// Builds the entry that walkCoreEntry() gives.
+struct EntryBuilder
 {
     ProbeMapCore entry;
-    entry.position = position;
-    entry.index = core->getIndex();
-    entry.moduleName = core->getModuleName();
-    entry.instance = QStringLiteral("u_zarn%1_top").arg(position);
-    entry.module = QStringLiteral("xq_zarn_top_%1").arg(position);
-    entry.synchronised = core->isOutProbeSynwithUserClock();
-    entry.clock = core->getUserClockName();
-    for (const ProbeSource &source : probesOf(core)) {
-        ProbeMapProbe probe;
-        probe.kind = QLatin1String(source.kind);
-        probe.index = source.index;
-        probe.width = singleSignalCount(source.signalNet);
-        if (probe.width > 0)
-            probe.port = probePort(source.kind, source.index);
-        probe.initialValue = source.initialValue;
-        probe.nets.reserve(probe.width);
-        forEachProbeNet(source.signalNet, probe.width, [&probe](int bit, const QString &name) {
-            probe.nets.append({bit, name, name.isEmpty() ? QString() : escapeIdentifier(name)});
-        });
-        forEachProbeBus(source.signalNet, probe.width, [&probe](const SignalItem &item, int firstBit) {
-            ProbeMapBus bus;
-            busNameAndRange(item, &bus.name, &bus.msb, &bus.lsb);
-            for (int i = 0; i < item.bits.size(); ++i)
-                bus.bits.append(firstBit - i);
-            probe.buses.append(bus);
-        });
+
+    void beginCore(const ProbeMapCore &core) { entry = core; }
+    void beginProbe(const ProbeMapProbe &probe)
+    {
         entry.probes.append(probe);
+        entry.probes.last().nets.reserve(probe.width);
     }
-    return entry;
+    void net(int bit, const QString &name) { entry.probes.last().nets.append({bit, name, name.isEmpty() ? QString() : escapeIdentifier(name)}); }
+    void endNets() {}
+    void bus(const ProbeMapBus &bus) { entry.probes.last().buses.append(bus); }
+    void endProbe() {}
+    void endCore() {}
+};
+
+} // namespace
+
+ProbeMapCore ProbeMap::coreEntry(const ZarnCore *core, int position)
+{
+    EntryBuilder builder;
+    walkCoreEntry(core, position, builder);
+    return builder.entry;
 }
 
 quint32 ProbeMap::designIdentity(bool *ok) const

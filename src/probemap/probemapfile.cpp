@@ -1,7 +1,6 @@
 #include "generate/generatedfile.h"
 #include "jsonreader.h"
 #include "jsonwriter.h"
-#include "model/singlesignals.h"
 #include "probewalk.h"
 
 #include <zarn/probemap.h>
@@ -24,112 +23,93 @@ void writeStrings(JsonWriter &json, const QStringList &strings)
     json.endArray();
 }
 
-void writeBus(JsonWriter &json, const QString &name, int msb, int lsb, const QVector<int> &bits)
+// Writes a core's entry as walkCoreEntry() gives it, or as writeCore()
+// gives it from an entry of the model: one layout of the JSON.
+struct EntryWriter
 {
-    json.beginObject();
-    json.key("name").value(name);
-    json.key("msb").value(msb);
-    json.key("lsb").value(lsb);
-    json.key("bits").beginArray(JsonWriter::OnOneLine);
-    for (const int bit : bits)
-        json.value(bit);
-    json.endArray();
-    json.endObject();
-}
+    JsonWriter &json;
 
-void writeProbe(JsonWriter &json, const ProbeMapProbe &probe)
-{
-    json.beginObject();
-    json.key("kind").value(probe.kind);
-    json.key("index").value(probe.index);
-    json.key("width").value(probe.width);
-    json.key("port").valueOrNull(probe.port);
-    if (probe.kind == QLatin1String("out"))
-        json.key("initialValue").value(probe.initialValue);
-    // A net a line, and a bus's bits on one: most of a map is nets.
-    json.key("nets").beginArray();
-    for (const ProbeMapNet &net : probe.nets) {
+    void beginCore(const ProbeMapCore &core)
+    {
+        json.beginObject();
+        json.key("position").value(core.position);
+        json.key("index").value(core.index);
+        json.key("moduleName").value(core.moduleName);
+        json.key("instance").value(core.instance);
+        json.key("module").value(core.module);
+        json.key("synchronised").value(core.synchronised);
+        json.key("clock").valueOrNull(core.clock);
+        json.key("probes").beginArray();
+    }
+    void beginProbe(const ProbeMapProbe &probe)
+    {
+        json.beginObject();
+        json.key("kind").value(probe.kind);
+        json.key("index").value(probe.index);
+        json.key("width").value(probe.width);
+        json.key("port").valueOrNull(probe.port);
+        if (probe.kind == QLatin1String("out"))
+            json.key("initialValue").value(probe.initialValue);
+        // A net a line, and a bus's bits on one: most of a map is nets.
+        json.key("nets").beginArray();
+    }
+    // The port is the net's identifier, written escaped where it must be;
+    // an entry of the model gives its own, as it was read.
+    void net(int bit, const QString &name, const QString *port = nullptr)
+    {
         json.beginObject(JsonWriter::OnOneLine);
-        json.key("bit").value(net.bit);
-        json.key("net").value(net.net);
-        json.key("port").valueOrNull(net.port);
+        json.key("bit").value(bit);
+        json.key("net").value(name);
+        if (port)
+            json.key("port").valueOrNull(*port);
+        else
+            json.key("port").identifierOrNull(name);
         json.endObject();
     }
-    json.endArray();
-    json.key("buses").beginArray();
-    for (const ProbeMapBus &bus : probe.buses)
-        writeBus(json, bus.name, bus.msb, bus.lsb, bus.bits);
-    json.endArray();
-    json.endObject();
-}
-
-void writeCore(JsonWriter &json, const ProbeMapCore &core)
-{
-    json.beginObject();
-    json.key("position").value(core.position);
-    json.key("index").value(core.index);
-    json.key("moduleName").value(core.moduleName);
-    json.key("instance").value(core.instance);
-    json.key("module").value(core.module);
-    json.key("synchronised").value(core.synchronised);
-    json.key("clock").valueOrNull(core.clock);
-    json.key("probes").beginArray();
-    for (const ProbeMapProbe &probe : core.probes)
-        writeProbe(json, probe);
-    json.endArray();
-    json.endObject();
-}
-
-/**
- * A core's entry written straight from the core, as writeCore() writes
- * ProbeMap::coreEntry() of it, without building the entry: the map of a
- * generation is millions of nets.
- */
-void writeCoreOf(JsonWriter &json, const ZarnCore *core, int position)
-{
-    json.beginObject();
-    json.key("position").value(position);
-    json.key("index").value(core->getIndex());
-    json.key("moduleName").value(core->getModuleName());
-    json.key("instance").value(QStringLiteral("u_zarn%1_top").arg(position));
-    json.key("module").value(QStringLiteral("xq_zarn_top_%1").arg(position));
-    json.key("synchronised").value(core->isOutProbeSynwithUserClock());
-    json.key("clock").valueOrNull(core->getUserClockName());
-    json.key("probes").beginArray();
-    for (const ProbeSource &probe : probesOf(core)) {
-        const int width = singleSignalCount(probe.signalNet);
-        json.beginObject();
-        json.key("kind").value(QLatin1String(probe.kind));
-        json.key("index").value(probe.index);
-        json.key("width").value(width);
-        json.key("port").valueOrNull(width > 0 ? probePort(probe.kind, probe.index) : QString());
-        if (qstrcmp(probe.kind, "out") == 0)
-            json.key("initialValue").value(probe.initialValue);
-        json.key("nets").beginArray();
-        forEachProbeNet(probe.signalNet, width, [&json](int bit, const QString &name) {
-            json.beginObject(JsonWriter::OnOneLine);
-            json.key("bit").value(bit);
-            json.key("net").value(name);
-            json.key("port").identifierOrNull(name);
-            json.endObject();
-        });
+    void endNets()
+    {
         json.endArray();
         json.key("buses").beginArray();
-        forEachProbeBus(probe.signalNet, width, [&json](const SignalItem &item, int firstBit) {
-            QString name;
-            int msb = 0;
-            int lsb = 0;
-            busNameAndRange(item, &name, &msb, &lsb);
-            QVector<int> bits;
-            for (int i = 0; i < item.bits.size(); ++i)
-                bits.append(firstBit - i);
-            writeBus(json, name, msb, lsb, bits);
-        });
+    }
+    void bus(const ProbeMapBus &bus)
+    {
+        json.beginObject();
+        json.key("name").value(bus.name);
+        json.key("msb").value(bus.msb);
+        json.key("lsb").value(bus.lsb);
+        json.key("bits").beginArray(JsonWriter::OnOneLine);
+        for (const int bit : bus.bits)
+            json.value(bit);
         json.endArray();
         json.endObject();
     }
-    json.endArray();
-    json.endObject();
+    void endProbe()
+    {
+        json.endArray();
+        json.endObject();
+    }
+    void endCore()
+    {
+        json.endArray();
+        json.endObject();
+    }
+};
+
+// An entry of the model, through the same writer.
+void writeCore(JsonWriter &json, const ProbeMapCore &core)
+{
+    EntryWriter writer{json};
+    writer.beginCore(core);
+    for (const ProbeMapProbe &probe : core.probes) {
+        writer.beginProbe(probe);
+        for (const ProbeMapNet &net : probe.nets)
+            writer.net(net.bit, net.net, &net.port);
+        writer.endNets();
+        for (const ProbeMapBus &bus : probe.buses)
+            writer.bus(bus);
+        writer.endProbe();
+    }
+    writer.endCore();
 }
 
 /**
@@ -221,7 +201,8 @@ QString writeProbeMap(const ProbeMap &header, const QList<ZarnCore *> &cores, co
     return writeMap(header, path, [&cores, &next](JsonWriter &json) {
         if (next >= cores.size())
             return false;
-        writeCoreOf(json, cores.at(next), next);
+        EntryWriter writer{json};
+        walkCoreEntry(cores.at(next), next, writer);
         ++next;
         return true;
     });

@@ -1,7 +1,11 @@
 #ifndef ZARN_PROBEMAP_PROBEWALK_H
 #define ZARN_PROBEMAP_PROBEWALK_H
 
+#include "model/singlesignals.h"
+
+#include <zarn/probemap.h>
 #include <zarn/signalitem.h>
+#include <zarn/zarncore.h>
 
 #include <QString>
 #include <QVector>
@@ -53,6 +57,48 @@ void forEachProbeBus(const QList<SignalItem> &signalNet, int width, Visit visit)
             visit(item, bit - 1);
         bit -= item.bits.isEmpty() ? 1 : item.bits.size();
     }
+}
+
+/**
+ * The map's entry of @p core at @p position, the one walk that both the
+ * model (ProbeMap::coreEntry()) and the streaming writer take: @p sink gets
+ * beginCore(entry, without probes), then for each probe beginProbe(probe,
+ * without nets or buses), net(bit, name) for each net, endNets(),
+ * bus(bus) for each bus and endProbe(); last endCore().
+ */
+template<typename Sink>
+void walkCoreEntry(const ZarnCore *core, int position, Sink &sink)
+{
+    ProbeMapCore entry;
+    entry.position = position;
+    entry.index = core->getIndex();
+    entry.moduleName = core->getModuleName();
+    entry.instance = QStringLiteral("u_zarn%1_top").arg(position);
+    entry.module = QStringLiteral("xq_zarn_top_%1").arg(position);
+    entry.synchronised = core->isOutProbeSynwithUserClock();
+    entry.clock = core->getUserClockName();
+    sink.beginCore(entry);
+    for (const ProbeSource &source : probesOf(core)) {
+        ProbeMapProbe probe;
+        probe.kind = QLatin1String(source.kind);
+        probe.index = source.index;
+        probe.width = singleSignalCount(source.signalNet);
+        if (probe.width > 0)
+            probe.port = probePort(source.kind, source.index);
+        probe.initialValue = source.initialValue;
+        sink.beginProbe(probe);
+        forEachProbeNet(source.signalNet, probe.width, [&sink](int bit, const QString &name) { sink.net(bit, name); });
+        sink.endNets();
+        forEachProbeBus(source.signalNet, probe.width, [&sink](const SignalItem &item, int firstBit) {
+            ProbeMapBus bus;
+            busNameAndRange(item, &bus.name, &bus.msb, &bus.lsb);
+            for (int i = 0; i < item.bits.size(); ++i)
+                bus.bits.append(firstBit - i);
+            sink.bus(bus);
+        });
+        sink.endProbe();
+    }
+    sink.endCore();
 }
 
 } // namespace ZARN
