@@ -126,8 +126,8 @@ void addSourceOptions(QCommandLineParser &parser)
          QStringLiteral("NAME=VALUE")},
         {QStringLiteral("hierarchy-separator"), QStringLiteral("What separates instance names in net names: / (the default) or ."),
          QStringLiteral("CHAR"), QStringLiteral("/")},
-        {QLatin1String(timeoutOption), QStringLiteral("Stop Yosys after SECONDS (3600 by default; 0: no limit)."), QStringLiteral("SECONDS"),
-         QStringLiteral("3600")},
+        {QLatin1String(timeoutOption), QStringLiteral("Stop Yosys after SECONDS (%1 by default; 0: no limit).").arg(Sources().yosysSeconds),
+         QStringLiteral("SECONDS"), QString::number(Sources().yosysSeconds)},
         {QLatin1String(noCacheOption), QStringLiteral("Run Yosys even where the cache holds its answer for the design as it stands.")},
     });
 }
