@@ -1,6 +1,7 @@
 // The reader of Yosys's JSON netlist on a fuzzed netlist, then what the
 // design commands do with what it took: list, look up, suggest, and the
-// round trip through the cache's bytes.
+// round trip through the cache's bytes; and the same input as the cache's
+// bytes.
 
 #include "fuzzinput.h"
 
@@ -8,6 +9,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    // The same bytes as an elaboration cache's entry, which a disk may change.
+    Design::Netlist cached;
+    if (cached.fromBytes(QByteArray(reinterpret_cast<const char *>(data), int(size))))
+        for (const Design::Net &net : cached.nets())
+            if (net.driven.size() != net.width)
+                qFatal("a cached net's driven bits are not its width");
     Design::Netlist netlist;
     QString error;
     if (!netlist.read(QByteArray(reinterpret_cast<const char *>(data), int(size)), QStringLiteral("top"), &error)) {

@@ -488,6 +488,30 @@ QByteArray Netlist::toBytes() const
     return bytes;
 }
 
+namespace {
+
+// A list as QDataStream reads it, but for a count past what the bytes can
+// hold, which marks the stream corrupt: QDataStream makes room for the
+// count it reads before it reads the elements, and bytes changed on the disk
+// may ask for more memory than there is.
+template<typename List>
+void readList(QDataStream &in, List &list)
+{
+    QIODevice *device = in.device();
+    const qint64 at = device->pos();
+    quint32 count = 0;
+    in >> count;
+    device->seek(at);
+    // Each element takes four bytes at least.
+    if (in.status() != QDataStream::Ok || qint64(count) > (device->size() - at - 4) / 4) {
+        in.setStatus(QDataStream::ReadCorruptData);
+        return;
+    }
+    in >> list;
+}
+
+} // namespace
+
 bool Netlist::fromBytes(const QByteArray &bytes)
 {
     QDataStream in(bytes);
@@ -502,7 +526,13 @@ bool Netlist::fromBytes(const QByteArray &bytes)
     in >> magic;
     if (magic != bytesMagic)
         return false;
-    in >> m_top >> m_modules >> m_cells >> m_slashMemories >> m_dotMemories >> table >> count >> block >> driven >> renamedNames >> kept;
+    in >> m_top;
+    readList(in, m_modules);
+    in >> m_cells >> m_slashMemories >> m_dotMemories;
+    readList(in, table);
+    in >> count >> block >> driven;
+    readList(in, renamedNames);
+    readList(in, kept);
     if (in.status() != QDataStream::Ok || !in.atEnd() || count < 0)
         return false;
     const QVector<qint32> numbers = numbersOf(block);
