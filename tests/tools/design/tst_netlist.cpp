@@ -82,9 +82,10 @@ private Q_SLOTS:
         QCOMPARE(back.find(QStringLiteral("word[3]"), QLatin1Char('/')).bit, 3);
         QVERIFY(back.hasCell(QStringLiteral("k")));
         QVERIFY(!back.fromBytes(QByteArray("not a netlist")));
-        // Bytes cut short, or one more at the end, are no netlist.
+        // Bytes cut short anywhere, or one more at the end, are no netlist.
         const QByteArray bytes = netlist.toBytes();
-        QVERIFY(!back.fromBytes(bytes.left(bytes.size() - 1)));
+        for (int length = 0; length < bytes.size(); ++length)
+            QVERIFY2(!back.fromBytes(bytes.left(length)), qPrintable(QStringLiteral("%1 bytes").arg(length)));
         QVERIFY(!back.fromBytes(bytes + '\0'));
         // Any one byte changed, as a disk may change it: refused, or read
         // whole, each net as wide as its driven bits; never more memory
