@@ -29,6 +29,32 @@ namespace ZARN {
  */
 ZARNUTILS_EXPORT bool checkZARNFile(const QString &path);
 
+/** Why a file fails checkZARNFile(). */
+enum class ConfigCheckFailure {
+    None, ///< the file passes
+    CannotOpen,
+    Empty,
+    NotWellFormed, ///< no well-formed XML, or refused as the reader refuses it
+    AttributeMissing, ///< an attribute the reader could take a default for
+};
+
+/**
+ * checkZARNFile(), saying why a file fails: the same answer, with the
+ * reason for a person to read.
+ *
+ * @param path the configuration file.
+ * @param why on failure, the reason: "cannot be opened", "is empty", the
+ *        XML parser's message as readZARNConfigFromXml() gives it, or
+ *        "<element> at line <n> has no <attribute> attribute" for the first
+ *        element in the file that lacks one; left alone when the file
+ *        passes; may be null.
+ * @param failure set to the kind of failure, None when the file passes;
+ *        may be null.  Of a file both malformed and lacking an attribute,
+ *        the malformation is said.
+ * @return true when the file passes.
+ */
+ZARNUTILS_EXPORT bool checkZARNFile(const QString &path, QString *why, ConfigCheckFailure *failure = nullptr);
+
 } // namespace ZARN
 
 #endif

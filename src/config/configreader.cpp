@@ -1,6 +1,8 @@
 #include <zarn/configreader.h>
 #include <zarn/zarncore.h>
 
+#include "configformat.h"
+#include "configreading.h"
 #include "configxml.h"
 
 #include <QFile>
@@ -11,10 +13,11 @@ namespace ZARN {
 
 namespace {
 
-using namespace ConfigXml;
+using namespace ConfigFormat;
+using ConfigXml::Walker;
 
 // toInt in base 10: text that is no decimal integer in range counts as 0.
-int intAttribute(const QXmlStreamAttributes &attributes, QLatin1String name)
+int intAttribute(const QXmlStreamAttributes &attributes, const QString &name)
 {
     return attributes.value(name).toInt();
 }
@@ -23,22 +26,24 @@ int intAttribute(const QXmlStreamAttributes &attributes, QLatin1String name)
 QList<SignalItem> readSignalList(Walker &walker)
 {
     QList<SignalItem> items;
+    Children children(signalListElement);
     while (walker.nextChild()) {
-        if (walker.name() == signalElement) {
+        if (!children.take(walker.name())) {
+            walker.skip();
+        } else if (walker.name() == signalElement) {
             items.append(SignalItem(walker.text()));
-        } else if (walker.name() == busElement) {
+        } else {
             SignalItem bus;
             bus.name = walker.attributes().value(nameAttribute).toString();
+            Children bits(busElement);
             while (walker.nextChild()) {
-                if (walker.name() == signalElement)
+                if (bits.take(walker.name()))
                     bus.bits.append(SignalItem(walker.text()));
                 else
                     walker.skip();
             }
             bus.auxFlagA = true;
             items.append(bus);
-        } else {
-            walker.skip();
         }
     }
     return items;
@@ -46,16 +51,14 @@ QList<SignalItem> readSignalList(Walker &walker)
 
 // The children of a ProbeIn or ProbeOut: the first SignalList, if any,
 // becomes the probe's whole net.
-void readProbeChildren(Walker &walker, ProbeIn *probe)
+void readProbeChildren(Walker &walker, ProbeIn *probe, const QString &element)
 {
-    bool listSeen = false;
+    Children children(element);
     while (walker.nextChild()) {
-        if (!listSeen && walker.name() == signalListElement) {
-            listSeen = true;
+        if (children.take(walker.name()))
             probe->setSignalNet(readSignalList(walker));
-        } else {
+        else
             walker.skip();
-        }
     }
 }
 
@@ -82,8 +85,9 @@ private:
 void readProbeIns(Walker &walker, ZarnCore *core)
 {
     FirstProbeByIndex<ProbeIn> probes(core->getProbeIn(0));
+    Children children(probeInsElement);
     while (walker.nextChild()) {
-        if (walker.name() != probeInElement) {
+        if (!children.take(walker.name())) {
             walker.skip();
             continue;
         }
@@ -92,15 +96,16 @@ void readProbeIns(Walker &walker, ZarnCore *core)
             core->addProbeIn(index);
             probes.added(core->getAllProbeIns().constLast());
         }
-        readProbeChildren(walker, probes.find(index));
+        readProbeChildren(walker, probes.find(index), probeInElement);
     }
 }
 
 void readProbeOuts(Walker &walker, ZarnCore *core)
 {
     FirstProbeByIndex<ProbeOut> probes(core->getProbeOut(0));
+    Children children(probeOutsElement);
     while (walker.nextChild()) {
-        if (walker.name() != probeOutElement) {
+        if (!children.take(walker.name())) {
             walker.skip();
             continue;
         }
@@ -112,7 +117,7 @@ void readProbeOuts(Walker &walker, ZarnCore *core)
         }
         ProbeOut *probe = probes.find(index);
         probe->setValue(attributes.value(valueAttribute).toString());
-        readProbeChildren(walker, probe);
+        readProbeChildren(walker, probe, probeOutElement);
     }
 }
 
@@ -126,27 +131,22 @@ ZarnCore *readCore(Walker &walker)
     if (attributes.hasAttribute(moduleNameAttribute))
         core->setModuleName(attributes.value(moduleNameAttribute).toString());
 
-    bool probeInsSeen = false;
-    bool probeOutsSeen = false;
+    Children children(coreElement);
     while (walker.nextChild()) {
-        if (!probeInsSeen && walker.name() == probeInsElement) {
-            probeInsSeen = true;
-            readProbeIns(walker, core);
-        } else if (!probeOutsSeen && walker.name() == probeOutsElement) {
-            probeOutsSeen = true;
-            readProbeOuts(walker, core);
-        } else {
+        if (!children.take(walker.name()))
             walker.skip();
-        }
+        else if (walker.name() == probeInsElement)
+            readProbeIns(walker, core);
+        else
+            readProbeOuts(walker, core);
     }
     return core;
 }
 
-QList<ZarnCore *> fail(bool *ok, QString *error, const QString &message, QList<ZarnCore *> &built)
+QList<ZarnCore *> fail(ReadFailure *failure, ReadFailure kind, QString *error, const QString &message, QList<ZarnCore *> &built)
 {
     qDeleteAll(built);
-    if (ok)
-        *ok = false;
+    *failure = kind;
     if (error)
         *error = message;
     return QList<ZarnCore *>();
@@ -154,7 +154,7 @@ QList<ZarnCore *> fail(bool *ok, QString *error, const QString &message, QList<Z
 
 } // namespace
 
-QList<ZarnCore *> readZARNConfigFromXml(const QString &path, bool *ok, QString *error)
+QList<ZarnCore *> readConfigFile(const QString &path, ReadFailure *failure, QString *error)
 {
     QMessageLogger().debug("readZARNConfigFromXml");
 
@@ -164,43 +164,49 @@ QList<ZarnCore *> readZARNConfigFromXml(const QString &path, bool *ok, QString *
     // the encoding, and a text-mode read would corrupt UTF-16 documents.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(ok, error, QStringLiteral("%1 open file failed.").arg(path), cores);
-    if (file.peek(1).isEmpty()) {
-        if (ok)
-            *ok = true;
+        return fail(failure, ReadFailure::CannotOpen, error, QStringLiteral("%1 open file failed.").arg(path), cores);
+    *failure = ReadFailure::None;
+    if (file.peek(1).isEmpty())
         return cores;
-    }
 
     // The cores are built while the document streams by; the version is
     // judged once the whole document has proven well-formed, wherever the
     // Version element stood.
     Walker walker(&file);
     bool versionSeen = false;
-    QString version;
+    QString versionText;
     if (walker.nextChild()) {
+        Children children(rootElement);
         while (walker.nextChild()) {
-            if (walker.name() == coreElement) {
-                cores.append(readCore(walker));
-            } else if (!versionSeen && walker.name() == versionElement) {
-                versionSeen = true;
-                version = walker.text();
-            } else {
+            if (!children.take(walker.name())) {
                 walker.skip();
+            } else if (walker.name() == coreElement) {
+                cores.append(readCore(walker));
+            } else {
+                versionSeen = true;
+                versionText = walker.text();
             }
         }
     }
     walker.finish();
 
     if (walker.hasError())
-        return fail(ok, error, walker.errorText(), cores);
+        return fail(failure, ReadFailure::NotWellFormed, error, walker.errorText(), cores);
     if (!versionSeen)
-        return fail(ok, error, QStringLiteral("Unknown Zarn version."), cores);
-    if (version != QLatin1String("1.0"))
-        return fail(ok, error, QStringLiteral("The version of Zarn config file is error."), cores);
+        return fail(failure, ReadFailure::NoVersion, error, QStringLiteral("Unknown Zarn version."), cores);
+    if (versionText != version)
+        return fail(failure, ReadFailure::WrongVersion, error, QStringLiteral("The version of Zarn config file is error."), cores);
 
     QMessageLogger().debug("[ read Zarn Config version 1.0 ]");
+    return cores;
+}
+
+QList<ZarnCore *> readZARNConfigFromXml(const QString &path, bool *ok, QString *error)
+{
+    ReadFailure failure = ReadFailure::None;
+    QList<ZarnCore *> cores = readConfigFile(path, &failure, error);
     if (ok)
-        *ok = true;
+        *ok = failure == ReadFailure::None;
     return cores;
 }
 

@@ -2,6 +2,8 @@
 
 #include <zarn/zarncore.h>
 
+#include "configformat.h"
+
 #include <QIODevice>
 #include <QSaveFile>
 #include <QXmlStreamWriter>
@@ -9,6 +11,8 @@
 namespace ZARN {
 
 namespace {
+
+using namespace ConfigFormat;
 
 enum class TextKind {
     Plain,
@@ -162,8 +166,8 @@ private:
 void ConfigDocument::write(const QList<ZarnCore *> &cores)
 {
     m_xml.writeStartDocument();
-    m_xml.writeStartElement(QStringLiteral("ZARN_CONFIG"));
-    m_xml.writeTextElement(QStringLiteral("Version"), QStringLiteral("1.0"));
+    m_xml.writeStartElement(rootElement);
+    m_xml.writeTextElement(versionElement, version);
     for (ZarnCore *core : cores) {
         writeCore(core);
         handOver();
@@ -175,29 +179,29 @@ void ConfigDocument::write(const QList<ZarnCore *> &cores)
 
 void ConfigDocument::writeCore(ZarnCore *core)
 {
-    m_xml.writeStartElement(QStringLiteral("ZarnCore"));
-    m_xml.writeAttribute(QStringLiteral("index"), QString::number(core->getIndex()));
-    writeAttribute(QStringLiteral("module_name"), core->getModuleName());
-    m_xml.writeAttribute(QStringLiteral("output_probe_synchronizes_with_user_clock"),
+    m_xml.writeStartElement(coreElement);
+    m_xml.writeAttribute(indexAttribute, QString::number(core->getIndex()));
+    writeAttribute(moduleNameAttribute, core->getModuleName());
+    m_xml.writeAttribute(synchronisedAttribute,
                          core->isOutProbeSynwithUserClock() ? QStringLiteral("true") : QStringLiteral("false"));
-    writeAttribute(QStringLiteral("user_clock_name"), core->getUserClockName());
+    writeAttribute(userClockAttribute, core->getUserClockName());
 
-    m_xml.writeStartElement(QStringLiteral("ProbeIns"));
+    m_xml.writeStartElement(probeInsElement);
     const QList<ProbeIn *> probeIns = core->getAllProbeIns();
     for (const ProbeIn *probe : probeIns) {
-        m_xml.writeStartElement(QStringLiteral("ProbeIn"));
-        m_xml.writeAttribute(QStringLiteral("index"), QString::number(probe->getIndex()));
+        m_xml.writeStartElement(probeInElement);
+        m_xml.writeAttribute(indexAttribute, QString::number(probe->getIndex()));
         writeSignalList(probe->getSignalNet());
         m_xml.writeEndElement();
     }
     m_xml.writeEndElement();
 
-    m_xml.writeStartElement(QStringLiteral("ProbeOuts"));
+    m_xml.writeStartElement(probeOutsElement);
     const QList<ProbeOut *> probeOuts = core->getAllProbeOuts();
     for (const ProbeOut *probe : probeOuts) {
-        m_xml.writeStartElement(QStringLiteral("ProbeOut"));
-        m_xml.writeAttribute(QStringLiteral("index"), QString::number(probe->getIndex()));
-        writeAttribute(QStringLiteral("value"), probe->getValue());
+        m_xml.writeStartElement(probeOutElement);
+        m_xml.writeAttribute(indexAttribute, QString::number(probe->getIndex()));
+        writeAttribute(valueAttribute, probe->getValue());
         writeSignalList(probe->getSignalNet());
         m_xml.writeEndElement();
     }
@@ -211,16 +215,16 @@ void ConfigDocument::writeSignalList(const QList<SignalItem> &signalNet)
     // A probe without nets stays an empty-element tag.
     if (signalNet.isEmpty())
         return;
-    m_xml.writeStartElement(QStringLiteral("SignalList"));
+    m_xml.writeStartElement(signalListElement);
     for (const SignalItem &item : signalNet) {
         if (item.bits.isEmpty()) {
-            writeText(QStringLiteral("Signal"), item.name);
+            writeText(signalElement, item.name);
             continue;
         }
-        m_xml.writeStartElement(QStringLiteral("Bus"));
-        writeAttribute(QStringLiteral("name"), item.name);
+        m_xml.writeStartElement(busElement);
+        writeAttribute(nameAttribute, item.name);
         for (const SignalItem &bit : item.bits)
-            writeText(QStringLiteral("Signal"), bit.name);
+            writeText(signalElement, bit.name);
         m_xml.writeEndElement();
     }
     m_xml.writeEndElement();

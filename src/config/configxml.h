@@ -1,34 +1,16 @@
 #ifndef ZARN_CONFIG_CONFIGXML_H
 #define ZARN_CONFIG_CONFIGXML_H
 
-// What the configuration reader and the check share: the element and
-// attribute names of the format, and a streaming walk over the document.
+// A guarded streaming walk over an XML document, which the configuration
+// reader, the check and the analyzer file's reader share.
 
 #include "controlcharacterscan.h"
 
-#include <QLatin1String>
 #include <QString>
 #include <QXmlStreamReader>
 
 namespace ZARN {
 namespace ConfigXml {
-
-inline const QLatin1String versionElement("Version");
-inline const QLatin1String coreElement("ZarnCore");
-inline const QLatin1String probeInsElement("ProbeIns");
-inline const QLatin1String probeInElement("ProbeIn");
-inline const QLatin1String probeOutsElement("ProbeOuts");
-inline const QLatin1String probeOutElement("ProbeOut");
-inline const QLatin1String signalListElement("SignalList");
-inline const QLatin1String signalElement("Signal");
-inline const QLatin1String busElement("Bus");
-
-inline const QLatin1String indexAttribute("index");
-inline const QLatin1String moduleNameAttribute("module_name");
-inline const QLatin1String synchronisedAttribute("output_probe_synchronizes_with_user_clock");
-inline const QLatin1String userClockAttribute("user_clock_name");
-inline const QLatin1String valueAttribute("value");
-inline const QLatin1String nameAttribute("name");
 
 /**
  * Element nesting deeper than this is refused.  A configuration needs seven
@@ -124,6 +106,7 @@ public:
     }
 
     QStringView name() const { return m_reader.name(); }
+    qint64 lineNumber() const { return m_reader.lineNumber(); }
     QXmlStreamAttributes attributes() const { return m_reader.attributes(); }
 
     bool hasError() const { return m_reader.hasError(); }

@@ -1,5 +1,7 @@
 #include "lintsubject.h"
 
+#include "config/configformat.h"
+#include "config/configreading.h"
 #include "config/configxml.h"
 #include "external/qelutils.h"
 #include "generate/analyzerfile.h"
@@ -20,6 +22,8 @@
 namespace ZARN {
 
 namespace {
+
+using namespace ConfigFormat;
 
 int editDistance(const QString &a, const QString &b)
 {
@@ -132,7 +136,7 @@ private:
     int m_coreIndex = 0;
     QString m_probeKind;
     int m_probeIndex = -1;
-    QVector<QSet<QString>> m_childrenSeen{{}}; // the names under each open element
+    QVector<Children> m_children{Children(QString())}; // what the reader takes under each open element
     QHash<QString, int> m_probeIndices;      // "core/kind/index" -> seen
 
     LintPlace here() const { return LintPlace{m_core, m_coreIndex, m_probeKind, m_probeIndex, QString()}; }
@@ -140,22 +144,26 @@ private:
     void enter(const QString &name)
     {
         m_path.append(name);
-        m_childrenSeen.append(QSet<QString>());
+        m_children.append(Children(parentKey(m_path.size() + 1, name)));
     }
 
     void leave()
     {
         m_path.removeLast();
-        m_childrenSeen.removeLast();
+        m_children.removeLast();
     }
+
+    // The parent the format names for an element at @p depth in @p parent:
+    // the root's children are the root's whatever it is called.
+    static QString parentKey(qsizetype depth, const QString &parent) { return depth == 2 ? rootElement : parent; }
 
     // The end of an element the walk entered: a probe or core it read ends.
     void close()
     {
-        if (m_path.last() == QLatin1String("ProbeIn") || m_path.last() == QLatin1String("ProbeOut")) {
+        if (m_path.last() == probeInElement || m_path.last() == probeOutElement) {
             m_probeKind.clear();
             m_probeIndex = -1;
-        } else if (m_path.last() == QLatin1String("ZarnCore") && m_path.size() == 2) {
+        } else if (m_path.last() == coreElement && m_path.size() == 2) {
             m_core = -1;
             m_coreIndex = 0;
         }
@@ -165,7 +173,7 @@ private:
     // The place of a net's text, where a finding about the model wants it.
     void noteNet(const QXmlStreamReader &xml)
     {
-        if (positions.wanted.isEmpty() || m_path.isEmpty() || m_path.last() != QLatin1String("Signal") || xml.isWhitespace())
+        if (positions.wanted.isEmpty() || m_path.isEmpty() || m_path.last() != signalElement || xml.isWhitespace())
             return;
         const QString key = Positions::key(m_core, m_probeKind, m_probeIndex, xml.text().toString());
         if (positions.wanted.contains(key))
@@ -178,61 +186,56 @@ private:
         const QString parent = m_path.isEmpty() ? QString() : m_path.last();
         // Most elements are nets in their place: nothing to say of them
         // but of their attributes, which they have none of.
-        if (name == QLatin1String("Signal") && (parent == QLatin1String("SignalList") || parent == QLatin1String("Bus"))) {
+        if (name == signalElement && (parent == signalListElement || parent == busElement)) {
             enter(name);
             if (!xml.attributes().isEmpty())
-                lintAttributes(here(), xml.attributes(), {}, {}, name, xml);
+                lintAttributes(here(), xml.attributes(), *element(name, parent), xml);
             return;
         }
-        const bool repeated = m_childrenSeen.last().contains(name);
-        m_childrenSeen.last().insert(name);
+        const Element *taken = m_children.last().take(name);
         enter(name);
         if (m_path.size() == 1) {
             openRoot(name, xml);
             return;
         }
-        if (passedOver(name, parent, repeated, xml))
+        if (!taken) {
+            passOver(name, parent, xml);
             return;
-        if (name == QLatin1String("Version")) {
-            const QString version = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        }
+        if (name == versionElement) {
+            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             leave();
-            if (version != QLatin1String("1.0"))
-                add(here().finding(LintCode::Version, QStringLiteral("the Version element holds \"%1\"; it must hold exactly 1.0").arg(version)), xml);
+            if (text != version)
+                add(here().finding(LintCode::Version, QStringLiteral("the Version element holds \"%1\"; it must hold exactly %2").arg(text, version)), xml);
             return;
         }
         const QXmlStreamAttributes attributes = xml.attributes();
-        if (name == QLatin1String("ZarnCore"))
-            openCore(attributes, xml);
-        else if (name == QLatin1String("ProbeIn") || name == QLatin1String("ProbeOut"))
-            openProbe(name, attributes, xml);
-        else if (name == QLatin1String("Bus"))
-            lintAttributes(here(), attributes, {"name"}, {}, name, xml);
+        if (name == coreElement)
+            openCore(*taken, attributes, xml);
+        else if (name == probeInElement || name == probeOutElement)
+            openProbe(*taken, attributes, xml);
         else
-            lintAttributes(here(), attributes, {}, {}, name, xml);
+            lintAttributes(here(), attributes, *taken, xml);
     }
 
     void openRoot(const QString &name, const QXmlStreamReader &xml)
     {
         rootLine = xml.lineNumber();
         rootColumn = xml.columnNumber();
-        if (name != QLatin1String("ZARN_CONFIG"))
+        if (name != rootElement)
             add(here().finding(LintCode::RootName, QStringLiteral("the root element is \"%1\"; the reader takes any name, the writer writes "
                                                           "ZARN_CONFIG")
                                                 .arg(name)),
                 xml);
     }
 
-    // Whether the reader passes over the element just entered, with all it
-    // holds (one finding is enough): then it is skipped, and left.
-    bool passedOver(const QString &name, const QString &parent, bool repeated, QXmlStreamReader &xml)
+    // The element just entered, which the reader passes over with all it
+    // holds (one finding is enough): skipped, and left.
+    void passOver(const QString &name, const QString &parent, QXmlStreamReader &xml)
     {
-        const QStringList &known = childrenOf(parent, m_path.size());
-        const bool takenOnce = name != QLatin1String("ZarnCore") && name != QLatin1String("ProbeIn") && name != QLatin1String("ProbeOut")
-            && name != QLatin1String("Signal") && name != QLatin1String("Bus");
-        if (known.contains(name) && !(takenOnce && repeated))
-            return false;
-        if (!known.contains(name))
-            unknownElement(here(), name, parent, known, xml);
+        const QString key = parentKey(m_path.size(), parent);
+        if (!element(name, key))
+            unknownElement(here(), name, parent, childNames(key), xml);
         else
             add(here().finding(LintCode::ElementIgnored, QStringLiteral("a second %1 here is passed over by the reader, with all it holds; "
                                                                "merge it into the first")
@@ -240,21 +243,19 @@ private:
                 xml);
         xml.skipCurrentElement();
         leave();
-        return true;
     }
 
-    void openCore(const QXmlStreamAttributes &attributes, const QXmlStreamReader &xml)
+    void openCore(const Element &core, const QXmlStreamAttributes &attributes, const QXmlStreamReader &xml)
     {
         m_core = m_cores++;
-        m_coreIndex = number(attributes, QStringLiteral("index"), LintPlace::ofCore(m_core, 0), xml);
+        m_coreIndex = number(attributes, indexAttribute, LintPlace::ofCore(m_core, 0), xml);
         m_probeKind.clear();
         m_probeIndex = -1;
         positions.note(Positions::key(m_core), xml);
         const LintPlace place = LintPlace::ofCore(m_core, m_coreIndex);
-        lintAttributes(place, attributes, {"index", "module_name", "output_probe_synchronizes_with_user_clock", "user_clock_name"},
-                       {"index", "output_probe_synchronizes_with_user_clock"}, QStringLiteral("ZarnCore"), xml);
-        const QString sync = attributes.value(QLatin1String("output_probe_synchronizes_with_user_clock")).toString();
-        if (attributes.hasAttribute(QLatin1String("output_probe_synchronizes_with_user_clock")) && sync != QLatin1String("true")
+        lintAttributes(place, attributes, core, xml);
+        const QString sync = attributes.value(synchronisedAttribute).toString();
+        if (attributes.hasAttribute(synchronisedAttribute) && sync != QLatin1String("true")
             && sync != QLatin1String("false"))
             add(place.finding(LintCode::BooleanSpelling, QStringLiteral("output_probe_synchronizes_with_user_clock=\"%1\" reads as false; "
                                                                "write true or false")
@@ -262,13 +263,14 @@ private:
                 xml);
     }
 
-    void openProbe(const QString &name, const QXmlStreamAttributes &attributes, const QXmlStreamReader &xml)
+    void openProbe(const Element &element, const QXmlStreamAttributes &attributes, const QXmlStreamReader &xml)
     {
-        const bool output = name == QLatin1String("ProbeOut");
+        const QString &name = element.name;
+        const bool output = name == probeOutElement;
         const char *kind = output ? "out" : "in";
         m_probeKind = QLatin1String(kind);
         const LintPlace probe = LintPlace::ofCore(m_core, m_coreIndex).probe(kind, -1);
-        m_probeIndex = number(attributes, QStringLiteral("index"), probe, xml);
+        m_probeIndex = number(attributes, indexAttribute, probe, xml);
         const LintPlace place = probe.probe(kind, m_probeIndex);
         const QString key = Positions::key(m_core, m_probeKind, m_probeIndex);
         positions.note(key, xml);
@@ -280,8 +282,7 @@ private:
                                                         .arg(m_probeIndex)
                                                         .arg(QLatin1String(m_probeIndex == 0 ? "" : ", and leaves this one empty"))),
                 xml);
-        lintAttributes(place, attributes, output ? QList<const char *>{"index", "value"} : QList<const char *>{"index"},
-                       output ? QList<const char *>{"index", "value"} : QList<const char *>{"index"}, name, xml);
+        lintAttributes(place, attributes, element, xml);
     }
 
     void add(LintFinding finding, const QXmlStreamReader &xml)
@@ -291,46 +292,15 @@ private:
         findings.append(finding);
     }
 
-    // The elements the reader looks for under @p parent at @p depth.
-    static const QStringList &childrenOf(const QString &parent, qsizetype depth)
-    {
-        static const QStringList top{QStringLiteral("Version"), QStringLiteral("ZarnCore")};
-        static const QStringList core{QStringLiteral("ProbeIns"), QStringLiteral("ProbeOuts")};
-        static const QStringList ins{QStringLiteral("ProbeIn")};
-        static const QStringList outs{QStringLiteral("ProbeOut")};
-        static const QStringList probe{QStringLiteral("SignalList")};
-        static const QStringList list{QStringLiteral("Signal"), QStringLiteral("Bus")};
-        static const QStringList bus{QStringLiteral("Signal")};
-        static const QStringList none;
-        if (depth == 2)
-            return top;
-        if (parent == QLatin1String("ZarnCore"))
-            return core;
-        if (parent == QLatin1String("ProbeIns"))
-            return ins;
-        if (parent == QLatin1String("ProbeOuts"))
-            return outs;
-        if (parent == QLatin1String("ProbeIn") || parent == QLatin1String("ProbeOut"))
-            return probe;
-        if (parent == QLatin1String("SignalList"))
-            return list;
-        if (parent == QLatin1String("Bus"))
-            return bus;
-        return none;
-    }
-
     void unknownElement(const LintPlace &here, const QString &name, const QString &parent, const QStringList &known, const QXmlStreamReader &xml)
     {
-        static const QStringList format{QStringLiteral("Version"),  QStringLiteral("ZarnCore"),   QStringLiteral("ProbeIns"),
-                                        QStringLiteral("ProbeOuts"), QStringLiteral("ProbeIn"),    QStringLiteral("ProbeOut"),
-                                        QStringLiteral("SignalList"), QStringLiteral("Signal"),    QStringLiteral("Bus")};
         const QString meant = nearMiss(name, known);
-        if (parent == QLatin1String("Signal"))
+        if (parent == signalElement)
             add(here.finding(LintCode::ElementUnknown, QStringLiteral("the reader takes the text inside %1 into the net's name, without its tags; "
                                                                "write the name as text alone")
                                                     .arg(name)),
                 xml);
-        else if (format.contains(name))
+        else if (isElementName(name))
             add(here.finding(LintCode::ElementMisplaced, QStringLiteral("the reader passes over %1 in %2, with all it holds; move it to its place").arg(name, parent)), xml);
         else if (!meant.isEmpty())
             add(here.finding(LintCode::ElementMisspelled, QStringLiteral("the reader passes over %1, with all it holds; did you mean %2?").arg(name, meant)), xml);
@@ -353,17 +323,15 @@ private:
         return ok ? value : 0;
     }
 
-    void lintAttributes(const LintPlace &place, const QXmlStreamAttributes &attributes, const QList<const char *> &knownNames,
-                        const QList<const char *> &required, const QString &element, const QXmlStreamReader &xml)
+    void lintAttributes(const LintPlace &place, const QXmlStreamAttributes &attributes, const Element &element, const QXmlStreamReader &xml)
     {
         QStringList known;
-        for (const char *name : knownNames)
-            known.append(QLatin1String(name));
-        for (const char *name : required) {
-            if (!attributes.hasAttribute(QLatin1String(name)))
+        for (const Attribute &attribute : element.attributes) {
+            known.append(attribute.name);
+            if (attribute.required && !attributes.hasAttribute(attribute.name))
                 add(place.finding(LintCode::AttributeMissing, QStringLiteral("%1 has no %2 attribute: the reader takes a default, and zarn check "
                                                                     "calls the file broken; write it")
-                                                         .arg(element, QLatin1String(name))),
+                                                         .arg(element.name, attribute.name)),
                     xml);
         }
         for (const QXmlStreamAttribute &attribute : attributes) {
@@ -374,7 +342,7 @@ private:
             if (!meant.isEmpty() && !attributes.hasAttribute(meant))
                 add(place.finding(LintCode::AttributeMisspelled, QStringLiteral("the reader passes over the attribute %1; did you mean %2?").arg(name, meant)), xml);
             else
-                add(place.finding(LintCode::AttributeUnknown, QStringLiteral("the reader passes over the attribute %1 of %2").arg(name, element)), xml);
+                add(place.finding(LintCode::AttributeUnknown, QStringLiteral("the reader passes over the attribute %1 of %2").arg(name, element.name)), xml);
         }
     }
 };
@@ -450,7 +418,7 @@ QList<LintFinding> lintAnalyzerFile(const QString &path, LintSubject *subject)
         QXmlStreamReader xml(device.open(QIODevice::ReadOnly) ? &device : nullptr);
         while (!xml.atEnd() && !xml.isStartElement())
             xml.readNext();
-        const bool ours = xml.name() == QLatin1String("ZARN_CONFIG");
+        const bool ours = xml.name() == rootElement;
         return {file.finding(LintCode::AnalyzerNoCores, ours ? QStringLiteral("this is a virtual I/O configuration, not an analyzer file; give "
                                                                       "--analyzer the analyzer's file")
                                                      : QStringLiteral("the analyzer file holds no AoCore or AoCoreLite element under its "
@@ -492,13 +460,13 @@ QList<LintFinding> lintAnalyzerFile(const QString &path, LintSubject *subject)
 
 namespace {
 
-// The file lint, on what the reader made of @p path: @p ok and @p error as
-// it gave them, the cores in @p subject.
-QList<LintFinding> lintReadFile(const QString &path, const QString &analyzerPath, LintSubject &subject, bool ok, const QString &error)
+// The file lint, on what the reader made of @p path: @p failure and
+// @p error as it gave them, the cores in @p subject.
+QList<LintFinding> lintReadFile(const QString &path, const QString &analyzerPath, LintSubject &subject, ReadFailure failure, const QString &error)
 {
     const LintPlace file;
-    const bool versionProblem = error == QLatin1String("Unknown Zarn version.") || error == QLatin1String("The version of Zarn config file is error.");
-    if (!ok && !versionProblem) {
+    const bool ok = failure == ReadFailure::None;
+    if (failure == ReadFailure::CannotOpen || failure == ReadFailure::NotWellFormed) {
         LintFinding finding = file.finding(LintCode::Xml, error);
         placeParseError(finding, error);
         return {finding};
@@ -519,7 +487,7 @@ QList<LintFinding> lintReadFile(const QString &path, const QString &analyzerPath
     if (device.open(QIODevice::ReadOnly))
         walk.walk(&device);
     QList<LintFinding> findings = walk.findings;
-    if (error == QLatin1String("Unknown Zarn version.")) {
+    if (failure == ReadFailure::NoVersion) {
         LintFinding finding = file.finding(LintCode::Version, QStringLiteral("the root holds no Version element; write <Version>1.0</Version> into it"));
         finding.line = walk.rootLine;
         finding.column = walk.rootColumn;
@@ -549,19 +517,19 @@ QList<LintFinding> lintReadFile(const QString &path, const QString &analyzerPath
 
 QList<LintFinding> lintConfigFile(const QString &path, const QString &analyzerPath)
 {
-    bool ok = false;
+    ReadFailure failure = ReadFailure::None;
     QString error;
     LintSubject subject;
-    subject.cores = readZARNConfigFromXml(path, &ok, &error);
+    subject.cores = readConfigFile(path, &failure, &error);
     const auto release = qScopeGuard([&subject] { qDeleteAll(subject.cores); });
-    return lintReadFile(path, analyzerPath, subject, ok, error);
+    return lintReadFile(path, analyzerPath, subject, failure, error);
 }
 
 QList<LintFinding> lintConfigFile(const QString &path, const QList<ZarnCore *> &cores, const QString &analyzerPath)
 {
     LintSubject subject;
     subject.cores = cores;
-    return lintReadFile(path, analyzerPath, subject, true, QString());
+    return lintReadFile(path, analyzerPath, subject, ReadFailure::None, QString());
 }
 
 void placeLintFindings(const QString &path, QList<LintFinding> *findings)

@@ -76,6 +76,15 @@ private Q_SLOTS:
         {
             MessageCapture capture;
             QCOMPARE(checkOnSmallStack(path), passes);
+            // The same answer with its reason: the reader's own message
+            // for a malformed file.
+            QString why;
+            ConfigCheckFailure failure = ConfigCheckFailure::Empty;
+            QCOMPARE(checkZARNFile(path, &why, &failure), passes);
+            QCOMPARE(failure == ConfigCheckFailure::None, passes);
+            QCOMPARE(why.isEmpty(), passes);
+            if (failure == ConfigCheckFailure::NotWellFormed)
+                QCOMPARE(why, readerError);
             QCOMPARE(capture.taken(), QList<CapturedMessage>());
         }
         bool ok = !readerOk;

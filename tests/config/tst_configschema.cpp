@@ -1,5 +1,7 @@
 #include "testdata.h"
 
+#include "config/configformat.h"
+
 #include <zarn/configcheck.h>
 #include <zarn/configreader.h>
 #include <zarn/configwriter.h>
@@ -10,6 +12,7 @@
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <utility>
 
@@ -94,6 +97,49 @@ private Q_SLOTS:
             QVERIFY2(rows.contains(name), qPrintable(name + QLatin1String(" has no row")));
         for (const QString &row : std::as_const(rows))
             QVERIFY2(configurations.contains(row), qPrintable(row + QLatin1String(" is no configuration of the suites")));
+    }
+
+    // The schema says what the format's table says: each element in its
+    // place, repeated ("*") or not, and each attribute, required ("!") or not.
+    void schemaFollowsTheFormat()
+    {
+        QStringList expected;
+        for (const ConfigFormat::Element &element : ConfigFormat::elements()) {
+            expected.append(element.parent + QLatin1Char('/') + element.name + QLatin1String(element.repeated ? "*" : ""));
+            for (const ConfigFormat::Attribute &attribute : element.attributes)
+                expected.append(element.name + QLatin1Char('@') + attribute.name + QLatin1String(attribute.required ? "!" : ""));
+        }
+        QFile schema(QStringLiteral(ZARN_SCHEMA_DIR "/zarn_config.xsd"));
+        QVERIFY(schema.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&schema);
+        QStringList declared;
+        QStringList owners; // for each open element, the format's element whose content it declares
+        QVector<bool> unbounded; // whether what it holds may repeat
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (xml.isEndElement()) {
+                owners.removeLast();
+                unbounded.removeLast();
+            }
+            if (!xml.isStartElement())
+                continue;
+            const QXmlStreamAttributes attributes = xml.attributes();
+            const QString name = attributes.value(QLatin1String("name")).toString();
+            const QString owner = owners.isEmpty() ? QString() : owners.last();
+            const bool many = (!unbounded.isEmpty() && unbounded.last()) || attributes.value(QLatin1String("maxOccurs")) == QLatin1String("unbounded");
+            if (xml.name() == QLatin1String("element") && !owner.isEmpty())
+                declared.append(owner + QLatin1Char('/') + name + QLatin1String(many ? "*" : ""));
+            else if (xml.name() == QLatin1String("attribute"))
+                declared.append(owner + QLatin1Char('@') + name + QLatin1String(attributes.value(QLatin1String("use")) == QLatin1String("required") ? "!" : ""));
+            owners.append(owners.size() == 1 ? name : owner);
+            unbounded.append(many && xml.name() != QLatin1String("element"));
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        for (QStringList *list : {&expected, &declared}) {
+            list->removeDuplicates();
+            list->sort();
+        }
+        QCOMPARE(declared, expected);
     }
 
     void configurationValidates_data() { addRowsFromTable(QLatin1String(cases), {"file", "asItStands", "writtenBack"}); }

@@ -4,74 +4,6 @@
 #include <zarn/zarn.h>
 
 #include <QCommandLineParser>
-#include <QFile>
-#include <QXmlStreamReader>
-
-namespace {
-
-// checkZARNFile says only yes or no.  To tell the user why, find the first
-// element that lacks an attribute the check asks for.
-QString missingAttribute(QIODevice *device)
-{
-    QXmlStreamReader reader(device);
-    int depth = 0;
-    int inProbeList = 0; // 1 in the first ProbeIns of a core, 2 in its first ProbeOuts
-    bool insSeen = false;
-    bool outsSeen = false;
-    while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::EndElement) {
-            if (--depth == 2)
-                inProbeList = 0;
-            continue;
-        }
-        if (token != QXmlStreamReader::StartElement)
-            continue;
-        ++depth;
-        const QStringView name = reader.name();
-        const QXmlStreamAttributes attributes = reader.attributes();
-        QStringList required;
-        if (depth == 2 && name == QLatin1String("ZarnCore")) {
-            insSeen = outsSeen = false;
-            required = QStringList{QStringLiteral("index"), QStringLiteral("output_probe_synchronizes_with_user_clock")};
-        } else if (depth == 3 && name == QLatin1String("ProbeIns") && !insSeen) {
-            insSeen = true;
-            inProbeList = 1;
-        } else if (depth == 3 && name == QLatin1String("ProbeOuts") && !outsSeen) {
-            outsSeen = true;
-            inProbeList = 2;
-        } else if (depth == 4 && inProbeList == 1 && name == QLatin1String("ProbeIn")) {
-            required = QStringList{QStringLiteral("index")};
-        } else if (depth == 4 && inProbeList == 2 && name == QLatin1String("ProbeOut")) {
-            required = QStringList{QStringLiteral("index"), QStringLiteral("value")};
-        }
-        for (const QString &attribute : std::as_const(required)) {
-            if (!attributes.hasAttribute(attribute))
-                return QStringLiteral("%1 at line %2 has no %3 attribute").arg(name.toString()).arg(reader.lineNumber()).arg(attribute);
-        }
-    }
-    return QString();
-}
-
-QString whyCheckFailed(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot be opened");
-    if (file.size() == 0)
-        return QStringLiteral("is empty");
-    // The reader's guarded walk says what is malformed; past it, the
-    // document is well-formed, and what the check missed is an attribute.
-    bool ok = false;
-    QString error;
-    qDeleteAll(ZARN::readZARNConfigFromXml(path, &ok, &error));
-    if (!ok && error != QLatin1String("Unknown Zarn version.") && error != QLatin1String("The version of Zarn config file is error."))
-        return error;
-    const QString missing = missingAttribute(&file);
-    return missing.isEmpty() ? QStringLiteral("failed the structural check") : missing;
-}
-
-} // namespace
 
 int runCheck(const QStringList &arguments)
 {
@@ -87,11 +19,12 @@ int runCheck(const QStringList &arguments)
         return Console::fail(QStringLiteral("check takes one FILE; run 'zarn check --help'"));
     const QString path = parser.positionalArguments().first();
 
-    if (!ZARN::checkZARNFile(path)) {
-        const QString why = whyCheckFailed(path);
+    QString why;
+    ZARN::ConfigCheckFailure failure = ZARN::ConfigCheckFailure::None;
+    if (!ZARN::checkZARNFile(path, &why, &failure)) {
         Console::error(QStringLiteral("zarn: %1: %2").arg(path, why));
         // The structural check asks for attributes the reader can do without.
-        if (why.contains(QLatin1String(" has no ")))
+        if (failure == ZARN::ConfigCheckFailure::AttributeMissing)
             Console::error(QStringLiteral("zarn: note: the reader, and so generate --no-lint, would take a default for it; "
                                           "zarn lint and generate refuse it"));
         return Console::Finding;
