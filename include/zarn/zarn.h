@@ -33,6 +33,7 @@
 
 #include <zarn/zarnarg.h>
 #include <zarn/zarnprepare.h>
+#include <zarn/topmodule.h>
 #include <zarn/devices.h>
 
 #endif

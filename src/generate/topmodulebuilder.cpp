@@ -1,6 +1,7 @@
 #include "topmodulebuilder.h"
 
 #include "escapeidentifier.h"
+#include "external/qelutils.h"
 #include "model/singlesignals.h"
 
 #include <zarn/zarncore.h>
@@ -187,6 +188,17 @@ void TopModuleNets::appendPortNames(VerilogText &text) const
         text << "    " << Identifier{m_inouts.at(i)} << ",\n";
 }
 
+QStringList TopModuleNets::portNames() const
+{
+    QStringList names;
+    names.reserve(m_inputs.size() + m_inouts.size());
+    for (int i = 0; i < m_inputs.size(); ++i)
+        names.append(escapeIdentifier(m_inputs.at(i)));
+    for (int i = 0; i < m_inouts.size(); ++i)
+        names.append(escapeIdentifier(m_inouts.at(i)));
+    return names;
+}
+
 void TopModuleNets::appendInputDeclarations(VerilogText &text) const
 {
     for (int i = 0; i < m_inputs.size(); ++i)
@@ -205,6 +217,41 @@ void TopModuleNets::appendWireDeclarations(VerilogText &text) const
         text << "wire " << Identifier{m_inputs.at(i)} << ";\n";
     for (int i = 0; i < m_unboundWires; ++i)
         text << "wire zarn_unbound" << i << ";\n";
+}
+
+TopModuleNets topModuleNets(const QList<ZarnCore *> &cores)
+{
+    TopModuleNets nets;
+    nets.addCores(cores);
+    nets.finish();
+    return nets;
+}
+
+TopModuleNets topModuleNets(const QList<ZarnCore *> &cores, const QList<QEL::AoCore *> &analyzerCores)
+{
+    TopModuleNets nets;
+    for (const QEL::AoCore *analyzer : analyzerCores) {
+        nets.addInputs(analyzer->dataSignals());
+        const QList<QEL::TriggerPort *> triggers = analyzer->availableTriggers();
+        for (const QEL::TriggerPort *trigger : triggers)
+            nets.addInputs(trigger->singleSignals());
+        nets.addInputs({analyzer->sampleClock()});
+    }
+    nets.addCores(cores);
+    nets.finish();
+    return nets;
+}
+
+TopModuleNets topModuleNets(const QList<ZarnCore *> &cores, const QList<QEL::AOCore_Lite *> &liteCores)
+{
+    TopModuleNets nets;
+    for (const QEL::AOCore_Lite *lite : liteCores) {
+        nets.addInputs(lite->dataSignals());
+        nets.addInputs({lite->sampleClock()});
+    }
+    nets.addCores(cores);
+    nets.finish();
+    return nets;
 }
 
 } // namespace ZARN

@@ -8,6 +8,11 @@
 #include <QVector>
 #include <QStringList>
 
+namespace QEL {
+class AoCore;
+class AOCore_Lite;
+} // namespace QEL
+
 namespace ZARN {
 
 class ProbeOut;
@@ -56,6 +61,8 @@ public:
 
     /** "    name,\n" for each input net, then for each inout net. */
     void appendPortNames(VerilogText &text) const;
+    /** The names appendPortNames() writes, as it writes them. */
+    QStringList portNames() const;
     /** "input name;\n" for each input net. */
     void appendInputDeclarations(VerilogText &text) const;
     /** "inout name;\n" for each inout net. */
@@ -82,6 +89,15 @@ private:
     UniqueNames m_inouts;
     int m_unboundWires = 0;
 };
+
+/**
+ * The finished nets of a top module: of @p cores alone, or with the full
+ * analyzer cores @p analyzerCores (their data, trigger and clock nets
+ * first), or with the lite @p liteCores (data and clock).
+ */
+TopModuleNets topModuleNets(const QList<ZarnCore *> &cores);
+TopModuleNets topModuleNets(const QList<ZarnCore *> &cores, const QList<QEL::AoCore *> &analyzerCores);
+TopModuleNets topModuleNets(const QList<ZarnCore *> &cores, const QList<QEL::AOCore_Lite *> &liteCores);
 
 } // namespace ZARN
 

@@ -1,6 +1,7 @@
 #include "topmodulewriters.h"
 
 #include "external/qelutils.h"
+#include "generatednames.h"
 #include "topmodulebuilder.h"
 
 #include <zarn/zarncore.h>
@@ -33,7 +34,7 @@ bool writeTopModuleFile(const QString &path, WriteFailures *failures, AppendText
 /** The standalone top module of "xq_zarn_top.v". */
 void appendStandaloneTopModule(VerilogText &text, const TopModuleNets &nets, const QList<ZarnCore *> &cores)
 {
-    text << "module xq_zarn(\n";
+    text << "module " << GeneratedNames::standaloneTopModule << "(\n";
     nets.appendPortNames(text);
     text << "    tms_pad_i,\n"
             "    tck_pad_i,\n"
@@ -107,7 +108,7 @@ void appendStandaloneTopModule(VerilogText &text, const TopModuleNets &nets, con
 /** The ports and wires of the combined top module, up to its instances. */
 void appendCombinedDeclarations(VerilogText &text, const TopModuleNets &nets, qsizetype coreCount, qsizetype analyzerCount)
 {
-    text << "module xq_qel_zarn(\n";
+    text << "module " << GeneratedNames::combinedTopModule << "(\n";
     nets.appendPortNames(text);
     text << "    tms_pad_i,\n"
             "    tck_pad_i,\n"
@@ -281,32 +282,21 @@ void appendLiteAnalyzerInstances(VerilogText &text, const QList<QEL::AOCore_Lite
 
 QString combinedFilePath(const ZarnArg &arg)
 {
-    return arg.outputDir + QLatin1String("/xq_qel_zarn_top.v");
+    return arg.outputDir + QLatin1Char('/') + GeneratedNames::topFile(true);
 }
 
 } // namespace
 
 bool writeTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, WriteFailures *failures)
 {
-    TopModuleNets nets;
-    nets.addCores(cores);
-    nets.finish();
-    return writeTopModuleFile(arg.outputDir + QLatin1String("/xq_zarn_top.v"), failures,
+    const TopModuleNets nets = topModuleNets(cores);
+    return writeTopModuleFile(arg.outputDir + QLatin1Char('/') + GeneratedNames::topFile(false), failures,
                               [&](VerilogText &text) { appendStandaloneTopModule(text, nets, cores); });
 }
 
 bool writeAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, const QList<QEL::AoCore *> &analyzerCores, WriteFailures *failures)
 {
-    TopModuleNets nets;
-    for (const QEL::AoCore *analyzer : analyzerCores) {
-        nets.addInputs(analyzer->dataSignals());
-        const QList<QEL::TriggerPort *> triggers = analyzer->availableTriggers();
-        for (const QEL::TriggerPort *trigger : triggers)
-            nets.addInputs(trigger->singleSignals());
-        nets.addInputs({analyzer->sampleClock()});
-    }
-    nets.addCores(cores);
-    nets.finish();
+    const TopModuleNets nets = topModuleNets(cores, analyzerCores);
 
     return writeTopModuleFile(combinedFilePath(arg), failures, [&](VerilogText &text) {
         appendCombinedTopModule(text, nets, cores, analyzerCores.size(), [&](VerilogText &out) { appendFullAnalyzerInstances(out, analyzerCores); });
@@ -315,13 +305,7 @@ bool writeAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, 
 
 bool writeLiteAnalyzerTopModule(const ZarnArg &arg, const QList<ZarnCore *> &cores, const QList<QEL::AOCore_Lite *> &liteCores, WriteFailures *failures)
 {
-    TopModuleNets nets;
-    for (const QEL::AOCore_Lite *lite : liteCores) {
-        nets.addInputs(lite->dataSignals());
-        nets.addInputs({lite->sampleClock()});
-    }
-    nets.addCores(cores);
-    nets.finish();
+    const TopModuleNets nets = topModuleNets(cores, liteCores);
 
     return writeTopModuleFile(combinedFilePath(arg), failures, [&](VerilogText &text) {
         appendCombinedTopModule(text, nets, cores, liteCores.size(), [&](VerilogText &out) { appendLiteAnalyzerInstances(out, liteCores); });

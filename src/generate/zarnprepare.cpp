@@ -7,6 +7,7 @@
 #include "analyzerfile.h"
 #include "external/qelutils.h"
 #include "generatedfile.h"
+#include "generatednames.h"
 #include "topmodulewriters.h"
 
 #include <zarn/configreader.h>
@@ -98,7 +99,7 @@ bool ZarnPrepare::generate(const ZarnArg &arg)
     if (!withAnalyzer)
         m_fileList.append(arg.ipRootDir + QLatin1String("/xq_jtag.v"));
 
-    m_fileList.append(arg.outputDir + QLatin1Char('/') + QLatin1String(withAnalyzer ? "xq_qel_zarn_top.v" : "xq_zarn_top.v"));
+    m_fileList.append(arg.outputDir + QLatin1Char('/') + GeneratedNames::topFile(withAnalyzer));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "external/qelutils.h"
 #include "generate/analyzerfile.h"
 #include "generate/escapeidentifier.h"
+#include "generate/generatednames.h"
 #include "probewalk.h"
 
 #include <zarn/probemap.h>
@@ -70,8 +71,8 @@ ProbeMap ProbeMap::fromCores(const QList<ZarnCore *> &cores, const QString &conf
     map.generator = QStringLiteral("ZarnUtils " ZARNUTILS_VERSION_STRING);
     map.configurationSha256 = sha256(configurationFile);
     map.analyzerSha256 = sha256(analyzerFile);
-    map.topModule = QLatin1String(analyzerFile.isEmpty() ? "xq_zarn" : "xq_qel_zarn");
-    map.topFile = map.topModule + QLatin1String("_top.v");
+    map.topModule = GeneratedNames::topModule(!analyzerFile.isEmpty());
+    map.topFile = GeneratedNames::topFile(!analyzerFile.isEmpty());
     for (int position = 0; position < cores.size(); ++position)
         map.cores.append(coreEntry(cores.at(position), position));
     if (analyzerFile.isEmpty())

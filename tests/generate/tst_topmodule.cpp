@@ -7,8 +7,10 @@
 #include "testdata.h"
 
 #include <zarn/configreader.h>
+#include <zarn/topmodule.h>
 #include <zarn/zarncore.h>
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace ZARN;
@@ -65,6 +67,20 @@ private Q_SLOTS:
         if (qEnvironmentVariableIntValue("ZARN_UPDATE_GOLDEN") == 1)
             writeFile(golden, fileBytes(top));
         QCOMPARE(QString::fromUtf8(fileBytes(top)), QString::fromUtf8(fileBytes(golden)));
+
+        // What a design instantiating it needs, said without the file: its
+        // first line names it, and one port follows a line.
+        const QString path = testData(QLatin1String("top/") + design + QLatin1String(".xml"));
+        const QList<ZarnCore *> cores = readZARNConfigFromXml(path);
+        const TopModuleInterface interface = topModuleInterface(cores, design.startsWith(QLatin1String("standalone")) ? QString() : path);
+        qDeleteAll(cores);
+        QStringList lines = QString::fromUtf8(fileBytes(golden)).split(QLatin1Char('\n'));
+        QCOMPARE(lines.first(), QLatin1String("module ") + interface.module + QLatin1Char('('));
+        QCOMPARE(interface.file, topFileName(design));
+        QStringList ports;
+        for (int i = 1; lines.at(i) != QLatin1String(");"); ++i)
+            ports.append(lines.at(i).mid(4).remove(QRegularExpression(QStringLiteral(",$"))));
+        QCOMPARE(interface.ports, ports);
     }
 
     void unopenableFile()

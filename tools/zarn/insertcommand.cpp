@@ -21,17 +21,22 @@
 
 namespace {
 
-const char *const jtagPins[] = {"tms_pad_i", "tck_pad_i", "tdi_pad_i", "tdo_pad_o"};
+// The JTAG pins of the debug top module, whatever its cores.
+const QStringList &jtagPins()
+{
+    static const QStringList pins = ZARN::topModuleInterface({}).jtagPins;
+    return pins;
+}
 
 // The top module's ports gain the JTAG pins the debug top module needs
-// (and only the top's, where flatten keeps other modules).
+// (and only the top's, where flatten keeps other modules); the last pin is
+// the output.
 QString jtagPorts(const QString &top)
 {
-    return QStringLiteral("add -input tms_pad_i 1 %1\n"
-                          "add -input tck_pad_i 1 %1\n"
-                          "add -input tdi_pad_i 1 %1\n"
-                          "add -output tdo_pad_o 1 %1\n")
-        .arg(top);
+    QString commands;
+    for (const QString &pin : jtagPins())
+        commands += QStringLiteral("add -%1 %2 1 %3\n").arg(QLatin1String(pin == jtagPins().constLast() ? "output" : "input"), pin, top);
+    return commands;
 }
 
 // Every identifier can be written escaped, and "\a " is the same as "a".
@@ -40,32 +45,16 @@ QString escaped(const QString &name)
     return QLatin1Char('\\') + name + QLatin1Char(' ');
 }
 
-// The generated top module's name and ports, as its first lines declare them
-// ("module xq_zarn(", then one port a line, "    name," or "    \esc ,").
-bool topModulePorts(const QByteArray &text, QString *module, QStringList *ports)
+// The instance of the debug top module @p top in the design, each port on
+// the design net of its name; the error, or empty.
+QString debugInstance(const ZARN::TopModuleInterface &top, const Design::Netlist &netlist, QChar separator, QByteArray *text)
 {
-    const QList<QByteArray> lines = text.split('\n');
-    if (lines.isEmpty() || !lines.first().startsWith("module ") || !lines.first().endsWith('('))
-        return false;
-    *module = QString::fromUtf8(lines.first().mid(7, lines.first().size() - 8));
-    for (int i = 1; i < lines.size() && lines.at(i) != ");"; ++i) {
-        QByteArray port = lines.at(i).mid(4);
-        if (port.endsWith(','))
-            port.chop(1);
-        ports->append(QString::fromUtf8(port));
-    }
-    return !ports->isEmpty();
-}
-
-// The instance of the debug top module in the design, each port on the
-// design net of its name; the error, or empty.
-QString debugInstance(const QString &module, const QStringList &ports, const Design::Netlist &netlist, QChar separator, QByteArray *text)
-{
-    *text = "\n    " + module.toUtf8() + " u_zarn_debug(\n";
+    const QStringList &ports = top.ports;
+    *text = "\n    " + top.module.toUtf8() + " u_zarn_debug(\n";
     for (int i = 0; i < ports.size(); ++i) {
         const QString &port = ports.at(i);
         QString connection = port;
-        if (!std::any_of(std::begin(jtagPins), std::end(jtagPins), [&port](const char *pin) { return port == QLatin1String(pin); })) {
+        if (!top.jtagPins.contains(port)) {
             const Design::NetBit bit = netlist.find(port, separator);
             if (bit.result != Design::NetBit::Found)
                 return QStringLiteral("the debug top module's port %1 names no one-bit net of the design").arg(port.trimmed());
@@ -229,29 +218,25 @@ QString writeFile(const QString &path, const QList<QByteArray> &pieces, const Ou
 // pins and the instance; empty, or the refusal.
 QString namesTaken(const Design::Netlist &netlist, const Design::Sources &sources)
 {
-    for (const char *pin : jtagPins) {
-        if (netlist.find(QLatin1String(pin), sources.separator).result != Design::NetBit::Missing)
-            return QStringLiteral("the design %1 has a net %2 already, which the debug core's JTAG pin needs; rename it").arg(sources.top, QLatin1String(pin));
+    for (const QString &pin : jtagPins()) {
+        if (netlist.find(pin, sources.separator).result != Design::NetBit::Missing)
+            return QStringLiteral("the design %1 has a net %2 already, which the debug core's JTAG pin needs; rename it").arg(sources.top, pin);
     }
     if (netlist.find(QStringLiteral("u_zarn_debug"), sources.separator).result != Design::NetBit::Missing)
         return QStringLiteral("the design %1 has a net u_zarn_debug already, the name of the debug instance; rename it").arg(sources.top);
     return QString();
 }
 
-// The generated top module @p generated instantiated in Yosys's @p verilog,
+// The top module that @p run generated instantiated in Yosys's @p verilog,
 // once its ports, names and the netlist's wholeness are checked; empty, or the error.
-QString wireDebugTop(const QString &generated, const OutputDirectory &output, const Design::Netlist &netlist, const Design::Sources &sources,
-                     const QByteArray &verilog, Inserted *inserted)
+QString wireDebugTop(const Generation &run, const Design::Netlist &netlist, const Design::Sources &sources, const QByteArray &verilog,
+                     Inserted *inserted)
 {
-    QFile topFile(generated);
-    QString module;
-    QStringList ports;
-    if (!topFile.open(QIODevice::ReadOnly) || !topModulePorts(topFile.readAll(), &module, &ports))
-        return QStringLiteral("%1: cannot read the generated top module's ports").arg(output.published(generated));
+    const ZARN::TopModuleInterface top = ZARN::topModuleInterface(run.cores, run.analyzerCopy);
     QByteArray instance;
-    QString error = debugInstance(module, ports, netlist, sources.separator, &instance);
+    QString error = debugInstance(top, netlist, sources.separator, &instance);
     if (error.isEmpty())
-        error = checkNames(module, netlist, sources);
+        error = checkNames(top.module, netlist, sources);
     if (error.isEmpty())
         error = checkWhole(verilog, netlist);
     if (error.isEmpty())
@@ -306,7 +291,6 @@ int runInsert(const QStringList &arguments)
         return Console::fail(QStringLiteral("insert needs --config FILE and --out DIR; run 'zarn insert --help'"));
     const QString configFile = parser.value(configOption);
     const QString ipRoot = generation.ipRootPath(parser);
-    const QString analyzerFile = generation.analyzerPath(parser);
 
     const QList<QByteArray> inputs = generation.inputFiles(parser, configFile, sources.files + sources.includeDirs);
     OutputDirectory output(parser.value(outOption));
@@ -341,9 +325,8 @@ int runInsert(const QStringList &arguments)
     if (exitCode != Console::Success)
         return exitCode;
 
-    const QString generated = output.stagingDirectory() + QLatin1String("/zarn/") + QLatin1String(analyzerFile.isEmpty() ? "xq_zarn_top.v" : "xq_qel_zarn_top.v");
     Inserted inserted;
-    error = wireDebugTop(generated, output, netlist, sources, verilog, &inserted);
+    error = wireDebugTop(run, netlist, sources, verilog, &inserted);
     const QString base = output.stagingDirectory() + QLatin1Char('/') + sources.top + QLatin1String("_zarn");
     if (error.isEmpty())
         error = writeInserted(base, inserted, run, output);
