@@ -145,8 +145,7 @@ bool sameIdentifier(const QString &a, const QString &b)
     // One is escaped here, the other came escaped: "\" + name + " " == other.
     const QString &escaped = escapeA ? a : b;
     const QString &other = escapeA ? b : a;
-    return other.size() == escaped.size() + 2 && isEscapedAlready(other) && other.endsWith(QLatin1Char(' '))
-        && QStringView(other).mid(1, escaped.size()) == escaped;
+    return isEscapedAlready(other) && unescapedName(other) == escaped;
 }
 
 uint identifierHash(const QString &name)
@@ -154,9 +153,7 @@ uint identifierHash(const QString &name)
     // An escaped identifier hashes by what stands between its backslash and
     // its blank, whether this escaping made it or it came so.
     // Qt 6 hashes to size_t; the table needs no more than 32 bits of it.
-    if (name.size() >= 2 && isEscapedAlready(name) && name.endsWith(QLatin1Char(' ')))
-        return uint(qHash(QStringView(name).mid(1, name.size() - 2)));
-    return uint(qHash(QStringView(name)));
+    return uint(qHash(unescapedName(name)));
 }
 
 } // namespace ZARN

@@ -14,8 +14,25 @@ namespace ZARN {
  */
 QString escapeIdentifier(const QString &name);
 
-/** Whether escapeIdentifier() changes @p name: whether it is written escaped. */
+/** Whether escapeIdentifier() changes @p name: whether it escapes it. */
 bool needsEscape(const QString &name);
+
+/** Whether the generated files write @p name escaped: escaped here, or brought so. */
+inline bool writtenEscaped(const QString &name)
+{
+    return name.startsWith(QLatin1Char('\\')) || needsEscape(name);
+}
+
+/**
+ * @p name without the escaping it brings: "\cnt " gives "cnt", the same
+ * identifier as "cnt"; any other name, a bare "\ " among them, stays whole.
+ */
+inline QStringView unescapedName(const QString &name)
+{
+    if (name.size() >= 3 && name.startsWith(QLatin1Char('\\')) && name.endsWith(QLatin1Char(' ')))
+        return QStringView(name).mid(1, name.size() - 2);
+    return name;
+}
 
 /** The most bytes that writeEscapedIdentifier() can write for @p name. */
 inline std::size_t escapedIdentifierRoom(const QString &name)

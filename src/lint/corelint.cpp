@@ -211,7 +211,7 @@ private:
             m_findings.append(place.finding(problem.code, problem.message));
         if (name.isEmpty())
             return;
-        const QString identifier = identifierOf(name);
+        const QString identifier = unescapedName(name).toString();
         if (m_ownNames.contains(identifier))
             m_findings.append(place.finding(LintCode::NetReserved, QStringLiteral("the generated top module declares \"%1\" itself; rename the net")
                                                               .arg(identifier)));

@@ -2,15 +2,11 @@
 
 #include "keywords.h"
 
+#include "generate/escapeidentifier.h"
+
 namespace ZARN {
 
 namespace {
-
-bool isPlainCharacter(QChar c)
-{
-    const ushort u = c.unicode();
-    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' || u == '$';
-}
 
 NameProblem problem(LintCode code, const QString &message)
 {
@@ -55,10 +51,7 @@ NameProblem netNameProblem(const QString &name)
                                                                          "which the top module needs as it stands: end it with one blank"));
         return characterProblem(name.mid(1, name.size() - 2));
     }
-    bool plain = true;
-    for (const QChar c : name)
-        plain = plain && isPlainCharacter(c);
-    if (!plain)
+    if (needsEscape(name))
         return characterProblem(name);
     const QString escaped = QLatin1Char('\\') + name + QLatin1Char(' ');
     if (name.at(0).isDigit())
@@ -72,26 +65,6 @@ NameProblem netNameProblem(const QString &name)
     if (isVerilogKeyword(name))
         return problem(LintCode::NetKeyword, QStringLiteral("the name is a Verilog keyword; rename the net, or write it escaped (\"%1\")").arg(escaped));
     return {};
-}
-
-bool writtenEscaped(const QString &name)
-{
-    if (name.startsWith(QLatin1Char('\\')))
-        return true;
-    for (const QChar c : name) {
-        if (!isPlainCharacter(c))
-            return true;
-    }
-    return false;
-}
-
-QString identifierOf(const QString &name)
-{
-    // A name is written as it stands or with a backslash and a blank around
-    // it; only one that brings its own takes them off.
-    if (name.size() >= 3 && name.startsWith(QLatin1Char('\\')) && name.endsWith(QLatin1Char(' ')))
-        return name.mid(1, name.size() - 2);
-    return name;
 }
 
 } // namespace ZARN

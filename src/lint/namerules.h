@@ -24,15 +24,6 @@ struct NameProblem
  */
 NameProblem netNameProblem(const QString &name);
 
-/** Whether the top module writes @p name as an escaped identifier (as escapeIdentifier() would give it). */
-bool writtenEscaped(const QString &name);
-
-/**
- * The identifier that @p name gives in the generated Verilog, without the
- * escaping: "\cnt " and "cnt" give the same one.
- */
-QString identifierOf(const QString &name);
-
 } // namespace ZARN
 
 #endif

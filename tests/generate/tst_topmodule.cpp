@@ -108,6 +108,10 @@ private Q_SLOTS:
         ZARN::VerilogText text;
         text << "x" << ZARN::Identifier{field("name")} << ';';
         QCOMPARE(text.bytes(), "x" + field("expected").toUtf8() + ';');
+        // The lint knows a name escaped exactly where the writers escape
+        // it, and the name and what they write are one identifier.
+        QCOMPARE(ZARN::writtenEscaped(field("name")), field("expected").startsWith(QLatin1Char('\\')));
+        QVERIFY(ZARN::sameIdentifier(field("name"), field("expected")));
     }
 };
 
