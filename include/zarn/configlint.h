@@ -144,6 +144,60 @@ struct ConnectedNet
  */
 ZARNUTILS_EXPORT QList<ConnectedNet> connectedNets(const QList<ZarnCore *> &cores, const QString &analyzerPath = QString());
 
+/**
+ * Where a finding or a connected net points: a core, a probe of it, a net
+ * of that.  LintFinding and ConnectedNet carry its five members each; of()
+ * takes them from either, and placeIn() gives them to a finding.
+ */
+struct ZARNUTILS_EXPORT FindingPlace
+{
+    /** As in LintFinding. */
+    int corePosition = -1;
+    /** As in LintFinding. */
+    int coreIndex = 0;
+    /** As in LintFinding. */
+    QString probeKind;
+    /** As in LintFinding. */
+    int probeIndex = -1;
+    /** As in LintFinding. */
+    QString net;
+
+    /**
+     * @param finding a finding.
+     * @return where it points.
+     */
+    static FindingPlace of(const LintFinding &finding);
+    /**
+     * @param net a net a generation connects.
+     * @return where the configuration names it.
+     */
+    static FindingPlace of(const ConnectedNet &net);
+
+    /**
+     * Points @p finding here.
+     *
+     * @param finding the finding to change; must not be null.
+     */
+    void placeIn(LintFinding *finding) const;
+
+    /**
+     * @return a text that two places share exactly when they point to the
+     *         same core, probe and net (the core's index aside: its
+     *         position tells it).
+     */
+    QString key() const;
+
+    /**
+     * The place as zarn lint prints it before a message: for example
+     * "core 0 (index 3), probe_in 2, net "data[1]"", "core 1 (index 1),
+     * user clock" or "analyzer core 0"; empty where it points nowhere.
+     *
+     * @param withNet whether to name the net, also an empty one.
+     * @return the place's description.
+     */
+    QString description(bool withNet) const;
+};
+
 } // namespace ZARN
 
 #endif

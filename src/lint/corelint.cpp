@@ -31,16 +31,6 @@ int connectionTokens(const QStringList &nets)
     return tokens;
 }
 
-QString probeName(const LintPlace &place)
-{
-    if (place.probeKind == QLatin1String("analyzer"))
-        return QStringLiteral("analyzer core %1").arg(place.probeIndex);
-    const QString core = QStringLiteral("core %1 (index %2)").arg(place.corePosition).arg(place.coreIndex);
-    if (place.probeKind == QLatin1String("clock"))
-        return core + QLatin1String(", user clock");
-    return core + QStringLiteral(", probe_%1 %2").arg(place.probeKind).arg(place.probeIndex);
-}
-
 class CoreLint
 {
 public:
@@ -223,15 +213,15 @@ private:
         if (escapeIdentifier(use->spelling) != escapeIdentifier(name))
             m_findings.append(place.finding(LintCode::NetSameIdentifier, QStringLiteral("\"%1\" and \"%2\" (%3) are one Verilog identifier, which the "
                                                                                 "top module would declare twice; spell the net one way")
-                                                                     .arg(name, use->spelling, probeName(use->place))));
+                                                                     .arg(name, use->spelling, use->place.description(false))));
         if (drives && use->driven)
             m_findings.append(place.finding(LintCode::NetTwoDrivers, QStringLiteral("%1 drives this net too, and a net takes one driver; "
                                                                             "let one output probe drive it")
-                                                                 .arg(probeName(use->place))));
+                                                                 .arg(use->place.description(false))));
         else if (drives != use->driven && !m_inAndOut.contains(identifier)) {
             m_inAndOut.insert(identifier);
             m_findings.append(place.finding(LintCode::NetInAndOut, QStringLiteral("%1 %2 this net too: an output probe then drives what is sampled")
-                                                                  .arg(probeName(use->place), QLatin1String(use->driven ? "drives" : "samples"))));
+                                                                  .arg(use->place.description(false), QLatin1String(use->driven ? "drives" : "samples"))));
         }
         if (drives && !use->driven)
             *use = {place, name, true};

@@ -64,27 +64,32 @@ void placeParseError(LintFinding &finding, const QString &error)
     }
 }
 
+// @p place without its net: the probe, or the core, it names.
+FindingPlace withoutNet(FindingPlace place)
+{
+    place.net.clear();
+    return place;
+}
+
 /** Where things stand in the file, for the findings about the model. */
 struct Positions
 {
-    QHash<QString, QPair<qint64, qint64>> places;
+    QHash<QString, QPair<qint64, qint64>> places; // by FindingPlace::key()
     QSet<QString> wanted; // the nets whose places are kept; cores and probes are always
 
-    static QString key(int core, const QString &kind = QString(), int probe = -1, const QString &net = QString())
-    {
-        return QString::number(core) + QLatin1Char('/') + kind + QLatin1Char('/') + QString::number(probe) + QLatin1Char('/') + net;
-    }
     void note(const QString &key, const QXmlStreamReader &xml)
     {
         if (!places.contains(key))
             places.insert(key, {xml.lineNumber(), xml.columnNumber()});
     }
-    // The most precise place known for @p finding.
+    // The most precise place known for @p finding: its net's, its probe's, its core's.
     void place(LintFinding &finding) const
     {
-        for (const QString &candidate : {key(finding.corePosition, finding.probeKind, finding.probeIndex, finding.net),
-                                         key(finding.corePosition, finding.probeKind, finding.probeIndex), key(finding.corePosition)}) {
-            const auto found = places.constFind(candidate);
+        const FindingPlace net = FindingPlace::of(finding);
+        const FindingPlace probe = withoutNet(net);
+        const FindingPlace core = LintPlace::ofCore(net.corePosition, 0);
+        for (const FindingPlace &candidate : {net, probe, core}) {
+            const auto found = places.constFind(candidate.key());
             if (found != places.constEnd()) {
                 finding.line = found->first;
                 finding.column = found->second;
@@ -139,7 +144,7 @@ private:
     QVector<Children> m_children{Children(QString())}; // what the reader takes under each open element
     QHash<QString, int> m_probeIndices;      // "core/kind/index" -> seen
 
-    LintPlace here() const { return LintPlace{m_core, m_coreIndex, m_probeKind, m_probeIndex, QString()}; }
+    LintPlace here() const { return LintPlace{{m_core, m_coreIndex, m_probeKind, m_probeIndex, QString()}}; }
 
     void enter(const QString &name)
     {
@@ -175,7 +180,7 @@ private:
     {
         if (positions.wanted.isEmpty() || m_path.isEmpty() || m_path.last() != signalElement || xml.isWhitespace())
             return;
-        const QString key = Positions::key(m_core, m_probeKind, m_probeIndex, xml.text().toString());
+        const QString key = here().withNet(xml.text().toString()).key();
         if (positions.wanted.contains(key))
             positions.note(key, xml);
     }
@@ -251,7 +256,7 @@ private:
         m_coreIndex = number(attributes, indexAttribute, LintPlace::ofCore(m_core, 0), xml);
         m_probeKind.clear();
         m_probeIndex = -1;
-        positions.note(Positions::key(m_core), xml);
+        positions.note(LintPlace::ofCore(m_core, 0).key(), xml);
         const LintPlace place = LintPlace::ofCore(m_core, m_coreIndex);
         lintAttributes(place, attributes, core, xml);
         const QString sync = attributes.value(synchronisedAttribute).toString();
@@ -272,7 +277,7 @@ private:
         const LintPlace probe = LintPlace::ofCore(m_core, m_coreIndex).probe(kind, -1);
         m_probeIndex = number(attributes, indexAttribute, probe, xml);
         const LintPlace place = probe.probe(kind, m_probeIndex);
-        const QString key = Positions::key(m_core, m_probeKind, m_probeIndex);
+        const QString key = place.key();
         positions.note(key, xml);
         if (m_probeIndices[key]++ == 1)
             add(place.finding(LintCode::ProbeIndexRepeated, QStringLiteral("another %1 of this core has the index %2: the reader gives the nets "
@@ -481,7 +486,7 @@ QList<LintFinding> lintReadFile(const QString &path, const QString &analyzerPath
     FileWalk walk;
     for (const LintFinding &finding : coreFindings) {
         if (!finding.net.isEmpty())
-            walk.positions.wanted.insert(Positions::key(finding.corePosition, finding.probeKind, finding.probeIndex, finding.net));
+            walk.positions.wanted.insert(FindingPlace::of(finding).key());
     }
     QFile device(path);
     if (device.open(QIODevice::ReadOnly))
@@ -503,9 +508,9 @@ QList<LintFinding> lintReadFile(const QString &path, const QString &analyzerPath
     // What the walk found of a repeated index, it said better.
     QSet<QString> said;
     for (const LintFinding &finding : std::as_const(walk.findings))
-        said.insert(finding.code + Positions::key(finding.corePosition, finding.probeKind, finding.probeIndex));
+        said.insert(finding.code + withoutNet(FindingPlace::of(finding)).key());
     for (LintFinding finding : coreFindings) {
-        if (said.contains(finding.code + Positions::key(finding.corePosition, finding.probeKind, finding.probeIndex)))
+        if (said.contains(finding.code + withoutNet(FindingPlace::of(finding)).key()))
             continue;
         walk.positions.place(finding);
         findings.append(finding);
@@ -537,7 +542,7 @@ void placeLintFindings(const QString &path, QList<LintFinding> *findings)
     FileWalk walk;
     for (const LintFinding &finding : std::as_const(*findings)) {
         if (finding.line == 0 && !finding.net.isEmpty())
-            walk.positions.wanted.insert(Positions::key(finding.corePosition, finding.probeKind, finding.probeIndex, finding.net));
+            walk.positions.wanted.insert(FindingPlace::of(finding).key());
     }
     QFile device(path);
     if (!device.open(QIODevice::ReadOnly))

@@ -22,15 +22,9 @@ struct LintSubject
     QList<QStringList> analyzerNets;
 };
 
-/** Where a finding points: a core, a probe of it, a net of that. */
-struct LintPlace
+/** A finding's place, as the lint builds it up, and the findings made there. */
+struct LintPlace : FindingPlace
 {
-    int corePosition = -1;
-    int coreIndex = 0;
-    QString probeKind;
-    int probeIndex = -1;
-    QString net;
-
     /** The core at @p position, whose index is @p index. */
     static LintPlace ofCore(int position, int index)
     {
@@ -56,7 +50,9 @@ struct LintPlace
     LintFinding finding(LintCode code, const QString &message) const
     {
         const LintCodeEntry &entry = lintCodeEntry(code);
-        return LintFinding{entry.severity, QLatin1String(entry.code), corePosition, coreIndex, probeKind, probeIndex, net, 0, 0, message};
+        LintFinding finding{entry.severity, QLatin1String(entry.code), -1, 0, QString(), -1, QString(), 0, 0, message};
+        placeIn(&finding);
+        return finding;
     }
 };
 

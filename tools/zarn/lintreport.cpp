@@ -17,19 +17,8 @@ bool isAnalyzer(const ZARN::LintFinding &finding)
 
 QString where(const ZARN::LintFinding &finding)
 {
-    QStringList parts;
-    if (isAnalyzer(finding) && finding.probeIndex >= 0)
-        parts.append(QStringLiteral("analyzer core %1").arg(finding.probeIndex));
-    if (finding.corePosition >= 0)
-        parts.append(QStringLiteral("core %1 (index %2)").arg(finding.corePosition).arg(finding.coreIndex));
-    if (finding.probeKind == QLatin1String("clock"))
-        parts.append(QStringLiteral("user clock"));
-    else if (!isAnalyzer(finding) && !finding.probeKind.isEmpty())
-        parts.append(finding.probeIndex >= 0 ? QStringLiteral("probe_%1 %2").arg(finding.probeKind).arg(finding.probeIndex)
-                                             : QStringLiteral("probe_%1").arg(finding.probeKind));
-    if (!finding.net.isEmpty() || finding.code == QLatin1String("net-empty"))
-        parts.append(QStringLiteral("net \"%1\"").arg(finding.net));
-    return parts.isEmpty() ? QString() : parts.join(QLatin1String(", ")) + QLatin1String(": ");
+    const QString place = ZARN::FindingPlace::of(finding).description(!finding.net.isEmpty() || finding.code == QLatin1String("net-empty"));
+    return place.isEmpty() ? QString() : place + QLatin1String(": ");
 }
 
 } // namespace

@@ -17,10 +17,7 @@ namespace {
 ZARN::LintFinding error(Tool::LintCode code, int position, const ZARN::ZarnCore *core, const QString &kind, int probe, const QString &message)
 {
     ZARN::LintFinding finding = Tool::lintFinding(code, message);
-    finding.corePosition = position;
-    finding.coreIndex = core->getIndex();
-    finding.probeKind = kind;
-    finding.probeIndex = probe;
+    ZARN::FindingPlace{position, core->getIndex(), kind, probe, QString()}.placeIn(&finding);
     return finding;
 }
 

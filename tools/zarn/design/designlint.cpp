@@ -13,11 +13,7 @@ namespace {
 ZARN::LintFinding finding(const ZARN::ConnectedNet &net, Tool::LintCode code, const QString &message)
 {
     ZARN::LintFinding finding = Tool::lintFinding(code, message);
-    finding.corePosition = net.corePosition;
-    finding.coreIndex = net.coreIndex;
-    finding.probeKind = net.probeKind;
-    finding.probeIndex = net.probeIndex;
-    finding.net = net.net;
+    ZARN::FindingPlace::of(net).placeIn(&finding);
     return finding;
 }
 
@@ -82,7 +78,7 @@ QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets
     QSet<QString> seen;
     for (const ZARN::ConnectedNet &net : nets) {
         // Empty names are the configuration lint's; one finding per place.
-        const QString key = QStringLiteral("%1/%2/%3/").arg(net.corePosition).arg(net.probeKind).arg(net.probeIndex) + net.net;
+        const QString key = ZARN::FindingPlace::of(net).key();
         if (net.net.isEmpty() || seen.contains(key))
             continue;
         seen.insert(key);
@@ -154,14 +150,16 @@ QList<ZARN::LintFinding> lintAgainstSynthesis(const QList<ZARN::ConnectedNet> &n
     QHash<QString, qsizetype> byProbeAndNet;
     QSet<QString> seen;
     for (const ZARN::ConnectedNet &net : nets) {
-        const QString probe = QStringLiteral("%1/%2/%3/").arg(net.corePosition).arg(net.probeKind).arg(net.probeIndex);
+        ZARN::FindingPlace place = ZARN::FindingPlace::of(net);
         const NetBit bit = elaborated.find(net.net, separator);
-        if (net.net.isEmpty() || seen.contains(probe + net.net) || bit.result != NetBit::Found)
+        if (net.net.isEmpty() || seen.contains(place.key()) || bit.result != NetBit::Found)
             continue;
-        seen.insert(probe + net.net);
+        seen.insert(place.key());
         if (synthesized.find(net.net, separator).result == NetBit::Found)
             continue;
-        const QString key = probe + bit.net->name(separator);
+        // The design's net, which several of the configuration's names may take bits of.
+        place.net = bit.net->name(separator);
+        const QString key = place.key();
         if (!byProbeAndNet.contains(key)) {
             byProbeAndNet.insert(key, removed.size());
             removed.append({net, bit.net, {}});
