@@ -1,6 +1,7 @@
 #include "corefiles.h"
 
 #include "generatedfile.h"
+#include "generatednames.h"
 
 #include <zarn/zarncore.h>
 
@@ -14,7 +15,7 @@ bool writeCoreFiles(const ZarnArg &arg, const QList<ZarnCore *> &cores, WriteFai
     for (int position = 0; position < cores.size(); ++position) {
         const ZarnCore *core = cores.at(position);
         // The directory carries the position; the macros carry the core's own index.
-        const QString dirName = QStringLiteral("%1%2").arg(QLatin1String("zarn_"), QString::number(position));
+        const QString dirName = GeneratedNames::coreDirectory(position);
         const QString dirPath = arg.outputDir + QLatin1Char('/') + dirName;
         QDir().mkpath(dirPath);
 

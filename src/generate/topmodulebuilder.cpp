@@ -2,6 +2,7 @@
 
 #include "escapeidentifier.h"
 #include "external/qelutils.h"
+#include "generatednames.h"
 #include "model/singlesignals.h"
 
 #include <zarn/zarncore.h>
@@ -115,7 +116,7 @@ void TopModuleNets::appendCoreInstances(VerilogText &text, const QList<ZarnCore 
 void TopModuleNets::appendCoreInstance(VerilogText &text, const ZarnCore *core, int position, std::string_view controlBus, int &unboundWires) const
 {
     text << "\n"
-         << "xq_zarn_top_" << position << "  u_zarn" << position << "_top(\n"
+         << GeneratedNames::coreModule(position).toLatin1() << "  " << GeneratedNames::coreInstance(position).toLatin1() << "(\n"
          << "    .control(" << controlBus << position << "[9:0])";
 
     // The control line opens the connection list and every probe connection
@@ -128,7 +129,7 @@ void TopModuleNets::appendCoreInstance(VerilogText &text, const ZarnCore *core, 
         const int count = singleSignalCount(signalNet);
         if (count == 0)
             continue;
-        text << ",\n    .probe_in" << probe->getIndex() << "(";
+        text << ",\n    ." << GeneratedNames::probePort("in", probe->getIndex()).toLatin1() << "(";
         appendNetConnection(text, signalNet, count, tiedLow);
         text << ")";
     }
@@ -146,7 +147,7 @@ void TopModuleNets::appendCoreInstance(VerilogText &text, const ZarnCore *core, 
         const int count = singleSignalCount(signalNet);
         if (count == 0)
             continue;
-        text << ",\n    .probe_out" << j << "(";
+        text << ",\n    ." << GeneratedNames::probePort("out", j).toLatin1() << "(";
         appendNetConnection(text, signalNet, count, unbound);
         text << ")";
     }

@@ -19,11 +19,6 @@ QVector<ProbeSource> probesOf(const ZarnCore *core)
     return probes;
 }
 
-QString probePort(const char *kind, int index)
-{
-    return QLatin1String("probe_") + QLatin1String(kind) + QString::number(index);
-}
-
 void busNameAndRange(const SignalItem &bus, QString *name, int *msb, int *lsb)
 {
     const QString &text = bus.name;

@@ -1,6 +1,7 @@
 #ifndef ZARN_PROBEMAP_PROBEWALK_H
 #define ZARN_PROBEMAP_PROBEWALK_H
 
+#include "generate/generatednames.h"
 #include "model/singlesignals.h"
 
 #include <zarn/probemap.h>
@@ -25,9 +26,6 @@ struct ProbeSource
 
 /** The probes of @p core in the map's order: its input probes, then the output probes the top module connects, by index. */
 QVector<ProbeSource> probesOf(const ZarnCore *core);
-
-/** "probe_in0": the core module's port of a probe. */
-QString probePort(const char *kind, int index);
 
 /** A bus's name and range: "cnt" 3 0 of "cnt[3:0]" with four bits, else its name as it stands and count-1 to 0. */
 void busNameAndRange(const SignalItem &bus, QString *name, int *msb, int *lsb);
@@ -73,8 +71,8 @@ void walkCoreEntry(const ZarnCore *core, int position, Sink &sink)
     entry.position = position;
     entry.index = core->getIndex();
     entry.moduleName = core->getModuleName();
-    entry.instance = QStringLiteral("u_zarn%1_top").arg(position);
-    entry.module = QStringLiteral("xq_zarn_top_%1").arg(position);
+    entry.instance = GeneratedNames::coreInstance(position);
+    entry.module = GeneratedNames::coreModule(position);
     entry.synchronised = core->isOutProbeSynwithUserClock();
     entry.clock = core->getUserClockName();
     sink.beginCore(entry);
@@ -84,7 +82,7 @@ void walkCoreEntry(const ZarnCore *core, int position, Sink &sink)
         probe.index = source.index;
         probe.width = singleSignalCount(source.signalNet);
         if (probe.width > 0)
-            probe.port = probePort(source.kind, source.index);
+            probe.port = GeneratedNames::probePort(source.kind, source.index);
         probe.initialValue = source.initialValue;
         sink.beginProbe(probe);
         forEachProbeNet(source.signalNet, probe.width, [&sink](int bit, const QString &name) { sink.net(bit, name); });
