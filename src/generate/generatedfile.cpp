@@ -1,5 +1,6 @@
 #include "generatedfile.h"
 
+#include "common/writeall.h"
 #include "escapeidentifier.h"
 
 #include <QFile>
@@ -10,23 +11,6 @@
 
 namespace ZARN {
 
-namespace {
-
-// A write cut short (a full disk, a file-size limit) says nothing of why;
-// writing the rest makes the system say it.
-bool writeAll(QIODevice &device, const char *data, qint64 size)
-{
-    while (size > 0) {
-        const qint64 written = device.write(data, size);
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= written;
-    }
-    return true;
-}
-
-} // namespace
 
 void WriteFailures::add(const QFileDevice &file)
 {

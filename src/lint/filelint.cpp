@@ -1,5 +1,6 @@
 #include "lintsubject.h"
 
+#include "common/editdistance.h"
 #include "config/configformat.h"
 #include "config/configreading.h"
 #include "config/configxml.h"
@@ -25,28 +26,11 @@ namespace {
 
 using namespace ConfigFormat;
 
-int editDistance(const QString &a, const QString &b)
-{
-    QVector<int> row(b.size() + 1);
-    for (int j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (int i = 1; i <= a.size(); ++i) {
-        int diagonal = row[0];
-        row[0] = i;
-        for (int j = 1; j <= b.size(); ++j) {
-            const int above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a.at(i - 1) == b.at(j - 1) ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
-
 // The known name that @p name misspells, or empty.
 QString nearMiss(const QString &name, const QStringList &known)
 {
     for (const QString &candidate : known) {
-        if (editDistance(name.toLower(), candidate.toLower()) <= 2)
+        if (editDistance(name.toLower(), candidate.toLower(), 2) <= 2)
             return candidate;
     }
     return QString();

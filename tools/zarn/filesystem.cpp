@@ -141,17 +141,6 @@ bool removeContents(int directoryFd, const QByteArray &shownPath, QString *error
 
 } // namespace
 
-bool writeAll(QIODevice &device, const QByteArray &bytes)
-{
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
-
 QString errorText(const QByteArray &path, int error)
 {
     return QFile::decodeName(path) + QLatin1String(": ") + QString::fromLocal8Bit(std::strerror(error));

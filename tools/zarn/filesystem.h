@@ -15,12 +15,6 @@ class QIODevice;
 // comes back as "path: the system's reason".
 namespace FileSystem {
 
-/**
- * Writes all of @p bytes to @p device.  A write cut short (a full disk, a
- * file-size limit) sets no error; writing the rest makes the system say why.
- */
-bool writeAll(QIODevice &device, const QByteArray &bytes);
-
 /** "path: reason" for the errno value @p error. */
 QString errorText(const QByteArray &path, int error);
 

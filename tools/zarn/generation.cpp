@@ -5,6 +5,7 @@
 #include "lintreport.h"
 #include "openip.h"
 #include "outputdirectory.h"
+#include "writeall.h"
 
 #include <zarn/zarn.h>
 
@@ -41,7 +42,7 @@ QString copyInput(const QString &source, const QString &copy)
         piece = in.read(1 << 20);
         if (piece.isEmpty())
             break;
-        if (!FileSystem::writeAll(out, piece))
+        if (!ZARN::writeAll(out, piece))
             return copyFailed();
     }
     if (in.error() != QFileDevice::NoError)
@@ -154,7 +155,7 @@ QString writeCommandFile(QSaveFile &file, const QStringList &includePath, const 
         text += "+incdir+" + QFile::encodeName(absolutePath(directory)) + '\n';
     for (const QString &path : fileList)
         text += QFile::encodeName(absolutePath(path)) + '\n';
-    if (file.open(QIODevice::WriteOnly) && FileSystem::writeAll(file, text))
+    if (file.open(QIODevice::WriteOnly) && ZARN::writeAll(file, text))
         return QString();
     return file.fileName() + QLatin1String(": ") + file.errorString();
 }

@@ -5,6 +5,7 @@
 #include "outputfile.h"
 #include "design/netlist.h"
 #include "design/yosys.h"
+#include "writeall.h"
 
 #include <zarn/zarn.h>
 
@@ -390,7 +391,7 @@ QString writeConfiguration(const QList<ZARN::ZarnCore *> &cores, const QString &
         return QStringLiteral("the configuration could not be made in TMPDIR %1; is its disk full?").arg(QDir::tempPath());
     const QByteArray bytes = made.readAll();
     QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly) || !FileSystem::writeAll(file, bytes) || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !ZARN::writeAll(file, bytes) || !file.commit())
         return QStringLiteral("%1: %2").arg(out, file.errorString());
     return QString();
 }

@@ -6,6 +6,7 @@
 #include "design/designlint.h"
 #include "design/netlist.h"
 #include "design/yosys.h"
+#include "writeall.h"
 
 #include <zarn/zarn.h>
 
@@ -208,7 +209,7 @@ QString writeFile(const QString &path, const QList<QByteArray> &pieces, const Ou
     QFile file(path);
     bool written = file.open(QIODevice::WriteOnly);
     for (const QByteArray &piece : pieces)
-        written = written && FileSystem::writeAll(file, piece);
+        written = written && ZARN::writeAll(file, piece);
     if (written && file.flush())
         return QString();
     return output.published(path) + QLatin1String(": ") + file.errorString();

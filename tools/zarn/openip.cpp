@@ -2,6 +2,7 @@
 
 #include "filesystem.h"
 #include "toollintcodes.h"
+#include "writeall.h"
 
 #include <zarn/probein.h>
 #include <zarn/probemap.h>
@@ -125,7 +126,7 @@ QString OpenIp::writeIdentity(const QString &outputDir, const ZARN::ProbeMap &ma
                             "// the first 32 bits of the configuration's SHA-256 in zarn_probes.json.\n"
                             "`define ZARN_DESIGN_IDENTITY 32'h" + identity + "\n";
     QSaveFile file(QDir(outputDir).filePath(identityFile()));
-    if (file.open(QIODevice::WriteOnly) && FileSystem::writeAll(file, text) && file.commit())
+    if (file.open(QIODevice::WriteOnly) && ZARN::writeAll(file, text) && file.commit())
         return QString();
     return file.fileName() + QLatin1String(": ") + file.errorString();
 }

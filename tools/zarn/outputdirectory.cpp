@@ -2,6 +2,7 @@
 
 #include "console.h"
 #include "filesystem.h"
+#include "writeall.h"
 
 #include <QDir>
 #include <QFile>
@@ -233,7 +234,7 @@ QString OutputDirectory::commit()
     std::sort(entries.begin(), entries.end());
     QFile manifest(QFile::decodeName(next + '/' + manifestName));
     const QByteArray text = manifestHeader + entries.join('\n') + '\n';
-    if (!manifest.open(QIODevice::WriteOnly) || !FileSystem::writeAll(manifest, text) || !manifest.flush())
+    if (!manifest.open(QIODevice::WriteOnly) || !ZARN::writeAll(manifest, text) || !manifest.flush())
         return published(manifest.fileName()) + QLatin1String(": ") + manifest.errorString();
     manifest.close();
 

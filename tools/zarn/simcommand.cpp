@@ -4,6 +4,7 @@
 #include "generation.h"
 #include "outputdirectory.h"
 #include "design/workdirectory.h"
+#include "writeall.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -599,7 +600,7 @@ QByteArray designHeader(const TopModule &module, const QString &top, const QStri
 QString writeFile(const QString &path, const QByteArray &bytes, const OutputDirectory &output)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && FileSystem::writeAll(file, bytes) && file.commit())
+    if (file.open(QIODevice::WriteOnly) && ZARN::writeAll(file, bytes) && file.commit())
         return QString();
     return output.published(path) + QLatin1String(": ") + file.errorString();
 }

@@ -1,5 +1,7 @@
 #include "netlist.h"
 
+#include "editdistance.h"
+
 #include <QDataStream>
 #include <QIODevice>
 #include <QJsonArray>
@@ -60,29 +62,6 @@ void repairNonAscii(QByteArray &json)
     json = repaired;
 }
 
-// Levenshtein distance, or more than @p limit as soon as it is sure to be.
-int distance(const QString &a, const QString &b, int limit)
-{
-    if (std::abs(a.size() - b.size()) > limit)
-        return limit + 1;
-    QVector<int> row(b.size() + 1);
-    for (int j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (int i = 1; i <= a.size(); ++i) {
-        int diagonal = row[0];
-        row[0] = i;
-        int best = row[0];
-        for (int j = 1; j <= b.size(); ++j) {
-            const int above = row[j];
-            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a.at(i - 1) == b.at(j - 1) ? 0 : 1)});
-            diagonal = above;
-            best = std::min(best, row[j]);
-        }
-        if (best > limit)
-            return limit + 1;
-    }
-    return row[b.size()];
-}
 
 } // namespace
 
@@ -648,7 +627,7 @@ QVector<QPair<int, int>> Netlist::nearestAmong(const QString &base, bool bit, QC
         const int bound = best.size() < count ? limit : best.last().first;
         if (std::abs(names.at(i).size() - base.size()) > bound)
             continue;
-        const int d = distance(base, names.at(i), bound);
+        const int d = ZARN::editDistance(base, names.at(i), bound);
         if (d > bound || (d == 0 && !bit) || (best.size() == count && d == bound))
             continue;
         best.insert(std::upper_bound(best.begin(), best.end(), QPair<int, int>{d, i}), {d, i});
@@ -715,7 +694,7 @@ QVector<QPair<int, int>> Netlist::nearestOfAll(const QString &base, bool bit, QC
             const QString &name = names.names.at(i);
             if (std::abs(name.size() - base.size()) > bound)
                 continue;
-            const int d = distance(base, name, bound);
+            const int d = ZARN::editDistance(base, name, bound);
             const QPair<int, int> candidate{d, i};
             if (d > bound || (d == 0 && !bit) || (best.size() == count && !(candidate < best.last())))
                 continue;
