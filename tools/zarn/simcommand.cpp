@@ -4,6 +4,7 @@
 #include "generation.h"
 #include "outputdirectory.h"
 #include "design/workdirectory.h"
+#include "sim/simvalues.h"
 #include "writeall.h"
 
 #include <QCommandLineParser>
@@ -21,12 +22,13 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
-#include <numeric>
 
 #include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
+
+using Sim::cString;
 
 // The model's class, whatever the top module: the harness names it so.
 const QString modelPrefix = QStringLiteral("Vtwin");
@@ -34,10 +36,6 @@ const QString harnessName = QStringLiteral("zarn_twin.cpp");
 const QString designHeaderName = QStringLiteral("zarn_twin_design.h");
 const char *const jtagInputs[] = {"tck_pad_i", "tms_pad_i", "tdi_pad_i"};
 const char jtagOutput[] = "tdo_pad_o";
-// Each pin write costs one evaluation per user-clock edge: beyond this a
-// twin would crawl, and a slower TCK is the better way to the same ratio.
-const quint64 maxRatio = 1024;
-const quint64 maxRatioTerm = 1000000;
 
 // The options the open cores need of Verilator, as tests/ip/run-bench
 // passes them: UNOPTFLAT for the control buses, inout and driven bit by
@@ -100,79 +98,6 @@ struct TopModule
             || std::any_of(std::begin(jtagInputs), std::end(jtagInputs), [&name](const char *pad) { return name == QLatin1String(pad); });
     }
 };
-
-// RATIO as "N" or "P/Q", reduced; false for anything else or past the limits.
-bool parseRatio(const QString &text, quint64 *numerator, quint64 *denominator)
-{
-    static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,7})(?:/([0-9]{1,7}))?$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return false;
-    quint64 p = match.captured(1).toULongLong();
-    quint64 q = match.captured(2).isEmpty() ? 1 : match.captured(2).toULongLong();
-    if (q == 0 || p > maxRatioTerm || q > maxRatioTerm || p > maxRatio * q)
-        return false;
-    const quint64 common = p == 0 ? q : std::gcd(p, q);
-    *numerator = p / common;
-    *denominator = q / common;
-    return true;
-}
-
-// VALUE as decimal, 0x hexadecimal or 0b binary, into 32-bit words.
-bool parseValue(const QString &text, QVector<quint32> *words, int *bits)
-{
-    static const QRegularExpression pattern(QStringLiteral("^(?:0[xX]([0-9a-fA-F_]+)|0[bB]([01_]+)|([0-9_]+))$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch() || text.startsWith(QLatin1Char('_')))
-        return false;
-    QString digits;
-    int base = 10;
-    if (!match.captured(1).isEmpty()) {
-        digits = match.captured(1);
-        base = 16;
-    } else if (!match.captured(2).isEmpty()) {
-        digits = match.captured(2);
-        base = 2;
-    } else {
-        digits = match.captured(3);
-    }
-    digits.remove(QLatin1Char('_'));
-    if (digits.isEmpty() || digits.size() > 4096)
-        return false;
-    // value = value * base + digit, word by word.
-    QVector<quint32> value{0};
-    for (const QChar c : std::as_const(digits)) {
-        quint64 carry = quint64(QString(c).toUInt(nullptr, 16));
-        for (quint32 &word : value) {
-            const quint64 next = quint64(word) * quint64(base) + carry;
-            word = quint32(next);
-            carry = next >> 32;
-        }
-        if (carry != 0)
-            value.append(quint32(carry));
-    }
-    *bits = 0;
-    for (int i = int(value.size()) - 1; i >= 0 && *bits == 0; --i) {
-        if (value.at(i) != 0)
-            *bits = i * 32 + (32 - __builtin_clz(value.at(i)));
-    }
-    *words = value;
-    return true;
-}
-
-// A C++ string literal of @p text.
-QByteArray cString(const QString &text)
-{
-    QByteArray literal = "\"";
-    for (const char c : text.toUtf8()) {
-        if (c == '"' || c == '\\')
-            literal += '\\';
-        if (c == '?') // no trigraphs
-            literal += "\\";
-        literal += c;
-    }
-    return literal + '"';
-}
 
 // "file:line" of Verilator's "d,48,9,48,12", by its table of file letters.
 QString place(const QHash<QString, QString> &files, const QString &loc)
@@ -666,11 +591,11 @@ int readClocks(const QStringList &values, const QString &top, QList<Clock> *cloc
         clock.net = colon < 0 ? value : value.left(colon);
         if (clock.net.isEmpty())
             return Console::fail(QStringLiteral("--clock %1: name the clock, an input of %2").arg(value, top));
-        if (colon >= 0 && !parseRatio(value.mid(colon + 1), &clock.numerator, &clock.denominator))
+        if (colon >= 0 && !Sim::parseRatio(value.mid(colon + 1), &clock.numerator, &clock.denominator))
             return Console::fail(QStringLiteral("--clock %1: the ratio '%2' is no RATIO; give user-clock cycles per TCK cycle as a whole number, "
                                                 "a fraction P/Q such as 1/4, or 0 for a stopped clock, at most %3")
                                      .arg(value, value.mid(colon + 1))
-                                     .arg(maxRatio));
+                                     .arg(Sim::maxRatio));
         clocks->append(clock);
     }
     return Console::Success;
@@ -684,7 +609,7 @@ int readInputs(const QStringList &values, QList<Held> *held)
         input.given = value;
         const qsizetype equals = value.indexOf(QLatin1Char('='));
         input.net = value.left(equals);
-        if (equals <= 0 || !parseValue(value.mid(equals + 1), &input.words, &input.bits))
+        if (equals <= 0 || !Sim::parseValue(value.mid(equals + 1), &input.words, &input.bits))
             return Console::fail(QStringLiteral("--input %1: give NET=VALUE, the value in decimal, 0x hexadecimal or 0b binary (such as rst=1)").arg(value));
         held->append(input);
     }
