@@ -71,7 +71,7 @@ struct Positions
     {
         const FindingPlace net = FindingPlace::of(finding);
         const FindingPlace probe = withoutNet(net);
-        const FindingPlace core = LintPlace::ofCore(net.corePosition, 0);
+        const FindingPlace core = LintPlace::ofCore(net.corePosition, net.coreIndex);
         for (const FindingPlace &candidate : {net, probe, core}) {
             const auto found = places.constFind(candidate.key());
             if (found != places.constEnd()) {
