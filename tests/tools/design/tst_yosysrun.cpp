@@ -215,6 +215,16 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(work + QLatin1String("/width.vh")));
         QCOMPARE(nets(), std::make_pair(four, 9));
         QCOMPARE(QDir(dir.filePath(QStringLiteral("cache/zarn/elaborations"))).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot).size(), 2);
+        // A memory file the design reads is an input as well, and so is
+        // one where Yosys would look for it first.
+        writeFile(dir.filePath(QStringLiteral("init.hex")), "5\n");
+        writeFile(source, "module top(input [3:0] a, output [3:0] y); reg [3:0] m [0:0]; initial $readmemh(\"init.hex\", m); assign y = a ^ m[0]; endmodule\n");
+        QCOMPARE(nets().second, 10);
+        QCOMPARE(nets().second, 10);
+        writeFile(dir.filePath(QStringLiteral("init.hex")), "6\n");
+        QCOMPARE(nets().second, 11);
+        writeFile(work + QLatin1String("/init.hex"), "7\n");
+        QCOMPARE(nets().second, 12);
     }
 
     void cachedConcurrently()
