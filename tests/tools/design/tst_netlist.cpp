@@ -87,14 +87,17 @@ private Q_SLOTS:
         for (int length = 0; length < bytes.size(); ++length)
             QVERIFY2(!back.fromBytes(bytes.left(length)), qPrintable(QStringLiteral("%1 bytes").arg(length)));
         QVERIFY(!back.fromBytes(bytes + '\0'));
-        // Any one byte changed, as a disk may change it: refused, or read
-        // whole, each net as wide as its driven bits; never more memory
-        // asked for than the bytes can fill.
+        // Any one byte changed, as a disk may change it (bits flipped, or a
+        // count or an index one past or short of what it was): refused, or
+        // read whole, each net as wide as its driven bits; never more memory
+        // asked for than the bytes can fill, nor a name read past the table.
         for (int i = 0; i < bytes.size(); ++i) {
-            QByteArray changed = bytes;
-            changed[i] = char(changed.at(i) ^ 0x55);
-            Netlist read;
-            if (read.fromBytes(changed)) {
+            for (const char changedByte : {char(bytes.at(i) ^ 0x55), char(bytes.at(i) + 1), char(bytes.at(i) - 1)}) {
+                QByteArray changed = bytes;
+                changed[i] = changedByte;
+                Netlist read;
+                if (!read.fromBytes(changed))
+                    continue;
                 for (const Design::Net &net : read.nets())
                     QVERIFY2(net.width >= 1 && net.driven.size() == net.width, qPrintable(QStringLiteral("byte %1").arg(i)));
             }
