@@ -151,6 +151,20 @@ private Q_SLOTS:
         QVERIFY2(wired == QStringList{QStringLiteral("(Yosys failed)")} || !lost.isEmpty(), qPrintable(wired.join(QLatin1Char(' '))));
     }
 
+    void connectedNetsPlaced()
+    {
+        // Each net a generation connects, with its place (core position and
+        // index, probe kind and index, net, "!" where the top module drives
+        // it): the analyzer's first, of no core; then the cores' by probe.
+        const QString design = testData(QStringLiteral("../../examples/design.xml"));
+        const QList<ZarnCore *> cores = readZARNConfigFromXml(design);
+        QStringList places;
+        for (const ConnectedNet &net : connectedNets(cores, testData(QStringLiteral("../../examples/analyzer.xml"))))
+            places.append(QStringLiteral("%1/%2/%3/%4/%5%6").arg(net.corePosition).arg(net.coreIndex).arg(net.probeKind).arg(net.probeIndex).arg(net.net, QLatin1String(net.driven ? "!" : "")));
+        qDeleteAll(cores);
+        QCOMPARE(places.join(QLatin1Char('\n')) + QLatin1Char('\n'), QString::fromUtf8(fileBytes(testData(QStringLiteral("lint/connected.txt")))));
+    }
+
     void oneEdit_data() { addRowsFromTable(QStringLiteral("lint/edits.txt"), {"case", "text", "replacement", "codes"}); }
 
     void oneEdit()
