@@ -34,7 +34,7 @@ private:
 // The children of the element just entered that the reader takes, each
 // looked at for its attributes; one level down in @p descend.
 template<typename Descend>
-void lookAtChildren(Walker &walker, QStringView parent, MissingAttribute &missing, Descend descend)
+void lookAtChildren(Walker &walker, const QString &parent, MissingAttribute &missing, Descend descend)
 {
     Children children(parent);
     while (walker.nextChild()) {

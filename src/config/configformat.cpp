@@ -63,25 +63,21 @@ QString missingAttribute(const Element &element, const QXmlStreamAttributes &pre
     return QString();
 }
 
-Children::Children(QStringView parent)
-{
-    for (const Element &candidate : elements()) {
-        if (candidate.parent == parent)
-            m_known.append(&candidate);
-    }
-}
-
 const Element *Children::take(QStringView name)
 {
-    for (const Element *candidate : std::as_const(m_known)) {
-        if (candidate->name != name)
+    const QVector<Element> &format = elements();
+    Q_ASSERT(format.size() <= 32);
+    for (int i = 0; i < format.size(); ++i) {
+        const Element &candidate = format.at(i);
+        if (candidate.name != name || candidate.parent != m_parent)
             continue;
-        if (candidate->repeated)
-            return candidate;
-        if (m_taken.contains(candidate))
+        if (candidate.repeated)
+            return &candidate;
+        const quint32 bit = quint32(1) << i;
+        if (m_taken & bit)
             return nullptr;
-        m_taken.append(candidate);
-        return candidate;
+        m_taken |= bit;
+        return &candidate;
     }
     return nullptr;
 }

@@ -78,14 +78,19 @@ QString missingAttribute(const Element &element, const QXmlStreamAttributes &pre
 class Children
 {
 public:
-    explicit Children(QStringView parent);
+    // Made for every element a walk enters, nets included: it costs no
+    // more than the name it keeps.
+    explicit Children(const QString &parent)
+        : m_parent(parent)
+    {
+    }
 
     /** The element the reader takes for the next child @p name; nullptr where it passes over the child. */
     const Element *take(QStringView name);
 
 private:
-    QVector<const Element *> m_known;
-    QVector<const Element *> m_taken; // of those taken once
+    QString m_parent;
+    quint32 m_taken = 0; // of the elements taken once, by their place in elements()
 };
 
 } // namespace ConfigFormat

@@ -151,10 +151,11 @@ QList<ZARN::LintFinding> lintAgainstSynthesis(const QList<ZARN::ConnectedNet> &n
     QSet<QString> seen;
     for (const ZARN::ConnectedNet &net : nets) {
         ZARN::FindingPlace place = ZARN::FindingPlace::of(net);
+        const QString seenKey = place.key();
         const NetBit bit = elaborated.find(net.net, separator);
-        if (net.net.isEmpty() || seen.contains(place.key()) || bit.result != NetBit::Found)
+        if (net.net.isEmpty() || seen.contains(seenKey) || bit.result != NetBit::Found)
             continue;
-        seen.insert(place.key());
+        seen.insert(seenKey);
         if (synthesized.find(net.net, separator).result == NetBit::Found)
             continue;
         // The design's net, which several of the configuration's names may take bits of.
