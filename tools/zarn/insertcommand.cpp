@@ -47,15 +47,20 @@ QString escaped(const QString &name)
 }
 
 // The instance of the debug top module @p top in the design, each port on
-// the design net of its name; the error, or empty.
-QString debugInstance(const ZARN::TopModuleInterface &top, const Design::Netlist &netlist, QChar separator, QByteArray *text)
+// the design net of its name, or on the wire @p wires gives for it (a
+// take-over's); the error, or empty.
+QString debugInstance(const ZARN::TopModuleInterface &top, const Design::Netlist &netlist, QChar separator, const QHash<QString, QString> &wires,
+                      QByteArray *text)
 {
     const QStringList &ports = top.ports;
     *text = "\n    " + top.module.toUtf8() + " u_zarn_debug(\n";
     for (int i = 0; i < ports.size(); ++i) {
         const QString &port = ports.at(i);
         QString connection = port;
-        if (!top.jtagPins.contains(port)) {
+        const QString unescaped = port.startsWith(QLatin1Char('\\')) ? port.mid(1).chopped(1) : port;
+        if (wires.contains(unescaped)) {
+            connection = escaped(wires.value(unescaped));
+        } else if (!top.jtagPins.contains(port)) {
             const Design::NetBit bit = netlist.find(port, separator);
             if (bit.result != Design::NetBit::Found)
                 return QStringLiteral("the debug top module's port %1 names no one-bit net of the design").arg(port.trimmed());
@@ -231,11 +236,11 @@ QString namesTaken(const Design::Netlist &netlist, const Design::Sources &source
 // The top module that @p run generated instantiated in Yosys's @p verilog,
 // once its ports, names and the netlist's wholeness are checked; empty, or the error.
 QString wireDebugTop(const Generation &run, const Design::Netlist &netlist, const Design::Sources &sources, const QByteArray &verilog,
-                     Inserted *inserted)
+                     const QHash<QString, QString> &wires, Inserted *inserted)
 {
     const ZARN::TopModuleInterface top = ZARN::topModuleInterface(run.cores, run.analyzerCopy);
     QByteArray instance;
-    QString error = debugInstance(top, netlist, sources.separator, &instance);
+    QString error = debugInstance(top, netlist, sources.separator, wires, &instance);
     if (error.isEmpty())
         error = checkNames(top.module, netlist, sources);
     if (error.isEmpty())
@@ -260,6 +265,22 @@ QString writeInserted(const QString &base, const Inserted &verilog, const Genera
     return error;
 }
 
+// Why @p output may not be replaced, or it or @p ipRoot named in the command
+// file; empty where nothing stands in the way.
+QString outputRefusal(const OutputDirectory &output, const QList<QByteArray> &inputs, bool force, const QString &ipRoot)
+{
+    const QString refusal = output.refusal(inputs, force);
+    if (!refusal.isEmpty())
+        return refusal;
+    // Both are include directories of the command file, and hold its files.
+    for (const QString &path : {output.path(), ipRoot}) {
+        const QString problem = commandFileProblem(absolutePath(path), true);
+        if (!problem.isEmpty())
+            return QStringLiteral("the path %1 holds %2").arg(path, problem);
+    }
+    return QString();
+}
+
 } // namespace
 
 int runInsert(const QStringList &arguments)
@@ -277,6 +298,7 @@ int runInsert(const QStringList &arguments)
     parser.addOptions({configOption, outOption});
     generation.addTo(parser);
     Design::addSourceOptions(parser);
+    Design::addTakeOverOption(parser);
     int exitCode = Console::Success;
     if (!Console::parse(parser, arguments, QStringLiteral("zarn insert --config FILE --design FILE... --top MODULE --out DIR [options]"), &exitCode))
         return exitCode;
@@ -286,6 +308,9 @@ int runInsert(const QStringList &arguments)
         return Console::fail(optionProblem);
     Design::Sources sources;
     QString error = Design::readSourceOptions(parser, parser.positionalArguments(), &sources);
+    QList<Design::TakeOver> takeOvers;
+    if (error.isEmpty())
+        error = Design::readTakeOvers(parser, &takeOvers);
     if (!error.isEmpty())
         return Console::fail(error);
     if (parser.value(configOption).isEmpty() || parser.value(outOption).isEmpty())
@@ -295,19 +320,15 @@ int runInsert(const QStringList &arguments)
 
     const QList<QByteArray> inputs = generation.inputFiles(parser, configFile, sources.files + sources.includeDirs);
     OutputDirectory output(parser.value(outOption));
-    const QString refusal = output.refusal(inputs, parser.isSet(generation.force));
-    if (!refusal.isEmpty())
-        return Console::fail(refusal);
-    // Both are include directories of the command file, and hold its files.
-    for (const QString &path : {output.path(), ipRoot}) {
-        const QString problem = commandFileProblem(absolutePath(path), true);
-        if (!problem.isEmpty())
-            return Console::fail(QStringLiteral("the path %1 holds %2").arg(path, problem));
-    }
+    error = outputRefusal(output, inputs, parser.isSet(generation.force), ipRoot);
+    if (!error.isEmpty())
+        return Console::fail(error);
 
     QByteArray verilog;
     Design::Netlist netlist;
-    if (!Design::elaborate(sources, QStringLiteral("insert"), QString(), &netlist, &error, jtagPorts(sources.top), &verilog))
+    // With take-overs, Yosys's JSON, which gets the multiplexers before it is written as Verilog.
+    if (!Design::elaborate(sources, QStringLiteral("insert"), QString(), &netlist, &error, jtagPorts(sources.top), &verilog,
+                           takeOvers.isEmpty() ? Design::Written::Verilog : Design::Written::Json))
         return Console::fail(error);
     error = namesTaken(netlist, sources);
     if (!error.isEmpty())
@@ -317,8 +338,10 @@ int runInsert(const QStringList &arguments)
     if (!error.isEmpty())
         return Console::fail(error);
     Generation run;
+    Design::TakeOverPlan plan;
     const auto designLint = [&](const QString &config, const QList<ZARN::ZarnCore *> &cores, const QString &analyzer) {
-        return Design::lintConfigurationAgainstDesign(config, cores, analyzer, netlist, sources.separator);
+        return Design::lintConfigurationAgainstDesign(config, cores, analyzer, netlist, sources.separator, nullptr, takeOvers,
+                                                      takeOvers.isEmpty() ? nullptr : &verilog, &plan);
     };
     Generation::Inputs runInputs = generation.runInputs(parser, configFile, true, QStringLiteral("zarn"));
     runInputs.offersNoLint = false;
@@ -326,8 +349,11 @@ int runInsert(const QStringList &arguments)
     if (exitCode != Console::Success)
         return exitCode;
 
+    // The take-overs are in Yosys's JSON since the lint: its Verilog now.
+    if (!takeOvers.isEmpty() && !Design::verilogOfJson(QByteArray(verilog), sources, &verilog, &error))
+        return Console::fail(error);
     Inserted inserted;
-    error = wireDebugTop(run, netlist, sources, verilog, &inserted);
+    error = wireDebugTop(run, netlist, sources, verilog, plan.wires, &inserted);
     const QString base = output.stagingDirectory() + QLatin1Char('/') + sources.top + QLatin1String("_zarn");
     if (error.isEmpty())
         error = writeInserted(base, inserted, run, output);

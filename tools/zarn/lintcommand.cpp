@@ -18,8 +18,8 @@ namespace {
 // The configuration's findings, and with a design its nets' against it (and
 // against what synthesis makes of it, with @p synth); the configuration is
 // read into cores once.  False with @p error where Yosys fails.
-bool lintAll(const QString &path, const QString &analyzer, const Design::Sources *sources, bool synth, QList<ZARN::LintFinding> *findings,
-             QString *error)
+bool lintAll(const QString &path, const QString &analyzer, const Design::Sources *sources, bool synth, const QList<Design::TakeOver> &takeOvers,
+             QList<ZARN::LintFinding> *findings, QString *error)
 {
     bool ok = false;
     const QList<ZARN::ZarnCore *> cores = sources ? ZARN::readZARNConfigFromXml(path, &ok) : QList<ZARN::ZarnCore *>();
@@ -31,12 +31,16 @@ bool lintAll(const QString &path, const QString &analyzer, const Design::Sources
     }
     *findings = ZARN::lintConfigFile(path, cores, analyzer);
     Design::Netlist netlist;
-    if (!Design::elaborate(*sources, QStringLiteral("lint --design"), QString(), &netlist, error))
+    // Take-overs are tried on Yosys's JSON, as insert makes them.
+    QByteArray json;
+    if (!Design::elaborate(*sources, QStringLiteral("lint --design"), QString(), &netlist, error, QString(), takeOvers.isEmpty() ? nullptr : &json,
+                           Design::Written::Json))
         return false;
     Design::Netlist synthesized;
     if (synth && !Design::elaborate(*sources, QStringLiteral("lint --synth"), QStringLiteral("synth -flatten -top ") + sources->top, &synthesized, error))
         return false;
-    *findings += Design::lintConfigurationAgainstDesign(path, cores, analyzer, netlist, sources->separator, synth ? &synthesized : nullptr);
+    *findings += Design::lintConfigurationAgainstDesign(path, cores, analyzer, netlist, sources->separator, synth ? &synthesized : nullptr, takeOvers,
+                                                         takeOvers.isEmpty() ? nullptr : &json);
     return true;
 }
 
@@ -60,6 +64,7 @@ int runLint(const QStringList &arguments)
                                           QStringLiteral("DIR"));
     parser.addOptions({analyzerOption, werrorOption, jsonOption, synthOption, ipRootOption});
     Design::addSourceOptions(parser);
+    Design::addTakeOverOption(parser);
     int exitCode = Console::Success;
     if (!Console::parse(parser, arguments,
                         QStringLiteral("zarn lint FILE [--analyzer FILE] [--design FILE... --top MODULE [--synth]] [--werror] [--json]"), &exitCode))
@@ -76,17 +81,21 @@ int runLint(const QStringList &arguments)
     }
 
     Design::Sources sources;
+    QList<Design::TakeOver> takeOvers;
     if (withDesign) {
-        const QString problem = Design::readSourceOptions(parser, parser.positionalArguments().mid(1), &sources);
+        QString problem = Design::readSourceOptions(parser, parser.positionalArguments().mid(1), &sources);
+        if (problem.isEmpty())
+            problem = Design::readTakeOvers(parser, &takeOvers);
         if (!problem.isEmpty())
             return Console::fail(problem);
-    } else if (parser.isSet(synthOption)) {
-        return Console::fail(QStringLiteral("--synth needs the design: give --design FILE... --top MODULE"));
+    } else if (parser.isSet(synthOption) || parser.isSet(QStringLiteral("take-over"))) {
+        return Console::fail(QStringLiteral("%1 needs the design: give --design FILE... --top MODULE")
+                                 .arg(QLatin1String(parser.isSet(synthOption) ? "--synth" : "--take-over")));
     }
 
     QList<ZARN::LintFinding> findings;
     QString error;
-    if (!lintAll(path, analyzer, withDesign ? &sources : nullptr, parser.isSet(synthOption), &findings, &error))
+    if (!lintAll(path, analyzer, withDesign ? &sources : nullptr, parser.isSet(synthOption), takeOvers, &findings, &error))
         return Console::fail(error);
     if (parser.isSet(ipRootOption)) {
         bool ok = false;

@@ -25,7 +25,14 @@
     X(DesignNetMemory, "design-net-memory", Error, "a memory, or a word of it, where a net belongs")                           \
     X(DesignTwoDrivers, "design-two-drivers", Error, "an output probe on a net the design drives")                             \
     X(DesignUndriven, "design-undriven", Warning, "an input probe on a net nothing drives")                                    \
-    X(DesignSynthRemoved, "design-synth-removed", Warning, "a net that synthesis removes or renames")
+    X(DesignSynthRemoved, "design-synth-removed", Warning, "a net that synthesis removes or renames")                          \
+    X(TakeOverNet, "take-over-net", Error, "a --take-over NET that no output probe drives, or that another takes over")        \
+    X(TakeOverUndriven, "take-over-undriven", Error, "a taken-over net that nothing in the design drives")                    \
+    X(TakeOverClock, "take-over-clock", Error, "a taken-over net that is a clock, or drives one")                            \
+    X(TakeOverConstant, "take-over-constant", Error, "a taken-over net that the design ties to a constant")                  \
+    X(TakeOverSelectExists, "take-over-select-exists", Error, "a take-over's select that the design has already")            \
+    X(TakeOverSelectMissing, "take-over-select-missing", Error, "a take-over's select that no output probe of the core drives") \
+    X(TakeOverSelectShared, "take-over-select-shared", Error, "a take-over's select that something else connects too")
 
 namespace Tool {
 

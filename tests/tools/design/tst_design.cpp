@@ -45,6 +45,15 @@ QStringList cpuFiles()
     return {testData("design/cpu/cpu_top.v"), testData("design/cpu/fetch.v"), testData("design/cpu/core.v")};
 }
 
+// The take-overs design/takeover/takeover.xml has selects for.
+QStringList takeOvers()
+{
+    QStringList options;
+    for (const char *takeOver : {"rst=hold_sel", "st=force_sel", "step=comb_sel", "parity=comb_sel", "count=part_sel", "lane[2].bit_q=part_sel"})
+        options << QStringLiteral("--take-over") << QLatin1String(takeOver);
+    return options;
+}
+
 QStringList cpuDesign()
 {
     return QStringList{QStringLiteral("--design")} + cpuFiles() + QStringList{QStringLiteral("--top"), QStringLiteral("cpu_top")};
@@ -425,6 +434,36 @@ private Q_SLOTS:
                  qPrintable(simulation.output));
     }
 
+    void takenOverNetsRunAsTheOriginal_data()
+    {
+        QTest::addColumn<QStringList>("build");
+        QTest::addColumn<QStringList>("run");
+        QTest::newRow("Icarus") << QStringList{"iverilog", "-g2005", "-s", "bench", "-o", "bench.vvp"} << QStringList{"vvp", "-n", "bench.vvp"};
+        QTest::newRow("Verilator") << QStringList{"verilator", "--binary", "--timing", "--timescale", "1ns/1ps", "-Wno-fatal", "-Wno-lint", "-Wno-style",
+                                                  "--top-module", "bench", "-Mdir", "obj"}
+                                   << QStringList{"@dir/obj/Vbench"};
+    }
+
+    void takenOverNetsRunAsTheOriginal()
+    {
+        // The open cores inserted with take-overs of every kind of driven
+        // net (design/takeover/takeover-bench.v says which), beside the original.
+        QFETCH(QStringList, build);
+        QFETCH(QStringList, run);
+        QTemporaryDir dir;
+        const QString design = testData("design/takeover/takeover.v");
+        QCOMPARE(zarn({"ip", "--out", dir.filePath("ip")}).exitCode, 0);
+        const Output result = zarn(QStringList{"insert", "--config", testData("design/takeover/takeover.xml"), "--out", dir.filePath("out"), "--ip-root",
+                                               dir.filePath("ip"), "--strict", "--design", design, "--top", "takeover"}
+                                   + takeOvers());
+        QCOMPARE(result.err, QString());
+        writeFile(dir.filePath("original.v"), fileBytes(design).replace("module takeover(", "module takeover_original("));
+        const Tool compile = VerilogHarness::run(dir.path(), build + QStringList{"-f", "out/takeover_zarn.f", "-Iip/sim", "original.v", testData("design/takeover/takeover-bench.v")});
+        QVERIFY2(compile.accepted, qPrintable(compile.output));
+        const Tool simulation = VerilogHarness::run(dir.path(), run.replaceInStrings(QStringLiteral("@dir"), dir.path()));
+        QVERIFY2(simulation.output.split(QLatin1Char('\n')).contains(QLatin1String("PASS")), qPrintable(simulation.output));
+    }
+
     void drivenBitsAsYosysSeesThem()
     {
         // Random hierarchies: each bit zarn calls undriven is one Yosys
@@ -533,12 +572,15 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("config");
         QTest::addColumn<bool>("lintClean"); // whether Verilator's lint takes the RTL
+        QTest::addColumn<QStringList>("options");
         const QString examples = QStringLiteral(ZARN_EXAMPLES_DIR);
         QTest::newRow("example") << "demo_top" << QStringList{examples + "/rtl/demo_top.v", examples + "/rtl/counter.v", examples + "/rtl/uart_rx.v"}
-                                 << examples + QStringLiteral("/design.xml") << true;
-        QTest::newRow("cpu") << "cpu_top" << cpuFiles() << testData("design/cpu-init.xml") << false;
-        QTest::newRow("names, a kept module") << "names" << QStringList{answers("names.v")} << answers("names-insert.xml") << true;
-        QTest::newRow("a loop's latch") << "loops" << QStringList{answers("loops.v")} << answers("loops.xml") << true;
+                                 << examples + QStringLiteral("/design.xml") << true << QStringList();
+        QTest::newRow("cpu") << "cpu_top" << cpuFiles() << testData("design/cpu-init.xml") << false << QStringList();
+        QTest::newRow("names, a kept module") << "names" << QStringList{answers("names.v")} << answers("names-insert.xml") << true << QStringList();
+        QTest::newRow("a loop's latch") << "loops" << QStringList{answers("loops.v")} << answers("loops.xml") << true << QStringList();
+        QTest::newRow("take-overs") << "takeover" << QStringList{testData("design/takeover/takeover.v")} << testData("design/takeover/takeover.xml") << true
+                                    << takeOvers();
     }
 
     void insertedNetlistHoldsUp()
@@ -551,8 +593,10 @@ private Q_SLOTS:
         QFETCH(QStringList, files);
         QFETCH(QString, config);
         QFETCH(bool, lintClean);
+        QFETCH(QStringList, options);
         QTemporaryDir dir;
-        const Output result = zarn(QStringList{"insert", "--config", config, "--out", dir.filePath("out"), "--ip-root", writeIpRoot(dir.filePath("ip"), 4), "--top", top, "--design"} + files);
+        const Output result = zarn(QStringList{"insert", "--config", config, "--out", dir.filePath("out"), "--ip-root", writeIpRoot(dir.filePath("ip"), 4), "--top", top}
+                                   + options + QStringList{"--design"} + files);
         QCOMPARE(result.err, QString());
         QCOMPARE(result.exitCode, 0);
         const QList<ZARN::ZarnCore *> cores = ZARN::readZARNConfigFromXml(config);

@@ -1,5 +1,6 @@
 #include "designlint.h"
 #include "netlist.h"
+#include "takeovermux.h"
 #include "toollintcodes.h"
 
 #include <QHash>
@@ -65,8 +66,12 @@ QString rangeAdvice(const Netlist &netlist, const QString &name, QChar separator
 
 } // namespace
 
-QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets, const Netlist &netlist, QChar separator)
+QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets, const Netlist &netlist, QChar separator, const TakeOverPlan &plan)
 {
+    // The bits taken over are driven twice by design, through a multiplexer.
+    QSet<QString> takenOver;
+    for (const TakenBit &bit : plan.bits)
+        takenOver.insert(ZARN::FindingPlace::of(bit.probe).key());
     // What the output probes drive is driven, whatever the design does.
     QSet<QPair<const Net *, int>> probeDriven;
     for (const ZARN::ConnectedNet &net : nets) {
@@ -85,6 +90,8 @@ QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets
         const NetBit bit = netlist.find(net.net, separator);
         switch (bit.result) {
         case NetBit::Missing: {
+            if (plan.selects.contains(net.net))
+                break; // the insertion makes it
             const QString kept = netlist.keptModuleOn(net.net, separator);
             const QString range = rangeAdvice(netlist, net.net, separator);
             const QStringList near = kept.isEmpty() && range.isEmpty() ? netlist.nearest(net.net, separator, 3) : QStringList();
@@ -123,7 +130,7 @@ QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets
                                                    "assign the word to a wire in the design, and probe the wire")));
             break;
         case NetBit::Found:
-            if (net.driven && bit.net->driven.at(bit.bit))
+            if (net.driven && bit.net->driven.at(bit.bit) && !takenOver.contains(key))
                 findings.append(finding(net, Tool::LintCode::DesignTwoDrivers,
                                         QStringLiteral("the design drives this net already, and the output probe would drive it too; "
                                                        "probe a net that nothing in the design drives")));
@@ -181,13 +188,19 @@ QList<ZARN::LintFinding> lintAgainstSynthesis(const QList<ZARN::ConnectedNet> &n
 }
 
 QList<ZARN::LintFinding> lintConfigurationAgainstDesign(const QString &config, const QList<ZARN::ZarnCore *> &cores, const QString &analyzer,
-                                                        const Netlist &netlist, QChar separator, const Netlist *synthesized)
+                                                        const Netlist &netlist, QChar separator, const Netlist *synthesized,
+                                                        const QList<TakeOver> &takeOvers, QByteArray *json, TakeOverPlan *plan)
 {
     const QList<ZARN::ConnectedNet> nets = ZARN::connectedNets(cores, analyzer);
-    QList<ZARN::LintFinding> findings = lintAgainstDesign(nets, netlist, separator);
+    TakeOverPlan planned = planTakeOvers(takeOvers, nets, netlist, separator);
+    if (json && planned.findings.isEmpty())
+        muxTakenBits(json, netlist.top(), &planned);
+    QList<ZARN::LintFinding> findings = planned.findings + lintAgainstDesign(nets, netlist, separator, planned);
     if (synthesized)
         findings += lintAgainstSynthesis(nets, netlist, *synthesized, separator);
     ZARN::placeLintFindings(config, &findings);
+    if (plan)
+        *plan = planned;
     return findings;
 }
 

@@ -145,20 +145,6 @@ bool madeByYosys(const QString &name)
     return name.startsWith(QLatin1Char('$')) || name.contains(QLatin1String("$func$")) || name.contains(QLatin1String("$task$"));
 }
 
-// Which cell ports drive their bits: a cell's own port_directions, else the
-// module's ports when the netlist has the module; an unknown port counts as
-// driving, so that an output probe is never put beside it.
-bool drives(const QJsonObject &cell, const QString &port, const QJsonObject &modules)
-{
-    const QJsonObject directions = cell.value(QLatin1String("port_directions")).toObject();
-    QString direction = directions.value(port).toString();
-    if (direction.isEmpty()) {
-        const QJsonObject ports = modules.value(cell.value(QLatin1String("type")).toString()).toObject().value(QLatin1String("ports")).toObject();
-        direction = ports.value(port).toObject().value(QLatin1String("direction")).toString();
-    }
-    return direction != QLatin1String("input");
-}
-
 // Whether a net carries one of the marks zarn init reads.
 bool marked(const QJsonObject &attributes)
 {
@@ -254,13 +240,25 @@ bool Netlist::readDrivers(const QJsonObject &module, const QJsonObject &modules,
             if (!isBitArray(connection.value()))
                 return refused(error, m_top, QStringLiteral("cell \"%1\", port \"%2\"").arg(cell.key(), connection.key()),
                                QStringLiteral("has bits that are no bit numbers"));
-            if (!drives(object, connection.key(), modules))
+            if (!cellPortDrives(object, connection.key(), modules))
                 continue;
             for (const QJsonValue bit : connection.value().toArray())
                 driven->insert(bitNumber(bit));
         }
     }
     return true;
+}
+
+// An unknown port counts as driving, so that an output probe is never put beside it.
+bool cellPortDrives(const QJsonObject &cell, const QString &port, const QJsonObject &modules)
+{
+    const QJsonObject directions = cell.value(QLatin1String("port_directions")).toObject();
+    QString direction = directions.value(port).toString();
+    if (direction.isEmpty()) {
+        const QJsonObject ports = modules.value(cell.value(QLatin1String("type")).toString()).toObject().value(QLatin1String("ports")).toObject();
+        direction = ports.value(port).toObject().value(QLatin1String("direction")).toString();
+    }
+    return direction != QLatin1String("input");
 }
 
 void Netlist::readMemories(const QJsonObject &module)

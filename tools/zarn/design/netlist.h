@@ -174,6 +174,13 @@ private:
     mutable QHash<QStringList, QVector<int>> m_byParent;
 };
 
+/**
+ * Whether the port @p port of the cell @p cell of Yosys's JSON drives its
+ * bits: by the cell's own port_directions, else by the ports of its module
+ * where @p modules (the JSON's) has it; a port of unknown direction does.
+ */
+bool cellPortDrives(const QJsonObject &cell, const QString &port, const QJsonObject &modules);
+
 } // namespace Design
 
 #endif

@@ -3,6 +3,7 @@
 #include "netlist.h"
 #include "workdirectory.h"
 #include "yosysprocess.h"
+#include "writeall.h"
 
 #include <QCommandLineParser>
 #include <QCryptographicHash>
@@ -188,7 +189,7 @@ namespace {
 
 // The Yosys script that reads, elaborates and flattens the design, and
 // writes what zarn reads back into @p work.
-QString script(const Sources &sources, const QString &work, const QString &passes, const QString &verilogPasses, bool verilog)
+QString script(const Sources &sources, const QString &work, const QString &passes, const QString &verilogPasses, const QByteArray *verilog, Written form)
 {
     QString read = QStringLiteral("read_verilog -sv -defer");
     for (const QString &macro : sources.defines)
@@ -209,7 +210,8 @@ QString script(const Sources &sources, const QString &work, const QString &passe
     text += passes + QLatin1Char('\n');
     text += QStringLiteral("write_json %1\n").arg(quoted(work + QLatin1String("/design.json")));
     if (verilog)
-        text += verilogPasses + QStringLiteral("\nattrmap -remove src\nattrmap -modattr -remove src\nwrite_verilog %1\n").arg(quoted(work + QLatin1String("/design.v")));
+        text += verilogPasses + QStringLiteral("\nattrmap -remove src\nattrmap -modattr -remove src\n%1 %2\n")
+                                    .arg(QLatin1String(form == Written::Json ? "write_json" : "write_verilog"), quoted(work + QLatin1String("/design.v")));
     return text;
 }
 
@@ -266,6 +268,12 @@ QString readWritten(const QString &path, const char *ending, const char *what, Q
     return QString();
 }
 
+// The last line of what Yosys writes in @p form.
+const char *ending(Written form)
+{
+    return form == Written::Json ? "}\n" : "endmodule\n";
+}
+
 // Everything given to Yosys that changes what it writes, less the files it
 // finds by itself (included and memory files), which the cache's entry
 // lists; empty where a source cannot be read.
@@ -286,7 +294,7 @@ QByteArray cacheKey(const Sources &sources, const QByteArray &version, const QSt
 } // namespace
 
 bool elaborate(const Sources &sources, const QString &command, const QString &passes, Netlist *netlist, QString *error, const QString &verilogPasses,
-               QByteArray *verilog)
+               QByteArray *verilog, Written form)
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("yosys"));
     // Qt's temporary path is empty for a TMPDIR that names no directory, and
@@ -312,9 +320,9 @@ bool elaborate(const Sources &sources, const QString &command, const QString &pa
         return false;
     }
 
-    const QByteArray key = cacheKey(sources, version, script(sources, QStringLiteral("@work"), passes, verilogPasses, verilog));
+    const QByteArray key = cacheKey(sources, version, script(sources, QStringLiteral("@work"), passes, verilogPasses, verilog, form));
     ElaborationCache::Entry cached;
-    if (!key.isEmpty() && sources.useCache && ElaborationCache::find(key, verilog, &cached) && (!verilog || cached.verilog.endsWith("endmodule\n"))
+    if (!key.isEmpty() && sources.useCache && ElaborationCache::find(key, verilog, &cached) && (!verilog || cached.verilog.endsWith(ending(form)))
         && netlist->fromBytes(cached.netlist)) {
         netlist->setFilesRead(cached.read);
         if (verilog)
@@ -324,7 +332,7 @@ bool elaborate(const Sources &sources, const QString &command, const QString &pa
     *netlist = Netlist();
 
     QFile scriptFile(work.filePath(QStringLiteral("design.ys")));
-    if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script(sources, work.path(), passes, verilogPasses, verilog).toUtf8()) < 0 || !scriptFile.flush()) {
+    if (!scriptFile.open(QIODevice::WriteOnly) || scriptFile.write(script(sources, work.path(), passes, verilogPasses, verilog, form).toUtf8()) < 0 || !scriptFile.flush()) {
         *error = QStringLiteral("cannot write the Yosys script: %1").arg(scriptFile.errorString());
         return false;
     }
@@ -339,7 +347,7 @@ bool elaborate(const Sources &sources, const QString &command, const QString &pa
     ElaborationCache::Entry made;
     *error = readWritten(work.filePath(QStringLiteral("design.json")), "}\n", "netlist", &json);
     if (error->isEmpty() && verilog)
-        *error = readWritten(work.filePath(QStringLiteral("design.v")), "endmodule\n", "Verilog", &made.verilog);
+        *error = readWritten(work.filePath(QStringLiteral("design.v")), ending(form), form == Written::Json ? "JSON" : "Verilog", &made.verilog);
     if (!error->isEmpty() || !netlist->read(json, sources.top, error))
         return false;
     made.netlist = netlist->toBytes();
@@ -350,6 +358,28 @@ bool elaborate(const Sources &sources, const QString &command, const QString &pa
     if (verilog)
         *verilog = made.verilog;
     return true;
+}
+
+bool verilogOfJson(const QByteArray &json, const Sources &sources, QByteArray *verilog, QString *error)
+{
+    WorkDirectory work;
+    if (!work.error().isEmpty()) {
+        *error = work.error();
+        return false;
+    }
+    QFile file(work.filePath(QStringLiteral("design.json")));
+    if (!file.open(QIODevice::WriteOnly) || !ZARN::writeAll(file, json) || !file.flush()) {
+        *error = QStringLiteral("cannot write the netlist for Yosys: %1").arg(file.errorString());
+        return false;
+    }
+    file.close();
+    const QString script = QStringLiteral("read_json %1; write_verilog %2").arg(quoted(file.fileName()), quoted(work.filePath(QStringLiteral("design.v"))));
+    const YosysRun run = runYosys(QStandardPaths::findExecutable(QStringLiteral("yosys")), {QStringLiteral("-q"), QStringLiteral("-p"), script},
+                                  sources.yosysSeconds, &work);
+    *error = outcome(run, sources);
+    if (error->isEmpty())
+        *error = readWritten(work.filePath(QStringLiteral("design.v")), ending(Written::Verilog), "Verilog", verilog);
+    return error->isEmpty();
 }
 
 namespace {

@@ -41,6 +41,12 @@ void addSourceOptions(QCommandLineParser &parser);
  */
 QString readSourceOptions(const QCommandLineParser &parser, const QStringList &moreFiles, Sources *sources);
 
+/** How elaborate() writes the design once it has run the Verilog passes. */
+enum class Written {
+    Verilog, ///< as Verilog
+    Json,    ///< as Yosys's JSON, which verilogOfJson() turns into Verilog
+};
+
 /**
  * Runs Yosys on @p sources from the current directory, as the user's own
  * synthesis run would: reads them where they are (each deferred, so that
@@ -49,7 +55,7 @@ QString readSourceOptions(const QCommandLineParser &parser, const QStringList &m
  * @p passes (more Yosys commands, may be empty), and reads the design
  * into @p netlist from the JSON Yosys writes of it: the top module
  * flattened, and the modules flatten keeps whole.  With @p verilog, then runs @p verilogPasses and writes the
- * design as Verilog into it, without Yosys's source attributes.  The
+ * design into it as @p form says, without Yosys's source attributes.  The
  * answer comes from the elaboration cache where it holds one for the same
  * script, sources, included files and Yosys.
  * On failure false and, in @p error, a line that says why: Yosys
@@ -58,7 +64,14 @@ QString readSourceOptions(const QCommandLineParser &parser, const QStringList &m
  * not whole.
  */
 bool elaborate(const Sources &sources, const QString &command, const QString &passes, Netlist *netlist, QString *error,
-               const QString &verilogPasses = QString(), QByteArray *verilog = nullptr);
+               const QString &verilogPasses = QString(), QByteArray *verilog = nullptr, Written form = Written::Verilog);
+
+/**
+ * The design Yosys's JSON @p json holds, as Yosys writes it in Verilog,
+ * into @p verilog; false with @p error where Yosys fails (within the time
+ * @p sources gives it).
+ */
+bool verilogOfJson(const QByteArray &json, const Sources &sources, QByteArray *verilog, QString *error);
 
 /**
  * Where Yosys's "src" attribute @p src says a net is declared, as

@@ -1,0 +1,74 @@
+#ifndef ZARN_TOOL_DESIGN_TAKEOVER_H
+#define ZARN_TOOL_DESIGN_TAKEOVER_H
+
+#include <zarn/configlint.h>
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+class QCommandLineParser;
+
+namespace Design {
+
+class Netlist;
+struct Net;
+
+/** One --take-over NET=SELECT, as the user wrote it. */
+struct TakeOver
+{
+    QString net;
+    QString select;
+};
+
+/** A bit of an output probe put in front of the design's own driver of it. */
+struct TakenBit
+{
+    /** The output probe's bit, as the configuration names it. */
+    ZARN::ConnectedNet probe;
+    /** The design's bit: the net, and the bit's position in it. */
+    const Net *net = nullptr;
+    int bit = -1;
+    /** The select, a name the design does not have, which the insertion creates. */
+    QString select;
+};
+
+/** What the take-overs of a run come to against the configuration and the design. */
+struct TakeOverPlan
+{
+    /** The bits taken over, in the order of the configuration's nets. */
+    QList<TakenBit> bits;
+    /** The selects' names: nets the insertion creates, which the design need not have. */
+    QSet<QString> selects;
+    /** What is wrong with them, placed where the configuration has a place for it. */
+    QList<ZARN::LintFinding> findings;
+    /**
+     * The wire the debug instance connects for a configuration's net: a
+     * taken-over probe bit's own wire, a select's; filled by muxTakenBits().
+     */
+    QHash<QString, QString> wires;
+};
+
+/** Adds --take-over NET=SELECT, which may be given again, to @p parser. */
+void addTakeOverOption(QCommandLineParser &parser);
+
+/**
+ * The take-overs the options of @p parser give, into @p takeOvers; an
+ * empty string, or what is wrong with one as written.
+ */
+QString readTakeOvers(const QCommandLineParser &parser, QList<TakeOver> *takeOvers);
+
+/**
+ * The take-overs @p takeOvers against the nets @p nets that a generation
+ * connects and the design @p netlist: the output-probe bits each one takes
+ * (every bit of NET that an output probe drives), and findings for a NET
+ * that no output probe drives or the design does not drive, for a select
+ * that the design has already, that no output probe of the core drives, or
+ * that something else connects too.
+ */
+TakeOverPlan planTakeOvers(const QList<TakeOver> &takeOvers, const QList<ZARN::ConnectedNet> &nets, const Netlist &netlist, QChar separator);
+
+} // namespace Design
+
+#endif
