@@ -27,6 +27,13 @@ struct ProbeMapNet
     QString net;
     /** The top module's port for the net, as the top module writes it ("\\cnt[3] "); empty where none. */
     QString port;
+    /**
+     * Of an output probe's bit that zarn insert put in front of the
+     * design's own driver (--take-over): the net of the select that turns
+     * the bit from the design's value to the probe's.  Empty otherwise; in
+     * the file, "takenOverBy", left out where empty.
+     */
+    QString takenOverBy;
 };
 
 /** A bus of a probe, as the configuration groups its bits. */
@@ -344,6 +351,16 @@ ZARNUTILS_EXPORT QString encodeProbe(const ProbeMapProbe &probe, const QString &
  *         or a net of @p probe: a name that encodeProbe() would take for it.
  */
 ZARNUTILS_EXPORT bool probeHasName(const ProbeMapProbe &probe, const QString &name);
+
+/**
+ * @param probe an output probe of a map.
+ * @param name a bus or net of it, as probeHasName() takes it.
+ * @return the selects (ProbeMapNet::takenOverBy) of the bits that @p name
+ *         takes, each once, in the order of the probe's nets: what turns
+ *         them from the design's values to the probe's.  Empty where no
+ *         bit of it is taken over, or @p probe has no such name.
+ */
+ZARNUTILS_EXPORT QStringList probeTakeOverSelects(const ProbeMapProbe &probe, const QString &name);
 
 /**
  * @param probe a probe of a map.

@@ -40,7 +40,7 @@ struct EntryBuilder
         entry.probes.append(probe);
         entry.probes.last().nets.reserve(probe.width);
     }
-    void net(int bit, const QString &name) { entry.probes.last().nets.append({bit, name, name.isEmpty() ? QString() : escapeIdentifier(name)}); }
+    void net(int bit, const QString &name) { entry.probes.last().nets.append({bit, name, name.isEmpty() ? QString() : escapeIdentifier(name), QString()}); }
     void endNets() {}
     void bus(const ProbeMapBus &bus) { entry.probes.last().buses.append(bus); }
     void endProbe() {}

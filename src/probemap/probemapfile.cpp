@@ -55,7 +55,7 @@ struct EntryWriter
     }
     // The port is the net's identifier, written escaped where it must be;
     // an entry of the model gives its own, as it was read.
-    void net(int bit, const QString &name, const QString *port = nullptr)
+    void net(int bit, const QString &name, const QString *port = nullptr, const QString &takenOverBy = QString())
     {
         json.beginObject(JsonWriter::OnOneLine);
         json.key("bit").value(bit);
@@ -64,6 +64,8 @@ struct EntryWriter
             json.key("port").valueOrNull(*port);
         else
             json.key("port").identifierOrNull(name);
+        if (!takenOverBy.isEmpty())
+            json.key("takenOverBy").value(takenOverBy);
         json.endObject();
     }
     void endNets()
@@ -103,7 +105,7 @@ void writeCore(JsonWriter &json, const ProbeMapCore &core)
     for (const ProbeMapProbe &probe : core.probes) {
         writer.beginProbe(probe);
         for (const ProbeMapNet &net : probe.nets)
-            writer.net(net.bit, net.net, &net.port);
+            writer.net(net.bit, net.net, &net.port, net.takenOverBy);
         writer.endNets();
         for (const ProbeMapBus &bus : probe.buses)
             writer.bus(bus);
@@ -482,6 +484,8 @@ private:
                             return string(&last.net);
                         if (member == QLatin1String("port"))
                             return string(&last.port);
+                        if (member == QLatin1String("takenOverBy"))
+                            return string(&last.takenOverBy);
                         return skip();
                     });
                 });

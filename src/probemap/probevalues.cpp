@@ -213,6 +213,18 @@ bool probeHasName(const ProbeMapProbe &probe, const QString &name)
     return !bitsNamed(probe, name, &bus).isEmpty();
 }
 
+QStringList probeTakeOverSelects(const ProbeMapProbe &probe, const QString &name)
+{
+    bool bus = false;
+    const QVector<int> bits = bitsNamed(probe, name, &bus);
+    QStringList selects;
+    for (const ProbeMapNet &net : probe.nets) {
+        if (!net.takenOverBy.isEmpty() && bits.contains(net.bit) && !selects.contains(net.takenOverBy))
+            selects.append(net.takenOverBy);
+    }
+    return selects;
+}
+
 QString probeFieldBits(const ProbeMapProbe &probe, const QString &value, const QString &name, QString *error)
 {
     bool bus = false;

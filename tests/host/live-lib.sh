@@ -16,12 +16,13 @@ live_setup() {
     mkdir -p "$2"
     cd "$2"
     pids=()
+    insert_options=()
     trap 'for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done' EXIT
 }
 fail() { echo "FAILED: $*"; exit 1; }
 
 # build CONFIG TOP FILE... [-- SIM OPTIONS...]: the open cores of CONFIG
-# inserted into the design; sets map, its probe map, and twin, the path of
+# inserted into the design (with the options insert_options holds, if any); sets map, its probe map, and twin, the path of
 # its simulation twin.
 build() {
     local config=$1 top=$2 files=() sim=()
@@ -29,7 +30,7 @@ build() {
     while [ $# -gt 0 ] && [ "$1" != -- ]; do files+=("$1"); shift; done
     [ $# -gt 0 ] && { shift; sim=("$@"); }
     "$zarn" ip --out ip >/dev/null
-    "$zarn" insert --config "$config" --design "${files[@]}" --top "$top" --ip-root ip --strict --out inserted >insert.log 2>&1 \
+    "$zarn" insert --config "$config" --design "${files[@]}" --top "$top" --ip-root ip --strict --out inserted "${insert_options[@]}" >insert.log 2>&1 \
         || { cat insert.log; fail "zarn insert"; }
     map=inserted/zarn/zarn_probes.json
     twin=$("$zarn" sim --filelist "inserted/${top}_zarn.f" --top "$top" "${sim[@]}" --out twin 2>sim.log | tail -n1) \

@@ -46,7 +46,7 @@ ProbeMapProbe randomProbe(QRandomGenerator &random, int width)
     }
     const QVector<int> alone = order.mid(taken);
     for (int bit = width - 1; bit >= 0; --bit)
-        probe.nets.append({bit, QStringLiteral("%1%2").arg(QLatin1String(alone.contains(bit) ? "net" : "inbus")).arg(bit), QString()});
+        probe.nets.append({bit, QStringLiteral("%1%2").arg(QLatin1String(alone.contains(bit) ? "net" : "inbus")).arg(bit), QString(), QString()});
     probe.initialValue = QLatin1String("0x") + stringBintoHex(randomBits(random, width));
     return probe;
 }
@@ -92,7 +92,7 @@ private Q_SLOTS:
     {
         // A probe built by hand is checked as a map's is: an error, never a write outside the value.
         const ProbeMapProbe probe{QStringLiteral("out"), 0, 2, QStringLiteral("probe_out0"), QStringLiteral("0x0"),
-                                  {{field("netBit").toInt(), QStringLiteral("a"), QString()}, {0, QStringLiteral("b"), QString()}},
+                                  {{field("netBit").toInt(), QStringLiteral("a"), QString(), QString()}, {0, QStringLiteral("b"), QString(), QString()}},
                                   {{QStringLiteral("a"), 0, 0, {field("busBit").toInt()}}}};
         QString said;
         QVERIFY(decodeProbe(probe, QStringLiteral("0x3"), &said).isEmpty());
@@ -173,7 +173,7 @@ private Q_SLOTS:
     {
         // A probe of 6 bits: bus "cnt[3:0]" in bits 5..2, nets "en" and "en" again, in bits 1 and 0.
         const ProbeMapProbe probe{QStringLiteral("out"), 0, 6, QStringLiteral("probe_out0"), QStringLiteral("0x2A"),
-                                  {{5, "cnt[3]", ""}, {4, "cnt[2]", ""}, {3, "cnt[1]", ""}, {2, "cnt[0]", ""}, {1, "en", ""}, {0, "en", ""}},
+                                  {{5, "cnt[3]", "", ""}, {4, "cnt[2]", "", ""}, {3, "cnt[1]", "", ""}, {2, "cnt[0]", "", ""}, {1, "en", "", ""}, {0, "en", "", ""}},
                                   {{QStringLiteral("cnt"), 3, 0, {5, 4, 3, 2}}}};
         QList<QPair<QString, QString>> assignments;
         for (const QString &assignment : field("assignments").split(QLatin1Char(' '), Qt::SkipEmptyParts))

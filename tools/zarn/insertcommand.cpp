@@ -349,8 +349,10 @@ int runInsert(const QStringList &arguments)
     if (exitCode != Console::Success)
         return exitCode;
 
-    // The take-overs are in Yosys's JSON since the lint: its Verilog now.
-    if (!takeOvers.isEmpty() && !Design::verilogOfJson(QByteArray(verilog), sources, &verilog, &error))
+    // The take-overs are in Yosys's JSON since the lint: its Verilog now, and the map says them.
+    if (!takeOvers.isEmpty() && Design::verilogOfJson(QByteArray(verilog), sources, &verilog, &error))
+        error = Design::recordTakeOvers(plan, output.stagingDirectory() + QLatin1String("/zarn/zarn_probes.json"));
+    if (!error.isEmpty())
         return Console::fail(error);
     Inserted inserted;
     error = wireDebugTop(run, netlist, sources, verilog, plan.wires, &inserted);

@@ -282,8 +282,12 @@ int runWrite(const QStringList &arguments)
     Live live;
     live.addTo(parser, true);
     parser.addPositionalArgument(QStringLiteral("NAME=VALUE"), QStringLiteral("A net or bus of an output probe, and its value."), QStringLiteral("NAME=VALUE..."));
+    const QCommandLineOption takeOverOption(QStringLiteral("take-over"),
+                                            QStringLiteral("Also set to 1 the select of each net written that zarn insert --take-over put in front of "
+                                                           "the design's driver, so that the net carries the value; write SELECT=0 to give it back."));
+    parser.addOption(takeOverOption);
     int exitCode = Console::Success;
-    if (!Console::parse(parser, arguments, QStringLiteral("zarn probe write --map FILE --core N NAME=VALUE..."), &exitCode))
+    if (!Console::parse(parser, arguments, QStringLiteral("zarn probe write --map FILE --core N [--take-over] NAME=VALUE..."), &exitCode))
         return exitCode;
     QList<QPair<QString, QString>> assignments;
     if (parser.positionalArguments().isEmpty())
@@ -295,13 +299,26 @@ int runWrite(const QStringList &arguments)
         return exitCode;
     const int position = live.positions.first();
     const QVector<const ZARN::ProbeMapProbe *> probes = ProbeSession::probesOf(*live.session->core(position), QStringLiteral("out"));
+    QStringList selects;
     for (const auto &assignment : std::as_const(assignments)) {
         bool found = false;
-        for (const ZARN::ProbeMapProbe *probe : probes)
+        QStringList taken;
+        for (const ZARN::ProbeMapProbe *probe : probes) {
             found = found || ZARN::probeHasName(*probe, assignment.first);
+            taken += ZARN::probeTakeOverSelects(*probe, assignment.first);
+        }
         if (!found)
             return Console::fail(QStringLiteral("the output probes of core %1 have no net or bus named \"%2\"").arg(position).arg(assignment.first));
+        if (!parser.isSet(takeOverOption))
+            continue;
+        if (taken.isEmpty())
+            return Console::fail(QStringLiteral("zarn insert took over no bit of \"%1\"; write it without --take-over").arg(assignment.first));
+        selects += taken;
     }
+    // The selects with the values, in the same write: the nets change to them on one edge.
+    selects.removeDuplicates();
+    for (const QString &select : std::as_const(selects))
+        assignments.append({select, QStringLiteral("1")});
     return writeCore(live, position, [&assignments](const ZARN::ProbeMapProbe &probe, const QString &current, QString *error) {
         QList<QPair<QString, QString>> mine;
         for (const auto &assignment : std::as_const(assignments)) {

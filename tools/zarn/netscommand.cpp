@@ -45,26 +45,34 @@ int runNets(const QStringList &arguments)
         if (matching && !match.match(net.name(sources.separator)).hasMatch())
             continue;
         const int driven = net.drivenBits();
+        // zarn insert --take-over marks what it takes over.
+        const QString takenOver = net.attributes.value(QLatin1String("zarn_taken_over")).toString().trimmed();
         if (parser.isSet(jsonOption)) {
             QJsonArray indices;
             for (const int index : net.drivenIndices())
                 indices.append(index);
-            nets.append(QJsonObject{{QStringLiteral("name"), net.name(sources.separator)},
-                                    {QStringLiteral("msb"), net.msb()},
-                                    {QStringLiteral("lsb"), net.lsb()},
-                                    {QStringLiteral("width"), net.width},
-                                    {QStringLiteral("driven"), driven == net.width},
-                                    {QStringLiteral("drivenBits"), driven},
-                                    {QStringLiteral("drivenIndices"), indices}});
+            QJsonObject entry{{QStringLiteral("name"), net.name(sources.separator)},
+                              {QStringLiteral("msb"), net.msb()},
+                              {QStringLiteral("lsb"), net.lsb()},
+                              {QStringLiteral("width"), net.width},
+                              {QStringLiteral("driven"), driven == net.width},
+                              {QStringLiteral("drivenBits"), driven},
+                              {QStringLiteral("drivenIndices"), indices}};
+            if (!takenOver.isEmpty())
+                entry.insert(QStringLiteral("takenOver"), takenOver);
+            nets.append(entry);
             continue;
         }
         out << net.declaredName(sources.separator) << "  " << net.width << "  ";
         if (driven == net.width)
-            out << "driven\n";
+            out << "driven";
         else if (driven == 0)
-            out << "undriven\n";
+            out << "undriven";
         else
-            out << driven << " of " << net.width << " bits driven: [" << net.drivenRanges() << "]\n";
+            out << driven << " of " << net.width << " bits driven: [" << net.drivenRanges() << "]";
+        if (!takenOver.isEmpty())
+            out << "  taken over: " << takenOver;
+        out << '\n';
     }
     if (parser.isSet(jsonOption))
         out << QJsonDocument(QJsonObject{{QStringLiteral("top"), sources.top}, {QStringLiteral("nets"), nets}}).toJson();

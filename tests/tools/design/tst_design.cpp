@@ -457,6 +457,22 @@ private Q_SLOTS:
                                                dir.filePath("ip"), "--strict", "--design", design, "--top", "takeover"}
                                    + takeOvers());
         QCOMPARE(result.err, QString());
+        // The probe map and zarn nets on the inserted design say what is taken over, and by which select.
+        const QStringList taken = QString::fromUtf8(fileBytes(testData("design/takeover/taken.txt"))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ZARN::ProbeMap map;
+        QVERIFY(ZARN::ProbeMap::read(dir.filePath("out/zarn/zarn_probes.json"), &map, nullptr));
+        QStringList mapped;
+        for (const ZARN::ProbeMapProbe &probe : map.cores.first().probes) {
+            for (const ZARN::ProbeMapNet &net : probe.nets)
+                mapped << net.net + QLatin1String(" by ") + (net.takenOverBy.isEmpty() ? QStringLiteral("-") : net.takenOverBy);
+        }
+        QCOMPARE(mapped, taken.mid(0, taken.indexOf(QStringLiteral("nets:"))));
+        QStringList includes;
+        QStringList files;
+        for (const QString &line : QString::fromUtf8(fileBytes(dir.filePath("out/takeover_zarn.f"))).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            (line.startsWith(QLatin1String("+incdir+")) ? includes << "--include-dir" << line.mid(8) : files << line);
+        const QStringList listed = zarn(QStringList{"nets", "--top", "takeover"} + includes + QStringList{"--design"} + files).out.split(QLatin1Char('\n')).filter(QStringLiteral("taken over"));
+        QCOMPARE(listed, taken.mid(taken.indexOf(QStringLiteral("nets:")) + 1));
         writeFile(dir.filePath("original.v"), fileBytes(design).replace("module takeover(", "module takeover_original("));
         const Tool compile = VerilogHarness::run(dir.path(), build + QStringList{"-f", "out/takeover_zarn.f", "-Iip/sim", "original.v", testData("design/takeover/takeover-bench.v")});
         QVERIFY2(compile.accepted, qPrintable(compile.output));

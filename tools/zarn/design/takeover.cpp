@@ -2,6 +2,8 @@
 #include "netlist.h"
 #include "toollintcodes.h"
 
+#include <zarn/probemap.h>
+
 #include <QCommandLineParser>
 #include <QHash>
 #include <QRegularExpression>
@@ -144,6 +146,25 @@ TakeOverPlan planTakeOvers(const QList<TakeOver> &takeOvers, const QList<ZARN::C
         }
     }
     return plan;
+}
+
+QString recordTakeOvers(const TakeOverPlan &plan, const QString &mapPath)
+{
+    ZARN::ProbeMap map;
+    QString error;
+    if (!ZARN::ProbeMap::read(mapPath, &map, &error))
+        return error;
+    for (const TakenBit &bit : plan.bits) {
+        for (ZARN::ProbeMapProbe &probe : map.cores[bit.probe.corePosition].probes) {
+            if (probe.kind != QLatin1String("out") || probe.index != bit.probe.probeIndex)
+                continue;
+            for (ZARN::ProbeMapNet &net : probe.nets) {
+                if (net.net == bit.probe.net)
+                    net.takenOverBy = bit.select;
+            }
+        }
+    }
+    return ZARN::writeProbeMap(map, mapPath);
 }
 
 } // namespace Design

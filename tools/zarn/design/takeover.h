@@ -69,6 +69,13 @@ QString readTakeOvers(const QCommandLineParser &parser, QList<TakeOver> *takeOve
  */
 TakeOverPlan planTakeOvers(const QList<TakeOver> &takeOvers, const QList<ZARN::ConnectedNet> &nets, const Netlist &netlist, QChar separator);
 
+/**
+ * Marks in the probe map at @p mapPath each output-probe bit that @p plan
+ * takes over with its select; empty, or why the map could not be read or
+ * written.
+ */
+QString recordTakeOvers(const TakeOverPlan &plan, const QString &mapPath);
+
 } // namespace Design
 
 #endif

@@ -154,6 +154,16 @@ public:
         m_netnames.insert(name, QJsonObject{{QLatin1String("hide_name"), 0}, {QLatin1String("bits"), QJsonArray{bit}}, {QLatin1String("attributes"), QJsonObject()}});
     }
 
+    // Gives the net @p name the attribute @p attribute, of the text @p value.
+    void mark(const QString &name, const QString &attribute, const QString &value)
+    {
+        QJsonObject net = m_netnames.value(name).toObject();
+        QJsonObject attributes = net.value(QLatin1String("attributes")).toObject();
+        attributes.insert(attribute, value);
+        net.insert(QLatin1String("attributes"), attributes);
+        m_netnames.insert(name, net);
+    }
+
     void addMultiplexer(qint64 design, qint64 probe, qint64 select, qint64 out)
     {
         const QJsonObject directions{{QLatin1String("A"), QLatin1String("input")}, {QLatin1String("B"), QLatin1String("input")},
@@ -229,6 +239,7 @@ void muxTakenBits(QByteArray *json, const QString &top, TakeOverPlan *plan)
     };
     QHash<qint64, QString> taken; // bit: the configuration's net that takes it over
     QHash<QString, qint64> selects;
+    QHash<QString, QStringList> marks; // Yosys's net: its bits taken over, and by which select
     for (const TakenBit &takenBit : std::as_const(plan->bits)) {
         const QString name = takenBit.probe.net;
         const qint64 bit = bitNumber(module.bitOf(takenBit.net->yosysName(), takenBit.bit));
@@ -275,9 +286,13 @@ void muxTakenBits(QByteArray *json, const QString &top, TakeOverPlan *plan)
         module.addMultiplexer(driven, probeBit, selects.value(takenBit.select), bit);
         plan->wires.insert(name, probe);
         plan->wires.insert(takenBit.select, takenBit.select);
+        marks[takenBit.net->yosysName()].append(name + QLatin1String(" by ") + takenBit.select);
     }
     if (plan->findings.size() > found)
         return;
+    // What zarn nets says of the inserted design.
+    for (auto net = marks.cbegin(); net != marks.cend(); ++net)
+        module.mark(net.key(), QStringLiteral("zarn_taken_over"), net.value().join(QLatin1String(", ")));
     modules.insert(top, module.module());
     QJsonObject root = document.object();
     root.insert(QLatin1String("modules"), modules);
