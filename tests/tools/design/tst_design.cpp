@@ -14,6 +14,7 @@
 #include <QRandomGenerator>
 
 #include <numeric>
+#include <tuple>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -436,45 +437,73 @@ private Q_SLOTS:
 
     void takenOverNetsRunAsTheOriginal_data()
     {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<QString>("config");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("listing"); // what the map and zarn nets say is taken over; empty: not looked at
         QTest::addColumn<QStringList>("build");
         QTest::addColumn<QStringList>("run");
-        QTest::newRow("Icarus") << QStringList{"iverilog", "-g2005", "-s", "bench", "-o", "bench.vvp"} << QStringList{"vvp", "-n", "bench.vvp"};
-        QTest::newRow("Verilator") << QStringList{"verilator", "--binary", "--timing", "--timescale", "1ns/1ps", "-Wno-fatal", "-Wno-lint", "-Wno-style",
-                                                  "--top-module", "bench", "-Mdir", "obj"}
-                                   << QStringList{"@dir/obj/Vbench"};
+        const QString examples = QStringLiteral(ZARN_EXAMPLES_DIR);
+        const QString takeover = testData("design/takeover/");
+        for (const auto &simulator :
+             {std::make_tuple("Icarus", QStringList{"iverilog", "-g2005", "-s", "bench", "-o", "bench.vvp"}, QStringList{"vvp", "-n", "bench.vvp"}),
+              std::make_tuple("Verilator",
+                              QStringList{"verilator", "--binary", "--timing", "--timescale", "1ns/1ps", "-Wno-fatal", "-Wno-lint", "-Wno-style", "--top-module",
+                                          "bench", "-Mdir", "obj"},
+                              QStringList{"@dir/obj/Vbench"})}) {
+            const char *name = std::get<0>(simulator);
+            // Every kind of driven net (takeover-bench.v says which).
+            QTest::addRow("every kind, %s", name) << QStringList{takeover + "takeover.v"} << "takeover" << takeover + "takeover.xml" << takeOvers()
+                                                  << takeover + "taken.txt" << std::get<1>(simulator) << std::get<2>(simulator);
+            QTest::addRow("cpu held in reset, %s", name) << cpuFiles() << "cpu_top" << takeover + "cpu.xml" << QStringList{"--take-over", "rst=cpu_hold"}
+                                                         << QString() << std::get<1>(simulator) << std::get<2>(simulator);
+            QTest::addRow("example, its enable, %s", name)
+                << QStringList{examples + "/rtl/demo_top.v", examples + "/rtl/counter.v", examples + "/rtl/uart_rx.v"} << "demo_top" << takeover + "example.xml"
+                << QStringList{"--take-over", "cnt_en=en_hold"} << QString() << std::get<1>(simulator) << std::get<2>(simulator);
+        }
     }
 
     void takenOverNetsRunAsTheOriginal()
     {
-        // The open cores inserted with take-overs of every kind of driven
-        // net (design/takeover/takeover-bench.v says which), beside the original.
+        // The open cores inserted with take-overs, beside the original
+        // (module TOP_original), in the bench design/takeover/TOP-bench.v.
+        QFETCH(QStringList, files);
+        QFETCH(QString, top);
+        QFETCH(QString, config);
+        QFETCH(QStringList, options);
+        QFETCH(QString, listing);
         QFETCH(QStringList, build);
         QFETCH(QStringList, run);
         QTemporaryDir dir;
-        const QString design = testData("design/takeover/takeover.v");
         QCOMPARE(zarn({"ip", "--out", dir.filePath("ip")}).exitCode, 0);
-        const Output result = zarn(QStringList{"insert", "--config", testData("design/takeover/takeover.xml"), "--out", dir.filePath("out"), "--ip-root",
-                                               dir.filePath("ip"), "--strict", "--design", design, "--top", "takeover"}
-                                   + takeOvers());
+        const Output result = zarn(QStringList{"insert", "--config", config, "--out", dir.filePath("out"), "--ip-root", dir.filePath("ip"), "--strict", "--top", top}
+                                   + options + QStringList{"--design"} + files);
         QCOMPARE(result.err, QString());
-        // The probe map and zarn nets on the inserted design say what is taken over, and by which select.
-        const QStringList taken = QString::fromUtf8(fileBytes(testData("design/takeover/taken.txt"))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        ZARN::ProbeMap map;
-        QVERIFY(ZARN::ProbeMap::read(dir.filePath("out/zarn/zarn_probes.json"), &map, nullptr));
-        QStringList mapped;
-        for (const ZARN::ProbeMapProbe &probe : map.cores.first().probes) {
-            for (const ZARN::ProbeMapNet &net : probe.nets)
-                mapped << net.net + QLatin1String(" by ") + (net.takenOverBy.isEmpty() ? QStringLiteral("-") : net.takenOverBy);
+        const QString commandFile = QStringLiteral("out/%1_zarn.f").arg(top);
+        if (!listing.isEmpty()) {
+            // The probe map and zarn nets on the inserted design say what is taken over, and by which select.
+            const QStringList taken = QString::fromUtf8(fileBytes(listing)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            ZARN::ProbeMap map;
+            QVERIFY(ZARN::ProbeMap::read(dir.filePath("out/zarn/zarn_probes.json"), &map, nullptr));
+            QStringList mapped;
+            for (const ZARN::ProbeMapProbe &probe : map.cores.first().probes) {
+                for (const ZARN::ProbeMapNet &net : probe.nets)
+                    mapped << net.net + QLatin1String(" by ") + (net.takenOverBy.isEmpty() ? QStringLiteral("-") : net.takenOverBy);
+            }
+            QCOMPARE(mapped, taken.mid(0, taken.indexOf(QStringLiteral("nets:"))));
+            QStringList includes;
+            QStringList sources;
+            for (const QString &line : QString::fromUtf8(fileBytes(dir.filePath(commandFile))).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+                (line.startsWith(QLatin1String("+incdir+")) ? includes << "--include-dir" << line.mid(8) : sources << line);
+            const Output nets = zarn(QStringList{"nets", "--top", top} + includes + QStringList{"--design"} + sources);
+            QCOMPARE(nets.out.split(QLatin1Char('\n')).filter(QStringLiteral("taken over")), taken.mid(taken.indexOf(QStringLiteral("nets:")) + 1));
         }
-        QCOMPARE(mapped, taken.mid(0, taken.indexOf(QStringLiteral("nets:"))));
-        QStringList includes;
-        QStringList files;
-        for (const QString &line : QString::fromUtf8(fileBytes(dir.filePath("out/takeover_zarn.f"))).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            (line.startsWith(QLatin1String("+incdir+")) ? includes << "--include-dir" << line.mid(8) : files << line);
-        const QStringList listed = zarn(QStringList{"nets", "--top", "takeover"} + includes + QStringList{"--design"} + files).out.split(QLatin1Char('\n')).filter(QStringLiteral("taken over"));
-        QCOMPARE(listed, taken.mid(taken.indexOf(QStringLiteral("nets:")) + 1));
-        writeFile(dir.filePath("original.v"), fileBytes(design).replace("module takeover(", "module takeover_original("));
-        const Tool compile = VerilogHarness::run(dir.path(), build + QStringList{"-f", "out/takeover_zarn.f", "-Iip/sim", "original.v", testData("design/takeover/takeover-bench.v")});
+        QByteArray original;
+        for (const QString &file : files)
+            original += fileBytes(file);
+        writeFile(dir.filePath("original.v"), original.replace("module " + top.toUtf8() + "(", "module " + top.toUtf8() + "_original("));
+        const Tool compile = VerilogHarness::run(dir.path(), build + QStringList{"-f", commandFile, "-Iip/sim", "original.v", testData("design/takeover/" + top + "-bench.v")});
         QVERIFY2(compile.accepted, qPrintable(compile.output));
         const Tool simulation = VerilogHarness::run(dir.path(), run.replaceInStrings(QStringLiteral("@dir"), dir.path()));
         QVERIFY2(simulation.output.split(QLatin1Char('\n')).contains(QLatin1String("PASS")), qPrintable(simulation.output));

@@ -145,6 +145,11 @@ TakeOverPlan planTakeOvers(const QList<TakeOver> &takeOvers, const QList<ZARN::C
             checkSelect(takeOver, core, nets, netlist, separator, &plan);
         }
     }
+    for (const ZARN::ConnectedNet &net : nets) {
+        const NetBit bit = net.driven && !net.net.isEmpty() ? netlist.find(net.net, separator) : NetBit();
+        if (bit.result == NetBit::Found && !takenBy.contains(ZARN::FindingPlace::of(net).key()))
+            plan.driven.append({net, bit.net, bit.bit, QString()});
+    }
     return plan;
 }
 

@@ -39,6 +39,12 @@ struct TakeOverPlan
 {
     /** The bits taken over, in the order of the configuration's nets. */
     QList<TakenBit> bits;
+    /**
+     * The other output-probe bits on nets of the design (select empty):
+     * where muxTakenBits() rewrites the netlist, the debug instance drives
+     * each through a buffer, so that every name Yosys gives the net follows.
+     */
+    QList<TakenBit> driven;
     /** The selects' names: nets the insertion creates, which the design need not have. */
     QSet<QString> selects;
     /** What is wrong with them, placed where the configuration has a place for it. */

@@ -164,6 +164,22 @@ public:
         m_netnames.insert(name, net);
     }
 
+    void addBuffer(qint64 in, qint64 out)
+    {
+        const QJsonObject directions{{QLatin1String("A"), QLatin1String("input")}, {QLatin1String("Y"), QLatin1String("output")}};
+        const QJsonObject connections{{QLatin1String("A"), QJsonArray{in}}, {QLatin1String("Y"), QJsonArray{out}}};
+        // $pos of one bit, which Yosys writes as an assignment ($_BUF_ it writes as an instance).
+        const QString zero = QString(32, QLatin1Char('0'));
+        const QString one = zero.chopped(1) + QLatin1Char('1');
+        const QJsonObject parameters{{QLatin1String("A_SIGNED"), zero}, {QLatin1String("A_WIDTH"), one}, {QLatin1String("Y_WIDTH"), one}};
+        m_cells.insert(QStringLiteral("$zarn$probe$%1").arg(out), QJsonObject{{QLatin1String("hide_name"), 1},
+                                                                             {QLatin1String("type"), QLatin1String("$pos")},
+                                                                             {QLatin1String("parameters"), parameters},
+                                                                             {QLatin1String("attributes"), QJsonObject()},
+                                                                             {QLatin1String("port_directions"), directions},
+                                                                             {QLatin1String("connections"), connections}});
+    }
+
     void addMultiplexer(qint64 design, qint64 probe, qint64 select, qint64 out)
     {
         const QJsonObject directions{{QLatin1String("A"), QLatin1String("input")}, {QLatin1String("B"), QLatin1String("input")},
@@ -290,6 +306,20 @@ void muxTakenBits(QByteArray *json, const QString &top, TakeOverPlan *plan)
     }
     if (plan->findings.size() > found)
         return;
+    // Yosys reads the names of one net back from its JSON in an order of
+    // its own: a net the debug instance drives by one name would not reach
+    // the others, which a buffer onto the net's own bit makes sure of.
+    for (const TakenBit &probeBit : std::as_const(plan->driven)) {
+        const qint64 bit = bitNumber(module.bitOf(probeBit.net->yosysName(), probeBit.bit));
+        const QString index = probeBit.net->isVector() ? QStringLiteral("[%1]").arg(probeBit.net->indexOf(probeBit.bit)) : QString();
+        const QString probe = probeBit.net->yosysName() + QLatin1String("$zarn_probe") + index;
+        if (bit < 0 || module.hasNet(probe))
+            continue;
+        const qint64 driver = module.newBit();
+        module.addNet(probe, driver);
+        module.addBuffer(driver, bit);
+        plan->wires.insert(probeBit.probe.net, probe);
+    }
     // What zarn nets says of the inserted design.
     for (auto net = marks.cbegin(); net != marks.cend(); ++net)
         module.mark(net.key(), QStringLiteral("zarn_taken_over"), net.value().join(QLatin1String(", ")));

@@ -1,5 +1,5 @@
 // takeover.v inserted with its nets taken over (dut), beside the original
-// (ref): with every select at its initial 0 both run in step, cycle by
+//: with every select at its initial 0 both run in step, cycle by
 // cycle, whatever the probes' own values; with a select set, the net carries
 // the probe's value and the logic that reads it follows.  The bench sets the
 // selects and probes by force, where the debug core would drive them.
