@@ -265,6 +265,16 @@ QString writeInserted(const QString &base, const Inserted &verilog, const Genera
     return error;
 }
 
+// The take-overs @p plan made in Yosys's JSON @p json since the lint: its
+// Verilog now, into @p json, and the probe map says them.
+QString madeTakeOvers(const Design::TakeOverPlan &plan, const Design::Sources &sources, const OutputDirectory &output, QByteArray *json)
+{
+    QString error;
+    if (Design::verilogOfJson(QByteArray(*json), sources, json, &error))
+        error = Design::recordTakeOvers(plan, output.stagingDirectory() + QLatin1String("/zarn/zarn_probes.json"));
+    return error;
+}
+
 // Why @p output may not be replaced, or it or @p ipRoot named in the command
 // file; empty where nothing stands in the way.
 QString outputRefusal(const OutputDirectory &output, const QList<QByteArray> &inputs, bool force, const QString &ipRoot)
@@ -349,13 +359,11 @@ int runInsert(const QStringList &arguments)
     if (exitCode != Console::Success)
         return exitCode;
 
-    // The take-overs are in Yosys's JSON since the lint: its Verilog now, and the map says them.
-    if (!takeOvers.isEmpty() && Design::verilogOfJson(QByteArray(verilog), sources, &verilog, &error))
-        error = Design::recordTakeOvers(plan, output.stagingDirectory() + QLatin1String("/zarn/zarn_probes.json"));
-    if (!error.isEmpty())
-        return Console::fail(error);
     Inserted inserted;
-    error = wireDebugTop(run, netlist, sources, verilog, plan.wires, &inserted);
+    if (!takeOvers.isEmpty())
+        error = madeTakeOvers(plan, sources, output, &verilog);
+    if (error.isEmpty())
+        error = wireDebugTop(run, netlist, sources, verilog, plan.wires, &inserted);
     const QString base = output.stagingDirectory() + QLatin1Char('/') + sources.top + QLatin1String("_zarn");
     if (error.isEmpty())
         error = writeInserted(base, inserted, run, output);

@@ -239,6 +239,24 @@ private:
     qint64 m_lastBit = 1;
 };
 
+// Yosys reads the names of one net back from its JSON in an order of its
+// own: a net the debug instance drives by one name would not reach the
+// others, which a buffer onto the net's own bit makes sure of.
+void driveThroughBuffers(TopModule *module, TakeOverPlan *plan)
+{
+    for (const TakenBit &probeBit : std::as_const(plan->driven)) {
+        const qint64 bit = bitNumber(module->bitOf(probeBit.net->yosysName(), probeBit.bit));
+        const QString index = probeBit.net->isVector() ? QStringLiteral("[%1]").arg(probeBit.net->indexOf(probeBit.bit)) : QString();
+        const QString probe = probeBit.net->yosysName() + QLatin1String("$zarn_probe") + index;
+        if (bit < 0 || module->hasNet(probe))
+            continue;
+        const qint64 driver = module->newBit();
+        module->addNet(probe, driver);
+        module->addBuffer(driver, bit);
+        plan->wires.insert(probeBit.probe.net, probe);
+    }
+}
+
 } // namespace
 
 void muxTakenBits(QByteArray *json, const QString &top, TakeOverPlan *plan)
@@ -306,20 +324,7 @@ void muxTakenBits(QByteArray *json, const QString &top, TakeOverPlan *plan)
     }
     if (plan->findings.size() > found)
         return;
-    // Yosys reads the names of one net back from its JSON in an order of
-    // its own: a net the debug instance drives by one name would not reach
-    // the others, which a buffer onto the net's own bit makes sure of.
-    for (const TakenBit &probeBit : std::as_const(plan->driven)) {
-        const qint64 bit = bitNumber(module.bitOf(probeBit.net->yosysName(), probeBit.bit));
-        const QString index = probeBit.net->isVector() ? QStringLiteral("[%1]").arg(probeBit.net->indexOf(probeBit.bit)) : QString();
-        const QString probe = probeBit.net->yosysName() + QLatin1String("$zarn_probe") + index;
-        if (bit < 0 || module.hasNet(probe))
-            continue;
-        const qint64 driver = module.newBit();
-        module.addNet(probe, driver);
-        module.addBuffer(driver, bit);
-        plan->wires.insert(probeBit.probe.net, probe);
-    }
+    driveThroughBuffers(&module, plan);
     // What zarn nets says of the inserted design.
     for (auto net = marks.cbegin(); net != marks.cend(); ++net)
         module.mark(net.key(), QStringLiteral("zarn_taken_over"), net.value().join(QLatin1String(", ")));
