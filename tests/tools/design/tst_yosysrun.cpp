@@ -140,6 +140,33 @@ private Q_SLOTS:
         }
     }
 
+    void refusedBeforeAnyRun_data()
+    {
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<QString>("temporary");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("the Yosys of Debian 11") << QByteArray("Yosys 0.9 (git sha1 UNKNOWN, gcc 10.2.1-6 -fPIC -Os)") << m_dir.filePath(QStringLiteral("tmp"))
+                                                << QStringLiteral("nets needs Yosys 0.23 or later; install the Debian package yosys");
+        QTest::newRow("a TMPDIR where no directory can be made") << QByteArray("Yosys 0.23") << QStringLiteral("/proc")
+                                                                 << QStringLiteral("cannot make a working directory for Yosys: No such file or directory");
+    }
+
+    void refusedBeforeAnyRun()
+    {
+        // A yosys that answers -V alone: none of these gets as far as running it on the design.
+        QFETCH(QByteArray, version);
+        QFETCH(QString, temporary);
+        QFETCH(QString, message);
+        QTemporaryDir bin;
+        QFile::setPermissions(writeFile(bin.filePath(QStringLiteral("yosys")), "#!/bin/sh\necho '" + version + "'\n"), QFile::ReadOwner | QFile::ExeOwner);
+        QProcess zarn;
+        start(zarn, netsOf(m_design), bin.path(), temporary);
+        QVERIFY(zarn.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(zarn.readAllStandardError()), QStringLiteral("zarn: %1\n").arg(message));
+        QCOMPARE(zarn.exitCode(), 2);
+        QCOMPARE(zarn.readAllStandardOutput(), QByteArray());
+    }
+
     void fullTemporaryDisk()
     {
         // Yosys's netlist does not fit: no answer and no output, and the previous output stays.
@@ -225,6 +252,14 @@ private Q_SLOTS:
         QCOMPARE(nets().second, 11);
         writeFile(work + QLatin1String("/init.hex"), "7\n");
         QCOMPARE(nets().second, 12);
+        // So is a header in an include directory that Yosys searches before the one it read from.
+        writeFile(dir.filePath(QStringLiteral("second/width.vh")), "`define W 4\n");
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("first"))) && QFile::remove(header));
+        writeFile(source, "`include \"width.vh\"\nmodule top(input [`W-1:0] a, output [`W-1:0] y); assign y = a; endmodule\n");
+        const QStringList includeDirs{QStringLiteral("--include-dir"), dir.filePath(QStringLiteral("first")), QStringLiteral("--include-dir"), dir.filePath(QStringLiteral("second"))};
+        QCOMPARE(nets(includeDirs), std::make_pair(four, 13));
+        writeFile(dir.filePath(QStringLiteral("first/width.vh")), "`define W 2\n");
+        QCOMPARE(nets(includeDirs), std::make_pair(two, 14));
     }
 
     void cachedConcurrently()
