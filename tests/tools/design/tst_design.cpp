@@ -2,6 +2,7 @@
 // Yosys's own listing and by Icarus Verilog running the inserted design
 // beside the original.
 
+#include "common/editdistance.h"
 #include "testdata.h"
 #include "verilogharness.h"
 
@@ -13,8 +14,6 @@
 #include <QProcess>
 #include <QRandomGenerator>
 
-#include <numeric>
-#include <tuple>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -58,22 +57,6 @@ QStringList takeOvers()
 QStringList cpuDesign()
 {
     return QStringList{QStringLiteral("--design")} + cpuFiles() + QStringList{QStringLiteral("--top"), QStringLiteral("cpu_top")};
-}
-
-int editDistance(const QString &a, const QString &b)
-{
-    QVector<int> row(b.size() + 1);
-    std::iota(row.begin(), row.end(), 0);
-    for (int i = 1; i <= a.size(); ++i) {
-        int diagonal = row[0];
-        row[0] = i;
-        for (int j = 1; j <= b.size(); ++j) {
-            const int above = row[j];
-            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (a.at(i - 1) == b.at(j - 1) ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
 }
 
 QString answers(const QString &name)
@@ -446,21 +429,20 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("run");
         const QString examples = QStringLiteral(ZARN_EXAMPLES_DIR);
         const QString takeover = testData("design/takeover/");
-        for (const auto &simulator :
-             {std::make_tuple("Icarus", QStringList{"iverilog", "-g2005", "-s", "bench", "-o", "bench.vvp"}, QStringList{"vvp", "-n", "bench.vvp"}),
-              std::make_tuple("Verilator",
-                              QStringList{"verilator", "--binary", "--timing", "--timescale", "1ns/1ps", "-Wno-fatal", "-Wno-lint", "-Wno-style", "--top-module",
-                                          "bench", "-Mdir", "obj"},
-                              QStringList{"@dir/obj/Vbench"})}) {
-            const char *name = std::get<0>(simulator);
+        const QStringList icarus{"iverilog", "-g2005", "-s", "bench", "-o", "bench.vvp"};
+        const QStringList verilator{"verilator", "--binary", "--timing", "--timescale", "1ns/1ps", "-Wno-fatal", "-Wno-lint", "-Wno-style", "--top-module", "bench", "-Mdir", "obj"};
+        for (const bool inIcarus : {true, false}) {
+            const char *name = inIcarus ? "Icarus" : "Verilator";
+            const QStringList build = inIcarus ? icarus : verilator;
+            const QStringList run = inIcarus ? QStringList{"vvp", "-n", "bench.vvp"} : QStringList{"@dir/obj/Vbench"};
             // Every kind of driven net (takeover-bench.v says which).
             QTest::addRow("every kind, %s", name) << QStringList{takeover + "takeover.v"} << "takeover" << takeover + "takeover.xml" << takeOvers()
-                                                  << takeover + "taken.txt" << std::get<1>(simulator) << std::get<2>(simulator);
-            QTest::addRow("cpu held in reset, %s", name) << cpuFiles() << "cpu_top" << takeover + "cpu.xml" << QStringList{"--take-over", "rst=cpu_hold"}
-                                                         << QString() << std::get<1>(simulator) << std::get<2>(simulator);
+                                                  << takeover + "taken.txt" << build << run;
+            QTest::addRow("cpu held in reset, %s", name) << cpuFiles() << "cpu_top" << takeover + "cpu.xml" << QStringList{"--take-over", "rst=cpu_hold"} << QString()
+                                                         << build << run;
             QTest::addRow("example, its enable, %s", name)
                 << QStringList{examples + "/rtl/demo_top.v", examples + "/rtl/counter.v", examples + "/rtl/uart_rx.v"} << "demo_top" << takeover + "example.xml"
-                << QStringList{"--take-over", "cnt_en=en_hold"} << QString() << std::get<1>(simulator) << std::get<2>(simulator);
+                << QStringList{"--take-over", "cnt_en=en_hold"} << QString() << build << run;
         }
     }
 
@@ -482,22 +464,14 @@ private Q_SLOTS:
         QCOMPARE(result.err, QString());
         const QString commandFile = QStringLiteral("out/%1_zarn.f").arg(top);
         if (!listing.isEmpty()) {
-            // The probe map and zarn nets on the inserted design say what is taken over, and by which select.
-            const QStringList taken = QString::fromUtf8(fileBytes(listing)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-            ZARN::ProbeMap map;
-            QVERIFY(ZARN::ProbeMap::read(dir.filePath("out/zarn/zarn_probes.json"), &map, nullptr));
-            QStringList mapped;
-            for (const ZARN::ProbeMapProbe &probe : map.cores.first().probes) {
-                for (const ZARN::ProbeMapNet &net : probe.nets)
-                    mapped << net.net + QLatin1String(" by ") + (net.takenOverBy.isEmpty() ? QStringLiteral("-") : net.takenOverBy);
-            }
-            QCOMPARE(mapped, taken.mid(0, taken.indexOf(QStringLiteral("nets:"))));
+            // The probe map's bits and zarn nets on the inserted design say what is taken over, and by which select.
             QStringList includes;
             QStringList sources;
             for (const QString &line : QString::fromUtf8(fileBytes(dir.filePath(commandFile))).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
                 (line.startsWith(QLatin1String("+incdir+")) ? includes << "--include-dir" << line.mid(8) : sources << line);
-            const Output nets = zarn(QStringList{"nets", "--top", top} + includes + QStringList{"--design"} + sources);
-            QCOMPARE(nets.out.split(QLatin1Char('\n')).filter(QStringLiteral("taken over")), taken.mid(taken.indexOf(QStringLiteral("nets:")) + 1));
+            const QString said = QString::fromUtf8(fileBytes(dir.filePath("out/zarn/zarn_probes.json"))) + zarn(QStringList{"nets", "--top", top} + includes + QStringList{"--design"} + sources).out;
+            QCOMPARE(said.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("takenOverBy|taken over"))).replaceInStrings(QRegularExpression(QStringLiteral("^ +")), QString()),
+                     QString::fromUtf8(fileBytes(listing)).split(QLatin1Char('\n'), Qt::SkipEmptyParts));
         }
         QByteArray original;
         for (const QString &file : files)
@@ -560,7 +534,8 @@ private Q_SLOTS:
             const QJsonObject object = net.toObject();
             names.append(object.value("name").toString());
             const bool vector = object.value("width").toInt() > 1 || object.value("lsb").toInt() != 0 || object.value("msb").toInt() < object.value("lsb").toInt();
-            const int d = editDistance(base, names.last());
+            // Unbounded: every net's distance, where the search bounds its own.
+            const int d = ZARN::editDistance(base, names.last(), int(base.size() + names.last().size()));
             if ((!bit || vector) && d <= limit && (d > 0 || bit))
                 all.append({d, int(names.size()) - 1});
         }
