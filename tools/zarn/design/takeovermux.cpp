@@ -48,11 +48,11 @@ QStringList clockPorts(const QString &type)
     return {};
 }
 
-// A cell whose outputs follow its inputs at once: Yosys's own logic.
+// A cell whose outputs follow its inputs at once: Yosys's own logic, not a
+// register, latch or memory, nor a module's instance, which flattening kept.
 bool isLogic(const QString &type)
 {
-    return type.startsWith(QLatin1Char('$')) && clockPorts(type).isEmpty() && !type.startsWith(QLatin1String("$mem")) && type != QLatin1String("$meminit")
-        && !type.startsWith(QLatin1String("$meminit"));
+    return type.startsWith(QLatin1Char('$')) && clockPorts(type).isEmpty() && !type.startsWith(QLatin1String("$mem"));
 }
 
 // Yosys's JSON of the top module, taken apart for the rewrite.
