@@ -47,9 +47,9 @@ QString escaped(const QString &name)
 }
 
 // The instance of the debug top module @p top in the design, each port on
-// the design net of its name, or on the wire @p wires gives for it (a
-// take-over's); the error, or empty.
-QString debugInstance(const ZARN::TopModuleInterface &top, const Design::Netlist &netlist, QChar separator, const QHash<QString, QString> &wires,
+// the design net of its name, or on the wire that @p plan's take-overs made
+// for it, a select on its own; the error, or empty.
+QString debugInstance(const ZARN::TopModuleInterface &top, const Design::Netlist &netlist, QChar separator, const Design::TakeOverPlan &plan,
                       QByteArray *text)
 {
     const QStringList &ports = top.ports;
@@ -57,15 +57,15 @@ QString debugInstance(const ZARN::TopModuleInterface &top, const Design::Netlist
     for (int i = 0; i < ports.size(); ++i) {
         const QString &port = ports.at(i);
         QString connection = port;
-        const QString unescaped = port.startsWith(QLatin1Char('\\')) ? port.mid(1).chopped(1) : port;
-        if (wires.contains(unescaped)) {
-            connection = escaped(wires.value(unescaped));
+        if (plan.selects.contains(port)) {
+            connection = escaped(port);
         } else if (!top.jtagPins.contains(port)) {
             const Design::NetBit bit = netlist.find(port, separator);
             if (bit.result != Design::NetBit::Found)
                 return QStringLiteral("the debug top module's port %1 names no one-bit net of the design").arg(port.trimmed());
-            connection = escaped(bit.net->yosysName());
-            if (bit.net->isVector())
+            const QString made = plan.probeWires.value({bit.net, bit.bit});
+            connection = escaped(made.isEmpty() ? bit.net->yosysName() : made);
+            if (made.isEmpty() && bit.net->isVector())
                 connection += QStringLiteral("[%1]").arg(bit.net->indexOf(bit.bit));
         }
         *text += "        ." + port.toUtf8() + "(" + connection.toUtf8() + ")" + (i + 1 < ports.size() ? ",\n" : "\n");
@@ -236,11 +236,11 @@ QString namesTaken(const Design::Netlist &netlist, const Design::Sources &source
 // The top module that @p run generated instantiated in Yosys's @p verilog,
 // once its ports, names and the netlist's wholeness are checked; empty, or the error.
 QString wireDebugTop(const Generation &run, const Design::Netlist &netlist, const Design::Sources &sources, const QByteArray &verilog,
-                     const QHash<QString, QString> &wires, Inserted *inserted)
+                     const Design::TakeOverPlan &plan, Inserted *inserted)
 {
     const ZARN::TopModuleInterface top = ZARN::topModuleInterface(run.cores, run.analyzerCopy);
     QByteArray instance;
-    QString error = debugInstance(top, netlist, sources.separator, wires, &instance);
+    QString error = debugInstance(top, netlist, sources.separator, plan, &instance);
     if (error.isEmpty())
         error = checkNames(top.module, netlist, sources);
     if (error.isEmpty())
@@ -263,6 +263,19 @@ QString writeInserted(const QString &base, const Inserted &verilog, const Genera
     if (error.isEmpty())
         error = writeFile(base + QLatin1String(".f"), {commandFile}, output);
     return error;
+}
+
+// The design as Yosys elaborates it for the insertion, into @p netlist, and
+// into @p written with the JTAG pins: Verilog, or with @p takeOvers Yosys's
+// JSON, which gets the multiplexers before it becomes Verilog; empty, or
+// the error, a name the insertion needs among the design's too.
+QString elaborateDesign(const Design::Sources &sources, bool takeOvers, Design::Netlist *netlist, QByteArray *written)
+{
+    QString error;
+    if (!Design::elaborate(sources, QStringLiteral("insert"), QString(), netlist, &error, jtagPorts(sources.top), written,
+                           takeOvers ? Design::Written::Json : Design::Written::Verilog))
+        return error;
+    return namesTaken(*netlist, sources);
 }
 
 // The take-overs @p plan made in Yosys's JSON @p json since the lint: its
@@ -336,11 +349,7 @@ int runInsert(const QStringList &arguments)
 
     QByteArray verilog;
     Design::Netlist netlist;
-    // With take-overs, Yosys's JSON, which gets the multiplexers before it is written as Verilog.
-    if (!Design::elaborate(sources, QStringLiteral("insert"), QString(), &netlist, &error, jtagPorts(sources.top), &verilog,
-                           takeOvers.isEmpty() ? Design::Written::Verilog : Design::Written::Json))
-        return Console::fail(error);
-    error = namesTaken(netlist, sources);
+    error = elaborateDesign(sources, !takeOvers.isEmpty(), &netlist, &verilog);
     if (!error.isEmpty())
         return Console::fail(error);
 
@@ -363,7 +372,7 @@ int runInsert(const QStringList &arguments)
     if (!takeOvers.isEmpty())
         error = madeTakeOvers(plan, sources, output, &verilog);
     if (error.isEmpty())
-        error = wireDebugTop(run, netlist, sources, verilog, plan.wires, &inserted);
+        error = wireDebugTop(run, netlist, sources, verilog, plan, &inserted);
     const QString base = output.stagingDirectory() + QLatin1Char('/') + sources.top + QLatin1String("_zarn");
     if (error.isEmpty())
         error = writeInserted(base, inserted, run, output);

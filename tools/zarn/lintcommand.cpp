@@ -82,13 +82,12 @@ int runLint(const QStringList &arguments)
 
     Design::Sources sources;
     QList<Design::TakeOver> takeOvers;
-    if (withDesign) {
-        QString problem = Design::readSourceOptions(parser, parser.positionalArguments().mid(1), &sources);
-        if (problem.isEmpty())
-            problem = Design::readTakeOvers(parser, &takeOvers);
-        if (!problem.isEmpty())
-            return Console::fail(problem);
-    } else if (parser.isSet(synthOption) || parser.isSet(QStringLiteral("take-over"))) {
+    QString problem = Design::readTakeOvers(parser, &takeOvers);
+    if (problem.isEmpty() && withDesign)
+        problem = Design::readSourceOptions(parser, parser.positionalArguments().mid(1), &sources);
+    if (!problem.isEmpty())
+        return Console::fail(problem);
+    if (!withDesign && (parser.isSet(synthOption) || !takeOvers.isEmpty())) {
         return Console::fail(QStringLiteral("%1 needs the design: give --design FILE... --top MODULE")
                                  .arg(QLatin1String(parser.isSet(synthOption) ? "--synth" : "--take-over")));
     }

@@ -1,6 +1,7 @@
 #include "commands.h"
 #include "console.h"
 #include "design/netlist.h"
+#include "design/takeover.h"
 #include "design/yosys.h"
 
 #include <QCommandLineParser>
@@ -45,8 +46,7 @@ int runNets(const QStringList &arguments)
         if (matching && !match.match(net.name(sources.separator)).hasMatch())
             continue;
         const int driven = net.drivenBits();
-        // zarn insert --take-over marks what it takes over.
-        const QString takenOver = net.attributes.value(QLatin1String("zarn_taken_over")).toString().trimmed();
+        const QString takenOver = net.attributes.value(QLatin1String(Design::takenOverAttribute)).toString().trimmed();
         if (parser.isSet(jsonOption)) {
             QJsonArray indices;
             for (const int index : net.drivenIndices())

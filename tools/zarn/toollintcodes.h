@@ -66,6 +66,15 @@ inline ZARN::LintFinding lintFinding(LintCode code, const QString &message)
     return finding;
 }
 
+/** As lintFinding(code, message), at the place in the configuration of @p place, or at none for null. */
+inline ZARN::LintFinding lintFinding(const ZARN::ConnectedNet *place, LintCode code, const QString &message)
+{
+    ZARN::LintFinding finding = lintFinding(code, message);
+    if (place)
+        ZARN::FindingPlace::of(*place).placeIn(&finding);
+    return finding;
+}
+
 } // namespace Tool
 
 #endif

@@ -11,13 +11,6 @@ namespace Design {
 
 namespace {
 
-ZARN::LintFinding finding(const ZARN::ConnectedNet &net, Tool::LintCode code, const QString &message)
-{
-    ZARN::LintFinding finding = Tool::lintFinding(code, message);
-    ZARN::FindingPlace::of(net).placeIn(&finding);
-    return finding;
-}
-
 QString quoted(const QStringList &names)
 {
     return QLatin1Char('"') + names.join(QLatin1String("\", \"")) + QLatin1Char('"');
@@ -102,19 +95,19 @@ QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets
                       .arg(net.net.section(separator, 0, 0), kept)
                 : near.isEmpty() ? QString()
                                  : QStringLiteral("; did you mean %1?").arg(quoted(near));
-            findings.append(finding(net, Tool::LintCode::DesignNetMissing,
+            findings.append(Tool::lintFinding(&net, Tool::LintCode::DesignNetMissing,
                                     QStringLiteral("the design %1 has no net of this name%2").arg(netlist.top(), why)));
             break;
         }
         case NetBit::OutOfRange:
-            findings.append(finding(net, Tool::LintCode::DesignBitRange,
+            findings.append(Tool::lintFinding(&net, Tool::LintCode::DesignBitRange,
                                     QStringLiteral("the design declares %1, and this bit is outside it; give a bit from %2 to %3")
                                         .arg(bit.net->declaredName(separator))
                                         .arg(bit.net->msb())
                                         .arg(bit.net->lsb())));
             break;
         case NetBit::Vector:
-            findings.append(finding(net, Tool::LintCode::DesignNetVector,
+            findings.append(Tool::lintFinding(&net, Tool::LintCode::DesignNetVector,
                                     QStringLiteral("the design declares %1, %2 bits wide, and %3 takes one bit here; name one bit, as %4[%5]")
                                         .arg(bit.net->declaredName(separator))
                                         .arg(bit.net->width)
@@ -122,20 +115,20 @@ QList<ZARN::LintFinding> lintAgainstDesign(const QList<ZARN::ConnectedNet> &nets
                                         .arg(bit.net->lsb())));
             break;
         case NetBit::Ambiguous:
-            findings.append(finding(net, Tool::LintCode::DesignNetAmbiguous, ambiguity(netlist, net.net, separator)));
+            findings.append(Tool::lintFinding(&net, Tool::LintCode::DesignNetAmbiguous, ambiguity(netlist, net.net, separator)));
             break;
         case NetBit::Memory:
-            findings.append(finding(net, Tool::LintCode::DesignNetMemory,
+            findings.append(Tool::lintFinding(&net, Tool::LintCode::DesignNetMemory,
                                     QStringLiteral("the design declares this as a memory (an array of words), which has no net a probe can take; "
                                                    "assign the word to a wire in the design, and probe the wire")));
             break;
         case NetBit::Found:
             if (net.driven && bit.net->driven.at(bit.bit) && !takenOver.contains(key))
-                findings.append(finding(net, Tool::LintCode::DesignTwoDrivers,
+                findings.append(Tool::lintFinding(&net, Tool::LintCode::DesignTwoDrivers,
                                         QStringLiteral("the design drives this net already, and the output probe would drive it too; "
                                                        "probe a net that nothing in the design drives")));
             else if (!net.driven && !bit.net->driven.at(bit.bit) && !probeDriven.contains({bit.net, bit.bit}))
-                findings.append(finding(net, Tool::LintCode::DesignUndriven,
+                findings.append(Tool::lintFinding(&net, Tool::LintCode::DesignUndriven,
                                         QStringLiteral("nothing in the design drives this net, so %1 reads no value from it").arg(reader(net))));
             break;
         }
@@ -179,7 +172,7 @@ QList<ZARN::LintFinding> lintAgainstSynthesis(const QList<ZARN::ConnectedNet> &n
         const QString what = net.indices.size() == 1
             ? QStringLiteral("this net")
             : QStringLiteral("%1, whose %2 bits the probe takes,").arg(net.net->configurationName(separator)).arg(net.indices.size());
-        findings.append(finding(net.first, Tool::LintCode::DesignSynthRemoved,
+        findings.append(Tool::lintFinding(&net.first, Tool::LintCode::DesignSynthRemoved,
                                 QStringLiteral("synthesis removes or renames %1 and the probe would find %2 no longer; "
                                                "mark its declaration (* keep *) in the design")
                                     .arg(net.indices.size() == 1 ? what + QLatin1Char(',') : what, net.indices.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"))));
@@ -200,7 +193,7 @@ QList<ZARN::LintFinding> lintConfigurationAgainstDesign(const QString &config, c
         findings += lintAgainstSynthesis(nets, netlist, *synthesized, separator);
     ZARN::placeLintFindings(config, &findings);
     if (plan)
-        *plan = planned;
+        *plan = std::move(planned);
     return findings;
 }
 

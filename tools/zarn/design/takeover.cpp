@@ -14,14 +14,6 @@ namespace {
 
 const char takeOverOption[] = "take-over";
 
-ZARN::LintFinding finding(Tool::LintCode code, const QString &message, const ZARN::ConnectedNet *place = nullptr)
-{
-    ZARN::LintFinding finding = Tool::lintFinding(code, message);
-    if (place)
-        ZARN::FindingPlace::of(*place).placeIn(&finding);
-    return finding;
-}
-
 QString written(const TakeOver &takeOver)
 {
     return QStringLiteral("--take-over %1=%2").arg(takeOver.net, takeOver.select);
@@ -59,19 +51,17 @@ void checkSelect(const TakeOver &takeOver, int core, const QList<ZARN::Connected
         }
         // A place the configuration repeats is one place.
         if (!select || ZARN::FindingPlace::of(net).key() != ZARN::FindingPlace::of(*select).key())
-            plan->findings.append(finding(Tool::LintCode::TakeOverSelectShared,
-                                          QStringLiteral("%1 is the select of %2, a net the insertion makes for the output probe alone; connect another net here")
-                                              .arg(takeOver.select, written(takeOver)),
-                                          &net));
+            plan->findings.append(Tool::lintFinding(&net, Tool::LintCode::TakeOverSelectShared,
+                                                    QStringLiteral("%1 is the select of %2, a net the insertion makes for the output probe alone; connect another net here")
+                                                        .arg(takeOver.select, written(takeOver))));
     }
     if (netlist.find(takeOver.select, separator).result != NetBit::Missing)
-        plan->findings.append(finding(Tool::LintCode::TakeOverSelectExists,
-                                      QStringLiteral("the design %1 has a net %2 already; the select of %3 must be a name new to the design, which the "
-                                                     "insertion makes")
-                                          .arg(netlist.top(), takeOver.select, written(takeOver)),
-                                      select));
+        plan->findings.append(Tool::lintFinding(select, Tool::LintCode::TakeOverSelectExists,
+                                                QStringLiteral("the design %1 has a net %2 already; the select of %3 must be a name new to the design, which the "
+                                                               "insertion makes")
+                                                    .arg(netlist.top(), takeOver.select, written(takeOver))));
     else if (!select)
-        plan->findings.append(finding(Tool::LintCode::TakeOverSelectMissing,
+        plan->findings.append(Tool::lintFinding(Tool::LintCode::TakeOverSelectMissing,
                                       QStringLiteral("no output probe of core %1 drives %2, the select of %3; add a Signal %2 to an output probe of the core, "
                                                      "whose bit then turns the take-over on")
                                           .arg(core)
@@ -106,6 +96,8 @@ QString readTakeOvers(const QCommandLineParser &parser, QList<TakeOver> *takeOve
 TakeOverPlan planTakeOvers(const QList<TakeOver> &takeOvers, const QList<ZARN::ConnectedNet> &nets, const Netlist &netlist, QChar separator)
 {
     TakeOverPlan plan;
+    if (takeOvers.isEmpty())
+        return plan;
     QHash<QString, QString> takenBy; // probe place: the take-over
     QSet<QString> checked;           // select and core
     for (const TakeOver &takeOver : takeOvers) {
@@ -117,7 +109,7 @@ TakeOverPlan planTakeOvers(const QList<TakeOver> &takeOvers, const QList<ZARN::C
             : QList<const ZARN::ConnectedNet *>();
         if (probes.isEmpty()) {
             const bool named = target.result == NetBit::Found || target.result == NetBit::Vector;
-            plan.findings.append(finding(Tool::LintCode::TakeOverNet,
+            plan.findings.append(Tool::lintFinding(Tool::LintCode::TakeOverNet,
                                          named ? QStringLiteral("%1: no output probe drives %2 or a bit of it").arg(written(takeOver), takeOver.net)
                                                : QStringLiteral("%1: the design %2 has no one net or bit %3").arg(written(takeOver), netlist.top(), takeOver.net)));
             continue;
@@ -126,14 +118,13 @@ TakeOverPlan planTakeOvers(const QList<TakeOver> &takeOvers, const QList<ZARN::C
             const ZARN::ConnectedNet &probe = *probes.at(i);
             const QString key = ZARN::FindingPlace::of(probe).key();
             if (takenBy.contains(key)) {
-                plan.findings.append(finding(Tool::LintCode::TakeOverNet,
-                                             QStringLiteral("%1 takes over this bit, and %2 does already; give one").arg(written(takeOver), takenBy.value(key)), &probe));
+                plan.findings.append(Tool::lintFinding(&probe, Tool::LintCode::TakeOverNet,
+                                                       QStringLiteral("%1 takes over this bit, and %2 does already; give one").arg(written(takeOver), takenBy.value(key))));
             } else if (!bits.at(i).net->driven.at(bits.at(i).bit)) {
-                plan.findings.append(finding(Tool::LintCode::TakeOverUndriven,
-                                             QStringLiteral("nothing in the design drives this net, so %1 has nothing to take over; leave it out, and the output "
-                                                            "probe drives the net alone")
-                                                 .arg(written(takeOver)),
-                                             &probe));
+                plan.findings.append(Tool::lintFinding(&probe, Tool::LintCode::TakeOverUndriven,
+                                                       QStringLiteral("nothing in the design drives this net, so %1 has nothing to take over; leave it "
+                                                                      "out, and the output probe drives the net alone")
+                                                           .arg(written(takeOver))));
             } else {
                 takenBy.insert(key, written(takeOver));
                 plan.bits.append({probe, bits.at(i).net, bits.at(i).bit, takeOver.select});

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QPair>
 #include <QSet>
 #include <QString>
 
@@ -14,6 +15,12 @@ namespace Design {
 
 class Netlist;
 struct Net;
+
+/**
+ * The attribute of a net that the insertion took over, in the inserted
+ * design: "count[5] by part_sel, count[4] by part_sel"; what zarn nets shows.
+ */
+inline constexpr char takenOverAttribute[] = "zarn_taken_over";
 
 /** One --take-over NET=SELECT, as the user wrote it. */
 struct TakeOver
@@ -50,10 +57,11 @@ struct TakeOverPlan
     /** What is wrong with them, placed where the configuration has a place for it. */
     QList<ZARN::LintFinding> findings;
     /**
-     * The wire the debug instance connects for a configuration's net: a
-     * taken-over probe bit's own wire, a select's; filled by muxTakenBits().
+     * The wire the debug instance connects for a design's bit (net and
+     * position) that an output probe drives, where muxTakenBits() rewrote
+     * the netlist; the selects it connects by their own names.
      */
-    QHash<QString, QString> wires;
+    QHash<QPair<const Net *, int>, QString> probeWires;
 };
 
 /** Adds --take-over NET=SELECT, which may be given again, to @p parser. */

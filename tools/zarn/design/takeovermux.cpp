@@ -19,11 +19,6 @@ struct PortBit
     int position = 0;
 };
 
-bool operator==(const PortBit &a, const PortBit &b)
-{
-    return a.cell == b.cell && a.port == b.port && a.position == b.position;
-}
-
 // A bit number of Yosys's JSON; -1 for a constant ("0", "x", ...).
 qint64 bitNumber(const QJsonValue &value)
 {
@@ -67,19 +62,22 @@ public:
     {
         for (auto cell = m_cells.begin(); cell != m_cells.end(); ++cell) {
             const QJsonObject object = cell.value().toObject();
+            const QStringList clocks = clockPorts(object.value(QLatin1String("type")).toString());
             const QJsonObject connections = object.value(QLatin1String("connections")).toObject();
             for (auto port = connections.begin(); port != connections.end(); ++port) {
                 const QJsonArray bits = port.value().toArray();
                 const bool drives = cellPortDrives(object, port.key(), modules);
                 for (int i = 0; i < bits.size(); ++i) {
-                    if (!bits.at(i).isDouble())
-                        continue;
                     const qint64 bit = bitNumber(bits.at(i));
+                    if (bit < 0)
+                        continue;
                     m_lastBit = std::max(m_lastBit, bit);
                     if (drives)
                         m_drivers.insert(bit, {cell.key(), port.key(), i});
+                    else if (clocks.contains(port.key()))
+                        m_clocked.append(bit);
                     else
-                        m_readers.insert(bit, {cell.key(), port.key(), i});
+                        m_inputs[cell.key()].append(bit);
                 }
             }
         }
@@ -92,11 +90,7 @@ public:
     // The bits that clock a cell, and those that reach one through logic alone.
     QSet<qint64> clockBits() const
     {
-        QList<qint64> todo;
-        for (auto reader = m_readers.cbegin(); reader != m_readers.cend(); ++reader) {
-            if (clockPorts(type(reader.value().cell)).contains(reader.value().port))
-                todo.append(reader.key());
-        }
+        QList<qint64> todo = m_clocked;
         QSet<qint64> clocks;
         while (!todo.isEmpty()) {
             const qint64 bit = todo.takeLast();
@@ -104,11 +98,8 @@ public:
                 continue;
             clocks.insert(bit);
             for (const PortBit &driver : m_drivers.values(bit)) {
-                if (!isLogic(type(driver.cell)))
-                    continue;
-                const QJsonObject connections = m_cells.value(driver.cell).toObject().value(QLatin1String("connections")).toObject();
-                for (const PortBit &input : inputsOf(driver.cell, connections))
-                    todo.append(bitNumber(connections.value(input.port).toArray().at(input.position)));
+                if (isLogic(m_cells.value(driver.cell).toObject().value(QLatin1String("type")).toString()))
+                    todo += m_inputs.value(driver.cell);
             }
         }
         return clocks;
@@ -164,34 +155,18 @@ public:
         m_netnames.insert(name, net);
     }
 
+    // $pos of one bit, which Yosys writes as an assignment ($_BUF_ it writes as an instance).
     void addBuffer(qint64 in, qint64 out)
     {
-        const QJsonObject directions{{QLatin1String("A"), QLatin1String("input")}, {QLatin1String("Y"), QLatin1String("output")}};
-        const QJsonObject connections{{QLatin1String("A"), QJsonArray{in}}, {QLatin1String("Y"), QJsonArray{out}}};
-        // $pos of one bit, which Yosys writes as an assignment ($_BUF_ it writes as an instance).
         const QString zero = QString(32, QLatin1Char('0'));
         const QString one = zero.chopped(1) + QLatin1Char('1');
-        const QJsonObject parameters{{QLatin1String("A_SIGNED"), zero}, {QLatin1String("A_WIDTH"), one}, {QLatin1String("Y_WIDTH"), one}};
-        m_cells.insert(QStringLiteral("$zarn$probe$%1").arg(out), QJsonObject{{QLatin1String("hide_name"), 1},
-                                                                             {QLatin1String("type"), QLatin1String("$pos")},
-                                                                             {QLatin1String("parameters"), parameters},
-                                                                             {QLatin1String("attributes"), QJsonObject()},
-                                                                             {QLatin1String("port_directions"), directions},
-                                                                             {QLatin1String("connections"), connections}});
+        addCell(QStringLiteral("$zarn$probe$%1").arg(out), QStringLiteral("$pos"),
+                {{QLatin1String("A_SIGNED"), zero}, {QLatin1String("A_WIDTH"), one}, {QLatin1String("Y_WIDTH"), one}}, {{"A", in}}, out);
     }
 
     void addMultiplexer(qint64 design, qint64 probe, qint64 select, qint64 out)
     {
-        const QJsonObject directions{{QLatin1String("A"), QLatin1String("input")}, {QLatin1String("B"), QLatin1String("input")},
-                                     {QLatin1String("S"), QLatin1String("input")}, {QLatin1String("Y"), QLatin1String("output")}};
-        const QJsonObject connections{{QLatin1String("A"), QJsonArray{design}}, {QLatin1String("B"), QJsonArray{probe}},
-                                      {QLatin1String("S"), QJsonArray{select}}, {QLatin1String("Y"), QJsonArray{out}}};
-        m_cells.insert(QStringLiteral("$zarn$take_over$%1").arg(out), QJsonObject{{QLatin1String("hide_name"), 1},
-                                                                                   {QLatin1String("type"), QLatin1String("$_MUX_")},
-                                                                                   {QLatin1String("parameters"), QJsonObject()},
-                                                                                   {QLatin1String("attributes"), QJsonObject()},
-                                                                                   {QLatin1String("port_directions"), directions},
-                                                                                   {QLatin1String("connections"), connections}});
+        addCell(QStringLiteral("$zarn$take_over$%1").arg(out), QStringLiteral("$_MUX_"), QJsonObject(), {{"A", design}, {"B", probe}, {"S", select}}, out);
     }
 
     QJsonObject module() const
@@ -204,19 +179,22 @@ public:
     }
 
 private:
-    QString type(const QString &cell) const { return m_cells.value(cell).toObject().value(QLatin1String("type")).toString(); }
-
-    QList<PortBit> inputsOf(const QString &cell, const QJsonObject &connections) const
+    // A cell of Yosys's own, of one-bit inputs @p inputs and the output Y.
+    void addCell(const QString &name, const QString &type, const QJsonObject &parameters, std::initializer_list<std::pair<const char *, qint64>> inputs,
+                 qint64 out)
     {
-        QList<PortBit> inputs;
-        for (auto port = connections.begin(); port != connections.end(); ++port) {
-            const QJsonArray bits = port.value().toArray();
-            for (int i = 0; i < bits.size(); ++i) {
-                if (bits.at(i).isDouble() && !m_drivers.values(bitNumber(bits.at(i))).contains(PortBit{cell, port.key(), i}))
-                    inputs.append({cell, port.key(), i});
-            }
+        QJsonObject directions{{QLatin1String("Y"), QLatin1String("output")}};
+        QJsonObject connections{{QLatin1String("Y"), QJsonArray{out}}};
+        for (const auto &input : inputs) {
+            directions.insert(QLatin1String(input.first), QLatin1String("input"));
+            connections.insert(QLatin1String(input.first), QJsonArray{input.second});
         }
-        return inputs;
+        m_cells.insert(name, QJsonObject{{QLatin1String("hide_name"), 1},
+                                         {QLatin1String("type"), type},
+                                         {QLatin1String("parameters"), parameters},
+                                         {QLatin1String("attributes"), QJsonObject()},
+                                         {QLatin1String("port_directions"), directions},
+                                         {QLatin1String("connections"), connections}});
     }
 
     void setCellBit(const PortBit &at, qint64 bit)
@@ -235,9 +213,18 @@ private:
     QJsonObject m_cells;
     QJsonObject m_ports;
     QMultiHash<qint64, PortBit> m_drivers;
-    QMultiHash<qint64, PortBit> m_readers;
+    QList<qint64> m_clocked;                  // the bits on the cells' clock ports
+    QHash<QString, QList<qint64>> m_inputs;   // cell: the bits its other inputs read
     qint64 m_lastBit = 1;
 };
+
+// The wire NAME$zarn_ROLE (with the bit's index in a vector) that the
+// rewrite makes for the design's bit of @p bit.
+QString madeWire(const TakenBit &bit, const char *role)
+{
+    const QString index = bit.net->isVector() ? QStringLiteral("[%1]").arg(bit.net->indexOf(bit.bit)) : QString();
+    return bit.net->yosysName() + QLatin1String("$zarn_") + QLatin1String(role) + index;
+}
 
 // Yosys reads the names of one net back from its JSON in an order of its
 // own: a net the debug instance drives by one name would not reach the
@@ -246,14 +233,13 @@ void driveThroughBuffers(TopModule *module, TakeOverPlan *plan)
 {
     for (const TakenBit &probeBit : std::as_const(plan->driven)) {
         const qint64 bit = bitNumber(module->bitOf(probeBit.net->yosysName(), probeBit.bit));
-        const QString index = probeBit.net->isVector() ? QStringLiteral("[%1]").arg(probeBit.net->indexOf(probeBit.bit)) : QString();
-        const QString probe = probeBit.net->yosysName() + QLatin1String("$zarn_probe") + index;
+        const QString probe = madeWire(probeBit, "probe");
         if (bit < 0 || module->hasNet(probe))
             continue;
         const qint64 driver = module->newBit();
         module->addNet(probe, driver);
         module->addBuffer(driver, bit);
-        plan->wires.insert(probeBit.probe.net, probe);
+        plan->probeWires.insert({probeBit.net, probeBit.bit}, probe);
     }
 }
 
@@ -267,9 +253,7 @@ void muxTakenBits(QByteArray *json, const QString &top, TakeOverPlan *plan)
     const QSet<qint64> clocks = module.clockBits();
     const qsizetype found = plan->findings.size();
     const auto refuse = [plan](const TakenBit &bit, Tool::LintCode code, const QString &message) {
-        ZARN::LintFinding finding = Tool::lintFinding(code, message);
-        ZARN::FindingPlace::of(bit.probe).placeIn(&finding);
-        plan->findings.append(finding);
+        plan->findings.append(Tool::lintFinding(&bit.probe, code, message));
     };
     QHash<qint64, QString> taken; // bit: the configuration's net that takes it over
     QHash<QString, qint64> selects;
@@ -277,9 +261,8 @@ void muxTakenBits(QByteArray *json, const QString &top, TakeOverPlan *plan)
     for (const TakenBit &takenBit : std::as_const(plan->bits)) {
         const QString name = takenBit.probe.net;
         const qint64 bit = bitNumber(module.bitOf(takenBit.net->yosysName(), takenBit.bit));
-        const QString index = takenBit.net->isVector() ? QStringLiteral("[%1]").arg(takenBit.net->indexOf(takenBit.bit)) : QString();
-        const QString design = takenBit.net->yosysName() + QLatin1String("$zarn_design") + index;
-        const QString probe = takenBit.net->yosysName() + QLatin1String("$zarn_probe") + index;
+        const QString design = madeWire(takenBit, "design");
+        const QString probe = madeWire(takenBit, "probe");
         const qsizetype before = plan->findings.size();
         const QString *clash = nullptr;
         for (const QString *wire : {&design, &probe, &takenBit.select}) {
@@ -318,8 +301,7 @@ void muxTakenBits(QByteArray *json, const QString &top, TakeOverPlan *plan)
         module.addNet(design, driven);
         module.addNet(probe, probeBit);
         module.addMultiplexer(driven, probeBit, selects.value(takenBit.select), bit);
-        plan->wires.insert(name, probe);
-        plan->wires.insert(takenBit.select, takenBit.select);
+        plan->probeWires.insert({takenBit.net, takenBit.bit}, probe);
         marks[takenBit.net->yosysName()].append(name + QLatin1String(" by ") + takenBit.select);
     }
     if (plan->findings.size() > found)
@@ -327,7 +309,7 @@ void muxTakenBits(QByteArray *json, const QString &top, TakeOverPlan *plan)
     driveThroughBuffers(&module, plan);
     // What zarn nets says of the inserted design.
     for (auto net = marks.cbegin(); net != marks.cend(); ++net)
-        module.mark(net.key(), QStringLiteral("zarn_taken_over"), net.value().join(QLatin1String(", ")));
+        module.mark(net.key(), QLatin1String(takenOverAttribute), net.value().join(QLatin1String(", ")));
     modules.insert(top, module.module());
     QJsonObject root = document.object();
     root.insert(QLatin1String("modules"), modules);

@@ -16,9 +16,8 @@ namespace Design {
  * select is 0, or the new wire NAME$zarn_probe while it is 1.  What reads
  * the bit reads the multiplexer, under every name Yosys gives the bit.
  *
- * The plan's wires get, for the configuration's net of each taken-over
- * probe bit and for each select, the wire the debug instance connects
- * instead.  A bit that cannot be taken over adds a finding, placed at the
+ * The plan's probeWires get, for each design bit an output probe drives,
+ * the wire the debug instance connects instead.  A bit that cannot be taken over adds a finding, placed at the
  * probe's bit, and leaves @p json as it was: a clock (or a net that drives
  * one), a constant Yosys folds into what reads it, a bit another probe bit
  * takes over under another name.

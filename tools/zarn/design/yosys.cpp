@@ -187,6 +187,17 @@ QString readSourceOptions(const QCommandLineParser &parser, const QStringList &m
 
 namespace {
 
+// The file of the working directory that the design goes into in @p form, and its last line.
+QString writtenName(Written form)
+{
+    return form == Written::Json ? QStringLiteral("written.json") : QStringLiteral("design.v");
+}
+
+const char *ending(Written form)
+{
+    return form == Written::Json ? "}\n" : "endmodule\n";
+}
+
 // The Yosys script that reads, elaborates and flattens the design, and
 // writes what zarn reads back into @p work.
 QString script(const Sources &sources, const QString &work, const QString &passes, const QString &verilogPasses, const QByteArray *verilog, Written form)
@@ -211,7 +222,7 @@ QString script(const Sources &sources, const QString &work, const QString &passe
     text += QStringLiteral("write_json %1\n").arg(quoted(work + QLatin1String("/design.json")));
     if (verilog)
         text += verilogPasses + QStringLiteral("\nattrmap -remove src\nattrmap -modattr -remove src\n%1 %2\n")
-                                    .arg(QLatin1String(form == Written::Json ? "write_json" : "write_verilog"), quoted(work + QLatin1String("/design.v")));
+                                    .arg(QLatin1String(form == Written::Json ? "write_json" : "write_verilog"), quoted(work + QLatin1Char('/') + writtenName(form)));
     return text;
 }
 
@@ -266,12 +277,6 @@ QString readWritten(const QString &path, const char *ending, const char *what, Q
     if (!text->endsWith(ending))
         return QStringLiteral("Yosys's %1 is cut short (%2 bytes; is the disk of TMPDIR %3 full?)").arg(QLatin1String(what)).arg(text->size()).arg(QDir::tempPath());
     return QString();
-}
-
-// The last line of what Yosys writes in @p form.
-const char *ending(Written form)
-{
-    return form == Written::Json ? "}\n" : "endmodule\n";
 }
 
 // Everything given to Yosys that changes what it writes, less the files it
@@ -347,7 +352,7 @@ bool elaborate(const Sources &sources, const QString &command, const QString &pa
     ElaborationCache::Entry made;
     *error = readWritten(work.filePath(QStringLiteral("design.json")), "}\n", "netlist", &json);
     if (error->isEmpty() && verilog)
-        *error = readWritten(work.filePath(QStringLiteral("design.v")), ending(form), form == Written::Json ? "JSON" : "Verilog", &made.verilog);
+        *error = readWritten(work.filePath(writtenName(form)), ending(form), form == Written::Json ? "JSON" : "Verilog", &made.verilog);
     if (!error->isEmpty() || !netlist->read(json, sources.top, error))
         return false;
     made.netlist = netlist->toBytes();
